@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class LinkLabel;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+
+// The main frame: banner, the four system choices, the start panel and the exit strip around
+// the area where the system windows open.
+class frmMDI : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmMDI(QWidget *parent = nullptr);
+    ~frmMDI() override;
+
+    // The running frame, or nullptr.
+    static frmMDI *instance();
+
+    void MDIForm_Load();
+
+    void setStartPanelVisible(bool visible);
+    bool isStartPanelVisible() const;
+
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+
+    QWidget *Picture6;
+    QLabel *lblVellimorBanner;
+    QWidget *Picture1;
+    QWidget *picButtonContainer;
+    std::array<QPushButton *, 4> cmdSelectOption{};
+    QWidget *picMain;
+    std::array<QLabel *, 7> lblCaption{};
+    QWidget *PicCoBrand;
+    LinkLabel *Label7;
+    QPushButton *cmdMdiExit;
+    QMdiArea *mdiArea;
+    QAction *mnuExit;
+    QAction *mkmoney;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createControls();
+    void createStrips(QWidget *central);
+    void createStartPanel(QWidget *central);
+    void createMenus();
+    void connectSignals();
+    void updateMenuBar();
+    void fitStartPanel();
+
+    QList<QAction *> m_ownMenuBar;
+    bool m_closing = false;
+};

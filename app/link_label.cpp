@@ -1,0 +1,26 @@
+#include "app/link_label.h"
+
+#include "app/twips.h"
+
+#include <QMouseEvent>
+
+LinkLabel::LinkLabel(const QString &objectName, const QString &text, modHelp::Page page, QWidget *parent)
+    : QLabel(text, parent)
+    , m_page(page)
+{
+    setObjectName(objectName);
+    setTextFormat(Qt::PlainText);
+    setFont(look::verdana(8.25, true, true));
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(text.isEmpty() ? objectName : text);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        modHelp::openPage(m_page);
+        Q_EMIT clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}

@@ -1,0 +1,28 @@
+#include "app/dialog_service.h"
+#include "app/frmMDI.h"
+#include "app/program_texts.h"
+#include "app/single_instance.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvo"));
+    QApplication::setDesktopFileName(QStringLiteral("orvo"));
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+
+    SingleInstance instance;
+    if (!instance.acquire()) {
+        showMessage(nullptr, texts::alreadyRunning(), DialogService::Icon::Information);
+        return 0;
+    }
+
+    frmMDI frame;
+    if (const QScreen *screen = frame.screen())
+        frame.setGeometry(screen->availableGeometry());   // also where no window manager maximizes
+    frame.showMaximized();
+    return app.exec();
+}

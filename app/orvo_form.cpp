@@ -1,0 +1,125 @@
+#include "app/orvo_form.h"
+
+#include "app/form_registry.h"
+#include "app/common_menus.h"
+#include "app/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScreen>
+
+OrvoForm::OrvoForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setFont(look::verdana(8.25));
+}
+
+void OrvoForm::setClientSizeTwips(int width, int height)
+{
+    m_designSize = QSize(twips::toPixels(width), twips::toPixels(height));
+    resize(m_designSize);
+}
+
+void OrvoForm::placeTwips(QWidget *widget, int left, int top, int width, int height)
+{
+    twips::place(widget, left, top, width, height);
+}
+
+void OrvoForm::fixSize()
+{
+    const QRect used = childrenRect();
+    setFixedSize(std::max(m_designSize.width(), used.right() + 4), std::max(m_designSize.height(), used.bottom() + 4));
+}
+
+QMenu *OrvoForm::addMenuBarMenu(const QString &objectName, const QString &caption)
+{
+    auto *menu = new QMenu(caption, this);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName + QStringLiteral("_title"));
+    m_menuBarActions.append(menu->menuAction());
+    return menu;
+}
+
+QAction *OrvoForm::addMenuEntry(QMenu *menu, const QString &objectName, const QString &caption)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(objectName);
+    if (menu)
+        menu->addAction(action);
+    else
+        m_menuBarActions.append(action);
+    return action;
+}
+
+QAction *OrvoForm::addMenuSeparator(QMenu *menu, const QString &objectName)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(objectName);
+    return separator;
+}
+
+void OrvoForm::addCommonMenus(const QString &makeMoneyCaption, const QString &makeMoneyName)
+{
+    m_menuBarActions.append(createCommonMenus(this, makeMoneyCaption, makeMoneyName));
+}
+
+void OrvoForm::showForm()
+{
+    if (!isVisible() && !qobject_cast<QMdiSubWindow *>(parentWidget()))
+        fixSize();
+    if (QMdiArea *area = forms::mdiArea()) {
+        auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+        if (!sub) {
+            sub = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+            sub->setWindowIcon(windowIcon());
+            sub->setOption(QMdiSubWindow::RubberBandMove, false);
+            sub->adjustSize();
+            sub->setFixedSize(sub->size());
+            placeAtTopCentre();
+        }
+        show();
+        sub->show();
+        area->setActiveSubWindow(sub);
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+    forms::notifyFormsChanged();
+}
+
+void OrvoForm::hideForm()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->hide();
+    else
+        hide();
+    forms::notifyFormsChanged();
+}
+
+bool OrvoForm::isShownInFrame() const
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        return sub->isVisible();
+    return isVisible();
+}
+
+void OrvoForm::placeAtTopCentre()
+{
+    QWidget *window = parentWidget() ? parentWidget() : this;
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 1024;
+    window->move(std::max(0, (screenWidth - window->width()) / 2), 0);
+}
+
+void OrvoForm::closeEvent(QCloseEvent *event)
+{
+    // Closing the window (close box, Alt+F4) unloads the form like every other way out.
+    event->ignore();
+    forms::unload(this);
+}

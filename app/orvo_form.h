@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QMenu;
+
+// Base of every system window (input, result and report forms). A form builds its controls in
+// its constructor; the registry runs Form_Load once after construction and Form_Unload when the
+// form is closed, just before it is destroyed.
+class OrvoForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit OrvoForm(QWidget *parent = nullptr);
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // The entries of this form's menu bar, in order; empty for a form without one. The frame
+    // shows them in its own menu bar while this form is the active window.
+    const QList<QAction *> &menuBarActions() const { return m_menuBarActions; }
+
+    // Shows the form inside the frame (not modal), loading nothing: use forms::show<F>() to load.
+    void showForm();
+    void hideForm();
+    bool isShownInFrame() const;
+    // left = (screen width - form width) / 2, top = 0, in the frame's client coordinates.
+    void placeAtTopCentre();
+
+protected:
+    // Inner size given in twips; the form grows where its controls need more room, so that
+    // no text is clipped (fonts differ from system to system).
+    void setClientSizeTwips(int width, int height);
+    // Adds a child control with the given design rectangle (twips, relative to parent).
+    template<class W>
+    W *placed(W *widget, int left, int top, int width, int height)
+    {
+        placeTwips(widget, left, top, width, height);
+        return widget;
+    }
+    static void placeTwips(QWidget *widget, int left, int top, int width, int height);
+
+    QMenu *addMenuBarMenu(const QString &objectName, const QString &caption);
+    QAction *addMenuEntry(QMenu *menu, const QString &objectName, const QString &caption);
+    QAction *addMenuSeparator(QMenu *menu, const QString &objectName = {});
+    // The "&Help" menu and the top-level "Make Money Online" entry (hidden at start) shared by
+    // every form with a menu bar.
+    void addCommonMenus(const QString &makeMoneyCaption = QStringLiteral("Make Money &Online"),
+                        const QString &makeMoneyName = QStringLiteral("mnuMakeMoney"));
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void fixSize();
+
+    QList<QAction *> m_menuBarActions;
+    QSize m_designSize;
+};

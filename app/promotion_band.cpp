@@ -1,0 +1,33 @@
+#include "app/promotion_band.h"
+
+#include "app/link_label.h"
+#include "app/program_texts.h"
+#include "app/twips.h"
+
+PromotionBand::PromotionBand(QWidget *parent)
+    : QFrame(parent)
+    , lblCobrand(new LinkLabel(QStringLiteral("lblCobrand"), texts::coBrandText(), modHelp::Page::CoBrand, this))
+    , lblFullBrand(new LinkLabel(QStringLiteral("lblFullBrand"), texts::fullBrandText(), modHelp::Page::FullBrand, this))
+{
+    setObjectName(QStringLiteral("fraFullBrand"));
+    setFrameShape(QFrame::Box);
+    look::setColours(this, Qt::black, QColor(192, 255, 255));
+    for (QLabel *label : {static_cast<QLabel *>(lblCobrand), static_cast<QLabel *>(lblFullBrand)}) {
+        label->setWordWrap(true);
+        look::setForeground(label, QColor(0, 0, 128));
+    }
+    look::setForeground(lblFullBrand, QColor(128, 0, 0));
+}
+
+int PromotionBand::arrange(int widthTwips)
+{
+    const int inner = twips::toPixels(widthTwips) - 12;
+    int y = 4;
+    for (QLabel *label : {static_cast<QLabel *>(lblCobrand), static_cast<QLabel *>(lblFullBrand)}) {
+        const int h = label->heightForWidth(inner);
+        label->setGeometry(6, y, inner, h);
+        y += h + 4;
+    }
+    resize(twips::toPixels(widthTwips), y);
+    return y;
+}

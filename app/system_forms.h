@@ -1,0 +1,17 @@
+#pragma once
+
+class OrvoForm;
+
+// The four sign systems, numbered by the index of their choice button on the frame.
+namespace systems {
+
+enum class System { Australian = 0, Celtic = 1, Chinese = 2, Mayan = 3 };
+
+// Unloads every window of every system: result, input and report form of each system in turn,
+// then the result forms once more (closing a report form brings its result form back).
+void unloadAllSystemForms();
+
+// Loads (when needed) and shows the system's input form inside the frame.
+OrvoForm *showInputForm(System system);
+
+} // namespace systems

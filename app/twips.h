@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+// Window geometry is designed in twips (15 twips are one pixel at 96 dots per inch).
+namespace twips {
+
+constexpr int toPixels(int twips) { return (twips + 7) / 15; }
+
+// Places widget at the given design rectangle inside its parent, grown where its text needs
+// more room so that nothing is clipped (word-wrapping labels grow in height only).
+void place(QWidget *widget, int left, int top, int width, int height);
+
+// Grows a container (a frame, a panel) so that all its children fit, with a margin in pixels.
+void growToFit(QWidget *container, int margin = 6);
+
+} // namespace twips
+
+namespace look {
+
+// "Verdana" of the given point size; where Verdana is missing a substitution picks a look-alike.
+QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
+
+void setBackground(QWidget *widget, const QColor &colour);
+void setForeground(QWidget *widget, const QColor &colour);
+void setColours(QWidget *widget, const QColor &text, const QColor &background);
+
+// Colours of the classic 16-colour palette used by the reports.
+inline QColor darkRed() { return QColor(128, 0, 0); }
+inline QColor teal() { return QColor(0, 128, 128); }
+
+} // namespace look

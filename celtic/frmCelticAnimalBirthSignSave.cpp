@@ -1,0 +1,70 @@
+#include "celtic/frmCelticAnimalBirthSignSave.h"
+
+#include "app/dialog_service.h"
+#include "app/form_registry.h"
+#include "app/link_label.h"
+#include "app/program_texts.h"
+#include "app/protected_text_edit.h"
+#include "app/twips.h"
+#include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "report/rtf_writer.h"
+
+#include <QLabel>
+
+frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
+    : ReportForm(QStringLiteral("frmCelticAnimalBirthSignSave"), QStringLiteral("Orvo Celtic Animal Birth Sign"), 7725, 7590)
+{
+    look::setBackground(this, QColor(83, 55, 104));
+    look::setColours(RTB, Qt::black, QColor(238, 232, 170));
+
+    Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
+    Label1 = new LinkLabel(QStringLiteral("Label1"), texts::webSiteInvitation(), modHelp::Page::Home, this);
+    for (LinkLabel *link : {Label14, Label1})
+        look::setForeground(link, QColor(255, 255, 128));
+    Label14->adjustSize();
+    Label14->move(twips::toPixels(30), 0);
+    Label1->adjustSize();
+    Label1->move(twips::toPixels(30), Label14->height());
+    reserveTopStrip(Label1->geometry().bottom() + 3);
+
+    Label2 = new LinkLabel(QStringLiteral("Label2"), texts::fullBrandText(), modHelp::Page::FullBrand, this);
+    Label2->setWordWrap(true);
+    look::setForeground(Label2, QColor(192, 255, 255));
+    const int width = twips::toPixels(7665);
+    Label2->setGeometry(twips::toPixels(30), belowButtons(), width, Label2->heightForWidth(width));
+}
+
+void frmCelticAnimalBirthSignSave::composeReport()
+{
+    const QColor heading = look::darkRed();
+    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    insertCreditLine();
+    insertEntry(QStringLiteral("Celtic Birth Animal Sign:"), display->lblCelticBirthAnimalSign->text(), heading, 2);
+    insertEntry(QStringLiteral("Gaelic Name:"), display->lblGaelicName->text(), heading, 2);
+    insertEntry(QStringLiteral("Birthstone: "), display->lblBirthstone->text(), heading, 2);
+    insertEntry(QStringLiteral("The Ruling Planet:"), display->lblRulingPlanet->text(), heading, 2);
+    insertEntry(QStringLiteral("Magickal Abilties :"), display->lblMagickalAbilties->text(), heading, 2);
+    insertEntry(QStringLiteral("Keywords :"), display->lblKeywords->text(), heading, 2);
+    insertEntry(QStringLiteral("Compatibility :"), display->lblCompatibility->text(), heading, 2);
+    insertEntry(QStringLiteral("Characteristics :-"), display->txtCharacterstic->toPlainText(), heading, 2);
+    insertCreditLine();
+}
+
+void frmCelticAnimalBirthSignSave::showResultForm()
+{
+    forms::show<frmCelticAnimalBirthSignDisplay>();
+}
+
+void frmCelticAnimalBirthSignSave::cmdSave_Click()
+{
+    DialogService::FileRequest request;
+    request.title = texts::programTitle();
+    request.filter = QStringLiteral("Rich Text Format (*.rtf)");
+    request.defaultSuffix = QStringLiteral("rtf");
+    request.confirmOverwrite = true;
+    const QString fileName = DialogService::current().saveFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    if (!rtf::writeFile(fileName, *RTB->document()))
+        showMessage(this, texts::couldNotSave(), DialogService::Icon::Error);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// Saving and opening saved readings with their dialogs and messages, for every system.
+namespace readingFiles {
+
+struct Kind
+{
+    QString saveTitle;
+    QString filter;      // "Orvo Free Zodiac Signs (*.zod)"
+    QString extension;   // "zod"
+};
+
+Kind zodiacSigns();      // Australian and Mayan ".zod"
+Kind chineseAstrology(); // Chinese ".str"
+
+// Asks for a file name (asking before overwriting) and writes the fields; a failure says
+// "The file could not be saved." and leaves an earlier file as it was; cancel is silent.
+void save(QWidget *parent, const Kind &kind, const QStringList &fields);
+
+// Asks for a file and reads its first lineCount fields. Nothing on cancel; "Please Check The
+// File." for a wrong extension or a file that cannot be read.
+std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount);
+
+} // namespace readingFiles

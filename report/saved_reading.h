@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+
+// Saved reading files: one field a line, each through EncodeLine, ended by carriage return and
+// line feed. ".zod" holds name and month (Australian) or name, month, day and year (Mayan);
+// ".str" holds name, sex, day, month and year (Chinese).
+namespace savedReading {
+
+// Longest line and most bytes looked at when reading: a huge or binary file must not hang.
+inline constexpr int MaxLineBytes = 4096;
+inline constexpr int MaxFileBytes = 64 * 1024;
+
+bool write(QIODevice &device, const QStringList &fields);
+// Writes through a temporary file renamed over fileName: a failure leaves an older file as it was.
+bool writeFile(const QString &fileName, const QStringList &fields);
+
+// The first lineCount fields, decoded; lines missing at the end count as empty.
+std::optional<QStringList> read(QIODevice &device, int lineCount);
+std::optional<QStringList> readFile(const QString &fileName, int lineCount);
+
+// True when the last three characters of fileName are exactly extension (letter case counts).
+bool hasExtension(const QString &fileName, const QString &extension);
+
+} // namespace savedReading

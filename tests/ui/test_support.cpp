@@ -1,0 +1,97 @@
+#include "ui/test_support.h"
+
+#include "app/program_texts.h"
+
+#include <QDesktopServices>
+#include <QFont>
+#include <QPrinter>
+#include <QProcess>
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    DialogService::install(this);
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    DialogService::install(nullptr);
+}
+
+void ScriptedDialogs::message(QWidget *, const QString &text, Icon icon)
+{
+    messages.append({text, icon, texts::programTitle()});
+}
+
+QStringList ScriptedDialogs::messageTexts() const
+{
+    QStringList result;
+    for (const Message &m : messages)
+        result.append(m.text);
+    return result;
+}
+
+QString ScriptedDialogs::saveFileName(QWidget *, const FileRequest &request)
+{
+    fileRequests.append(request);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedDialogs::openFileName(QWidget *, const FileRequest &request)
+{
+    fileRequests.append(request);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &printer, bool offerSelection)
+{
+    printDialogOffers.append(offerSelection);
+    if (pdfOutput.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfOutput);
+    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return true;
+}
+
+std::unique_ptr<QPrinter> ScriptedDialogs::defaultPrinter()
+{
+    if (pdfOutput.isEmpty())
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdfOutput);
+    return printer;
+}
+
+OpenedPages::OpenedPages()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+}
+
+OpenedPages::~OpenedPages()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void OpenedPages::open(const QUrl &url)
+{
+    urls.append(url);
+}
+
+QString pdfText(const QString &pdfFile)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void installTestFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+}

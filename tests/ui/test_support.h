@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/dialog_service.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+class QPrinter;
+
+// Answers every dialog of the program without showing one, and records what was asked.
+class ScriptedDialogs : public DialogService
+{
+public:
+    struct Message
+    {
+        QString text;
+        Icon icon;
+        QString title;
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void message(QWidget *parent, const QString &text, Icon icon) override;
+    QString saveFileName(QWidget *parent, const FileRequest &request) override;
+    QString openFileName(QWidget *parent, const FileRequest &request) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+
+    QList<Message> messages;
+    QStringList messageTexts() const;
+
+    // Answers of the next file dialogs, first in first out; an empty text is a cancel.
+    QStringList fileAnswers;
+    QList<FileRequest> fileRequests;
+
+    // Printing goes to this PDF file; an empty name stands for "no printer" / a cancelled dialog.
+    QString pdfOutput;
+    QList<bool> printDialogOffers;   // offerSelection of each print dialog shown
+};
+
+// Catches the web pages the program opens instead of starting a browser.
+class OpenedPages : public QObject
+{
+    Q_OBJECT
+public:
+    OpenedPages();
+    ~OpenedPages() override;
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl &url);
+};
+
+// The text of a PDF file as poppler's pdftotext reads it (empty when it cannot).
+QString pdfText(const QString &pdfFile);
+
+// Fonts as the program sets them up.
+void installTestFonts();
