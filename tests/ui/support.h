@@ -3,6 +3,7 @@
 #include "app/dialog_service.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUrl>

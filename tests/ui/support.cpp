@@ -1,4 +1,4 @@
-#include "ui/test_support.h"
+#include "ui/support.h"
 
 #include "app/program_texts.h"
 

@@ -1,0 +1,230 @@
+#include "app/form_registry.h"
+#include "app/frmMDI.h"
+#include "app/protected_text_edit.h"
+#include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "celtic/frmCelticAnimalBirthSignMain.h"
+#include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "ui/support.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using Icon = DialogService::Icon;
+
+class TestCelticForms : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void inputFormStartsEmpty();
+    void keyFilterCapitalisesAndRefuses();
+    void validationOrderAndFocus();
+    void getSignShowsResult_data();
+    void getSignShowsResult();
+    void menuEntryRunsGetSign();
+    void backKeepsEntriesAndSecondReadingReplacesFirst();
+    void exitFromResultShowsStartPanel();
+    void characteristicsCannotBeCopied();
+
+private:
+    frmCelticAnimalBirthSignMain *openInput();
+    void enter(frmCelticAnimalBirthSignMain *input, const QString &first, const QString &last, int day, int month, int year);
+
+    std::unique_ptr<frmMDI> frame;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+};
+
+void TestCelticForms::init()
+{
+    installTestFonts();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    frame = std::make_unique<frmMDI>();
+    frame->show();
+}
+
+void TestCelticForms::cleanup()
+{
+    frame->close();
+    frame.reset();
+    dialogs.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmCelticAnimalBirthSignMain *TestCelticForms::openInput()
+{
+    frame->cmdSelectOption_Click(1);
+    return forms::get<frmCelticAnimalBirthSignMain>();
+}
+
+void TestCelticForms::enter(frmCelticAnimalBirthSignMain *input, const QString &first, const QString &last, int day,
+                            int month, int year)
+{
+    input->txtFName->setText(first);
+    input->txtlName->setText(last);
+    input->cmbDate->setCurrentIndex(day - 1);
+    input->cmbMonth->setCurrentIndex(month - 1);
+    input->cmbYear->setCurrentText(QString::number(year));
+}
+
+void TestCelticForms::inputFormStartsEmpty()
+{
+    auto *input = openInput();
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign"));
+    QCOMPARE(input->cmbDate->count(), 31);
+    QCOMPARE(input->cmbMonth->itemText(11), QStringLiteral("December"));
+    QCOMPARE(input->cmbYear->count(), 200);
+    QCOMPARE(input->cmbYear->itemText(199), QStringLiteral("2099"));
+    QCOMPARE(input->cmbDate->currentText() + input->cmbMonth->currentText() + input->cmbYear->currentText(),
+             QStringLiteral("1January1900"));
+    QVERIFY(input->txtFName->text().isEmpty());
+    QCOMPARE(input->Command1->text(), QStringLiteral("Get My Celtic &Animal Birth Sign"));
+}
+
+void TestCelticForms::keyFilterCapitalisesAndRefuses()
+{
+    auto *input = openInput();
+    QTest::keyClicks(input->txtFName, QStringLiteral("mary o'neil"));
+    QCOMPARE(input->txtFName->text(), QStringLiteral("MARY ONEIL"));
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Only Alphabet")});
+    QCOMPARE(dialogs->messages.first().icon, Icon::Information);
+    QTest::keyClicks(input->txtMName, QStringLiteral("7"));
+    QVERIFY(input->txtMName->text().isEmpty());
+    QCOMPARE(dialogs->messages.size(), 2);
+    QTest::keyClick(input->txtFName, Qt::Key_Backspace);
+    QCOMPARE(input->txtFName->text(), QStringLiteral("MARY ONEI"));
+}
+
+void TestCelticForms::validationOrderAndFocus()
+{
+    auto *input = openInput();
+    input->Command1->click();
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter First Name !")});
+    QCOMPARE(dialogs->messages.last().icon, Icon::None);
+    QCOMPARE(input->focusWidget(), input->txtFName);
+
+    input->txtFName->setText(QStringLiteral("ANN"));
+    input->Command1->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Last Name !"));
+    QCOMPARE(input->focusWidget(), input->txtlName);
+
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 29, 2, 1900);
+    input->Command1->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 31, 9, 1990);
+    input->Command1->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
+    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
+    QVERIFY(input->isShownInFrame());
+}
+
+void TestCelticForms::getSignShowsResult_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("23 December 1990 Wren") << 23 << 12 << 1990 << "Wren";
+    QTest::newRow("29 February 2000 Seal") << 29 << 2 << 2000 << "Seal";
+    QTest::newRow("14 April 2099 Bear") << 14 << 4 << 2099 << "Bear";
+}
+
+void TestCelticForms::getSignShowsResult()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, sign);
+    auto *input = openInput();
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), day, month, year);
+    input->Command1->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    QVERIFY(display->isShownInFrame());
+    QVERIFY(!input->isShownInFrame());
+    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(display->lblName->text(), sign);
+    QCOMPARE(display->lblCelticBirthAnimalSign->text(), sign);
+    QVERIFY(!display->picCelticAnimal->pixmap().isNull());
+    QCOMPARE(display->picCelticAnimal->pixmap().size(), QSize(124, 127));
+    QVERIFY(!display->txtCharacterstic->toPlainText().isEmpty());
+    for (QLabel *value : {display->lblGaelicName, display->lblBirthstone, display->lblRulingPlanet, display->lblKeywords,
+                          display->lblCompatibility, display->lblMagickalAbilties})
+        QVERIFY(!value->text().isEmpty());
+}
+
+void TestCelticForms::menuEntryRunsGetSign()
+{
+    auto *input = openInput();
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 1, 9, 1990);
+    input->mnuAstro->trigger();
+    QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Salmon"));
+}
+
+void TestCelticForms::backKeepsEntriesAndSecondReadingReplacesFirst()
+{
+    auto *input = openInput();
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 23, 12, 1990);
+    input->Command1->click();
+    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    display->cmdBack->click();
+    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(input->txtFName->text(), QStringLiteral("ANN"));
+    QCOMPARE(input->cmbDate->currentText(), QStringLiteral("23"));
+
+    input->cmbMonth->setCurrentIndex(0);   // 23 January: Crane
+    input->Command1->click();
+    display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    QCOMPARE(display->lblName->text(), QStringLiteral("Crane"));
+    QCOMPARE(display->lblCompatibility->text(),
+             QStringLiteral("Bee and Swan signs are most compatible with you. Other compatible signs include Cat, Owl and Beer."));
+    QVERIFY(!display->lblGaelicName->text().contains(QLatin1String("Drui")));
+}
+
+void TestCelticForms::exitFromResultShowsStartPanel()
+{
+    auto *input = openInput();
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 5, 5, 1990);
+    input->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->mnuExit->trigger();
+    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
+    QVERIFY(frame->isStartPanelVisible());
+    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
+    QVERIFY(!input->isShownInFrame());
+
+    // Choosing the system again starts with empty names.
+    auto *fresh = openInput();
+    QVERIFY(fresh->txtFName->text().isEmpty());
+}
+
+void TestCelticForms::characteristicsCannotBeCopied()
+{
+    auto *input = openInput();
+    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 5, 5, 1990);
+    input->Command1->click();
+    auto *box = forms::get<frmCelticAnimalBirthSignDisplay>()->txtCharacterstic;
+    QGuiApplication::clipboard()->setText(QStringLiteral("from another program"));
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ControlModifier);
+    QTest::mouseMove(box->viewport());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("from another program"));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+QTEST_MAIN(TestCelticForms)
+#include "test_celtic_forms.moc"
