@@ -94,6 +94,10 @@ frmMDI::frmMDI(QWidget *parent)
 
 frmMDI::~frmMDI()
 {
+    // The child windows go down with the frame; nothing may call back into it meanwhile.
+    m_closing = true;
+    disconnect(mdiArea, nullptr, this, nullptr);
+    mdiArea->removeEventFilter(this);
     forms::setFormsChangedListener({});
     forms::setMdiArea(nullptr);
     if (runningFrame == this)
@@ -323,8 +327,10 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
             picMain_MouseMove();
         } else {
             for (int index = 0; index < int(lblCaption.size()); ++index) {
-                if (watched == lblCaption[index])
+                if (watched == lblCaption[index]) {
                     lblCaption_MouseMove(index);
+                    return true;   // a move over a label is not a move over the panel's background
+                }
             }
         }
     }

@@ -59,7 +59,8 @@ void frmCelticAnimalBirthSignMain::createControls()
 
     fraDetails = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"), this);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
-    fraNameAndDate = new QGroupBox(QStringLiteral("Your Name && Date Of Birth").replace(QLatin1String("&&"), QLatin1String("&")), fraDetails);
+    // A group box title takes "&" as a mnemonic mark; the doubled one shows as one ampersand.
+    fraNameAndDate = new QGroupBox(QStringLiteral("Your Name && Date Of Birth"), fraDetails);
     fraNameAndDate->setObjectName(QStringLiteral("fraNameAndDate"));
     for (QGroupBox *frame : {fraDetails, fraNameAndDate}) {
         frame->setFont(look::verdana(8.25, true));

@@ -1,0 +1,336 @@
+#include "app/form_registry.h"
+#include "app/frmAbout.h"
+#include "app/frmMDI.h"
+#include "app/link_label.h"
+#include "app/modHelp.h"
+#include "app/single_instance.h"
+#include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "celtic/frmCelticAnimalBirthSignMain.h"
+#include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "ui/support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestFrame : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void stripsAndStartPanel();
+    void centredByScreenWidth();
+    void choosingTheOpenSystemAgainStartsEmpty();
+    void choiceClosesAnOpenReportAndItsResultForm();
+    void welcomeLabelsCloseEverything_data();
+    void welcomeLabelsCloseEverything();
+    void systemLabelOpensInputForm();
+    void hoverUnderline();
+    void exitEndsEvenWithReportOpen();
+    void childMenusReplaceFrameMenus();
+    void pageAddresses_data();
+    void pageAddresses();
+    void everyLinkLabelOpensItsPage();
+    void menuEntriesOpenTheirPages();
+    void aboutBoxClosesWithEscape();
+    void singleInstance();
+    void staleLockDoesNotBlock();
+
+private:
+    frmCelticAnimalBirthSignMain *fillCeltic();
+    std::unique_ptr<frmMDI> frame;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+};
+
+void TestFrame::init()
+{
+    installTestFonts();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    frame = std::make_unique<frmMDI>();
+    frame->show();
+}
+
+void TestFrame::cleanup()
+{
+    frame->close();
+    frame.reset();
+    dialogs.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmCelticAnimalBirthSignMain *TestFrame::fillCeltic()
+{
+    frame->cmdSelectOption_Click(1);
+    auto *input = forms::get<frmCelticAnimalBirthSignMain>();
+    input->txtFName->setText(QStringLiteral("ANN"));
+    input->txtlName->setText(QStringLiteral("LEE"));
+    return input;
+}
+
+void TestFrame::stripsAndStartPanel()
+{
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Orvo Animal Signs Astrology v1.20"));
+    QCOMPARE(frame->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(frame->Picture6->palette().color(QPalette::Window), QColor(192, 192, 255));
+    QCOMPARE(frame->PicCoBrand->palette().color(QPalette::Window), QColor(192, 192, 255));
+    const QStringList captions = {QStringLiteral("Australian Astrology"), QStringLiteral("Celtic Animal Birth Sign"),
+                                  QStringLiteral("Chinese Zodiac"), QStringLiteral("Mayan Animal Sign")};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(frame->cmdSelectOption[i]->text(), captions[i]);
+        QCOMPARE(frame->lblCaption[i + 3]->text(), captions[i]);
+    }
+    // Left to right: Chinese, Mayan, Celtic, Australian.
+    QVERIFY(frame->cmdSelectOption[2]->x() < frame->cmdSelectOption[3]->x());
+    QVERIFY(frame->cmdSelectOption[3]->x() < frame->cmdSelectOption[1]->x());
+    QVERIFY(frame->cmdSelectOption[1]->x() < frame->cmdSelectOption[0]->x());
+    QCOMPARE(frame->lblCaption[0]->text(), QStringLiteral("Welcome to Orvo Animal Signs Astrology"));
+    QCOMPARE(frame->lblCaption[5]->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    QCOMPARE(frame->lblCaption[3]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(frame->lblCaption[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(frame->cmdMdiExit->text(), QStringLiteral("&Exit"));
+    QVERIFY(frame->Label7->text().startsWith(QLatin1String("Home Business Opportunity.")));
+    QVERIFY(frame->isStartPanelVisible());
+    // Top to bottom: Chinese, Mayan, Celtic, Australian.
+    QVERIFY(frame->lblCaption[5]->y() < frame->lblCaption[6]->y());
+    QVERIFY(frame->lblCaption[6]->y() < frame->lblCaption[4]->y());
+    QVERIFY(frame->lblCaption[4]->y() < frame->lblCaption[3]->y());
+    QVERIFY(!frame->mkmoney->isVisible());
+}
+
+void TestFrame::centredByScreenWidth()
+{
+    const int W = frame->screen()->geometry().width();
+    for (QLabel *label : frame->lblCaption)
+        QCOMPARE(label->x(), (W - label->width()) / 2);
+    QCOMPARE(frame->lblVellimorBanner->x(), (W - frame->lblVellimorBanner->width()) / 2);
+    QCOMPARE(frame->picButtonContainer->x(), (W - frame->picButtonContainer->width()) / 2);
+    QCOMPARE(frame->cmdMdiExit->x(), W - (frame->cmdMdiExit->width() + 8));
+}
+
+void TestFrame::choosingTheOpenSystemAgainStartsEmpty()
+{
+    auto *input = fillCeltic();
+    input->cmbMonth->setCurrentIndex(5);
+    frame->cmdSelectOption[1]->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto *fresh = forms::get<frmCelticAnimalBirthSignMain>();
+    QVERIFY(fresh->txtFName->text().isEmpty());
+    QCOMPARE(fresh->cmbMonth->currentIndex(), 0);
+    QVERIFY(fresh->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    const int W = frame->screen()->geometry().width();
+    QCOMPARE(fresh->parentWidget()->pos(), QPoint((W - fresh->parentWidget()->width()) / 2, 0));
+}
+
+void TestFrame::choiceClosesAnOpenReportAndItsResultForm()
+{
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignSave>());
+    frame->cmdSelectOption_Click(1);
+    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignSave>());
+    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
+    QCOMPARE(forms::loadedForms().size(), 1);
+    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
+void TestFrame::welcomeLabelsCloseEverything_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("welcome") << 0;
+    QTest::newRow("introduction") << 1;
+    QTest::newRow("includes the following programs") << 2;
+}
+
+void TestFrame::welcomeLabelsCloseEverything()
+{
+    QFETCH(int, index);
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    frame->setStartPanelVisible(true);   // the panel lies over the open windows only in tests
+    QTest::mouseClick(frame->lblCaption[index], Qt::LeftButton);
+    QVERIFY(forms::loadedForms().isEmpty());
+    QVERIFY(frame->isStartPanelVisible());
+}
+
+void TestFrame::systemLabelOpensInputForm()
+{
+    QTest::mouseClick(frame->lblCaption[4], Qt::LeftButton);
+    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
+void TestFrame::hoverUnderline()
+{
+    frame->lblCaption_MouseMove(5);
+    QVERIFY(frame->lblCaption[5]->font().underline());
+    frame->lblCaption_MouseMove(6);
+    QVERIFY(frame->lblCaption[6]->font().underline());
+    QVERIFY(frame->lblCaption[5]->font().underline());   // until the mouse crosses the background
+    frame->lblCaption_MouseMove(0);
+    QVERIFY(!frame->lblCaption[0]->font().underline());
+    frame->picMain_MouseMove();
+    for (QLabel *label : frame->lblCaption)
+        QVERIFY(!label->font().underline());
+    // The same through real mouse events: over a system label, then over the background.
+    auto moveOver = [](QWidget *widget) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    };
+    moveOver(frame->lblCaption[3]);
+    QVERIFY(frame->lblCaption[3]->font().underline());
+    moveOver(frame->picMain);
+    QVERIFY(!frame->lblCaption[3]->font().underline());
+}
+
+void TestFrame::exitEndsEvenWithReportOpen()
+{
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    QVERIFY(frame->isVisible());
+    frame->cmdMdiExit->click();
+    QVERIFY(!frame->isVisible());
+    QVERIFY(forms::loadedForms().isEmpty());
+}
+
+void TestFrame::childMenusReplaceFrameMenus()
+{
+    QCOMPARE(frame->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    QVERIFY(frame->menuBar()->actions().contains(frame->mkmoney));
+    auto *input = fillCeltic();
+    QCOMPARE(frame->menuBar()->actions(), input->menuBarActions());
+    const auto fileEntries = input->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions();
+    QCOMPARE(fileEntries.first()->objectName(), QStringLiteral("mnuAstro"));
+    input->Command1->click();
+    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    QCOMPARE(frame->menuBar()->actions(), display->menuBarActions());
+    display->mnuExit->trigger();
+    QVERIFY(frame->menuBar()->actions().contains(frame->mkmoney));
+}
+
+void TestFrame::pageAddresses_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("help") << int(modHelp::Page::Help) << "help-web-page";
+    QTest::newRow("fully branded") << int(modHelp::Page::FullBrand) << "fully-branded";
+    QTest::newRow("co-brand") << int(modHelp::Page::CoBrand) << "co-brand";
+    QTest::newRow("home") << int(modHelp::Page::Home) << "home-page";
+    QTest::newRow("download") << int(modHelp::Page::Download) << "download-web-page";
+}
+
+void TestFrame::pageAddresses()
+{
+    QFETCH(int, page);
+    QFETCH(QString, key);
+    const QUrl url = modHelp::pageAddress(modHelp::Page(page));
+    QCOMPARE(url.scheme(), QStringLiteral("http"));
+    QCOMPARE(url.host(), QLatin1String(modHelp::MakerHost));
+    QCOMPARE(url.path() + QLatin1Char('?') + url.query(),
+             QStringLiteral("/orvo-free-animal-signs-astrology/ssd.php?page=") + key);
+}
+
+void TestFrame::everyLinkLabelOpensItsPage()
+{
+    // Every link label of the frame and of the Celtic windows opens exactly its own page.
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    QList<LinkLabel *> links = frame->findChildren<LinkLabel *>();
+    for (OrvoForm *form : forms::loadedForms())
+        links += form->findChildren<LinkLabel *>();
+    QVERIFY(links.size() >= 10);
+    for (LinkLabel *link : links) {
+        OpenedPages pages;
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(pages.urls, QList<QUrl>{modHelp::pageAddress(link->page())});
+    }
+    OpenedPages pages;
+    QTest::mouseClick(frame->Picture6, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(frame->lblVellimorBanner, Qt::LeftButton);
+    QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(modHelp::Page::Home), modHelp::pageAddress(modHelp::Page::Home)}));
+    QCOMPARE(frame->Label7->page(), modHelp::Page::FullBrand);
+}
+
+void TestFrame::menuEntriesOpenTheirPages()
+{
+    const QList<std::pair<const char *, modHelp::Page>> entries = {
+        {"mnuOnline", modHelp::Page::Help}, {"mnuVisit", modHelp::Page::Home},
+        {"mnuUpdate", modHelp::Page::Download}, {"mkmoney", modHelp::Page::FullBrand}};
+    for (const auto &[name, page] : entries) {
+        OpenedPages pages;
+        frame->findChild<QAction *>(QLatin1String(name))->trigger();
+        QCOMPARE(pages.urls, QList<QUrl>{modHelp::pageAddress(page)});
+    }
+    auto *input = fillCeltic();
+    OpenedPages pages;
+    input->findChild<QAction *>(QStringLiteral("mnuMakeMoney"))->trigger();
+    input->findChild<QAction *>(QStringLiteral("mnuUpdate"))->trigger();
+    QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(modHelp::Page::FullBrand),
+                                      modHelp::pageAddress(modHelp::Page::Download)}));
+    QVERIFY(!input->findChild<QAction *>(QStringLiteral("mnuMakeMoney"))->isVisible());
+}
+
+void TestFrame::aboutBoxClosesWithEscape()
+{
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        seen = true;
+        QCOMPARE(about->windowTitle(), QStringLiteral("Orvo Animal Signs Astrology v1.20"));
+        QCOMPARE(about->cmdOK->text(), QStringLiteral("&OK"));
+        QVERIFY(about->cmdOK->isDefault());
+        QVERIFY(about->lblDescription->text().startsWith(QLatin1String("Orvo Animal Signs is a combination")));
+        QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(about->lblCoBrand->page(), modHelp::Page::FullBrand);
+        QCOMPARE(about->lblHomePage->page(), modHelp::Page::Home);
+        QTest::keyClick(about, Qt::Key_Escape);
+    });
+    frame->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    QVERIFY(seen);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    QTimer::singleShot(0, this, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    frmAbout::showModal(frame.get());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestFrame::singleInstance()
+{
+    QTemporaryDir dir;
+    SingleInstance first(dir.path());
+    QVERIFY(first.acquire());
+    SingleInstance second(dir.path());
+    QVERIFY(!second.acquire());
+}
+
+void TestFrame::staleLockDoesNotBlock()
+{
+    // A lock left by a copy that crashed names a process that is gone.
+    QTemporaryDir dir;
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    QFile lock(dir.filePath(QStringLiteral("orvo-animal-signs.lock")));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + "\norvo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    SingleInstance next(dir.path());
+    QVERIFY(next.acquire());
+}
+
+QTEST_MAIN(TestFrame)
+#include "test_frame.moc"
