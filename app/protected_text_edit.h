@@ -10,8 +10,10 @@ class ProtectedTextEdit : public QTextEdit
 public:
     explicit ProtectedTextEdit(QWidget *parent = nullptr);
 
-protected:
+    // What a drag, a copy or the X11 selection would carry: nothing.
     QMimeData *createMimeDataFromSelection() const override;
+
+protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 };

@@ -9,6 +9,7 @@
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "report/rtf_writer.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
@@ -62,9 +63,12 @@ void frmCelticAnimalBirthSignSave::cmdSave_Click()
     request.filter = QStringLiteral("Rich Text Format (*.rtf)");
     request.defaultSuffix = QStringLiteral("rtf");
     request.confirmOverwrite = true;
-    const QString fileName = DialogService::current().saveFileName(this, request);
+    QString fileName = DialogService::current().saveFileName(this, request);
     if (fileName.isEmpty())
         return;
+    // The file holds rich text whatever the dialog did with the name.
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".rtf");
     if (!rtf::writeFile(fileName, *RTB->document()))
         showMessage(this, texts::couldNotSave(), DialogService::Icon::Error);
 }

@@ -5,6 +5,7 @@
 #include "app/protected_text_edit.h"
 #include "app/twips.h"
 #include "report/modRTB.h"
+#include "report/report_printing.h"
 
 #include <QPrinter>
 #include <QPushButton>
@@ -98,14 +99,12 @@ void ReportForm::cmdPrint_Click()
         const bool selection = RTB->textCursor().hasSelection();
         if (!DialogService::current().choosePrinter(this, printer, selection))
             return;
-        if (!selection)
-            printer.setPrintRange(QPrinter::AllPages);
-        RTB->print(&printer);
+        reportPrinting::print(*RTB, printer, selection && printer.printRange() == QPrinter::Selection);
         return;
     }
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
     if (const auto printer = DialogService::current().defaultPrinter())
-        RTB->print(printer.get());
+        reportPrinting::print(*RTB, *printer, false);
 }
