@@ -111,9 +111,10 @@ frmMDI *frmMDI::instance()
 
 void frmMDI::createControls()
 {
+    // Only the strips and the child-window area carry the frame's colours: a palette set on
+    // the central widget would pass on to every system window opened inside the frame.
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("mdiClient"));
-    look::setBackground(central, Qt::black);
     setCentralWidget(central);
     createStrips(central);
     createStartPanel(central);

@@ -1,36 +1,57 @@
 #include "app/system_forms.h"
 
 #include "app/form_registry.h"
+#include "australian/frmAustralianAstrologyDisplay.h"
+#include "australian/frmAustralianAstrologyMain.h"
+#include "australian/frmAustralianAstrologySave.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/frmChineseZodiacMain.h"
+#include "chinese/frmChineseZodiacSave.h"
+#include "mayan/frmMayanAnimalSignDisplay.h"
+#include "mayan/frmMayanAnimalSignMain.h"
+#include "mayan/frmMayanAnimalSignSave.h"
 
 namespace systems {
 
 void unloadAllSystemForms()
 {
     // Australian
+    forms::unload<frmAustralianAstrologyDisplay>();
+    forms::unload<frmAustralianAstrologyMain>();
+    forms::unload<frmAustralianAstrologySave>();
     // Celtic
     forms::unload<frmCelticAnimalBirthSignDisplay>();
     forms::unload<frmCelticAnimalBirthSignMain>();
     forms::unload<frmCelticAnimalBirthSignSave>();
     // Chinese
+    forms::unload<frmChineseZodiacDisplay>();
+    forms::unload<frmChineseZodiacMain>();
+    forms::unload<frmChineseZodiacSave>();
     // Mayan
+    forms::unload<frmMayanAnimalSignDisplay>();
+    forms::unload<frmMayanAnimalSignMain>();
+    forms::unload<frmMayanAnimalSignSave>();
 
+    forms::unload<frmAustralianAstrologyDisplay>();
     forms::unload<frmCelticAnimalBirthSignDisplay>();
+    forms::unload<frmChineseZodiacDisplay>();
+    forms::unload<frmMayanAnimalSignDisplay>();
 }
 
 OrvoForm *showInputForm(System system)
 {
     switch (system) {
     case System::Australian:
-        return nullptr;
+        return forms::show<frmAustralianAstrologyMain>();
     case System::Celtic:
         return forms::show<frmCelticAnimalBirthSignMain>();
     case System::Chinese:
-        return nullptr;
+        return forms::show<frmChineseZodiacMain>();
     case System::Mayan:
-        return nullptr;
+        return forms::show<frmMayanAnimalSignMain>();
     }
     return nullptr;
 }

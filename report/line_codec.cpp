@@ -9,9 +9,11 @@ namespace {
 constexpr int Shift = 85;
 constexpr int HighestShifted = 255 - Shift;   // 170
 
+// Every character that ends a line in Unicode text (vertical tab and form feed included), so
+// that a decoded field always stays on one line.
 bool isLineBreak(char32_t c)
 {
-    return c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0x85;
+    return c == U'\n' || c == U'\r' || c == 0x0B || c == 0x0C || c == 0x2028 || c == 0x2029 || c == 0x85;
 }
 
 void appendCodePoint(QString &text, char32_t c)

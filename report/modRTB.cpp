@@ -17,6 +17,7 @@ public:
     LinkWatch(QTextEdit *box, QWidget *form)
         : QObject(box)
         , m_box(box)
+        , m_viewport(box->viewport())
         , m_form(form)
     {
         m_connection = QObject::connect(box->document(), &QTextDocument::contentsChange, this,
@@ -29,8 +30,9 @@ public:
     ~LinkWatch() override
     {
         QObject::disconnect(m_connection);
-        if (m_box)
-            m_box->viewport()->removeEventFilter(this);
+        // The watch may go down with its box, after the box's viewport.
+        if (m_viewport)
+            m_viewport->removeEventFilter(this);
     }
 
     QTextEdit *box() const { return m_box; }
@@ -94,6 +96,7 @@ private:
     }
 
     QPointer<QTextEdit> m_box;
+    QPointer<QWidget> m_viewport;
     QPointer<QWidget> m_form;
     QMetaObject::Connection m_connection;
     bool m_marking = false;

@@ -79,7 +79,10 @@ frmCelticAnimalBirthSignMain *TestFrame::fillCeltic()
 void TestFrame::stripsAndStartPanel()
 {
     QCOMPARE(frame->windowTitle(), QStringLiteral("Orvo Animal Signs Astrology v1.20"));
-    QCOMPARE(frame->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(frame->mdiArea->background().color(), QColor(Qt::black));
+    QCOMPARE(frame->picMain->palette().color(QPalette::Window), QColor(Qt::black));
+    // The frame's black stays in the frame: windows opened inside keep their own colours.
+    QVERIFY(frame->centralWidget()->palette().color(QPalette::Window) != QColor(Qt::black));
     QCOMPARE(frame->Picture6->palette().color(QPalette::Window), QColor(192, 192, 255));
     QCOMPARE(frame->PicCoBrand->palette().color(QPalette::Window), QColor(192, 192, 255));
     const QStringList captions = {QStringLiteral("Australian Astrology"), QStringLiteral("Celtic Animal Birth Sign"),

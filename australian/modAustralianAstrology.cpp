@@ -1,0 +1,51 @@
+#include "australian/modAustralianAstrology.h"
+
+#include "app/calendar_lists.h"
+#include "app/content.h"
+
+namespace australian {
+
+namespace {
+
+constexpr const char *animals[SignCount] = {
+    "Galah", "Koala", "Dingbat", "Western Swamp Turtle", "Kangaroo", "Northern Hairy-nosed Wombat",
+    "Platypus", "Possum", "Numbat", "Dibbler", "Dingo", "Emu",
+};
+
+QString contentName(const QString &animal)
+{
+    return QStringLiteral("australian/") + animal.toLower().replace(QLatin1Char(' '), QLatin1Char('-'))
+           + QStringLiteral(".txt");
+}
+
+} // namespace
+
+const std::array<AustralianSignRow, SignCount> &LoadAustralianSignTable()
+{
+    static const std::array<AustralianSignRow, SignCount> table = [] {
+        std::array<AustralianSignRow, SignCount> rows;
+        for (int position = 0; position < SignCount; ++position) {
+            const QString animal = QLatin1String(animals[position]);
+            rows[position] = {animal, content::text(contentName(animal))};
+        }
+        return rows;
+    }();
+    return table;
+}
+
+QString FindAustralianSign(const QString &monthName)
+{
+    const int month = calendar::monthNumber(monthName);
+    return month == 0 ? QString() : QLatin1String(animals[month - 1]);
+}
+
+std::optional<AustralianSignRow> findSignRow(const QString &animal)
+{
+    for (const AustralianSignRow &row : LoadAustralianSignTable()) {
+        if (row.animal == animal)
+            return row;
+    }
+    return std::nullopt;
+}
+
+} // namespace australian

@@ -1,0 +1,7 @@
+#include "chinese/ChineseReading.h"
+
+ChineseReading &ChineseReading::instance()
+{
+    static ChineseReading reading;
+    return reading;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/orvo_form.h"
+
+class LinkLabel;
+class PromotionBand;
+class QAction;
+class QCalendarWidget;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+// The Chinese result form: the person, the animal and element of their Chinese year, the birth
+// date on a month calendar and the animal's record.
+class frmChineseZodiacDisplay : public OrvoForm
+{
+    Q_OBJECT
+public:
+    frmChineseZodiacDisplay();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // Writes the program's Chinese reading into the controls.
+    void showReading();
+
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void cmdPrint_Click();
+
+    LinkLabel *Label14;
+    QGroupBox *fraStarUserDetails;
+    QLabel *lblName;
+    QLabel *Label1;
+    QLabel *lblChineseSign;
+    QLabel *Label13;
+    QLabel *lblChineseElement;
+    QTextEdit *txtChineseElement;
+    QLabel *lblDOBDesc;
+    QCalendarWidget *MV;
+    QGroupBox *fraStarUserSignDetails;
+    QLineEdit *txtRulingPlanet;
+    QTextEdit *txtPositiveTraits;
+    QTextEdit *txtNegativeTraits;
+    QLineEdit *txtLuckyColor;
+    QLineEdit *txtGemStone;
+    QLineEdit *txtEnergy;
+    QLineEdit *txtLuckySeason;
+    QLineEdit *txtLuckyMonth;
+    QLineEdit *txtMostCompSign;
+    QLineEdit *txtLeastCompSign;
+    QTextEdit *txtFamousPersons;
+    QPushButton *cmdPrint;
+    QPushButton *cmdExit;
+    QPushButton *cmdBack;
+    PromotionBand *fraFullBrand;
+    QAction *mnuPrint;
+    QAction *mnuBack;
+    QAction *mnuExit;
+
+private:
+    void createControls();
+    void createDetails();
+    void createSignDetails();
+    void createMenus();
+    void connectSignals();
+};

@@ -1,0 +1,62 @@
+#include "chinese/frmChineseZodiacSave.h"
+
+#include "app/form_registry.h"
+#include "app/link_label.h"
+#include "app/program_texts.h"
+#include "app/promotion_band.h"
+#include "app/twips.h"
+#include "chinese/ChineseReading.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "report/reading_files.h"
+
+#include <QLocale>
+
+frmChineseZodiacSave::frmChineseZodiacSave()
+    : ReportForm(QStringLiteral("frmChineseZodiacSave"), QStringLiteral("Orvo Chinese Zodiac Software "), 7725, 7770)
+{
+    Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
+    Label1 = new LinkLabel(QStringLiteral("Label1"), texts::webSiteInvitation(), modHelp::Page::Home, this);
+    Label14->adjustSize();
+    Label14->move(twips::toPixels(30), 0);
+    Label1->adjustSize();
+    Label1->move(twips::toPixels(30), Label14->height());
+    reserveTopStrip(Label1->geometry().bottom() + 3);
+
+    fraFullBrand = new PromotionBand(this);
+    fraFullBrand->arrange(7665);
+    fraFullBrand->move(twips::toPixels(30), belowButtons());
+}
+
+void frmChineseZodiacSave::composeReport()
+{
+    const ChineseReading &reading = ChineseReading::instance();
+    const QColor heading = look::darkRed();
+    constexpr int breaks = 3;
+    insertEntry(QStringLiteral("Name: "), reading.name, heading, breaks);
+    insertEntry(QStringLiteral("Date of Birth: "), QLocale().toString(reading.birthDate, QLocale::ShortFormat), heading, breaks);
+    insertEntry(QStringLiteral("Sign: "), reading.animal, heading, breaks);
+    insertEntry(QStringLiteral("Element: ") + reading.element + QStringLiteral(": "), reading.elementDescription, heading, breaks);
+    insertEntry(QStringLiteral("Ruling Planet: "), reading.rulingPlanet, heading, breaks);
+    insertEntry(QStringLiteral("Positive Traits: "), reading.positiveTraits, heading, breaks);
+    insertEntry(QStringLiteral("Negative Traits: "), reading.negativeTraits, heading, breaks);
+    insertEntry(QStringLiteral("Most Compatible Sign: "), reading.mostCompatible, heading, breaks);
+    insertEntry(QStringLiteral("Least Compatible Sign: "), reading.leastCompatible, heading, breaks);
+    insertEntry(QStringLiteral("Lucky Color: "), reading.luckyColour, heading, breaks);
+    insertEntry(QStringLiteral("GemStone: "), reading.gemStone, heading, breaks);
+    insertEntry(QStringLiteral("Energy: "), reading.energy, heading, breaks);
+    insertEntry(QStringLiteral("Favourable Season: "), reading.luckySeason, heading, breaks);
+    insertEntry(QStringLiteral("Favourable Month: "), reading.luckyMonth, heading, breaks);
+    insertEntry(QStringLiteral("Famous Persons of this Star Sign are: "), reading.famousPersons, heading, breaks);
+}
+
+void frmChineseZodiacSave::showResultForm()
+{
+    forms::show<frmChineseZodiacDisplay>();
+}
+
+void frmChineseZodiacSave::cmdSave_Click()
+{
+    const ChineseReading &reading = ChineseReading::instance();
+    readingFiles::save(this, readingFiles::chineseAstrology(),
+                       {reading.name, reading.sex, reading.day, reading.month, reading.year});
+}

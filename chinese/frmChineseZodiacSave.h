@@ -1,0 +1,25 @@
+#pragma once
+
+#include "report/ReportForm.h"
+
+class LinkLabel;
+class PromotionBand;
+
+// The Chinese report: fifteen headed entries of the current Chinese reading; saved as a ".str"
+// record that the input form can open again.
+class frmChineseZodiacSave : public ReportForm
+{
+    Q_OBJECT
+public:
+    frmChineseZodiacSave();
+
+    void cmdSave_Click() override;
+
+    LinkLabel *Label14;
+    LinkLabel *Label1;
+    PromotionBand *fraFullBrand;
+
+protected:
+    void composeReport() override;
+    void showResultForm() override;
+};

@@ -1,0 +1,33 @@
+#include "mayan/SignReportForm.h"
+
+#include "app/link_label.h"
+#include "app/program_texts.h"
+#include "app/protected_text_edit.h"
+#include "app/promotion_band.h"
+#include "app/twips.h"
+#include "report/reading_files.h"
+
+SignReportForm::SignReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips,
+                               const QColor &background)
+    : ReportForm(objectName, caption, widthTwips, heightTwips)
+{
+    look::setBackground(this, background);
+    look::setColours(RTB, Qt::black, Qt::white);
+
+    Label61 = new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, this);
+    Label61->setAlignment(Qt::AlignCenter);
+    Label61->setWordWrap(true);
+    look::setColours(Label61, Qt::black, QColor(192, 255, 255));
+    const int width = twips::toPixels(widthTwips);
+    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
+    reserveTopStrip(Label61->geometry().bottom() + 4);
+
+    fraFullBrand = new PromotionBand(this);
+    fraFullBrand->arrange(widthTwips);
+    fraFullBrand->move(0, belowButtons());
+}
+
+void SignReportForm::cmdSave_Click()
+{
+    readingFiles::save(this, readingFiles::zodiacSigns(), savedFields());
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "mayan/SignReportForm.h"
+
+// The Mayan report: name, date of birth and the sign's four fields, each closed by the credit line.
+class frmMayanAnimalSignSave : public SignReportForm
+{
+    Q_OBJECT
+public:
+    frmMayanAnimalSignSave();
+
+protected:
+    void composeReport() override;
+    void showResultForm() override;
+    QStringList savedFields() const override;
+};

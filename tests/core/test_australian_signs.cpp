@@ -1,0 +1,78 @@
+#include "app/calendar_lists.h"
+#include "australian/modAustralianAstrology.h"
+
+#include <QtTest>
+
+class TestAustralianSigns : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyMonthHasItsAnimal_data();
+    void everyMonthHasItsAnimal();
+    void unknownMonthHasNoAnimal_data();
+    void unknownMonthHasNoAnimal();
+    void lookupIsExact();
+};
+
+void TestAustralianSigns::everyMonthHasItsAnimal_data()
+{
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("animal");
+    QTest::addColumn<int>("plannedLength");
+    const struct { const char *month, *animal; int length; } rows[] = {
+        {"January", "Galah", 497},
+        {"February", "Koala", 520},
+        {"March", "Dingbat", 444},
+        {"April", "Western Swamp Turtle", 539},
+        {"May", "Kangaroo", 606},
+        {"June", "Northern Hairy-nosed Wombat", 516},
+        {"July", "Platypus", 530},
+        {"August", "Possum", 591},
+        {"September", "Numbat", 605},
+        {"October", "Dibbler", 671},
+        {"November", "Dingo", 575},
+        {"December", "Emu", 599},
+    };
+    for (const auto &r : rows)
+        QTest::addRow("%s %s", r.month, r.animal) << QString::fromLatin1(r.month) << QString::fromLatin1(r.animal) << r.length;
+}
+
+void TestAustralianSigns::everyMonthHasItsAnimal()
+{
+    QFETCH(QString, month);
+    QFETCH(QString, animal);
+    QFETCH(int, plannedLength);
+    QCOMPARE(australian::FindAustralianSign(month), animal);
+    const auto row = australian::findSignRow(animal);
+    QVERIFY(row);
+    QCOMPARE(australian::LoadAustralianSignTable().at(calendar::monthNumber(month) - 1).animal, animal);
+    // The description is there, one paragraph, within a tenth of its planned size.
+    const qsizetype length = row->description.size();
+    QVERIFY2(length >= plannedLength * 9 / 10 && length <= plannedLength * 11 / 10, qPrintable(QString::number(length)));
+    QVERIFY(!row->description.contains(QLatin1Char('\n')));
+}
+
+void TestAustralianSigns::unknownMonthHasNoAnimal_data()
+{
+    QTest::addColumn<QString>("month");
+    QTest::newRow("lower-case") << "june";
+    QTest::newRow("trailing blank") << "June ";
+    QTest::newRow("empty") << "";
+    QTest::newRow("abbreviation") << "Jun";
+}
+
+void TestAustralianSigns::unknownMonthHasNoAnimal()
+{
+    QFETCH(QString, month);
+    QVERIFY(australian::FindAustralianSign(month).isEmpty());
+}
+
+void TestAustralianSigns::lookupIsExact()
+{
+    QVERIFY(!australian::findSignRow(QStringLiteral("NORTHERN HAIRY-NOSED WOMBAT")));
+    QVERIFY(!australian::findSignRow(QStringLiteral("Northern Hairy-Nosed Wombat")));
+    QVERIFY(!australian::findSignRow(QString()));
+}
+
+QTEST_GUILESS_MAIN(TestAustralianSigns)
+#include "test_australian_signs.moc"

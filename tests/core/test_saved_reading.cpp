@@ -1,0 +1,233 @@
+#include "report/line_codec.h"
+#include "report/saved_reading.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A device that never ends: reading must stop by itself.
+class EndlessDevice : public QIODevice
+{
+public:
+    explicit EndlessDevice(char fill) : m_fill(fill) {}
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }
+    qint64 served = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        std::fill_n(data, maxSize, m_fill);
+        served += maxSize;
+        return maxSize;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    char m_fill;
+};
+
+// The fields read from content; "<unreadable>" when the reader refused it.
+QStringList readBytes(const QByteArray &content, int lineCount = 5)
+{
+    QByteArray data = content;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    return savedReading::read(buffer, lineCount).value_or(QStringList{QStringLiteral("<unreadable>")});
+}
+
+QByteArray readAll(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QStringList chineseFields = {QStringLiteral("Ann Lee"), QStringLiteral("Female"), QStringLiteral("5"),
+                                   QStringLiteral("March"), QStringLiteral("1970")};
+
+} // namespace
+
+class TestSavedReading : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void writesEncodedLinesWithCrLf();
+    void readsWhatItWrote();
+    void readsLines_data();
+    void readsLines();
+    void overlongLinesAreCut();
+    void endlessInputIsBounded_data();
+    void endlessInputIsBounded();
+    void binaryFileGivesOneLineFields();
+    void unreadableDevicesGiveNothing();
+    void savesThroughTemporaryFile();
+    void extensionCheck_data();
+    void extensionCheck();
+};
+
+void TestSavedReading::writesEncodedLinesWithCrLf()
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(savedReading::write(buffer, {QStringLiteral("abc"), QString(), QStringLiteral("Male")}));
+    const QByteArray expected = QByteArray("\xB6\xB7\xB8\r\n\r\n\xA2\xB6\xC1\xBA\r\n");
+    QCOMPARE(data, expected);
+}
+
+void TestSavedReading::readsWhatItWrote()
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    const QStringList fields = {QStringLiteral("\u674E\u5C0F\u9F99"), QStringLiteral("Male"), QStringLiteral("31"),
+                                QStringLiteral("December"), QStringLiteral("2008")};
+    QVERIFY(savedReading::write(buffer, fields));
+    QCOMPARE(readBytes(data), fields);
+}
+
+void TestSavedReading::readsLines_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("fields");
+    const QByteArray a = EncodeLine(QStringLiteral("a"));
+    const QByteArray b = EncodeLine(QStringLiteral("b"));
+    QTest::newRow("empty file: five empty lines") << QByteArray() << QStringList(5);
+    QTest::newRow("two lines: the rest empty") << (a + "\r\n" + b + "\r\n")
+                                               << QStringList{"a", "b", "", "", ""};
+    QTest::newRow("last line without line end") << (a + "\r\n" + b) << QStringList{"a", "b", "", "", ""};
+    QTest::newRow("line feed only") << (a + "\n" + b + "\n") << QStringList{"a", "b", "", "", ""};
+    QTest::newRow("empty lines inside") << ("\r\n\r\n" + a + "\r\n") << QStringList{"", "", "a", "", ""};
+    QTest::newRow("more than five lines: the first five")
+        << QByteArray(a + "\r\n").repeated(7) << QStringList{"a", "a", "a", "a", "a"};
+    QTest::newRow("bytes below 85 drop out") << QByteArray("ANN 1970\r\n") << QStringList(5);
+    QTest::newRow("nul bytes") << (QByteArray(3, '\0') + a + "\r\n") << QStringList{"a", "", "", "", ""};
+}
+
+void TestSavedReading::readsLines()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, fields);
+    QCOMPARE(readBytes(content), fields);
+}
+
+void TestSavedReading::overlongLinesAreCut()
+{
+    const QByteArray a = EncodeLine(QStringLiteral("a"));
+    const QByteArray b = EncodeLine(QStringLiteral("b"));
+    const int longest = savedReading::MaxLineBytes;
+
+    // A line of exactly the longest length is kept whole, with either line end.
+    for (const QByteArray &end : {QByteArray("\r\n"), QByteArray("\n")}) {
+        const QStringList fields = readBytes(a.repeated(longest) + end + b + end, 2);
+        QCOMPARE(fields, QStringList({QString(longest, QLatin1Char('a')), QStringLiteral("b")}));
+    }
+
+    // A longer line is cut, and the next line is still the next field.
+    const QStringList fields = readBytes(a.repeated(3 * longest + 1) + "\r\n" + b + "\r\n", 2);
+    QCOMPARE(fields, QStringList({QString(longest, QLatin1Char('a')), QStringLiteral("b")}));
+}
+
+void TestSavedReading::endlessInputIsBounded_data()
+{
+    QTest::addColumn<char>("fill");
+    QTest::newRow("one endless line") << char(0xB6);
+    QTest::newRow("endless stray bytes") << char(7);
+}
+
+void TestSavedReading::endlessInputIsBounded()
+{
+    QFETCH(char, fill);
+    EndlessDevice device(fill);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    const auto fields = savedReading::read(device, 5);
+    QVERIFY(fields);
+    QCOMPARE(fields->size(), 5);
+    QVERIFY(fields->at(0).size() <= savedReading::MaxLineBytes);
+    QVERIFY2(device.served <= savedReading::MaxFileBytes + savedReading::MaxLineBytes + 2,
+             qPrintable(QString::number(device.served)));
+}
+
+void TestSavedReading::binaryFileGivesOneLineFields()
+{
+    QByteArray data;
+    quint32 state = 2024;
+    for (int i = 0; i < 4 * savedReading::MaxFileBytes; ++i) {
+        state = state * 1103515245u + 12345u;
+        data.append(char(state >> 24));
+    }
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const auto fields = savedReading::read(buffer, 5);
+    QVERIFY(fields);
+    QCOMPARE(fields->size(), 5);
+    for (const QString &field : *fields) {
+        QVERIFY(field.size() <= savedReading::MaxLineBytes);
+        QVERIFY(!field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')));
+    }
+    QVERIFY(buffer.pos() <= savedReading::MaxFileBytes + savedReading::MaxLineBytes + 1);
+}
+
+void TestSavedReading::unreadableDevicesGiveNothing()
+{
+    QBuffer closed;
+    QVERIFY(!savedReading::read(closed, 5));
+    QBuffer writeOnly;
+    writeOnly.open(QIODevice::WriteOnly);
+    QVERIFY(!savedReading::read(writeOnly, 5));
+
+    QTemporaryDir dir;
+    QVERIFY(!savedReading::readFile(dir.filePath(QStringLiteral("missing.str")), 5));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.str")));
+    QVERIFY(!savedReading::readFile(dir.filePath(QStringLiteral("folder.str")), 5));
+}
+
+void TestSavedReading::savesThroughTemporaryFile()
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("reading.str"));
+    QVERIFY(savedReading::writeFile(fileName, chineseFields));
+    QCOMPARE(readAll(fileName).count("\r\n"), 5);
+    QCOMPARE(savedReading::readFile(fileName, 5), chineseFields);
+
+    // Saving again replaces the whole file: nothing of the longer earlier content stays.
+    QVERIFY(savedReading::writeFile(fileName, {QStringLiteral("Bo")}));
+    QCOMPARE(readAll(fileName), EncodeLine(QStringLiteral("Bo")) + "\r\n");
+
+    // A save that cannot be done fails and leaves no file behind.
+    const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/reading.str"));
+    QVERIFY(!savedReading::writeFile(inMissingFolder, chineseFields));
+    QVERIFY(!QFile::exists(inMissingFolder));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.str")));
+    QVERIFY(!savedReading::writeFile(dir.filePath(QStringLiteral("taken.str")), chineseFields));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken.str"))).isDir());
+}
+
+void TestSavedReading::extensionCheck_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("reading.str") << "/home/ann/reading.str" << "str" << true;
+    QTest::newRow("upper-case STR refused") << "/home/ann/reading.STR" << "str" << false;
+    QTest::newRow("mixed-case Str refused") << "/home/ann/reading.Str" << "str" << false;
+    QTest::newRow("zod file for str refused") << "/home/ann/reading.zod" << "str" << false;
+    QTest::newRow("reading.zod") << "C:/readings/reading.zod" << "zod" << true;
+    QTest::newRow("upper-case ZOD refused") << "C:/readings/reading.ZOD" << "zod" << false;
+    QTest::newRow("trailing blank refused") << "reading.str " << "str" << false;
+    QTest::newRow("last three letters without a dot") << "mystr" << "str" << true;
+    QTest::newRow("shorter than the extension") << "st" << "str" << false;
+}
+
+void TestSavedReading::extensionCheck()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, extension);
+    QFETCH(bool, accepted);
+    QCOMPARE(savedReading::hasExtension(fileName, extension), accepted);
+}
+
+QTEST_GUILESS_MAIN(TestSavedReading)
+#include "test_saved_reading.moc"

@@ -1,0 +1,327 @@
+#include "app/current_reading.h"
+#include "app/form_registry.h"
+#include "app/frmMDI.h"
+#include "app/twips.h"
+#include "chinese/ChineseAnimalRecord.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/frmChineseZodiacMain.h"
+#include "chinese/frmChineseZodiacSave.h"
+#include "ui/support.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QtTest>
+
+using Icon = DialogService::Icon;
+
+class TestChineseForms : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void inputFormStartsEmpty();
+    void tabOrder();
+    void validationOrderAndFocus();
+    void proceedShowsReading_data();
+    void proceedShowsReading();
+    void monthCalendarOnLeapDay();
+    void backKeepsEntriesAndSecondReadingReplacesFirst();
+    void exitShowsStartPanel_data();
+    void exitShowsStartPanel();
+    void choosingAgainClosesEveryChineseWindow();
+
+private:
+    frmChineseZodiacMain *openInput();
+    void enter(frmChineseZodiacMain *input, const QString &name, int sex, int day, int month, int year);
+    frmChineseZodiacDisplay *proceed(const QString &name, int sex, int day, int month, int year);
+
+    std::unique_ptr<frmMDI> frame;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+};
+
+void TestChineseForms::init()
+{
+    installTestFonts();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    frame = std::make_unique<frmMDI>();
+    frame->show();
+}
+
+void TestChineseForms::cleanup()
+{
+    frame->close();
+    frame.reset();
+    dialogs.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmChineseZodiacMain *TestChineseForms::openInput()
+{
+    frame->cmdSelectOption_Click(2);
+    return forms::get<frmChineseZodiacMain>();
+}
+
+// sex: 0 Male, 1 Female, -1 none chosen.
+void TestChineseForms::enter(frmChineseZodiacMain *input, const QString &name, int sex, int day, int month, int year)
+{
+    input->txtName->setText(name);
+    if (sex >= 0)
+        input->optSex[sex]->setChecked(true);
+    input->cboDate->setCurrentIndex(day - 1);
+    input->cboMonth->setCurrentIndex(month - 1);
+    input->cboYear->setCurrentIndex(year - 1936);
+}
+
+frmChineseZodiacDisplay *TestChineseForms::proceed(const QString &name, int sex, int day, int month, int year)
+{
+    auto *input = openInput();
+    enter(input, name, sex, day, month, year);
+    input->cmdProceed->click();
+    return forms::isLoaded<frmChineseZodiacDisplay>() ? forms::get<frmChineseZodiacDisplay>() : nullptr;
+}
+
+void TestChineseForms::inputFormStartsEmpty()
+{
+    auto *input = openInput();
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software "));
+    QVERIFY(input->menuBarActions().isEmpty());
+    QCOMPARE(input->cboDate->count(), 31);
+    QCOMPARE(input->cboDate->itemText(30), QStringLiteral("31"));
+    QCOMPARE(input->cboMonth->count(), 12);
+    QCOMPARE(input->cboMonth->itemText(0), QStringLiteral("January"));
+    QCOMPARE(input->cboYear->count(), 73);
+    QCOMPARE(input->cboYear->itemText(0), QStringLiteral("1936"));
+    QCOMPARE(input->cboYear->itemText(72), QStringLiteral("2008"));
+    QVERIFY(!input->cboYear->isEditable());
+    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
+             QStringLiteral("1January1936"));
+    QVERIFY(input->txtName->text().isEmpty());
+    QVERIFY(!input->optSex[0]->isChecked());
+    QVERIFY(!input->optSex[1]->isChecked());
+    QCOMPARE(input->optSex[0]->text(), QStringLiteral("Male"));
+    QCOMPARE(input->findChild<QRadioButton *>(QStringLiteral("optSex_1")), input->optSex[1]);
+    QCOMPARE(input->cmdProceed->text(), QStringLiteral("&Proceed"));
+    QCOMPARE(input->cmdOpen->text(), QStringLiteral("&Open Previously Saved Record"));
+    QCOMPARE(input->focusWidget(), input->txtName);
+    QCOMPARE(input->fraDetails->title(), QStringLiteral("Your Details Please"));
+}
+
+void TestChineseForms::tabOrder()
+{
+    auto *input = openInput();
+    const QList<QWidget *> expected = {input->txtName,  input->optSex[0], input->optSex[1], input->cmdProceed,
+                                       input->cboYear,  input->cboDate,   input->cboMonth,  input->cmdOpen};
+    QList<QWidget *> order;
+    QWidget *widget = input->txtName;
+    do {
+        if (expected.contains(widget) && !order.contains(widget))
+            order.append(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != input->txtName && order.size() < expected.size());
+    QCOMPARE(order, expected);
+}
+
+void TestChineseForms::validationOrderAndFocus()
+{
+    auto *input = openInput();
+    input->cmdProceed->click();
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
+    QCOMPARE(input->focusWidget(), input->txtName);
+
+    enter(input, QStringLiteral("   "), -1, 1, 1, 1950);
+    input->cmdProceed->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Name"));
+
+    enter(input, QStringLiteral("Ann"), -1, 31, 2, 1937);
+    input->cmdProceed->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Specify Your Sex"));
+    QCOMPARE(input->focusWidget(), input->cmdProceed);
+
+    input->txtName->setFocus();
+    enter(input, QStringLiteral("Ann"), 1, 29, 2, 1937);
+    input->cmdProceed->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
+    QCOMPARE(input->focusWidget(), input->txtName);
+    enter(input, QStringLiteral("Ann"), 1, 31, 6, 1970);
+    input->cmdProceed->click();
+    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
+    QCOMPARE(dialogs->messages.size(), 5);
+
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    QVERIFY(input->isShownInFrame());
+}
+
+void TestChineseForms::proceedShowsReading_data()
+{
+    QTest::addColumn<int>("sex");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("animal");
+    QTest::addColumn<QString>("planet");
+    QTest::newRow("first entries: 1 Jan 1936 is the Wood Pig of 1935") << 0 << QDate(1936, 1, 1) << "Wood" << "Pig" << "Mars";
+    QTest::newRow("10 Feb 1937 Fire Rat") << 1 << QDate(1937, 2, 10) << "Fire" << "Rat" << "Jupiter";
+    QTest::newRow("7 Feb 2008 Earth Rat") << 0 << QDate(2008, 2, 7) << "Earth" << "Rat" << "Jupiter";
+}
+
+void TestChineseForms::proceedShowsReading()
+{
+    QFETCH(int, sex);
+    QFETCH(QDate, date);
+    QFETCH(QString, element);
+    QFETCH(QString, animal);
+    QFETCH(QString, planet);
+    auto *display = proceed(QStringLiteral("  Ann Lee  "), sex, date.day(), date.month(), date.year());
+    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(display);
+    QVERIFY(display->isShownInFrame());
+    QVERIFY(!forms::get<frmChineseZodiacMain>()->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+
+    QCOMPARE(display->lblName->text(), (sex == 0 ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ")) + "Ann Lee");
+    QCOMPARE(display->lblChineseSign->text(), animal);
+    QCOMPARE(display->lblChineseElement->text(), element);
+    QCOMPARE(display->fraStarUserSignDetails->title(), animal);
+    QCOMPARE(display->txtRulingPlanet->text(), planet);
+    QVERIFY(display->txtChineseElement->toPlainText().contains(element));
+    for (QTextEdit *box : {display->txtChineseElement, display->txtPositiveTraits, display->txtNegativeTraits,
+                           display->txtFamousPersons}) {
+        QVERIFY(!box->toPlainText().isEmpty());
+        QVERIFY(box->isReadOnly());
+    }
+    for (QLineEdit *box : {display->txtRulingPlanet, display->txtLuckyColor, display->txtGemStone, display->txtEnergy,
+                           display->txtLuckySeason, display->txtLuckyMonth, display->txtMostCompSign,
+                           display->txtLeastCompSign}) {
+        QVERIFY(!box->text().isEmpty());
+        QVERIFY(box->isReadOnly());
+    }
+    QCOMPARE(display->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software "));
+    QCOMPARE(display->lblChineseSign->font().pointSizeF(), 11.25);
+    QVERIFY(display->lblChineseElement->font().bold());
+    QCOMPARE(display->lblChineseElement->palette().color(QPalette::WindowText), look::darkRed());
+    // The name and month storage shared with the Mayan and Australian systems.
+    QCOMPARE(CurrentReading::instance().name, QStringLiteral("Ann Lee"));
+    QCOMPARE(CurrentReading::instance().monthName, QLocale::c().monthName(date.month()));
+}
+
+void TestChineseForms::monthCalendarOnLeapDay()
+{
+    auto *display = proceed(QStringLiteral("Ann"), 1, 29, 2, 1996);
+    QVERIFY(display);
+    QCOMPARE(display->MV->selectedDate(), QDate(1996, 2, 29));
+    QCOMPARE(display->MV->yearShown(), 1996);
+    QCOMPARE(display->MV->monthShown(), 2);
+    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Rat"));
+
+    QStringList fileMenu;
+    for (QAction *entry : display->menuBarActions().first()->menu()->actions())
+        fileMenu.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    QCOMPARE(fileMenu, (QStringList{"&Print", "&Back", "-", "E&xit"}));
+}
+
+void TestChineseForms::backKeepsEntriesAndSecondReadingReplacesFirst()
+{
+    auto *display = proceed(QStringLiteral("Ann"), 1, 5, 3, 1970);
+    QVERIFY(display);
+    // Every box shows its own field of the Metal Dog.
+    const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
+    QCOMPARE((QStringList{display->txtRulingPlanet->text(), display->txtPositiveTraits->toPlainText(),
+                          display->txtNegativeTraits->toPlainText(), display->txtLuckyColor->text(),
+                          display->txtGemStone->text(), display->txtEnergy->text(), display->txtLuckySeason->text(),
+                          display->txtLuckyMonth->text(), display->txtMostCompSign->text(),
+                          display->txtLeastCompSign->text(), display->txtFamousPersons->toPlainText(),
+                          display->txtChineseElement->toPlainText()}),
+             (QStringList{"Venus", dog->positiveTraits, dog->negativeTraits, "Pale Yellow", "Diamond",
+                          "Yang (Negative)", "Winter", "October", "Tiger, Horse", "Dragon", dog->famousPersons,
+                          *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"))}));
+    display->cmdBack->click();
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    auto *input = forms::get<frmChineseZodiacMain>();
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(input->txtName->text(), QStringLiteral("Ann"));
+    QVERIFY(input->optSex[1]->isChecked());
+    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
+             QStringLiteral("5March1970"));
+
+    input->optSex[0]->setChecked(true);
+    input->txtName->setText(QStringLiteral("Bo"));
+    input->cboYear->setCurrentText(QStringLiteral("1977"));   // Fire Snake
+    input->cmdProceed->click();
+    display = forms::get<frmChineseZodiacDisplay>();
+    QCOMPARE(display->lblName->text(), QStringLiteral("Mr. Bo"));
+    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Snake"));
+    QCOMPARE(display->lblChineseElement->text(), QStringLiteral("Fire"));
+    QCOMPARE(display->txtLeastCompSign->text(), QStringLiteral("Tiger, Pig"));
+    QCOMPARE(display->txtEnergy->text(), QStringLiteral("Yin (Positive Energy)"));
+    QCOMPARE(display->txtLuckyMonth->text(), QStringLiteral("May"));
+    QCOMPARE(display->MV->selectedDate(), QDate(1977, 3, 5));
+
+    // Back from the menu ends the same way.
+    display->mnuBack->trigger();
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
+void TestChineseForms::exitShowsStartPanel_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("Exit button") << 0;
+    QTest::newRow("Exit menu entry") << 1;
+    QTest::newRow("window closed") << 2;
+}
+
+void TestChineseForms::exitShowsStartPanel()
+{
+    QFETCH(int, way);
+    auto *display = proceed(QStringLiteral("Ann"), 0, 5, 3, 1970);
+    QVERIFY(display);
+    if (way == 0)
+        display->cmdExit->click();
+    else if (way == 1)
+        display->mnuExit->trigger();
+    else
+        display->close();
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    QVERIFY(frame->isStartPanelVisible());
+    QVERIFY(forms::isLoaded<frmChineseZodiacMain>());
+    QVERIFY(!forms::get<frmChineseZodiacMain>()->isShownInFrame());
+}
+
+void TestChineseForms::choosingAgainClosesEveryChineseWindow()
+{
+    auto *display = proceed(QStringLiteral("Ann"), 0, 5, 3, 1970);
+    QVERIFY(display);
+    display->cmdPrint->click();
+    QVERIFY(forms::isLoaded<frmChineseZodiacSave>());
+
+    // The report's closing brings the result form back; the second pass closes that too.
+    frame->cmdSelectOption_Click(2);
+    QVERIFY(!forms::isLoaded<frmChineseZodiacSave>());
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    auto *input = forms::get<frmChineseZodiacMain>();
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(input->txtName->text().isEmpty());
+    QVERIFY(!frame->isStartPanelVisible());
+
+    // Unloading the input form shows the start panel.
+    frame->lblCaption_Click(0);
+    QVERIFY(!forms::isLoaded<frmChineseZodiacMain>());
+    QVERIFY(frame->isStartPanelVisible());
+}
+
+QTEST_MAIN(TestChineseForms)
+#include "test_chinese_forms.moc"

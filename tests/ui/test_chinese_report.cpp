@@ -1,0 +1,361 @@
+#include "app/form_registry.h"
+#include "app/frmMDI.h"
+#include "app/twips.h"
+#include "chinese/ChineseAnimalRecord.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/frmChineseZodiacMain.h"
+#include "chinese/frmChineseZodiacSave.h"
+#include "report/line_codec.h"
+#include "app/protected_text_edit.h"
+#include "ui/support.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+using Icon = DialogService::Icon;
+
+namespace {
+
+void writeFile(const QString &fileName, const QByteArray &content)
+{
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray encoded(const QStringList &lines)
+{
+    QByteArray content;
+    for (const QString &line : lines)
+        content += EncodeLine(line) + "\r\n";
+    return content;
+}
+
+} // namespace
+
+class TestChineseReport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void fifteenEntriesWithTheirStyles();
+    void leapDayInShortDateFormat();
+    void closingReturnsToUnchangedResult();
+    void saveThenOpenGivesSameReading();
+    void failedOrCancelledSave();
+    void refusedFiles_data();
+    void refusedFiles();
+    void fileContents_data();
+    void fileContents();
+    void binaryFileDoesNotHang();
+
+private:
+    frmChineseZodiacMain *openInput();
+    frmChineseZodiacSave *openReport(const QString &name, int sex, const QDate &date);
+    QTextCharFormat formatAt(int position) const;
+
+    std::unique_ptr<frmMDI> frame;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    QTemporaryDir dir;
+    frmChineseZodiacSave *report = nullptr;
+};
+
+void TestChineseReport::init()
+{
+    installTestFonts();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    frame = std::make_unique<frmMDI>();
+    frame->show();
+}
+
+void TestChineseReport::cleanup()
+{
+    frame->close();
+    frame.reset();
+    dialogs.reset();
+    report = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmChineseZodiacMain *TestChineseReport::openInput()
+{
+    frame->cmdSelectOption_Click(2);
+    return forms::get<frmChineseZodiacMain>();
+}
+
+frmChineseZodiacSave *TestChineseReport::openReport(const QString &name, int sex, const QDate &date)
+{
+    auto *input = openInput();
+    input->txtName->setText(name);
+    input->optSex[sex]->setChecked(true);
+    input->cboDate->setCurrentIndex(date.day() - 1);
+    input->cboMonth->setCurrentIndex(date.month() - 1);
+    input->cboYear->setCurrentText(QString::number(date.year()));
+    input->cmdProceed->click();
+    forms::get<frmChineseZodiacDisplay>()->cmdPrint->click();
+    report = forms::get<frmChineseZodiacSave>();
+    return report;
+}
+
+QTextCharFormat TestChineseReport::formatAt(int position) const
+{
+    QTextCursor cursor(report->RTB->document());
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+void TestChineseReport::fifteenEntriesWithTheirStyles()
+{
+    openReport(QStringLiteral(" Ann Lee "), 0, QDate(1970, 3, 5));   // Metal Dog
+    const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
+    const QString metal = *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"));
+    const QStringList headings = {"Name: ", "Date of Birth: ", "Sign: ", "Element: Metal: ", "Ruling Planet: ",
+                                  "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
+                                  "Least Compatible Sign: ", "Lucky Color: ", "GemStone: ", "Energy: ",
+                                  "Favourable Season: ", "Favourable Month: ",
+                                  "Famous Persons of this Star Sign are: "};
+    const QStringList values = {"Ann Lee", QLocale().toString(QDate(1970, 3, 5), QLocale::ShortFormat), "Dog", metal,
+                                "Venus", dog->positiveTraits, dog->negativeTraits, "Tiger, Horse", "Dragon",
+                                "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", dog->famousPersons};
+    QString expected;
+    for (int i = 0; i < headings.size(); ++i)
+        expected += headings[i] + values[i] + QStringLiteral("\n\n\n");
+    const QString text = report->RTB->toPlainText();
+    QCOMPARE(text, expected);
+    QVERIFY(!text.contains(QLatin1String("Mr. ")));
+    QVERIFY(!text.contains(QLatin1String("Male")));
+
+    int position = 0;
+    for (int i = 0; i < headings.size(); ++i) {
+        position = int(text.indexOf(headings[i], position));
+        for (int offset : {0, int(headings[i].size()) - 1}) {
+            const QTextCharFormat heading = formatAt(position + offset);
+            QCOMPARE(heading.fontWeight(), int(QFont::Bold));
+            QCOMPARE(heading.foreground().color(), look::darkRed());
+        }
+        const QTextCharFormat value = formatAt(position + int(headings[i].size()));
+        QVERIFY(value.fontWeight() != QFont::Bold);
+        QCOMPARE(value.foreground().color(), QColor(Qt::black));
+    }
+    QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software "));
+}
+
+void TestChineseReport::leapDayInShortDateFormat()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(report->RTB->toPlainText().startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: 29.02.96\n")));
+}
+
+void TestChineseReport::closingReturnsToUnchangedResult()
+{
+    openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+    const QString famous = display->txtFamousPersons->toPlainText();
+
+    // A second Print while the report is open composes nothing again.
+    QTextCursor(report->RTB->document()).insertText(QStringLiteral("MARK"));
+    display->mnuPrint->trigger();
+    QVERIFY(report->RTB->toPlainText().startsWith(QLatin1String("MARKName: ")));
+
+    report->close();
+    QVERIFY(!forms::isLoaded<frmChineseZodiacSave>());
+    display = forms::get<frmChineseZodiacDisplay>();
+    QVERIFY(display->isShownInFrame());
+    QCOMPARE(display->lblName->text(), QStringLiteral("Ms. Ann"));
+    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Rat"));
+    QCOMPARE(display->MV->selectedDate(), QDate(1996, 2, 29));
+    QCOMPARE(display->txtFamousPersons->toPlainText(), famous);
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
+void TestChineseReport::saveThenOpenGivesSameReading()
+{
+    const QString name = QStringLiteral("Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99");
+    openReport(name, 1, QDate(1985, 2, 19));
+    const QString fileName = dir.filePath(QStringLiteral("reading.str"));
+    dialogs->fileAnswers = {fileName};
+    report->cmdSave->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    QCOMPARE(dialogs->fileRequests.size(), 1);
+    const auto save = dialogs->fileRequests.first();
+    QCOMPARE(save.title, QStringLiteral("Save Your Chinese Zodiac Result ...."));
+    QCOMPARE(save.filter, QStringLiteral("Orvo Free Chinese Astrology (*.str)"));
+    QCOMPARE(save.defaultSuffix, QStringLiteral("str"));
+    QVERIFY(save.confirmOverwrite);
+
+    QFile saved(fileName);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), encoded({name, "Female", "19", "February", "1985"}));
+
+    // A fresh input form, then the record opened again.
+    auto *input = openInput();
+    QVERIFY(input->txtName->text().isEmpty());
+    dialogs->fileAnswers = {fileName};
+    input->cmdOpen->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    const auto open = dialogs->fileRequests.last();
+    QCOMPARE(open.title, QStringLiteral("Select the source file"));
+    QCOMPARE(open.filter, QStringLiteral("Orvo Free Chinese Astrology (*.str)"));
+    QVERIFY(open.mustExist);
+    QCOMPARE(input->txtName->text(), name);
+    QVERIFY(input->optSex[1]->isChecked());
+    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
+             QStringLiteral("19February1985"));
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+    QVERIFY(display->isShownInFrame());
+    QVERIFY(!input->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(display->lblName->text(), QStringLiteral("Ms. ") + name);
+    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Rat"));
+    QCOMPARE(display->lblChineseElement->text(), QStringLiteral("Wood"));
+}
+
+void TestChineseReport::failedOrCancelledSave()
+{
+    openReport(QStringLiteral("Ann"), 0, QDate(1970, 3, 5));
+    const QString fileName = dir.filePath(QStringLiteral("kept.str"));
+    writeFile(fileName, QByteArray("earlier"));
+
+    // Cancel: silent, nothing written.
+    dialogs->fileAnswers = {QString()};
+    report->cmdSave->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    QCOMPARE(dialogs->fileRequests.size(), 1);
+
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder.str")));
+    dialogs->fileAnswers = {dir.filePath(QStringLiteral("folder.str"))};
+    report->cmdSave->click();
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
+    QCOMPARE(dialogs->messages.last().icon, Icon::Error);
+
+    QFile kept(fileName);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("earlier"));
+}
+
+void TestChineseReport::refusedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("cancelled: silent") << "" << false;
+    QTest::newRow("wrong extension") << "reading.txt" << true;
+    QTest::newRow("upper-case STR") << "READING.STR" << true;
+    QTest::newRow("file gone") << "missing.str" << true;
+    QTest::newRow("a folder: unreadable") << "folder.str" << true;
+}
+
+void TestChineseReport::refusedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, message);
+    const QByteArray good = encoded({"Bo", "Male", "5", "March", "1970"});
+    writeFile(dir.filePath(QStringLiteral("reading.txt")), good);
+    writeFile(dir.filePath(QStringLiteral("READING.STR")), good);
+    QDir(dir.path()).mkpath(QStringLiteral("folder.str"));
+
+    auto *input = openInput();
+    input->txtName->setText(QStringLiteral("Keep"));
+    input->cboMonth->setCurrentIndex(4);
+    dialogs->fileAnswers = {file.isEmpty() ? QString() : dir.filePath(file)};
+    input->cmdOpen->click();
+    if (message) {
+        QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+        QCOMPARE(dialogs->messages.first().icon, Icon::Error);
+    } else {
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+    QCOMPARE(input->txtName->text(), QStringLiteral("Keep"));
+    QVERIFY(!input->optSex[0]->isChecked() && !input->optSex[1]->isChecked());
+    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("May"));
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    QVERIFY(input->isShownInFrame());
+}
+
+void TestChineseReport::fileContents_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("sex");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("outcome");   // the animal shown, or the message
+    QTest::newRow("empty file: name emptied, Female, lists kept")
+        << QByteArray() << "" << 1 << "5May1950" << "Please Enter Your Name";
+    QTest::newRow("missing lines: name and sex only")
+        << encoded({"Bo", "Male"}) << "Bo" << 0 << "5May1950" << "Tiger";
+    QTest::newRow("texts not in the lists leave them")
+        << encoded({"Bo", "male", "32", "Smarch", "1935"}) << "Bo" << 1 << "5May1950" << "Tiger";
+    QTest::newRow("line feeds only") << QByteArray(EncodeLine("Cy") + "\n" + EncodeLine("Male") + "\n" + EncodeLine("7")
+                                                   + "\n" + EncodeLine("February") + "\n" + EncodeLine("2008") + "\n")
+                                     << "Cy" << 0 << "7February2008" << "Rat";
+    QTest::newRow("saved day that the date check refuses")
+        << encoded({"Di", "Female", "31", "June", "1970"}) << "Di" << 1 << "31June1970"
+        << "Please Enter Correct Date Or Month !";
+}
+
+void TestChineseReport::fileContents()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, name);
+    QFETCH(int, sex);
+    QFETCH(QString, date);
+    QFETCH(QString, outcome);
+    const QString fileName = dir.filePath(QStringLiteral("contents.str"));
+    writeFile(fileName, content);
+
+    auto *input = openInput();
+    input->txtName->setText(QStringLiteral("Keep"));
+    input->cboDate->setCurrentIndex(4);
+    input->cboMonth->setCurrentIndex(4);
+    input->cboYear->setCurrentText(QStringLiteral("1950"));
+    dialogs->fileAnswers = {fileName};
+    input->cmdOpen->click();
+
+    QCOMPARE(input->txtName->text(), name);
+    QVERIFY(input->optSex[sex]->isChecked());
+    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(), date);
+    QVERIFY(!frame->isStartPanelVisible());
+    if (outcome.startsWith(QLatin1String("Please"))) {
+        QCOMPARE(dialogs->messageTexts(), QStringList{outcome});
+        QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+        QVERIFY(input->isShownInFrame());
+    } else {
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), outcome);
+    }
+}
+
+void TestChineseReport::binaryFileDoesNotHang()
+{
+    QByteArray noise;
+    quint32 state = 7;
+    for (int i = 0; i < 8 * 1024 * 1024; ++i) {
+        state = state * 1103515245u + 12345u;
+        noise.append(char(state >> 24));
+    }
+    const QString fileName = dir.filePath(QStringLiteral("binary.str"));
+    writeFile(fileName, noise);
+
+    auto *input = openInput();
+    dialogs->fileAnswers = {fileName};
+    QElapsedTimer timer;
+    timer.start();
+    input->cmdOpen->click();
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(input->txtName->text().size() <= 4096);
+    QVERIFY(!input->txtName->text().contains(QLatin1Char('\n')));
+    // Whatever the bytes gave, the usual Proceed ran: a message or a result.
+    QVERIFY(!dialogs->messages.isEmpty() || forms::isLoaded<frmChineseZodiacDisplay>());
+}
+
+QTEST_MAIN(TestChineseReport)
+#include "test_chinese_report.moc"
