@@ -1,5 +1,6 @@
 #include "app/link_label.h"
 
+#include "app/program_texts.h"
 #include "app/twips.h"
 
 #include <QMouseEvent>
@@ -14,6 +15,15 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, modHelp::Pa
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(text.isEmpty() ? objectName : text);
+}
+
+LinkLabel *LinkLabel::createForumStrip(QWidget *parent)
+{
+    auto *strip = new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, parent);
+    strip->setAlignment(Qt::AlignCenter);
+    strip->setWordWrap(true);
+    look::setColours(strip, Qt::black, QColor(192, 255, 255));
+    return strip;
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

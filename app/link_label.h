@@ -13,6 +13,10 @@ public:
 
     modHelp::Page page() const { return m_page; }
 
+    // `Label61`, the strip at the top of a system window inviting the user to the maker's
+    // discussion board: centred black text on light cyan, wrapping where the window is narrow.
+    static LinkLabel *createForumStrip(QWidget *parent);
+
 Q_SIGNALS:
     void clicked();
 

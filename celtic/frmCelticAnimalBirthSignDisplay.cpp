@@ -47,10 +47,7 @@ frmCelticAnimalBirthSignDisplay::frmCelticAnimalBirthSignDisplay()
 
 void frmCelticAnimalBirthSignDisplay::createControls()
 {
-    Label61 = placed(new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, this),
-                     0, 0, 8355, 450);
-    Label61->setAlignment(Qt::AlignCenter);
-    look::setColours(Label61, Qt::black, QColor(192, 255, 255));
+    Label61 = placed(LinkLabel::createForumStrip(this), 0, 0, 8355, 450);
 
     fraResult = new QGroupBox(QStringLiteral("Orvo Celtic Animal Birth Sign Result"), this);
     fraResult->setObjectName(QStringLiteral("fraResult"));

@@ -42,11 +42,7 @@ frmCelticAnimalBirthSignMain::frmCelticAnimalBirthSignMain()
 
 void frmCelticAnimalBirthSignMain::createControls()
 {
-    Label61 = placed(new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, this),
-                     20, 0, 6180, 585);
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setWordWrap(true);
-    look::setColours(Label61, Qt::black, QColor(192, 255, 255));
+    Label61 = placed(LinkLabel::createForumStrip(this), 20, 0, 6180, 585);
 
     Label5 = new QLabel(QStringLiteral("Know your Celtic Animal Birth Sign Personality now.  Orvo Celtic Animal "
                                        "Birth Sign gives you the result based on your date if birth. Get started now!"),

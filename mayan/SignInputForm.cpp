@@ -32,10 +32,7 @@ SignInputForm::SignInputForm(const Design &design)
     setClientSizeTwips(design.widthTwips, design.heightTwips);
     look::setBackground(this, design.background);
 
-    Label61 = new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, this);
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setWordWrap(true);
-    look::setColours(Label61, Qt::black, QColor(192, 255, 255));
+    Label61 = LinkLabel::createForumStrip(this);
 
     Label3 = new QLabel(design.introduction, this);
     Label3->setObjectName(QStringLiteral("Label3"));

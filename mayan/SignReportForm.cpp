@@ -14,10 +14,7 @@ SignReportForm::SignReportForm(const QString &objectName, const QString &caption
     look::setBackground(this, background);
     look::setColours(RTB, Qt::black, Qt::white);
 
-    Label61 = new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, this);
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setWordWrap(true);
-    look::setColours(Label61, Qt::black, QColor(192, 255, 255));
+    Label61 = LinkLabel::createForumStrip(this);
     const int width = twips::toPixels(widthTwips);
     Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
     reserveTopStrip(Label61->geometry().bottom() + 4);

@@ -28,10 +28,7 @@ SignResultForm::SignResultForm(const Design &design)
     setClientSizeTwips(design.widthTwips, design.heightTwips);
     look::setBackground(this, design.background);
 
-    Label61 = new LinkLabel(QStringLiteral("Label61"), texts::forumInvitation(), modHelp::Page::Home, this);
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setWordWrap(true);
-    look::setColours(Label61, Qt::black, QColor(192, 255, 255));
+    Label61 = LinkLabel::createForumStrip(this);
 
     fraStarUserSignDetails = new QGroupBox(design.frameCaption, this);
     fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
