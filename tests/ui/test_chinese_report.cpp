@@ -56,6 +56,7 @@ private Q_SLOTS:
     void fileContents_data();
     void fileContents();
     void binaryFileDoesNotHang();
+    void printsWholeReportWithoutDialog();
 
 private:
     frmChineseZodiacMain *openInput();
@@ -355,6 +356,29 @@ void TestChineseReport::binaryFileDoesNotHang()
     QVERIFY(!input->txtName->text().contains(QLatin1Char('\n')));
     // Whatever the bytes gave, the usual Proceed ran: a message or a result.
     QVERIFY(!dialogs->messages.isEmpty() || forms::isLoaded<frmChineseZodiacDisplay>());
+}
+
+void TestChineseReport::printsWholeReportWithoutDialog()
+{
+    openReport(QStringLiteral("Ada"), 1, QDate(1970, 3, 5));
+    // Part of the report selected: the whole report is printed all the same, on the default printer.
+    QTextCursor selection(report->RTB->document());
+    selection.setPosition(0);
+    selection.setPosition(5, QTextCursor::KeepAnchor);
+    report->RTB->setTextCursor(selection);
+    dialogs->pdfOutput = dir.filePath(QStringLiteral("chinese.pdf"));
+    report->cmdPrint->click();
+    QVERIFY(dialogs->printDialogOffers.isEmpty());
+    QVERIFY(!report->RTB->textCursor().hasSelection());
+    // Line breaks fall elsewhere on paper (also after a hyphen): compare without blanks.
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QString printed = pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
+    QCOMPARE(printed, report->RTB->toPlainText().remove(blanks));
+
+    // No printer: nothing is printed and nothing is said.
+    dialogs->pdfOutput.clear();
+    report->cmdPrint->click();
+    QVERIFY(dialogs->messages.isEmpty());
 }
 
 QTEST_MAIN(TestChineseReport)
