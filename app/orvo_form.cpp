@@ -1,5 +1,6 @@
 #include "app/orvo_form.h"
 
+#include "app/accessibility.h"
 #include "app/form_registry.h"
 #include "app/common_menus.h"
 #include "app/twips.h"
@@ -71,6 +72,11 @@ void OrvoForm::showForm()
 {
     if (!isVisible() && !qobject_cast<QMdiSubWindow *>(parentWidget()))
         fixSize();
+    // Once, at the first show, when every control stands where it stays.
+    if (!property("accessibleNamesGiven").toBool()) {
+        accessibility::nameInputControls(this);
+        setProperty("accessibleNamesGiven", true);
+    }
     if (QMdiArea *area = forms::mdiArea()) {
         auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
         if (!sub) {

@@ -7,6 +7,15 @@ packages=(
   fonts-dejavu-core
   # tests: PDF text extraction, an independent RTF reader, a virtual display
   poppler-utils unrtf xvfb xauth
+  # the start-up test: finding windows, typing into them, asking them to close
+  xdotool libx11-dev
+  # the Debian package (cpack -G DEB): its library dependencies, then validation of the installed
+  # desktop entry and AppStream metadata
+  dpkg-dev file desktop-file-utils appstream
+  # the fuzz targets: libFuzzer is part of clang's runtime libraries
+  clang libclang-rt-dev
+  # tools/measure-startup.sh: when a window is first drawn (X DAMAGE)
+  libxdamage-dev
 )
 missing=()
 for p in "${packages[@]}"; do

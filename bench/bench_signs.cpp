@@ -1,0 +1,108 @@
+// Benchmarks of the core without widgets: the sign lookup of every day of each system's range,
+// and a saved reading written and read back for each kind of file.
+#include "australian/modAustralianAstrology.h"
+#include "app/calendar_lists.h"
+#include "celtic/celtic_signs.h"
+#include "chinese/chinese_calendar.h"
+#include "mayan/modMayanAnimalMoonSign.h"
+#include "report/saved_reading.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class BenchSigns : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void celticEveryDay();
+    void chineseEveryDay();
+    void mayanEveryDay();
+    void australianEveryDay();
+    void saveThenOpen_data();
+    void saveThenOpen();
+};
+
+// Every day of a leap year by list positions (366 days found, the rest refused).
+void BenchSigns::celticEveryDay()
+{
+    int found = 0;
+    QBENCHMARK {
+        found = 0;
+        for (int month = 0; month < 12; ++month) {
+            for (int day = 0; day < 31; ++day)
+                found += celtic::findSign(month, day).has_value();
+        }
+    }
+    QCOMPARE(found, 366);
+}
+
+// Every day from 1 January 1936 to 31 December 2008.
+void BenchSigns::chineseEveryDay()
+{
+    const QDate first(1936, 1, 1);
+    const QDate last(2008, 12, 31);
+    qint64 found = 0;
+    QBENCHMARK {
+        found = 0;
+        for (QDate day = first; day <= last; day = day.addDays(1))
+            found += chinese::findNewYear(day).has_value();
+    }
+    QCOMPARE(found, first.daysTo(last) + 1);
+}
+
+// Every month name with every day 1..31.
+void BenchSigns::mayanEveryDay()
+{
+    const QStringList &months = calendar::monthNames();
+    int found = 0;
+    QBENCHMARK {
+        found = 0;
+        for (const QString &month : months) {
+            for (int day = 1; day <= 31; ++day)
+                found += !mayan::FindMayanSign(month, day).isEmpty();
+        }
+    }
+    QCOMPARE(found, 12 * 31);
+}
+
+// Every day of a leap year; the Australian sign depends on the month name alone.
+void BenchSigns::australianEveryDay()
+{
+    const QStringList &months = calendar::monthNames();
+    int found = 0;
+    QBENCHMARK {
+        found = 0;
+        for (int month = 0; month < 12; ++month) {
+            const int days = QDate(2000, month + 1, 1).daysInMonth();
+            for (int day = 1; day <= days; ++day)
+                found += !australian::FindAustralianSign(months.at(month)).isEmpty();
+        }
+    }
+    QCOMPARE(found, 366);
+}
+
+void BenchSigns::saveThenOpen_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("Australian .zod, 2 lines") << QStringList{"Ann Lee", "March"};
+    QTest::newRow("Mayan .zod, 4 lines") << QStringList{"Ann Lee", "March", "5", "1970"};
+    QTest::newRow("Chinese .str, 5 lines") << QStringList{"Ann Lee", "Female", "5", "March", "1970"};
+}
+
+// Written through a temporary file renamed over the target, then read back from the disk.
+void BenchSigns::saveThenOpen()
+{
+    QFETCH(QStringList, fields);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString file = directory.filePath(QStringLiteral("reading"));
+    std::optional<QStringList> read;
+    QBENCHMARK {
+        QVERIFY(savedReading::writeFile(file, fields));
+        read = savedReading::readFile(file, int(fields.size()));
+    }
+    QCOMPARE(read, fields);
+}
+
+QTEST_GUILESS_MAIN(BenchSigns)
+#include "bench_signs.moc"
