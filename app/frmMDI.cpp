@@ -233,7 +233,7 @@ void frmMDI::createMenus()
     m_ownMenuBar.append(file->menuAction());
     m_ownMenuBar.append(createCommonMenus(this, QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney")));
     mkmoney = m_ownMenuBar.last();
-    menuBar()->addActions(m_ownMenuBar);
+    updateMenuBar();
 }
 
 void frmMDI::connectSignals()
@@ -367,6 +367,9 @@ void frmMDI::updateMenuBar()
         if (auto *form = qobject_cast<OrvoForm *>(active->widget()); form && !form->menuBarActions().isEmpty())
             wanted = form->menuBarActions();
     }
+    // A hidden entry stays out of the menu bar: its mnemonic would still take its Alt key
+    // ("Make Money &Online" would swallow the Alt+O of "&Open Previously Saved ...").
+    wanted.removeIf([](const QAction *action) { return !action->isVisible(); });
     if (menuBar()->actions() == wanted)
         return;
     for (QAction *action : menuBar()->actions())

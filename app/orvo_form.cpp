@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -73,9 +74,9 @@ void OrvoForm::showForm()
     if (!isVisible() && !qobject_cast<QMdiSubWindow *>(parentWidget()))
         fixSize();
     // Once, at the first show, when every control stands where it stays.
-    if (!property("accessibleNamesGiven").toBool()) {
+    if (!m_namedForScreenReaders) {
         accessibility::nameInputControls(this);
-        setProperty("accessibleNamesGiven", true);
+        m_namedForScreenReaders = true;
     }
     if (QMdiArea *area = forms::mdiArea()) {
         auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
@@ -121,6 +122,13 @@ void OrvoForm::placeAtTopCentre()
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 1024;
     window->move(std::max(0, (screenWidth - window->width()) / 2), 0);
+}
+
+void OrvoForm::selectByText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
 }
 
 void OrvoForm::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QAction;
+class QComboBox;
 class QMenu;
 
 // Base of every system window (input, result and report forms). A form builds its controls in
@@ -49,6 +50,9 @@ protected:
     void addCommonMenus(const QString &makeMoneyCaption = QStringLiteral("Make Money &Online"),
                         const QString &makeMoneyName = QStringLiteral("mnuMakeMoney"));
 
+    // Selects the list entry with exactly this text; any other text leaves the list as it was.
+    static void selectByText(QComboBox *list, const QString &text);
+
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -56,4 +60,5 @@ private:
 
     QList<QAction *> m_menuBarActions;
     QSize m_designSize;
+    bool m_namedForScreenReaders = false;
 };

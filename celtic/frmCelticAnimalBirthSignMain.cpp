@@ -142,6 +142,9 @@ void frmCelticAnimalBirthSignMain::createMenus()
 void frmCelticAnimalBirthSignMain::connectSignals()
 {
     connect(Command1, &QPushButton::clicked, this, &frmCelticAnimalBirthSignMain::Command1_Click);
+    // Enter in a name box asks for the sign, as the button would.
+    for (QLineEdit *box : {txtFName, txtMName, txtlName})
+        connect(box, &QLineEdit::returnPressed, this, &frmCelticAnimalBirthSignMain::Command1_Click);
     connect(mnuAstro, &QAction::triggered, this, &frmCelticAnimalBirthSignMain::Command1_Click);
     connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
 }

@@ -140,6 +140,7 @@ void frmChineseZodiacDisplay::createDetails()
         look::setForeground(value, look::darkRed());
     }
     txtChineseElement = makeTextBox(frame, "txtChineseElement");
+    txtChineseElement->setAccessibleName(QStringLiteral("Your Chinese Element"));
     lblDOBDesc = makeLabel(frame, "lblDOBDesc", QStringLiteral("Your Date of Birth"));
     lblDOBDesc->setAlignment(Qt::AlignCenter);
     MV = new QCalendarWidget(frame);

@@ -21,18 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-// A list entry chosen by its text; a text that is not in the list leaves the list as it was.
-void selectText(QComboBox *list, const QString &text)
-{
-    const int index = list->findText(text);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-}
-
-} // namespace
-
 frmChineseZodiacMain::frmChineseZodiacMain()
 {
     setObjectName(QStringLiteral("frmChineseZodiacMain"));
@@ -145,6 +133,7 @@ void frmChineseZodiacMain::createControls()
 void frmChineseZodiacMain::connectSignals()
 {
     connect(cmdProceed, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdProceed_Click);
+    connect(txtName, &QLineEdit::returnPressed, this, &frmChineseZodiacMain::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdOpen_Click);
 }
 
@@ -221,9 +210,9 @@ void frmChineseZodiacMain::cmdOpen_Click()
         return;
     txtName->setText(fields->at(0));
     optSex[fields->at(1) == QLatin1String("Male") ? 0 : 1]->setChecked(true);
-    selectText(cboDate, fields->at(2));
-    selectText(cboMonth, fields->at(3));
-    selectText(cboYear, fields->at(4));
+    selectByText(cboDate, fields->at(2));
+    selectByText(cboMonth, fields->at(3));
+    selectByText(cboYear, fields->at(4));
     cmdProceed_Click();
     startPanel::hide();
 }

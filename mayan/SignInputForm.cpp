@@ -78,6 +78,7 @@ SignInputForm::SignInputForm(const Design &design)
     fraFullBrand = new PromotionBand(this);
 
     connect(cmdProceed, &QPushButton::clicked, this, &SignInputForm::cmdProceed_Click);
+    connect(txtName, &QLineEdit::returnPressed, this, &SignInputForm::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &SignInputForm::cmdOpen_Click);
 }
 
@@ -180,9 +181,3 @@ void SignInputForm::reportMissingName()
     txtName->setFocus();
 }
 
-void SignInputForm::selectByText(QComboBox *list, const QString &text)
-{
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-}

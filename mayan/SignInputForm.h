@@ -69,8 +69,6 @@ protected:
 
     // "Please Enter Your Name", with the focus back in the name box.
     void reportMissingName();
-    // Selects the entry with exactly this text; any other text leaves the list as it was.
-    static void selectByText(QComboBox *list, const QString &text);
 
 private:
     const Design m_design;

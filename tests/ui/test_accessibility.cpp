@@ -159,10 +159,8 @@ void TestAccessibility::everyControlOfEverySystemIsNamed()
     const QList<OrvoForm *> loaded = forms::loadedForms();
     QCOMPARE(loaded.size(), 3);   // input, result and report form
     QStringList unnamed = unnamedControls(frame.get());
-    for (OrvoForm *form : loaded) {
-        QVERIFY2(form->property("accessibleNamesGiven").toBool(), qPrintable(form->objectName()));
+    for (OrvoForm *form : loaded)
         unnamed += unnamedControls(form);
-    }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1String(", "))));
 }
 

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void getSignShowsResult_data();
     void getSignShowsResult();
     void menuEntryRunsGetSign();
+    void enterInNameBoxGetsSign();
     void backKeepsEntriesAndSecondReadingReplacesFirst();
     void exitFromResultShowsStartPanel();
     void characteristicsCannotBeCopied();
@@ -168,6 +169,18 @@ void TestCelticForms::menuEntryRunsGetSign()
     enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 1, 9, 1990);
     input->mnuAstro->trigger();
     QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Salmon"));
+}
+
+void TestCelticForms::enterInNameBoxGetsSign()
+{
+    auto *input = openInput();
+    QTest::keyClicks(input->txtFName, QStringLiteral("ann"));
+    QTest::keyClick(input->txtFName, Qt::Key_Return);
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Last Name !")});
+    QTest::keyClicks(input->txtlName, QStringLiteral("lee"));
+    QTest::keyClick(input->txtlName, Qt::Key_Return);
+    QCOMPARE(dialogs->messages.size(), 1);
+    QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Stag"));
 }
 
 void TestCelticForms::backKeepsEntriesAndSecondReadingReplacesFirst()
