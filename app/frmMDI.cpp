@@ -85,7 +85,6 @@ frmMDI::frmMDI(QWidget *parent)
     runningFrame = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(texts::frameCaption());
-    setWindowIcon(QIcon(content::picturePath(QStringLiteral("app/orvo-32.png"))));
     createControls();
     createMenus();
     connectSignals();

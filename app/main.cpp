@@ -1,3 +1,4 @@
+#include "app/content.h"
 #include "app/dialog_service.h"
 #include "app/frmMDI.h"
 #include "app/program_texts.h"
@@ -5,6 +6,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -12,6 +14,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvo"));
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(content::picturePath(QStringLiteral("app/orvo-%1.png").arg(size)), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
     SingleInstance instance;
