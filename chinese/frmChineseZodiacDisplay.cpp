@@ -264,7 +264,21 @@ void frmChineseZodiacDisplay::showReading()
     const ChineseReading &reading = ChineseReading::instance();
     fraStarUserSignDetails->setTitle(reading.animal);
     lblChineseSign->setText(reading.animal);
-    lblName->setText((reading.sex == QLatin1String("Male") ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ")) + reading.name);
+    const QString titledName = (reading.sex == QLatin1String("Male") ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
+                               + reading.name;
+    lblName->setText(titledName);
+    // The label holds two lines; a name too long for them is shortened to one line ending in
+    // "..." (a single long word cannot wrap at all) and shown whole in the label's tip.
+    const QFontMetrics metrics(lblName->font());
+    const QStringList words = titledName.split(QLatin1Char(' '));
+    const bool wordTooWide = std::any_of(words.cbegin(), words.cend(), [&](const QString &word) {
+        return metrics.horizontalAdvance(word) > lblName->width();
+    });
+    if (wordTooWide || lblName->heightForWidth(lblName->width()) > lblName->height()) {
+        lblName->setText(metrics.elidedText(titledName, Qt::ElideRight, lblName->width() - 4));
+        lblName->setToolTip(titledName);
+    }
+    lblName->setAccessibleName(titledName);
 
     const QDate birthDate(reading.year.toInt(), calendar::monthNumber(reading.month), reading.day.toInt());
     if (birthDate.isValid()) {

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void proceedShowsReading_data();
     void proceedShowsReading();
     void monthCalendarOnLeapDay();
+    void overlongNameIsShortenedNotClipped_data();
+    void overlongNameIsShortenedNotClipped();
     void backKeepsEntriesAndSecondReadingReplacesFirst();
     void exitShowsStartPanel_data();
     void exitShowsStartPanel();
@@ -321,6 +323,29 @@ void TestChineseForms::choosingAgainClosesEveryChineseWindow()
     frame->lblCaption_Click(0);
     QVERIFY(!forms::isLoaded<frmChineseZodiacMain>());
     QVERIFY(frame->isStartPanelVisible());
+}
+
+void TestChineseForms::overlongNameIsShortenedNotClipped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("many words") << QStringLiteral("Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg");
+    QTest::newRow("one long word") << QString(60, QLatin1Char('W'));
+}
+
+void TestChineseForms::overlongNameIsShortenedNotClipped()
+{
+    QFETCH(QString, name);
+    auto *display = proceed(name, 1, 5, 3, 1970);
+    QVERIFY(display);
+    QLabel *label = display->lblName;
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    QCOMPARE(label->toolTip(), QStringLiteral("Ms. ") + name);
+
+    // A name that fits is shown whole.
+    display = proceed(QStringLiteral("Ann Lee"), 1, 5, 3, 1970);
+    QCOMPARE(display->lblName->text(), QStringLiteral("Ms. Ann Lee"));
 }
 
 QTEST_MAIN(TestChineseForms)
