@@ -54,6 +54,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
+    [ -n "$xvfb_pid" ] && { alive "$xvfb_pid" && echo "(Xvfb $DISPLAY still runs)" || echo "(Xvfb $DISPLAY has ended)"; }
     for log in first second xvfb; do
         if [ -s "$work_dir/$log.log" ]; then
             echo "--- $log output:"
@@ -115,9 +116,16 @@ start_display() {
                 alive "$xvfb_pid" || break
                 sleep 0.1
             done
+            # Ready by its own word, and answering a client: only then is the display ours. A
+            # display that does not answer (a server of someone else's left without its lock
+            # file, say) is given up for the next number.
             if [ -s "$work_dir/display" ]; then
                 export DISPLAY=":$display"
-                return 0
+                for _ in $(seq 50); do
+                    alive "$xvfb_pid" || break
+                    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+                    sleep 0.2
+                done
             fi
             stop_pid "$xvfb_pid"
             xvfb_pid=
