@@ -20,6 +20,14 @@ OrvoForm::OrvoForm(QWidget *parent)
     setFont(look::verdana(8.25));
 }
 
+OrvoForm::OrvoForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
+    : OrvoForm()
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setClientSizeTwips(widthTwips, heightTwips);
+}
+
 void OrvoForm::setClientSizeTwips(int width, int height)
 {
     m_designSize = QSize(twips::toPixels(width), twips::toPixels(height));

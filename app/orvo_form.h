@@ -14,6 +14,8 @@ class OrvoForm : public QWidget
     Q_OBJECT
 public:
     explicit OrvoForm(QWidget *parent = nullptr);
+    // A window with its name, caption and inner size in twips.
+    OrvoForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips);
 
     virtual void Form_Load() {}
     virtual void Form_Unload() {}

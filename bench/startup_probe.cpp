@@ -11,6 +11,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
+#include "system/x_close_request.h"
+
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -41,19 +43,6 @@ std::string windowTitle(Display *display, Window window)
     if (name)
         XFree(name);
     return title;
-}
-
-void askToClose(Display *display, Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
 }
 
 // Waits for the next X event until deadline (ms); false on timeout.
@@ -137,7 +126,7 @@ int main(int argc, char *argv[])
     }
 
     if (frame)
-        askToClose(display, frame);
+        sendCloseRequest(display, frame);
     int status = 0;
     rusage usage{};
     const double exitDeadline = nowMs() + 20000;

@@ -25,11 +25,9 @@ constexpr int gap = 6;   // pixels between stacked controls
 } // namespace
 
 SignInputForm::SignInputForm(const Design &design)
-    : m_design(design)
+    : OrvoForm(design.objectName, design.caption, design.widthTwips, design.heightTwips)
+    , m_design(design)
 {
-    setObjectName(design.objectName);
-    setWindowTitle(design.caption);
-    setClientSizeTwips(design.widthTwips, design.heightTwips);
     look::setBackground(this, design.background);
 
     Label61 = LinkLabel::createForumStrip(this);

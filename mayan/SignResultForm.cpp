@@ -21,11 +21,9 @@ constexpr int gap = 6;
 } // namespace
 
 SignResultForm::SignResultForm(const Design &design)
-    : m_design(design)
+    : OrvoForm(design.objectName, design.caption, design.widthTwips, design.heightTwips)
+    , m_design(design)
 {
-    setObjectName(design.objectName);
-    setWindowTitle(design.caption);
-    setClientSizeTwips(design.widthTwips, design.heightTwips);
     look::setBackground(this, design.background);
 
     Label61 = LinkLabel::createForumStrip(this);

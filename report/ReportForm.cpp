@@ -12,10 +12,8 @@
 #include <QTextCursor>
 
 ReportForm::ReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
+    : OrvoForm(objectName, caption, widthTwips, heightTwips)
 {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setClientSizeTwips(widthTwips, heightTwips);
 
     RTB = new ProtectedTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));

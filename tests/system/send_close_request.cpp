@@ -4,6 +4,8 @@
 //
 // Usage: send_close_request <window id>   (decimal or 0x-hex, as xdotool or xwininfo print it)
 
+#include "x_close_request.h"
+
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -26,15 +28,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot open display\n");
         return 1;
     }
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
-    XSync(display, False);
+    const bool sent = sendCloseRequest(display, window);
     XCloseDisplay(display);
     return sent ? 0 : 1;
 }
