@@ -9,7 +9,8 @@ NameKey filterNameKey(int key, int *replacement)
     const bool upper = key >= 'A' && key <= 'Z';
     const bool lower = key >= 'a' && key <= 'z';
     if (!upper && !lower) {
-        if (key == 8 || key == 13 || key == 32) {
+        const bool control = key < 32 || (key >= 127 && key < 160);
+        if (control || key == 32) {
             *replacement = key;
             return NameKey::Accept;
         }

@@ -7,8 +7,10 @@ namespace celtic {
 
 enum class NameKey { Accept, Reject };
 
-// The name boxes take letters (turned to capitals), space, backspace and enter; anything else
-// is refused. key is the typed character's code; on Accept, *replacement holds the code to insert.
+// The name boxes take letters (turned to capitals) and space; every other printable character is
+// refused. Control characters (Backspace, Enter, Delete, Escape, Ctrl+letter) are editing keys
+// and are accepted unchanged. key is the typed character's code; on Accept, *replacement holds
+// the code to insert or pass on.
 NameKey filterNameKey(int key, int *replacement);
 
 enum class InputProblem { None, FirstNameMissing, LastNameMissing, BadFebruary, BadThirtyFirst };

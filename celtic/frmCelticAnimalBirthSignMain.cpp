@@ -4,6 +4,7 @@
 #include "app/dialog_service.h"
 #include "app/form_registry.h"
 #include "app/link_label.h"
+#include "app/name_box.h"
 #include "app/program_texts.h"
 #include "app/promotion_band.h"
 #include "app/start_panel.h"
@@ -83,6 +84,7 @@ void frmCelticAnimalBirthSignMain::createControls()
         box->setAccessibleName(buddy->text());
         buddy->setBuddy(box);
         placeTwips(box, left, 540, 1815, 285);
+        nameBox::setUp(box);
         box->installEventFilter(this);
         return box;
     };
@@ -170,8 +172,11 @@ bool frmCelticAnimalBirthSignMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress
         && (watched == txtFName || watched == txtMName || watched == txtlName)) {
         auto *key = static_cast<QKeyEvent *>(event);
-        // Only typed characters are filtered; moving keys and Tab go their usual way.
-        if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        // Only typed characters are filtered: moving keys, Tab and shortcuts (Ctrl+C, and Ctrl+Alt
+        // only where it is AltGr typing a character) go their usual way.
+        const Qt::KeyboardModifiers shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
+        if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
+            || shortcut == Qt::ControlModifier || shortcut == Qt::MetaModifier)
             return false;
         int replacement = 0;
         if (celtic::filterNameKey(key->text().at(0).unicode(), &replacement) == celtic::NameKey::Reject) {

@@ -3,6 +3,7 @@
 #include "app/calendar_lists.h"
 #include "app/form_registry.h"
 #include "app/link_label.h"
+#include "app/plain_text.h"
 #include "app/program_texts.h"
 #include "app/promotion_band.h"
 #include "app/start_panel.h"
@@ -127,6 +128,7 @@ void frmChineseZodiacDisplay::createDetails()
     lblName = makeLabel(frame, "lblName", QString());
     lblName->setFont(look::verdana(8.25, true));
     lblName->setAlignment(Qt::AlignCenter);
+    lblName->setTextFormat(Qt::PlainText);
     lblName->setWordWrap(true);
     Label1 = makeLabel(frame, "Label1", QStringLiteral("Your Chinese Sign"));
     Label1->setAlignment(Qt::AlignCenter);
@@ -276,7 +278,9 @@ void frmChineseZodiacDisplay::showReading()
     });
     if (wordTooWide || lblName->heightForWidth(lblName->width()) > lblName->height()) {
         lblName->setText(metrics.elidedText(titledName, Qt::ElideRight, lblName->width() - 4));
-        lblName->setToolTip(titledName);
+        plainText::setToolTip(lblName, titledName);
+    } else {
+        lblName->setToolTip(QString());
     }
     lblName->setAccessibleName(titledName);
 

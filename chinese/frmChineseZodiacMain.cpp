@@ -5,6 +5,7 @@
 #include "app/dialog_service.h"
 #include "app/form_registry.h"
 #include "app/link_label.h"
+#include "app/name_box.h"
 #include "app/program_texts.h"
 #include "app/promotion_band.h"
 #include "app/start_panel.h"
@@ -63,6 +64,7 @@ void frmChineseZodiacMain::createControls()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(look::verdana(8.25));
     txtName->setAccessibleName(QStringLiteral("Name"));
+    nameBox::setUp(txtName);
     placeTwips(txtName, 1050, 270, 3705, 345);
     Label1->setBuddy(txtName);
 

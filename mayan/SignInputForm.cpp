@@ -3,6 +3,7 @@
 #include "app/dialog_service.h"
 #include "app/form_registry.h"
 #include "app/link_label.h"
+#include "app/name_box.h"
 #include "app/program_texts.h"
 #include "app/promotion_band.h"
 #include "app/start_panel.h"
@@ -57,6 +58,7 @@ SignInputForm::SignInputForm(const Design &design)
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(look::verdana(9));
     txtName->setAccessibleName(QStringLiteral("Name"));
+    nameBox::setUp(txtName);
     look::setColours(txtName, Qt::black, Qt::white);
     Label1->setBuddy(txtName);
 

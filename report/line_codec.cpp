@@ -65,3 +65,20 @@ QString DecodeLine(const QByteArray &line)
     }
     return text;
 }
+
+QString JoinLines(const QString &text)
+{
+    QString joined;
+    joined.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!isLineBreak(c.unicode())) {
+            joined.append(c);
+            continue;
+        }
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        joined.append(u' ');
+    }
+    return joined;
+}

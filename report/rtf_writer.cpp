@@ -1,9 +1,10 @@
 #include "report/rtf_writer.h"
 
+#include "report/file_saving.h"
 #include "report/windows1252.h"
 
 #include <QColor>
-#include <QSaveFile>
+#include <QIODevice>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -102,14 +103,7 @@ bool write(QIODevice &device, const QTextDocument &document)
 
 bool writeFile(const QString &fileName, const QTextDocument &document)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file, document)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileSaving::save(fileName, [&document](QIODevice &device) { return write(device, document); });
 }
 
 } // namespace rtf

@@ -17,7 +17,8 @@ QByteArray escapeText(const QString &text);
 QByteArray toRtf(const QTextDocument &document);
 
 bool write(QIODevice &device, const QTextDocument &document);
-// Through a temporary file renamed over fileName: a failure leaves an older file as it was.
+// Through a temporary file renamed over fileName; false after any failed write, flush or rename,
+// and then an older file is as it was.
 bool writeFile(const QString &fileName, const QTextDocument &document);
 
 } // namespace rtf

@@ -1,9 +1,10 @@
 #include "report/saved_reading.h"
 
+#include "report/file_saving.h"
 #include "report/line_codec.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace savedReading {
 
@@ -19,14 +20,7 @@ bool write(QIODevice &device, const QStringList &fields)
 
 bool writeFile(const QString &fileName, const QStringList &fields)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file, fields)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileSaving::save(fileName, [&fields](QIODevice &device) { return write(device, fields); });
 }
 
 std::optional<QStringList> read(QIODevice &device, int lineCount)
@@ -34,26 +28,33 @@ std::optional<QStringList> read(QIODevice &device, int lineCount)
     if (!device.isReadable())
         return std::nullopt;
     QStringList fields;
+    QByteArray line;
+    bool afterCarriageReturn = false;   // a line feed right after it ends no further line
     qint64 budget = MaxFileBytes;
-    while (fields.size() < lineCount && budget > 0 && !device.atEnd()) {
-        QByteArray line = device.readLine(std::min<qint64>(MaxLineBytes, budget) + 1);
-        if (line.isEmpty() && !device.atEnd())
+    char chunk[4096];
+    while (fields.size() < lineCount && budget > 0) {
+        const qint64 count = device.read(chunk, std::min<qint64>(sizeof chunk, budget));
+        if (count < 0)
             return std::nullopt;   // a read error
-        budget -= line.size();
-        const bool complete = line.endsWith('\n');
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        // The rest of an overlong line is skipped, within the same budget.
-        while (!complete && budget > 0 && !device.atEnd()) {
-            const QByteArray rest = device.readLine(std::min<qint64>(MaxLineBytes, budget) + 1);
-            if (rest.isEmpty())
-                break;
-            budget -= rest.size();
-            if (rest.endsWith('\n'))
-                break;
+        if (count == 0)
+            break;
+        budget -= count;
+        for (qint64 i = 0; i < count && fields.size() < lineCount; ++i) {
+            const char byte = chunk[i];
+            const bool lineFeedOfPair = afterCarriageReturn && byte == '\n';
+            afterCarriageReturn = byte == '\r';
+            if (lineFeedOfPair)
+                continue;
+            if (byte == '\r' || byte == '\n') {
+                fields.append(DecodeLine(line));
+                line.clear();
+            } else if (line.size() < MaxLineBytes) {
+                line.append(byte);   // the rest of an overlong line is skipped
+            }
         }
-        fields.append(DecodeLine(line.left(MaxLineBytes)));
     }
+    if (fields.size() < lineCount && !line.isEmpty())
+        fields.append(DecodeLine(line));   // the last line without its line end
     while (fields.size() < lineCount)
         fields.append(QString());
     return fields;
@@ -61,8 +62,11 @@ std::optional<QStringList> read(QIODevice &device, int lineCount)
 
 std::optional<QStringList> readFile(const QString &fileName, int lineCount)
 {
+    // Opening a FIFO blocks until a writer comes; the check first keeps the user's window alive.
+    if (!QFileInfo(fileName).isFile())
+        return std::nullopt;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
         return std::nullopt;
     return read(file, lineCount);
 }

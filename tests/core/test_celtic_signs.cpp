@@ -127,7 +127,10 @@ void TestCelticSigns::keyFilter_data()
     QTest::newRow("digit refused") << int('7') << false << 0;
     QTest::newRow("backquote refused") << int('`') << false << 0;
     QTest::newRow("brace refused") << int('{') << false << 0;
-    QTest::newRow("copy key refused") << 3 << false << 0;
+    QTest::newRow("Delete (U+007F) passes on") << 127 << true << 127;
+    QTest::newRow("Ctrl+C (U+0003) passes on") << 3 << true << 3;
+    QTest::newRow("Escape passes on") << 27 << true << 27;
+    QTest::newRow("no-break space refused") << 0xA0 << false << 0;
     QTest::newRow("accented letter refused") << 0xE9 << false << 0;
 }
 

@@ -36,6 +36,9 @@ private Q_SLOTS:
     void dropsStrayBytes_data();
     void dropsStrayBytes();
     void neverWritesOrReadsALineBreak();
+    void joinsLines_data();
+    void joinsLines();
+    void everyUnitEncodesWithinTheBound();
 };
 
 void TestLineCodec::encodesGoldenBytes_data()
@@ -156,6 +159,37 @@ void TestLineCodec::neverWritesOrReadsALineBreak()
             noise.append("#10;");
     }
     QVERIFY(!holdsLineBreak(DecodeLine(noise)));
+}
+
+void TestLineCodec::joinsLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("line feed") << QStringLiteral("Ann\nLee") << QStringLiteral("Ann Lee");
+    QTest::newRow("CR LF is one space") << QStringLiteral("Ann\r\nLee") << QStringLiteral("Ann Lee");
+    QTest::newRow("LF CR is two") << QStringLiteral("Ann\n\rLee") << QStringLiteral("Ann  Lee");
+    QTest::newRow("lone CR at the end") << QStringLiteral("Ann\r") << QStringLiteral("Ann ");
+    QTest::newRow("Unicode separators, VT, FF, NEL")
+        << QStringLiteral("a\u2028b\u2029c\vd\fe\u0085f") << QStringLiteral("a b c d e f");
+    QTest::newRow("tab stays") << QStringLiteral("a\tb") << QStringLiteral("a\tb");
+}
+
+void TestLineCodec::joinsLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, joined);
+    QCOMPARE(JoinLines(text), joined);
+}
+
+void TestLineCodec::everyUnitEncodesWithinTheBound()
+{
+    // The name boxes' length limit relies on this bound, lone surrogates included.
+    for (int unit = 0; unit <= 0xFFFF; ++unit) {
+        const QString text{QChar(char16_t(unit))};
+        QVERIFY2(EncodeLine(text).size() <= MaxEncodedBytesPerUnit, qPrintable(QString::number(unit)));
+    }
+    const QString pair = QString::fromUcs4(U"\U0010FFFF");
+    QVERIFY(EncodeLine(pair).size() <= MaxEncodedBytesPerUnit * pair.size());
 }
 
 QTEST_GUILESS_MAIN(TestLineCodec)

@@ -5,6 +5,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // A device that never ends: reading must stop by itself.
@@ -44,6 +50,62 @@ QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Lowers the file size limit of this process for its lifetime; writes beyond fail with EFBIG.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (m_active)
+            setrlimit(RLIMIT_FSIZE, &m_saved);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved{};
+    bool m_active = false;
+};
+
+// A small tmpfs mounted on a folder for its lifetime (only root may mount).
+class SmallTmpfs
+{
+public:
+    explicit SmallTmpfs(const QString &folder) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = geteuid() == 0 && mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallTmpfs()
+    {
+        if (m_mounted)
+            umount2(m_folder.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+
+    // Takes every free block, so that the next write of any size fails with ENOSPC.
+    bool fill()
+    {
+        QFile filler(QString::fromLocal8Bit(m_folder) + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        return true;
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
 const QStringList chineseFields = {QStringLiteral("Ann Lee"), QStringLiteral("Female"), QStringLiteral("5"),
                                    QStringLiteral("March"), QStringLiteral("1970")};
 
@@ -58,11 +120,15 @@ private Q_SLOTS:
     void readsLines_data();
     void readsLines();
     void overlongLinesAreCut();
+    void largestNameRoundTrips_data();
+    void largestNameRoundTrips();
     void endlessInputIsBounded_data();
     void endlessInputIsBounded();
     void binaryFileGivesOneLineFields();
     void unreadableDevicesGiveNothing();
     void savesThroughTemporaryFile();
+    void failedSaveKeepsEarlierFile_data();
+    void failedSaveKeepsEarlierFile();
     void extensionCheck_data();
     void extensionCheck();
 };
@@ -99,6 +165,10 @@ void TestSavedReading::readsLines_data()
                                                << QStringList{"a", "b", "", "", ""};
     QTest::newRow("last line without line end") << (a + "\r\n" + b) << QStringList{"a", "b", "", "", ""};
     QTest::newRow("line feed only") << (a + "\n" + b + "\n") << QStringList{"a", "b", "", "", ""};
+    QTest::newRow("carriage return only") << (a + "\r" + b + "\r") << QStringList{"a", "b", "", "", ""};
+    QTest::newRow("CR, LF and CR LF mixed") << (a + "\r" + b + "\n" + a + "\r\n" + b) << QStringList{"a", "b", "a", "b", ""};
+    QTest::newRow("CR CR LF: an empty line between") << (a + "\r\r\n" + b) << QStringList{"a", "", "b", "", ""};
+    QTest::newRow("LF CR: an empty line between") << (a + "\n\r" + b) << QStringList{"a", "", "b", "", ""};
     QTest::newRow("empty lines inside") << ("\r\n\r\n" + a + "\r\n") << QStringList{"", "", "a", "", ""};
     QTest::newRow("more than five lines: the first five")
         << QByteArray(a + "\r\n").repeated(7) << QStringList{"a", "a", "a", "a", "a"};
@@ -128,6 +198,39 @@ void TestSavedReading::overlongLinesAreCut()
     // A longer line is cut, and the next line is still the next field.
     const QStringList fields = readBytes(a.repeated(3 * longest + 1) + "\r\n" + b + "\r\n", 2);
     QCOMPARE(fields, QStringList({QString(longest, QLatin1Char('a')), QStringLiteral("b")}));
+
+    // Cut at a carriage return line end as well.
+    QCOMPARE(readBytes(a.repeated(longest + 5) + "\r" + b + "\r", 2),
+             QStringList({QString(longest, QLatin1Char('a')), QStringLiteral("b")}));
+}
+
+void TestSavedReading::largestNameRoundTrips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("readBack");
+    const int longest = savedReading::MaxNameLength;
+    const QString pairs = QString::fromUcs4(U"\U0010FFFF").repeated(longest / 2);
+    QTest::newRow("Latin letters") << QString(longest, QLatin1Char('N')) << QString(longest, QLatin1Char('N'));
+    QTest::newRow("Chinese characters, five digits each") << QString(longest, QChar(0x674E)) << QString(longest, QChar(0x674E));
+    QTest::newRow("U+FFFF, the largest in one unit") << QString(longest, QChar(0xFFFF)) << QString(longest, QChar(0xFFFF));
+    QTest::newRow("surrogate pairs") << pairs << pairs;
+    QTest::newRow("lone surrogates read back as U+FFFD") << QString(longest, QChar(0xD800)) << QString(longest, QChar(0xFFFD));
+}
+
+void TestSavedReading::largestNameRoundTrips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, readBack);
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("longest.str"));
+    QStringList fields = chineseFields;
+    fields[0] = name;
+    QVERIFY(savedReading::writeFile(fileName, fields));
+    const auto read = savedReading::readFile(fileName, 5);
+    QVERIFY(read);
+    QCOMPARE(read->at(0).size(), readBack.size());
+    QCOMPARE(read->at(0), readBack);
+    QCOMPARE(read->mid(1), chineseFields.mid(1));
 }
 
 void TestSavedReading::endlessInputIsBounded_data()
@@ -182,6 +285,12 @@ void TestSavedReading::unreadableDevicesGiveNothing()
     QVERIFY(!savedReading::readFile(dir.filePath(QStringLiteral("missing.str")), 5));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.str")));
     QVERIFY(!savedReading::readFile(dir.filePath(QStringLiteral("folder.str")), 5));
+
+    // Opening a FIFO for reading would wait for a writer for ever.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.str"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!savedReading::readFile(fifo, 5));
+    QVERIFY(!savedReading::readFile(QStringLiteral("/dev/zero"), 5));
 }
 
 void TestSavedReading::savesThroughTemporaryFile()
@@ -203,6 +312,58 @@ void TestSavedReading::savesThroughTemporaryFile()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.str")));
     QVERIFY(!savedReading::writeFile(dir.filePath(QStringLiteral("taken.str")), chineseFields));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken.str"))).isDir());
+}
+
+void TestSavedReading::failedSaveKeepsEarlierFile_data()
+{
+    QTest::addColumn<bool>("fullDisk");   // else a file size limit
+    QTest::addColumn<bool>("earlierFile");
+    QTest::newRow("full tmpfs, replacing a file") << true << true;
+    QTest::newRow("full tmpfs, new file") << true << false;
+    QTest::newRow("file size limit, replacing a file") << false << true;
+    QTest::newRow("file size limit, new file") << false << false;
+}
+
+void TestSavedReading::failedSaveKeepsEarlierFile()
+{
+    QFETCH(bool, fullDisk);
+    QFETCH(bool, earlierFile);
+    QTemporaryDir dir;
+    std::optional<SmallTmpfs> tmpfs;
+    if (fullDisk) {
+        tmpfs.emplace(dir.path());
+        if (!tmpfs->mounted())
+            QSKIP("mounting a tmpfs needs root");
+    }
+    const QString fileName = dir.filePath(QStringLiteral("reading.str"));
+    const QByteArray earlier = EncodeLine(QStringLiteral("Earlier")) + "\r\n";
+    if (earlierFile) {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(earlier), earlier.size());
+    }
+    // Far less than Qt's write buffer: the data reaches the disk only in the final flush.
+    QStringList fields = chineseFields;
+    fields[0] = QString(400, QLatin1Char('N'));
+
+    std::optional<FileSizeLimit> limit;
+    if (fullDisk) {
+        QVERIFY(tmpfs->fill());
+    } else {
+        limit.emplace(100);
+        QVERIFY(limit->active());
+    }
+    QVERIFY(!savedReading::writeFile(fileName, fields));
+    limit.reset();
+
+    if (earlierFile)
+        QCOMPARE(readAll(fileName), earlier);
+    else
+        QVERIFY(!QFile::exists(fileName));
+    // No temporary file is left behind either.
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.removeOne(QStringLiteral("filler"));
+    QCOMPARE(left, earlierFile ? QStringList{QStringLiteral("reading.str")} : QStringList());
 }
 
 void TestSavedReading::extensionCheck_data()

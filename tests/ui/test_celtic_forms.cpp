@@ -16,6 +16,22 @@
 
 using Icon = DialogService::Icon;
 
+namespace {
+
+// The text X11 gives with a key: Delete is U+007F, Ctrl+letter a control character.
+QString x11Text(QKeyCombination key)
+{
+    if (key.key() == Qt::Key_Delete)
+        return QStringLiteral("\x7f");
+    if (key.key() == Qt::Key_Backspace)
+        return QStringLiteral("\b");
+    if (key.keyboardModifiers() == Qt::ControlModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return QString(QChar(key.key() - Qt::Key_A + 1));
+    return {};
+}
+
+} // namespace
+
 class TestCelticForms : public QObject
 {
     Q_OBJECT
@@ -24,6 +40,8 @@ private Q_SLOTS:
     void cleanup();
     void inputFormStartsEmpty();
     void keyFilterCapitalisesAndRefuses();
+    void editingKeysWorkInNameBoxes_data();
+    void editingKeysWorkInNameBoxes();
     void validationOrderAndFocus();
     void getSignShowsResult_data();
     void getSignShowsResult();
@@ -101,6 +119,48 @@ void TestCelticForms::keyFilterCapitalisesAndRefuses()
     QCOMPARE(dialogs->messages.size(), 2);
     QTest::keyClick(input->txtFName, Qt::Key_Backspace);
     QCOMPARE(input->txtFName->text(), QStringLiteral("MARY ONEI"));
+}
+
+void TestCelticForms::editingKeysWorkInNameBoxes_data()
+{
+    QTest::addColumn<QKeySequence>("keys");   // pressed after "mary" was typed
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Home, Delete") << QKeySequence(QStringLiteral("Home, Del")) << "ARY";
+    QTest::newRow("Left, Delete") << QKeySequence(QStringLiteral("Left, Del")) << "MAR";
+    QTest::newRow("Delete at the end") << QKeySequence(QStringLiteral("Del")) << "MARY";
+    QTest::newRow("Backspace") << QKeySequence(QStringLiteral("Backspace")) << "MAR";
+    QTest::newRow("Shift+Home, Delete") << QKeySequence(QStringLiteral("Shift+Home, Del")) << "";
+    QTest::newRow("Ctrl+A, Delete") << QKeySequence(QStringLiteral("Ctrl+A, Del")) << "";
+    QTest::newRow("Ctrl+Left, Delete") << QKeySequence(QStringLiteral("Ctrl+Left, Del")) << "ARY";
+    QTest::newRow("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << QKeySequence(QStringLiteral("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V"))
+                                                    << "MARYMARY";
+    QTest::newRow("Ctrl+A, Ctrl+C, End, Ctrl+V") << QKeySequence(QStringLiteral("Ctrl+A, Ctrl+C, End, Ctrl+V"))
+                                                 << "MARYMARY";
+}
+
+void TestCelticForms::editingKeysWorkInNameBoxes()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, text);
+    auto *input = openInput();
+    QLineEdit *box = input->txtMName;
+    // Once with the texts QTest gives (Ctrl+A as "a", as on some platforms), once with X11's.
+    for (const bool asX11 : {false, true}) {
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("mary"));
+        for (int i = 0; i < keys.count(); ++i) {
+            if (!asX11) {
+                QTest::keyClick(box, keys[i].key(), keys[i].keyboardModifiers());
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, keys[i].key(), keys[i].keyboardModifiers(), x11Text(keys[i]));
+            QKeyEvent release(QEvent::KeyRelease, keys[i].key(), keys[i].keyboardModifiers(), x11Text(keys[i]));
+            QApplication::sendEvent(box, &press);
+            QApplication::sendEvent(box, &release);
+        }
+        QCOMPARE(box->text(), text);
+        QCOMPARE(dialogs->messageTexts(), QStringList());
+    }
 }
 
 void TestCelticForms::validationOrderAndFocus()
