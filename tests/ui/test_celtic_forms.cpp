@@ -4,6 +4,7 @@
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "report/saved_reading.h"
 #include "ui/support.h"
 
 #include <QAction>
@@ -104,6 +105,8 @@ void TestCelticForms::inputFormStartsEmpty()
     QCOMPARE(input->cmbDate->currentText() + input->cmbMonth->currentText() + input->cmbYear->currentText(),
              QStringLiteral("1January1900"));
     QVERIFY(input->txtFName->text().isEmpty());
+    for (const QLineEdit *box : {input->txtFName, input->txtMName, input->txtlName})
+        QCOMPARE(box->maxLength(), savedReading::MaxNameLength);
     QCOMPARE(input->Command1->text(), QStringLiteral("Get My Celtic &Animal Birth Sign"));
 }
 

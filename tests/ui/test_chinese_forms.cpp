@@ -6,21 +6,35 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "report/saved_reading.h"
 #include "ui/support.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+
+namespace {
+
+// What a label or tip shows of text, as Qt renders it: markup only when it takes text as rich.
+QString rendered(const QString &text, Qt::TextFormat format)
+{
+    const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
+    return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
+} // namespace
 
 class TestChineseForms : public QObject
 {
@@ -36,6 +50,10 @@ private Q_SLOTS:
     void monthCalendarOnLeapDay();
     void overlongNameIsShortenedNotClipped_data();
     void overlongNameIsShortenedNotClipped();
+    void nameIsPlainText_data();
+    void nameIsPlainText();
+    void nameBoxTakesOneBoundedLine_data();
+    void nameBoxTakesOneBoundedLine();
     void backKeepsEntriesAndSecondReadingReplacesFirst();
     void exitShowsStartPanel_data();
     void exitShowsStartPanel();
@@ -346,6 +364,60 @@ void TestChineseForms::overlongNameIsShortenedNotClipped()
     // A name that fits is shown whole.
     display = proceed(QStringLiteral("Ann Lee"), 1, 5, 3, 1970);
     QCOMPARE(display->lblName->text(), QStringLiteral("Ms. Ann Lee"));
+}
+
+void TestChineseForms::nameIsPlainText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("bold tags") << QStringLiteral("<b>Ann</b>") << false;
+    QTest::newRow("line break tag and entity") << QStringLiteral("Ann<br>&amp; Bo") << false;
+    QTest::newRow("long name in italic tags, in the tip")
+        << QStringLiteral("<i>Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel</i>") << true;
+}
+
+void TestChineseForms::nameIsPlainText()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, shortened);
+    auto *display = proceed(name, 1, 5, 3, 1970);
+    QVERIFY(display);
+    const QLabel *label = display->lblName;
+    const QString titled = QStringLiteral("Ms. ") + name;
+    if (shortened) {
+        QVERIFY(rendered(label->text(), label->textFormat()).startsWith(titled.left(10)));
+        QCOMPARE(rendered(label->toolTip(), Qt::AutoText), titled);
+    } else {
+        QCOMPARE(rendered(label->text(), label->textFormat()), titled);
+        QVERIFY(label->toolTip().isEmpty());
+    }
+}
+
+void TestChineseForms::nameBoxTakesOneBoundedLine_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("line feed") << QStringLiteral("Ann\nLee") << QStringLiteral("Ann Lee");
+    QTest::newRow("CR LF") << QStringLiteral("Ann\r\nLee") << QStringLiteral("Ann Lee");
+    QTest::newRow("CR only") << QStringLiteral("Ann\rLee") << QStringLiteral("Ann Lee");
+    QTest::newRow("line separator") << QStringLiteral("Ann\u2028Lee") << QStringLiteral("Ann Lee");
+    const int longest = savedReading::MaxNameLength;
+    QTest::newRow("overlong name cut to the longest")
+        << QString(longest + 100, QChar(0x674E)) << QString(longest, QChar(0x674E));
+}
+
+void TestChineseForms::nameBoxTakesOneBoundedLine()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, name);
+    auto *input = openInput();
+    QGuiApplication::clipboard()->setText(pasted);
+    input->txtName->paste();
+    QCOMPARE(input->txtName->text(), name);
+
+    // The same when a saved reading or the program sets the text.
+    input->txtName->setText(pasted);
+    QCOMPARE(input->txtName->text(), name);
 }
 
 QTEST_MAIN(TestChineseForms)

@@ -19,6 +19,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using Icon = DialogService::Icon;
 
 namespace {
@@ -253,6 +255,7 @@ void TestChineseReport::refusedFiles_data()
     QTest::newRow("upper-case STR") << "READING.STR" << true;
     QTest::newRow("file gone") << "missing.str" << true;
     QTest::newRow("a folder: unreadable") << "folder.str" << true;
+    QTest::newRow("a FIFO: never opened") << "fifo.str" << true;
 }
 
 void TestChineseReport::refusedFiles()
@@ -263,6 +266,8 @@ void TestChineseReport::refusedFiles()
     writeFile(dir.filePath(QStringLiteral("reading.txt")), good);
     writeFile(dir.filePath(QStringLiteral("READING.STR")), good);
     QDir(dir.path()).mkpath(QStringLiteral("folder.str"));
+    QFile::remove(dir.filePath(QStringLiteral("fifo.str")));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.str"))).constData(), 0600), 0);
 
     auto *input = openInput();
     input->txtName->setText(QStringLiteral("Keep"));

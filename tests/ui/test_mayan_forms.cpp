@@ -24,6 +24,8 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using Icon = DialogService::Icon;
 
 class TestMayanForms : public QObject
@@ -111,6 +113,7 @@ void TestMayanForms::inputFormStartsEmpty()
     QCOMPARE(input->cboMonth->currentText() + input->cboDate->currentText() + input->cboYear->currentText(),
              QStringLiteral("January11900"));
     QVERIFY(input->txtName->text().isEmpty());
+    QCOMPARE(input->txtName->maxLength(), savedReading::MaxNameLength);
     QVERIFY(!input->cboMonth->isEditable() && !input->cboDate->isEditable() && !input->cboYear->isEditable());
     QCOMPARE(input->cmdProceed->text(), QStringLiteral("&Find My Mayan Animal Sign"));
     QCOMPARE(input->cmdOpen->text(), QStringLiteral("&Open Previously Saved Reading"));
@@ -387,6 +390,7 @@ void TestMayanForms::badFilesChangeNothing_data()
     QTest::newRow("Chinese .str file") << "reading.str" << "Please Check The File.";
     QTest::newRow("file that is not there") << "missing.zod" << "Please Check The File.";
     QTest::newRow("folder named .zod") << "folder.zod" << "Please Check The File.";
+    QTest::newRow("FIFO named .zod, never opened") << "fifo.zod" << "Please Check The File.";
     QTest::newRow("cancel") << "" << "";
 }
 
@@ -399,6 +403,7 @@ void TestMayanForms::badFilesChangeNothing()
     QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.str")),
                                     {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5"), QStringLiteral("1960")}));
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.zod")));
+    QCOMPARE(mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("fifo.zod"))).constData(), 0600), 0);
 
     auto *input = openInput();
     enter(input, QStringLiteral("Keep"), 9, QStringLiteral("March"), 1970);
