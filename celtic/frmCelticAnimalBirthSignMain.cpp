@@ -172,9 +172,10 @@ bool frmCelticAnimalBirthSignMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress
         && (watched == txtFName || watched == txtMName || watched == txtlName)) {
         auto *key = static_cast<QKeyEvent *>(event);
-        // Only typed characters are filtered: moving keys, Tab and shortcuts (Ctrl+C, and Ctrl+Alt
-        // only where it is AltGr typing a character) go their usual way.
-        const Qt::KeyboardModifiers shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
+        // Only typed characters are filtered: moving keys, Tab and shortcuts such as Ctrl+V go their
+        // usual way (Ctrl+Alt is no shortcut: on some keyboards it is AltGr typing a character).
+        const Qt::KeyboardModifiers shortcut =
+            key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
         if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
             || shortcut == Qt::ControlModifier || shortcut == Qt::MetaModifier)
             return false;

@@ -9,8 +9,8 @@
 class QIODevice;
 
 // Saved reading files: one field a line, each through EncodeLine, ended by carriage return and
-// line feed (reading takes CR, LF and CR LF alike). ".zod" holds name and month (Australian) or name, month, day and year (Mayan);
-// ".str" holds name, sex, day, month and year (Chinese).
+// line feed (reading takes CR, LF and CR LF alike). ".zod" holds name and month (Australian) or
+// name, month, day and year (Mayan); ".str" holds name, sex, day, month and year (Chinese).
 namespace savedReading {
 
 // Longest line and most bytes looked at when reading: a huge or binary file must not hang.
