@@ -21,9 +21,17 @@ int main(int argc, char *argv[])
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
     SingleInstance instance;
-    if (!instance.acquire()) {
+    switch (instance.acquire()) {
+    case SingleInstance::Status::Acquired:
+        break;
+    case SingleInstance::Status::HeldElsewhere:
         showMessage(nullptr, texts::alreadyRunning(), DialogService::Icon::Information);
         return 0;
+    case SingleInstance::Status::Unavailable:
+        // Refusing a second copy is a convenience; a lock that cannot be made must not lock the
+        // user out of the program.
+        showMessage(nullptr, instance.errorString(), DialogService::Icon::Error);
+        break;
     }
 
     frmMDI frame;
