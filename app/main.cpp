@@ -1,12 +1,11 @@
-#include "app/content.h"
 #include "app/dialog_service.h"
 #include "app/frmMDI.h"
+#include "app/program_icon.h"
 #include "app/program_texts.h"
 #include "app/single_instance.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -14,10 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvo"));
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(content::picturePath(QStringLiteral("app/orvo-%1.png").arg(size)), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    programIcon::installForTitleBars();
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
     SingleInstance instance;
@@ -38,5 +34,6 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = frame.screen())
         frame.setGeometry(screen->availableGeometry());   // also where no window manager maximizes
     frame.showMaximized();
+    programIcon::completeAfterFirstPaint(&frame);
     return app.exec();
 }
