@@ -1,12 +1,11 @@
-#include "app/content.h"
 #include "app/dialog_service.h"
 #include "app/frmMDI.h"
+#include "app/program_icon.h"
 #include "app/program_texts.h"
 #include "app/single_instance.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -14,21 +13,27 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvo"));
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(content::picturePath(QStringLiteral("app/orvo-%1.png").arg(size)), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    programIcon::installForTitleBars();
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
     SingleInstance instance;
-    if (!instance.acquire()) {
+    switch (instance.acquire()) {
+    case SingleInstance::Status::Acquired:
+        break;
+    case SingleInstance::Status::HeldElsewhere:
         showMessage(nullptr, texts::alreadyRunning(), DialogService::Icon::Information);
         return 0;
+    case SingleInstance::Status::Unavailable:
+        // Refusing a second copy is a convenience; a lock that cannot be made must not lock the
+        // user out of the program.
+        showMessage(nullptr, instance.errorString(), DialogService::Icon::Error);
+        break;
     }
 
     frmMDI frame;
     if (const QScreen *screen = frame.screen())
         frame.setGeometry(screen->availableGeometry());   // also where no window manager maximizes
     frame.showMaximized();
+    programIcon::completeAfterFirstPaint(&frame);
     return app.exec();
 }

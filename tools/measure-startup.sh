@@ -35,7 +35,8 @@ trap cleanup EXIT
 display=${ORVO_TEST_DISPLAY:-104}
 while :; do
     if [ ! -e "/tmp/.X$display-lock" ]; then
-        Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+        # -noreset: the server must not reset each time a measured program, its last client, ends.
+        Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
         xvfb_pid=$!
         for _ in $(seq 100); do
             [ -s "$work/display" ] && break

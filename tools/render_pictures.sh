@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Regenerates every picture under content/pictures/ from the Fluent Emoji Flat
 # artwork (MIT, Microsoft Corporation), as shipped in the npm package
-# @iconify-json/fluent-emoji-flat.
+# @iconify-json/fluent-emoji-flat, and from our own drawings in
+# content/pictures/drawings/ (named drawings/NAME below) where the icon set has
+# no fitting animal.
 #
 # usage: tools/render_pictures.sh [ICON_SET]
 #
@@ -13,7 +15,7 @@
 #   apt-get install -y librsvg2-bin imagemagick nodejs npm
 #   mkdir -p /tmp/picwork && npm install --prefix /tmp/picwork @iconify-json/fluent-emoji-flat@1.2.6
 #
-# Also rewrites content/pictures/SOURCES.md and LICENSE-fluent-emoji.txt, so the
+# Also rewrites content/pictures/SOURCES.md and the LICENSE-*.txt files, so the
 # record of where each picture came from always matches the pictures.
 set -euo pipefail
 
@@ -52,7 +54,7 @@ trap 'rm -rf "$work"' EXIT
 # What to draw: "output file<TAB>icon name" (paths relative to content/pictures).
 # ---------------------------------------------------------------------------
 CELTIC="celtic/stag.jpg	deer
-celtic/crane.jpg	flamingo
+celtic/crane.jpg	drawings/crane
 celtic/seal.jpg	seal
 celtic/bear.jpg	bear
 celtic/adder.jpg	snake
@@ -64,7 +66,7 @@ celtic/swan.jpg	swan
 celtic/goose.jpg	goose
 celtic/owl.jpg	owl
 celtic/raven.jpg	blackbird
-celtic/wren.jpg	bird"
+celtic/wren.jpg	drawings/wren"
 
 MAYAN="mayan/01bat.jpg	bat
 mayan/02scorpion.jpg	scorpion
@@ -100,8 +102,13 @@ JPEG_QUALITY=90
 icon_names() { cut -f2 <<<"$1"; }
 
 all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$SYSTEMS"; echo "$APP_ICON"; } | sort -u)
+set_icons=$(grep -v '^drawings/' <<<"$all_icons")
 # shellcheck disable=SC2086  # one icon name per word
-node "$here/extract_icons.js" "$pkg/icons.json" "$work/svg" $all_icons
+node "$here/extract_icons.js" "$pkg/icons.json" "$work/svg" $set_icons
+mkdir -p "$work/svg/drawings"
+for drawing in $(grep '^drawings/' <<<"$all_icons"); do
+  cp "$out/$drawing.svg" "$work/svg/$drawing.svg"
+done
 
 # render_png ICON PIXELS OUT.png: the emoji scaled to fit PIXELS x PIXELS.
 render_png() {
@@ -165,7 +172,8 @@ holder=$(node -e 'const i=require(process.argv[1]); console.log(i.author.name)' 
 cat >"$out/LICENSE-fluent-emoji.txt" <<LICENCE
 The pictures in this folder (celtic/, mayan/, systems/, app/) are rendered from
 the Fluent Emoji artwork ("Flat" style), taken from the npm package
-$PACKAGE $version, and are used under the licence below.
+$PACKAGE $version, and are used under the licence below, except
+those that SOURCES.md lists as drawn from drawings/ (see LICENSE-drawings.txt).
 
 MIT License
 
@@ -190,17 +198,42 @@ OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN THE
 SOFTWARE.
 LICENCE
 
-table() { while IFS=$'\t' read -r file name; do echo "| \`$file\` | \`$name\` |"; done <<<"$1"; }
+DRAWINGS_HOLDER="the Orvo Animal Signs Astrology developers"
+cat >"$out/LICENSE-drawings.txt" <<LICENCE
+The drawings in drawings/ (SVG) and the pictures rendered from them, listed in
+SOURCES.md, were drawn for this program by its developers. They are released
+under the licence of the program itself, the MIT licence below.
+
+MIT License
+
+Copyright (c) $DRAWINGS_HOLDER.
+
+$(sed -n '/^Permission is hereby granted/,$p' "$out/LICENSE-fluent-emoji.txt")
+LICENCE
+
+# One table row; our own drawings show their source file.
+table() {
+  while IFS=$'\t' read -r file name; do
+    if [[ $name == drawings/* ]]; then
+      echo "| \`$file\` | own drawing \`$name.svg\` |"
+    else
+      echo "| \`$file\` | \`$name\` |"
+    fi
+  done <<<"$1"
+}
 {
   cat <<HEAD
 # Picture sources
 
 Every picture here is rendered from the Fluent Emoji Flat artwork by
 $holder (MIT licence, see \`LICENSE-fluent-emoji.txt\`), taken from the npm
-package \`$PACKAGE\` version $version (an Iconify JSON icon set).
+package \`$PACKAGE\` version $version (an Iconify JSON icon set),
+except those marked "own drawing": we drew those ourselves in the same flat
+style, as SVG in \`drawings/\` (MIT licence like the program, see
+\`LICENSE-drawings.txt\`).
 The icon name is the key in the package's \`icons.json\`.
 
-This file and the licence file are written by \`tools/render_pictures.sh\`;
+This file and the licence files are written by \`tools/render_pictures.sh\`;
 edit the script, not these files.
 
 ## Regenerating
@@ -217,8 +250,8 @@ SVG, \`rsvg-convert\` rasterises it and ImageMagick places it on its tile.
 
 ${CELTIC_SIZE/x/ × } JPEG (quality $JPEG_QUALITY), the emoji ${CELTIC_EMOJI} px, centred on
 $CELTIC_BG, which reads well on the program's dark purple window.
-The crane is drawn as a flamingo, the raven as a blackbird, the adder as a
-snake, the salmon as a fish and the wren as a small bird.
+The raven is drawn as a blackbird, the adder as a snake and the salmon as a
+fish; the crane (a grey crane) and the wren are our own drawings.
 
 | file | icon |
 | --- | --- |

@@ -107,8 +107,10 @@ start_display() {
     last=$((display + 40))
     while [ "$display" -le "$last" ]; do
         if [ ! -e "/tmp/.X$display-lock" ]; then
-            # Xvfb writes the display number to fd 3 once it accepts clients.
-            Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+            # Xvfb writes the display number to fd 3 once it accepts clients. -noreset: without it
+            # the server resets whenever its last client leaves, so the probe below disconnecting
+            # races the program's first connection.
+            Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
                 3>"$work_dir/display" >"$work_dir/xvfb.log" 2>&1 &
             xvfb_pid=$!
             for _ in $(seq 100); do
