@@ -51,9 +51,9 @@ void frmCelticAnimalBirthSignSave::composeReport()
     insertCreditLine();
 }
 
-void frmCelticAnimalBirthSignSave::showResultForm()
+OrvoForm *frmCelticAnimalBirthSignSave::resultForm()
 {
-    forms::show<frmCelticAnimalBirthSignDisplay>();
+    return forms::get<frmCelticAnimalBirthSignDisplay>();
 }
 
 void frmCelticAnimalBirthSignSave::cmdSave_Click()

@@ -1,6 +1,7 @@
 #include "report/ReportForm.h"
 
 #include "app/dialog_service.h"
+#include "app/form_registry.h"
 #include "app/modHelp.h"
 #include "app/protected_text_edit.h"
 #include "app/twips.h"
@@ -52,6 +53,7 @@ int ReportForm::belowButtons() const
 
 void ReportForm::Form_Load()
 {
+    connect(resultForm(), &OrvoForm::unloading, this, &ReportForm::closeWithResultForm);
     modRTB::HookReportLinks(RTB, this);
     RTB->clear();
     composeReport();
@@ -61,7 +63,15 @@ void ReportForm::Form_Load()
 void ReportForm::Form_Unload()
 {
     modRTB::UnhookReportLinks();
-    showResultForm();
+    if (!m_closingWithResultForm)
+        resultForm()->showForm();
+}
+
+void ReportForm::closeWithResultForm()
+{
+    // A report whose result form is gone could be reached no more (the start panel covers it).
+    m_closingWithResultForm = true;
+    forms::unload(this);
 }
 
 void ReportForm::insertText(const QString &text, bool bold, const QColor &colour)
@@ -103,6 +113,12 @@ void ReportForm::cmdPrint_Click()
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    if (const auto printer = DialogService::current().defaultPrinter())
+    if (const auto printer = DialogService::current().defaultPrinter()) {
         reportPrinting::print(*RTB, *printer, false);
+        return;
+    }
+    // Without a default printer the user picks one (or a PDF file) rather than nothing happening.
+    QPrinter printer(QPrinter::HighResolution);
+    if (DialogService::current().choosePrinter(this, printer, false))
+        reportPrinting::print(*RTB, printer, false);
 }

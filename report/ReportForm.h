@@ -29,10 +29,12 @@ protected:
 
     // Composes the report into the empty report box.
     virtual void composeReport() = 0;
-    // Shows the system's result form again (the report form is closing).
-    virtual void showResultForm() = 0;
+    // The system's result form, the one this report is made from (loaded when it was not).
+    // Closing the report shows it again; unloading it unloads the report too.
+    virtual OrvoForm *resultForm() = 0;
     // True: the print dialog, which offers the selection when there is one.
-    // False: the whole report on the default printer, no dialog.
+    // False: the whole report on the default printer, no dialog; where there is no default
+    // printer, the print dialog without a selection.
     virtual bool printsWithDialog() const { return false; }
 
     // Insertion at the end of the report, in the given style.
@@ -49,4 +51,9 @@ protected:
     void reserveTopStrip(int heightPixels);
     // Where the space below the buttons starts (pixels), for the form's promotion labels.
     int belowButtons() const;
+
+private:
+    void closeWithResultForm();
+
+    bool m_closingWithResultForm = false;
 };

@@ -7,6 +7,12 @@
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "australian/frmAustralianAstrologyDisplay.h"
+#include "australian/frmAustralianAstrologySave.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/frmChineseZodiacSave.h"
+#include "mayan/frmMayanAnimalSignDisplay.h"
+#include "mayan/frmMayanAnimalSignSave.h"
 #include "ui/support.h"
 
 #include <QAction>
@@ -16,6 +22,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -36,6 +43,8 @@ private Q_SLOTS:
     void systemLabelOpensInputForm();
     void hoverUnderline();
     void exitEndsEvenWithReportOpen();
+    void resultFormTakesItsReportAlong_data();
+    void resultFormTakesItsReportAlong();
     void childMenusReplaceFrameMenus();
     void pageAddresses_data();
     void pageAddresses();
@@ -205,6 +214,43 @@ void TestFrame::exitEndsEvenWithReportOpen()
     frame->cmdMdiExit->click();
     QVERIFY(!frame->isVisible());
     QVERIFY(forms::loadedForms().isEmpty());
+}
+
+void TestFrame::resultFormTakesItsReportAlong_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<bool>("back");
+    for (const auto &[name, system] : {std::pair{"Australian", 0}, {"Celtic", 1}, {"Chinese", 2}, {"Mayan", 3}}) {
+        QTest::addRow("%s Exit", name) << system << false;
+        QTest::addRow("%s Back", name) << system << true;
+    }
+}
+
+void TestFrame::resultFormTakesItsReportAlong()
+{
+    QFETCH(int, system);
+    QFETCH(bool, back);
+    // The result form, its report opened from it, and its File menu entry that closes it.
+    auto open = [back](auto *result, auto report) -> std::pair<OrvoForm *, QAction *> {
+        result->showForm();
+        result->cmdPrint_Click();
+        return {report(), back ? result->mnuBack : result->mnuExit};
+    };
+    std::pair<OrvoForm *, QAction *> opened;
+    switch (system) {
+    case 0: opened = open(forms::get<frmAustralianAstrologyDisplay>(), forms::get<frmAustralianAstrologySave>); break;
+    case 1: opened = open(forms::get<frmCelticAnimalBirthSignDisplay>(), forms::get<frmCelticAnimalBirthSignSave>); break;
+    case 2: opened = open(forms::get<frmChineseZodiacDisplay>(), forms::get<frmChineseZodiacSave>); break;
+    default: opened = open(forms::get<frmMayanAnimalSignDisplay>(), forms::get<frmMayanAnimalSignSave>); break;
+    }
+    const QPointer<OrvoForm> report = opened.first;
+    QVERIFY(report->isShownInFrame());
+    opened.second->trigger();
+    // The report goes with its result form and brings nothing back.
+    QVERIFY(!forms::loadedForms().contains(report.data()));
+    QTRY_VERIFY(report.isNull());
+    QCOMPARE(forms::loadedForms().size(), back ? 1 : 0);   // Back: only the input form
+    QCOMPARE(frame->isStartPanelVisible(), !back);
 }
 
 void TestFrame::childMenusReplaceFrameMenus()
