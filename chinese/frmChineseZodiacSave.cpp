@@ -15,11 +15,7 @@ frmChineseZodiacSave::frmChineseZodiacSave()
 {
     Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
     Label1 = new LinkLabel(QStringLiteral("Label1"), texts::webSiteInvitation(), modHelp::Page::Home, this);
-    Label14->adjustSize();
-    Label14->move(twips::toPixels(30), 0);
-    Label1->adjustSize();
-    Label1->move(twips::toPixels(30), Label14->height());
-    reserveTopStrip(Label1->geometry().bottom() + 3);
+    stackTopLinks({Label14, Label1});
 
     fraFullBrand = new PromotionBand(this);
     fraFullBrand->arrange(7665);

@@ -8,6 +8,7 @@
 #include "report/modRTB.h"
 #include "report/report_printing.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
@@ -35,6 +36,7 @@ ReportForm::ReportForm(const QString &objectName, const QString &caption, int wi
     };
     cmdSave = button("cmdSave", "&Save", 5400);
     cmdPrint = button("cmdPrint", "&Print", 6555);
+    twips::keepApart({cmdSave, cmdPrint});
     connect(cmdSave, &QPushButton::clicked, this, &ReportForm::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportForm::cmdPrint_Click);
 }
@@ -44,6 +46,17 @@ void ReportForm::reserveTopStrip(int heightPixels)
     const int shift = std::max(0, heightPixels - RTB->y());
     for (QWidget *widget : {static_cast<QWidget *>(RTB), static_cast<QWidget *>(cmdSave), static_cast<QWidget *>(cmdPrint)})
         widget->move(widget->x(), widget->y() + shift);
+}
+
+void ReportForm::stackTopLinks(const QList<QLabel *> &links)
+{
+    int y = twips::windowMargin;
+    for (QLabel *link : links) {
+        link->adjustSize();
+        link->move(twips::toPixels(120), y);
+        y = link->geometry().bottom() + 1;
+    }
+    reserveTopStrip(y + twips::windowMargin);
 }
 
 int ReportForm::belowButtons() const

@@ -5,6 +5,7 @@
 #include <QColor>
 
 class ProtectedTextEdit;
+class QLabel;
 class QPushButton;
 
 // What every report form shares: the report box `RTB` with its link watch and copy protection,
@@ -49,6 +50,8 @@ protected:
 
     // The strip above the report box holds the form's links: at least heightPixels high.
     void reserveTopStrip(int heightPixels);
+    // The links above the report box, one under the other, clear of the window's edges.
+    void stackTopLinks(const QList<QLabel *> &links);
     // Where the space below the buttons starts (pixels), for the form's promotion labels.
     int belowButtons() const;
 

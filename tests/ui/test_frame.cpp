@@ -2,6 +2,8 @@
 #include "app/frmAbout.h"
 #include "app/frmMDI.h"
 #include "app/link_label.h"
+#include "app/promotion_band.h"
+#include "app/twips.h"
 #include "app/modHelp.h"
 #include "app/single_instance.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
@@ -17,6 +19,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -45,6 +48,7 @@ private Q_SLOTS:
     void exitEndsEvenWithReportOpen();
     void resultFormTakesItsReportAlong_data();
     void resultFormTakesItsReportAlong();
+    void stripsSpanGrownFormsAndButtonsStayApart();
     void childMenusReplaceFrameMenus();
     void pageAddresses_data();
     void pageAddresses();
@@ -251,6 +255,34 @@ void TestFrame::resultFormTakesItsReportAlong()
     QTRY_VERIFY(report.isNull());
     QCOMPARE(forms::loadedForms().size(), back ? 1 : 0);   // Back: only the input form
     QCOMPARE(frame->isStartPanelVisible(), !back);
+}
+
+void TestFrame::stripsSpanGrownFormsAndButtonsStayApart()
+{
+    // With the wider stand-in font the Celtic result form grows past its design width.
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    forms::show<frmChineseZodiacSave>();
+    forms::show<frmMayanAnimalSignDisplay>();
+    for (OrvoForm *form : forms::loadedForms()) {
+        const QString name = form->objectName();
+        for (QWidget *strip : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<PromotionBand *>(strip) || strip->objectName() == QLatin1String("Label61"))
+                QVERIFY2(strip->geometry().right() + 1 >= form->width() - 2 * twips::windowMargin, qPrintable(name));
+        }
+        for (QWidget *frame : form->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(frame->x() >= twips::windowMargin, qPrintable(name + frame->objectName()));
+        const auto buttons = form->findChildren<QPushButton *>();
+        for (QPushButton *a : buttons) {
+            for (QPushButton *b : buttons) {
+                if (a != b && a->parentWidget() == b->parentWidget())
+                    QVERIFY2(!a->geometry().adjusted(-2, -2, 2, 2).intersects(b->geometry()),
+                             qPrintable(name + a->objectName() + b->objectName()));
+            }
+        }
+    }
+    auto *report = forms::get<frmCelticAnimalBirthSignSave>();
+    QVERIFY(report->Label14->x() >= twips::windowMargin && report->Label14->y() >= twips::windowMargin);
 }
 
 void TestFrame::childMenusReplaceFrameMenus()
