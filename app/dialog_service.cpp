@@ -38,13 +38,7 @@ public:
     bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) override
     {
         QPrintDialog dialog(&printer, parent);
-        QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile
-                                                           | QAbstractPrintDialog::PrintShowPageSize;
-        if (offerSelection)
-            options |= QAbstractPrintDialog::PrintSelection;
-        dialog.setOptions(options);
-        if (offerSelection)
-            dialog.setPrintRange(QAbstractPrintDialog::Selection);
+        preparePrintDialog(dialog, offerSelection);
         return dialog.exec() == QDialog::Accepted;
     }
 
@@ -73,7 +67,28 @@ private:
 
 DialogService *installed = nullptr;
 
+void switchOffPageRange(QPrintDialog &dialog)
+{
+    // The dialog's own names for its "Pages from ... to" and "Pages" choices and fields.
+    for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+        if (auto *field = dialog.findChild<QWidget *>(QLatin1String(name)))
+            field->setEnabled(false);
+    }
+}
+
 } // namespace
+
+void preparePrintDialog(QPrintDialog &dialog, bool offerSelection)
+{
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile
+                                                       | QAbstractPrintDialog::PrintShowPageSize;
+    if (offerSelection)
+        options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    dialog.setPrintRange(offerSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    // Showing the dialog sets its widgets up afresh; this runs once it is on screen.
+    QMetaObject::invokeMethod(&dialog, [&dialog] { switchOffPageRange(dialog); }, Qt::QueuedConnection);
+}
 
 DialogService &DialogService::current()
 {

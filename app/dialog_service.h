@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -29,8 +30,7 @@ public:
     // The chosen file name, or an empty text when the user cancelled.
     virtual QString saveFileName(QWidget *parent, const FileRequest &request) = 0;
     virtual QString openFileName(QWidget *parent, const FileRequest &request) = 0;
-    // Shows the print dialog for printer; false when cancelled. offerSelection adds and
-    // pre-selects "selection" as the print range.
+    // Shows the print dialog for printer (see preparePrintDialog); false when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) = 0;
     // The system's default printer, or nullptr when there is none.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
@@ -39,6 +39,12 @@ public:
     // Installs another service (tests); nullptr restores the real one. Not owned.
     static void install(DialogService *service);
 };
+
+// Sets dialog up as the program shows it: printing to a PDF file offered, no page range (a report
+// prints whole, or only its selection), and with offerSelection the selection offered and
+// pre-selected. The page fields are switched off once the dialog is on screen, because a dialog
+// for a CUPS printer turns them on again whenever it is shown.
+void preparePrintDialog(QPrintDialog &dialog, bool offerSelection);
 
 inline void showMessage(QWidget *parent, const QString &text,
                         DialogService::Icon icon = DialogService::Icon::Information)

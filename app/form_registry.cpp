@@ -87,6 +87,7 @@ void unload(OrvoForm *form)
     // Leave the registry first: the unload handler may show other forms, and a second unload
     // of the same form from inside it must do nothing.
     list.erase(it);
+    Q_EMIT form->unloading();
     form->Form_Unload();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
         sub->hide();

@@ -42,7 +42,17 @@ void OrvoForm::placeTwips(QWidget *widget, int left, int top, int width, int hei
 void OrvoForm::fixSize()
 {
     const QRect used = childrenRect();
-    setFixedSize(std::max(m_designSize.width(), used.right() + 4), std::max(m_designSize.height(), used.bottom() + 4));
+    const int width = std::max(m_designSize.width(), used.right() + 1 + twips::windowMargin);
+    // A strip designed across the whole window (link strip, promotion band, report box) stays
+    // across it when some other control made the window wider, keeping its margins.
+    constexpr int edge = 2 * twips::windowMargin;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = child->geometry();
+        const int rightMargin = m_designSize.width() - (r.right() + 1);
+        if (!child->isWindow() && r.left() <= edge && rightMargin >= 0 && rightMargin <= edge)
+            child->resize(width - rightMargin - r.left(), r.height());
+    }
+    setFixedSize(width, std::max(m_designSize.height(), childrenRect().bottom() + 1 + twips::windowMargin));
 }
 
 QMenu *OrvoForm::addMenuBarMenu(const QString &objectName, const QString &caption)

@@ -31,6 +31,10 @@ public:
     // left = (screen width - form width) / 2, top = 0, in the frame's client coordinates.
     void placeAtTopCentre();
 
+Q_SIGNALS:
+    // The registry is unloading this form; emitted before its Form_Unload.
+    void unloading();
+
 protected:
     // Inner size given in twips; the form grows where its controls need more room, so that
     // no text is clipped (fonts differ from system to system).

@@ -21,13 +21,25 @@ PromotionBand::PromotionBand(QWidget *parent)
 
 int PromotionBand::arrange(int widthTwips)
 {
-    const int inner = twips::toPixels(widthTwips) - 12;
+    const int height = arrangeLabels(twips::toPixels(widthTwips));
+    resize(twips::toPixels(widthTwips), height);
+    return height;
+}
+
+int PromotionBand::arrangeLabels(int width)
+{
+    const int inner = width - 12;
     int y = 4;
     for (QLabel *label : {static_cast<QLabel *>(lblCobrand), static_cast<QLabel *>(lblFullBrand)}) {
         const int h = label->heightForWidth(inner);
         label->setGeometry(6, y, inner, h);
         y += h + 4;
     }
-    resize(twips::toPixels(widthTwips), y);
     return y;
+}
+
+void PromotionBand::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    arrangeLabels(width());
 }

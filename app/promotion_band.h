@@ -16,4 +16,11 @@ public:
 
     LinkLabel *lblCobrand;
     LinkLabel *lblFullBrand;
+
+protected:
+    // A band made wider (its window grew) wraps its labels to the new width.
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    int arrangeLabels(int width);
 };

@@ -17,9 +17,9 @@ void frmAustralianAstrologySave::composeReport()
     insertCreditLine();
 }
 
-void frmAustralianAstrologySave::showResultForm()
+OrvoForm *frmAustralianAstrologySave::resultForm()
 {
-    forms::show<frmAustralianAstrologyDisplay>();
+    return forms::get<frmAustralianAstrologyDisplay>();
 }
 
 QStringList frmAustralianAstrologySave::savedFields() const

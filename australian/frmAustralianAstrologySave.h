@@ -12,6 +12,6 @@ public:
 
 protected:
     void composeReport() override;
-    void showResultForm() override;
+    OrvoForm *resultForm() override;
     QStringList savedFields() const override;
 };

@@ -128,7 +128,9 @@ void frmCelticAnimalBirthSignDisplay::createControls()
     };
     cmdPrint = button("cmdPrint", "&Print", 6000);
     cmdBack = button("cmdBack", "&Back", 7170);
-    fraResult->setGeometry(0, twips::toPixels(480), twips::toPixels(8355), twips::toPixels(6495));
+    twips::keepApart({cmdPrint, cmdBack});
+    fraResult->setGeometry(twips::windowMargin, twips::toPixels(480), twips::toPixels(8355) - 2 * twips::windowMargin,
+                           twips::toPixels(6495));
     twips::growToFit(fraResult);
 
     fraBottom = new PromotionBand(this);

@@ -121,6 +121,7 @@ void frmCelticAnimalBirthSignMain::createControls()
     placeTwips(Command1, 1178, 1560, 3855, 375);
     Command1->move(Command1->x(), std::max(Command1->y(), fraNameAndDate->geometry().bottom() + 6));
     placeTwips(fraDetails, 20, 1440, 6180, 2055);
+    fraDetails->move(twips::windowMargin, fraDetails->y());
     twips::growToFit(fraDetails);
     fraDetails->move(fraDetails->x(), std::max(fraDetails->y(), Label5->geometry().bottom() + 4));
 

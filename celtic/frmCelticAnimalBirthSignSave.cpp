@@ -22,11 +22,7 @@ frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     Label1 = new LinkLabel(QStringLiteral("Label1"), texts::webSiteInvitation(), modHelp::Page::Home, this);
     for (LinkLabel *link : {Label14, Label1})
         look::setForeground(link, QColor(255, 255, 128));
-    Label14->adjustSize();
-    Label14->move(twips::toPixels(30), 0);
-    Label1->adjustSize();
-    Label1->move(twips::toPixels(30), Label14->height());
-    reserveTopStrip(Label1->geometry().bottom() + 3);
+    stackTopLinks({Label14, Label1});
 
     Label2 = new LinkLabel(QStringLiteral("Label2"), texts::fullBrandText(), modHelp::Page::FullBrand, this);
     Label2->setWordWrap(true);
@@ -51,9 +47,9 @@ void frmCelticAnimalBirthSignSave::composeReport()
     insertCreditLine();
 }
 
-void frmCelticAnimalBirthSignSave::showResultForm()
+OrvoForm *frmCelticAnimalBirthSignSave::resultForm()
 {
-    forms::show<frmCelticAnimalBirthSignDisplay>();
+    return forms::get<frmCelticAnimalBirthSignDisplay>();
 }
 
 void frmCelticAnimalBirthSignSave::cmdSave_Click()

@@ -19,6 +19,6 @@ public:
 
 protected:
     void composeReport() override;
-    void showResultForm() override;
+    OrvoForm *resultForm() override;
     bool printsWithDialog() const override { return true; }
 };

@@ -1,6 +1,7 @@
 #include "chinese/frmChineseZodiacSave.h"
 
 #include "app/form_registry.h"
+#include "app/date_text.h"
 #include "app/link_label.h"
 #include "app/program_texts.h"
 #include "app/promotion_band.h"
@@ -9,18 +10,12 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "report/reading_files.h"
 
-#include <QLocale>
-
 frmChineseZodiacSave::frmChineseZodiacSave()
     : ReportForm(QStringLiteral("frmChineseZodiacSave"), QStringLiteral("Orvo Chinese Zodiac Software "), 7725, 7770)
 {
     Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
     Label1 = new LinkLabel(QStringLiteral("Label1"), texts::webSiteInvitation(), modHelp::Page::Home, this);
-    Label14->adjustSize();
-    Label14->move(twips::toPixels(30), 0);
-    Label1->adjustSize();
-    Label1->move(twips::toPixels(30), Label14->height());
-    reserveTopStrip(Label1->geometry().bottom() + 3);
+    stackTopLinks({Label14, Label1});
 
     fraFullBrand = new PromotionBand(this);
     fraFullBrand->arrange(7665);
@@ -33,7 +28,7 @@ void frmChineseZodiacSave::composeReport()
     const QColor heading = look::darkRed();
     constexpr int breaks = 3;
     insertEntry(QStringLiteral("Name: "), reading.name, heading, breaks);
-    insertEntry(QStringLiteral("Date of Birth: "), QLocale().toString(reading.birthDate, QLocale::ShortFormat), heading, breaks);
+    insertEntry(QStringLiteral("Date of Birth: "), dateText::shortDate(reading.birthDate), heading, breaks);
     insertEntry(QStringLiteral("Sign: "), reading.animal, heading, breaks);
     insertEntry(QStringLiteral("Element: ") + reading.element + QStringLiteral(": "), reading.elementDescription, heading, breaks);
     insertEntry(QStringLiteral("Ruling Planet: "), reading.rulingPlanet, heading, breaks);
@@ -49,9 +44,9 @@ void frmChineseZodiacSave::composeReport()
     insertEntry(QStringLiteral("Famous Persons of this Star Sign are: "), reading.famousPersons, heading, breaks);
 }
 
-void frmChineseZodiacSave::showResultForm()
+OrvoForm *frmChineseZodiacSave::resultForm()
 {
-    forms::show<frmChineseZodiacDisplay>();
+    return forms::get<frmChineseZodiacDisplay>();
 }
 
 void frmChineseZodiacSave::cmdSave_Click()

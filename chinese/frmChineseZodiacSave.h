@@ -21,5 +21,5 @@ public:
 
 protected:
     void composeReport() override;
-    void showResultForm() override;
+    OrvoForm *resultForm() override;
 };

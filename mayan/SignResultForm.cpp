@@ -114,14 +114,14 @@ void SignResultForm::arrangeControls()
     const int width = twips::toPixels(m_design.widthTwips);
     Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
 
-    fraStarUserSignDetails->move(0, Label61->geometry().bottom() + 1 + gap);
-    fraStarUserSignDetails->resize(width, 0);
+    fraStarUserSignDetails->move(twips::windowMargin, Label61->geometry().bottom() + 1 + gap);
+    fraStarUserSignDetails->resize(width - 2 * twips::windowMargin, 0);
     twips::growToFit(fraStarUserSignDetails, twips::toPixels(120));
 
     // Print, Exit, Back in a row at the bottom right; the switched-off ones may be placed
     // elsewhere by the system afterwards.
     const int buttonTop = fraStarUserSignDetails->geometry().bottom() + 1 + gap;
-    int right = std::max(width, fraStarUserSignDetails->width()) - twips::toPixels(120);
+    int right = std::max(width, fraStarUserSignDetails->geometry().right() + 1) - twips::toPixels(120);
     for (QPushButton *push : {cmdBack, cmdExit, cmdPrint}) {
         push->move(right - push->width(), buttonTop);
         right = push->x() - gap;

@@ -32,9 +32,9 @@ void frmMayanAnimalSignSave::composeReport()
     }
 }
 
-void frmMayanAnimalSignSave::showResultForm()
+OrvoForm *frmMayanAnimalSignSave::resultForm()
 {
-    forms::show<frmMayanAnimalSignDisplay>();
+    return forms::get<frmMayanAnimalSignDisplay>();
 }
 
 QStringList frmMayanAnimalSignSave::savedFields() const

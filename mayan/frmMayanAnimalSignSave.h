@@ -11,6 +11,6 @@ public:
 
 protected:
     void composeReport() override;
-    void showResultForm() override;
+    OrvoForm *resultForm() override;
     QStringList savedFields() const override;
 };

@@ -1,12 +1,14 @@
 #include "report/ReportForm.h"
 
 #include "app/dialog_service.h"
+#include "app/form_registry.h"
 #include "app/modHelp.h"
 #include "app/protected_text_edit.h"
 #include "app/twips.h"
 #include "report/modRTB.h"
 #include "report/report_printing.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
@@ -34,6 +36,7 @@ ReportForm::ReportForm(const QString &objectName, const QString &caption, int wi
     };
     cmdSave = button("cmdSave", "&Save", 5400);
     cmdPrint = button("cmdPrint", "&Print", 6555);
+    twips::keepApart({cmdSave, cmdPrint});
     connect(cmdSave, &QPushButton::clicked, this, &ReportForm::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportForm::cmdPrint_Click);
 }
@@ -45,6 +48,17 @@ void ReportForm::reserveTopStrip(int heightPixels)
         widget->move(widget->x(), widget->y() + shift);
 }
 
+void ReportForm::stackTopLinks(const QList<QLabel *> &links)
+{
+    int y = twips::windowMargin;
+    for (QLabel *link : links) {
+        link->adjustSize();
+        link->move(twips::toPixels(120), y);
+        y = link->geometry().bottom() + 1;
+    }
+    reserveTopStrip(y + twips::windowMargin);
+}
+
 int ReportForm::belowButtons() const
 {
     return cmdSave->geometry().bottom() + 6;
@@ -52,6 +66,7 @@ int ReportForm::belowButtons() const
 
 void ReportForm::Form_Load()
 {
+    connect(resultForm(), &OrvoForm::unloading, this, &ReportForm::closeWithResultForm);
     modRTB::HookReportLinks(RTB, this);
     RTB->clear();
     composeReport();
@@ -61,7 +76,15 @@ void ReportForm::Form_Load()
 void ReportForm::Form_Unload()
 {
     modRTB::UnhookReportLinks();
-    showResultForm();
+    if (!m_closingWithResultForm)
+        resultForm()->showForm();
+}
+
+void ReportForm::closeWithResultForm()
+{
+    // A report whose result form is gone could be reached no more (the start panel covers it).
+    m_closingWithResultForm = true;
+    forms::unload(this);
 }
 
 void ReportForm::insertText(const QString &text, bool bold, const QColor &colour)
@@ -103,6 +126,12 @@ void ReportForm::cmdPrint_Click()
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    if (const auto printer = DialogService::current().defaultPrinter())
+    if (const auto printer = DialogService::current().defaultPrinter()) {
         reportPrinting::print(*RTB, *printer, false);
+        return;
+    }
+    // Without a default printer the user picks one (or a PDF file) rather than nothing happening.
+    QPrinter printer(QPrinter::HighResolution);
+    if (DialogService::current().choosePrinter(this, printer, false))
+        reportPrinting::print(*RTB, printer, false);
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 
 class ProtectedTextEdit;
+class QLabel;
 class QPushButton;
 
 // What every report form shares: the report box `RTB` with its link watch and copy protection,
@@ -29,10 +30,12 @@ protected:
 
     // Composes the report into the empty report box.
     virtual void composeReport() = 0;
-    // Shows the system's result form again (the report form is closing).
-    virtual void showResultForm() = 0;
+    // The system's result form, the one this report is made from (loaded when it was not).
+    // Closing the report shows it again; unloading it unloads the report too.
+    virtual OrvoForm *resultForm() = 0;
     // True: the print dialog, which offers the selection when there is one.
-    // False: the whole report on the default printer, no dialog.
+    // False: the whole report on the default printer, no dialog; where there is no default
+    // printer, the print dialog without a selection.
     virtual bool printsWithDialog() const { return false; }
 
     // Insertion at the end of the report, in the given style.
@@ -47,6 +50,13 @@ protected:
 
     // The strip above the report box holds the form's links: at least heightPixels high.
     void reserveTopStrip(int heightPixels);
+    // The links above the report box, one under the other, clear of the window's edges.
+    void stackTopLinks(const QList<QLabel *> &links);
     // Where the space below the buttons starts (pixels), for the form's promotion labels.
     int belowButtons() const;
+
+private:
+    void closeWithResultForm();
+
+    bool m_closingWithResultForm = false;
 };

@@ -55,7 +55,7 @@ bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &printer, bool offerSele
 
 std::unique_ptr<QPrinter> ScriptedDialogs::defaultPrinter()
 {
-    if (pdfOutput.isEmpty())
+    if (pdfOutput.isEmpty() || !hasDefaultPrinter)
         return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);

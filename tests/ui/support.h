@@ -41,6 +41,7 @@ public:
 
     // Printing goes to this PDF file; an empty name stands for "no printer" / a cancelled dialog.
     QString pdfOutput;
+    bool hasDefaultPrinter = true;   // false: the default printer is missing, the dialog still prints
     QList<bool> printDialogOffers;   // offerSelection of each print dialog shown
 };
 

@@ -1,3 +1,4 @@
+#include "app/dialog_service.h"
 #include "app/form_registry.h"
 #include "app/frmMDI.h"
 #include "app/modHelp.h"
@@ -13,8 +14,12 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -59,6 +64,8 @@ private Q_SLOTS:
     void reportCannotBeCopied();
     void printsWholeReportOrSelection();
     void cancelledPrintPrintsNothing();
+    void printDialogOffersNoPageRange_data();
+    void printDialogOffersNoPageRange();
     void savedRichTextReadsBack();
     void failedSaveKeepsEarlierFile();
 
@@ -266,6 +273,42 @@ void TestCelticReport::cancelledPrintPrintsNothing()
     report->cmdPrint->click();
     QCOMPARE(dialogs->printDialogOffers.size(), 1);
     QVERIFY(dialogs->messages.isEmpty());
+}
+
+void TestCelticReport::printDialogOffersNoPageRange_data()
+{
+    QTest::addColumn<bool>("selection");
+    QTest::newRow("nothing selected") << false;
+    QTest::newRow("selection offered") << true;
+}
+
+void TestCelticReport::printDialogOffersNoPageRange()
+{
+    // The real dialog as the program sets it up: a report prints whole or as its selection, so
+    // page numbers would be ignored; a CUPS dialog switches its range back on whenever shown.
+    QFETCH(bool, selection);
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    preparePrintDialog(dialog, selection);
+    dialog.show();
+    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintToFile));
+    QList<QWidget *> pageFields;
+    for (QRadioButton *choice : dialog.findChildren<QRadioButton *>()) {
+        if (choice->text().startsWith(QLatin1String("Pages")))
+            pageFields.append(choice);
+        if (choice->text() == QLatin1String("Selection")) {
+            QCOMPARE(!choice->isHidden(), selection);
+            QCOMPARE(choice->isChecked(), selection);
+        }
+    }
+    for (QSpinBox *number : dialog.findChildren<QSpinBox *>()) {
+        if (number->objectName() != QLatin1String("copies"))
+            pageFields.append(number);
+    }
+    QVERIFY(!pageFields.isEmpty());
+    for (QWidget *field : pageFields)
+        QTRY_VERIFY2(!field->isEnabled(), qPrintable(field->objectName()));
+    dialog.close();
 }
 
 void TestCelticReport::savedRichTextReadsBack()

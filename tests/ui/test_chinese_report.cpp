@@ -49,7 +49,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void fifteenEntriesWithTheirStyles();
-    void leapDayInShortDateFormat();
+    void leapDayWithFourDigitYear();
     void closingReturnsToUnchangedResult();
     void saveThenOpenGivesSameReading();
     void failedOrCancelledSave();
@@ -151,12 +151,12 @@ void TestChineseReport::fifteenEntriesWithTheirStyles()
     QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software "));
 }
 
-void TestChineseReport::leapDayInShortDateFormat()
+void TestChineseReport::leapDayWithFourDigitYear()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
     QLocale::setDefault(QLocale::c());
-    QVERIFY(report->RTB->toPlainText().startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: 29.02.96\n")));
+    QVERIFY(report->RTB->toPlainText().startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: 29.02.1996\n")));
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
@@ -380,9 +380,18 @@ void TestChineseReport::printsWholeReportWithoutDialog()
     const QString printed = pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
     QCOMPARE(printed, report->RTB->toPlainText().remove(blanks));
 
-    // No printer: nothing is printed and nothing is said.
+    // No default printer: the print dialog opens instead (without a selection) and prints the whole report.
+    QVERIFY(QFile::remove(dialogs->pdfOutput));
+    dialogs->hasDefaultPrinter = false;
+    report->RTB->setTextCursor(selection);
+    report->cmdPrint->click();
+    QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
+    QCOMPARE(pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
+
+    // Cancelled: nothing is printed and nothing is said.
     dialogs->pdfOutput.clear();
     report->cmdPrint->click();
+    QCOMPARE(dialogs->printDialogOffers.size(), 2);
     QVERIFY(dialogs->messages.isEmpty());
 }
 

@@ -2,21 +2,31 @@
 #include "app/frmAbout.h"
 #include "app/frmMDI.h"
 #include "app/link_label.h"
+#include "app/promotion_band.h"
+#include "app/twips.h"
 #include "app/modHelp.h"
 #include "app/program_texts.h"
 #include "app/single_instance.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "australian/frmAustralianAstrologyDisplay.h"
+#include "australian/frmAustralianAstrologySave.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/frmChineseZodiacSave.h"
+#include "mayan/frmMayanAnimalSignDisplay.h"
+#include "mayan/frmMayanAnimalSignSave.h"
 #include "ui/support.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -40,6 +50,9 @@ private Q_SLOTS:
     void systemLabelOpensInputForm();
     void hoverUnderline();
     void exitEndsEvenWithReportOpen();
+    void resultFormTakesItsReportAlong_data();
+    void resultFormTakesItsReportAlong();
+    void stripsSpanGrownFormsAndButtonsStayApart();
     void childMenusReplaceFrameMenus();
     void pageAddresses_data();
     void pageAddresses();
@@ -212,6 +225,71 @@ void TestFrame::exitEndsEvenWithReportOpen()
     frame->cmdMdiExit->click();
     QVERIFY(!frame->isVisible());
     QVERIFY(forms::loadedForms().isEmpty());
+}
+
+void TestFrame::resultFormTakesItsReportAlong_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<bool>("back");
+    for (const auto &[name, system] : {std::pair{"Australian", 0}, {"Celtic", 1}, {"Chinese", 2}, {"Mayan", 3}}) {
+        QTest::addRow("%s Exit", name) << system << false;
+        QTest::addRow("%s Back", name) << system << true;
+    }
+}
+
+void TestFrame::resultFormTakesItsReportAlong()
+{
+    QFETCH(int, system);
+    QFETCH(bool, back);
+    // The result form, its report opened from it, and its File menu entry that closes it.
+    auto open = [back](auto *result, auto report) -> std::pair<OrvoForm *, QAction *> {
+        result->showForm();
+        result->cmdPrint_Click();
+        return {report(), back ? result->mnuBack : result->mnuExit};
+    };
+    std::pair<OrvoForm *, QAction *> opened;
+    switch (system) {
+    case 0: opened = open(forms::get<frmAustralianAstrologyDisplay>(), forms::get<frmAustralianAstrologySave>); break;
+    case 1: opened = open(forms::get<frmCelticAnimalBirthSignDisplay>(), forms::get<frmCelticAnimalBirthSignSave>); break;
+    case 2: opened = open(forms::get<frmChineseZodiacDisplay>(), forms::get<frmChineseZodiacSave>); break;
+    default: opened = open(forms::get<frmMayanAnimalSignDisplay>(), forms::get<frmMayanAnimalSignSave>); break;
+    }
+    const QPointer<OrvoForm> report = opened.first;
+    QVERIFY(report->isShownInFrame());
+    opened.second->trigger();
+    // The report goes with its result form and brings nothing back.
+    QVERIFY(!forms::loadedForms().contains(report.data()));
+    QTRY_VERIFY(report.isNull());
+    QCOMPARE(forms::loadedForms().size(), back ? 1 : 0);   // Back: only the input form
+    QCOMPARE(frame->isStartPanelVisible(), !back);
+}
+
+void TestFrame::stripsSpanGrownFormsAndButtonsStayApart()
+{
+    // With the wider stand-in font the Celtic result form grows past its design width.
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    forms::show<frmChineseZodiacSave>();
+    forms::show<frmMayanAnimalSignDisplay>();
+    for (OrvoForm *form : forms::loadedForms()) {
+        const QString name = form->objectName();
+        for (QWidget *strip : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<PromotionBand *>(strip) || strip->objectName() == QLatin1String("Label61"))
+                QVERIFY2(strip->geometry().right() + 1 >= form->width() - 2 * twips::windowMargin, qPrintable(name));
+        }
+        for (QWidget *frame : form->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(frame->x() >= twips::windowMargin, qPrintable(name + frame->objectName()));
+        const auto buttons = form->findChildren<QPushButton *>();
+        for (QPushButton *a : buttons) {
+            for (QPushButton *b : buttons) {
+                if (a != b && a->parentWidget() == b->parentWidget())
+                    QVERIFY2(!a->geometry().adjusted(-2, -2, 2, 2).intersects(b->geometry()),
+                             qPrintable(name + a->objectName() + b->objectName()));
+            }
+        }
+    }
+    auto *report = forms::get<frmCelticAnimalBirthSignSave>();
+    QVERIFY(report->Label14->x() >= twips::windowMargin && report->Label14->y() >= twips::windowMargin);
 }
 
 void TestFrame::childMenusReplaceFrameMenus()

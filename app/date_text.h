@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class QDate;
+
+// Dates as the program shows them: in the order and with the separators of the locale's short
+// format, but always with all four digits of the year ("3/5/1970" rather than "3/5/70").
+namespace dateText {
+
+// format with every year field (outside quoted text) widened to "yyyy".
+QString withFourDigitYear(const QString &format);
+
+QString shortDate(const QDate &date, const QLocale &locale = QLocale());
+
+} // namespace dateText
