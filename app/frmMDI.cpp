@@ -1,13 +1,14 @@
 #include "app/frmMDI.h"
 
-#include "app/common_menus.h"
-#include "app/content.h"
-#include "app/form_registry.h"
-#include "app/link_label.h"
-#include "app/modHelp.h"
-#include "app/program_texts.h"
 #include "app/system_forms.h"
-#include "app/twips.h"
+#include "common/content.h"
+#include "common/program_texts.h"
+#include "forms/common_menus.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/modHelp.h"
+#include "forms/start_panel.h"
+#include "forms/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -83,6 +84,8 @@ frmMDI::frmMDI(QWidget *parent)
     : QMainWindow(parent)
 {
     runningFrame = this;
+    startPanel::setOwner([this](bool visible) { setStartPanelVisible(visible); },
+                         [this] { return isStartPanelVisible(); });
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(texts::frameCaption());
     createControls();
@@ -99,8 +102,10 @@ frmMDI::~frmMDI()
     mdiArea->removeEventFilter(this);
     forms::setFormsChangedListener({});
     forms::setMdiArea(nullptr);
-    if (runningFrame == this)
+    if (runningFrame == this) {
         runningFrame = nullptr;
+        startPanel::setOwner({}, {});
+    }
 }
 
 frmMDI *frmMDI::instance()

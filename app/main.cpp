@@ -1,8 +1,8 @@
-#include "app/dialog_service.h"
 #include "app/frmMDI.h"
 #include "app/program_icon.h"
-#include "app/program_texts.h"
 #include "app/single_instance.h"
+#include "common/program_texts.h"
+#include "forms/dialog_service.h"
 
 #include <QApplication>
 #include <QFont>

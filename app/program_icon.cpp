@@ -1,6 +1,6 @@
 #include "app/program_icon.h"
 
-#include "app/content.h"
+#include "common/content.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,5 @@
 #include "app/system_forms.h"
 
-#include "app/form_registry.h"
 #include "australian/frmAustralianAstrologyDisplay.h"
 #include "australian/frmAustralianAstrologyMain.h"
 #include "australian/frmAustralianAstrologySave.h"
@@ -10,6 +9,7 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "forms/form_registry.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"

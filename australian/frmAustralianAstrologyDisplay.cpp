@@ -1,11 +1,11 @@
 #include "australian/frmAustralianAstrologyDisplay.h"
 
-#include "app/form_registry.h"
-#include "app/promotion_band.h"
-#include "app/twips.h"
 #include "australian/frmAustralianAstrologyMain.h"
 #include "australian/frmAustralianAstrologySave.h"
 #include "australian/modAustralianAstrology.h"
+#include "forms/form_registry.h"
+#include "forms/promotion_band.h"
+#include "forms/twips.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "australian/frmAustralianAstrologyMain.h"
 
-#include "app/calendar_lists.h"
-#include "app/current_reading.h"
-#include "app/form_registry.h"
 #include "australian/frmAustralianAstrologyDisplay.h"
 #include "australian/modAustralianAstrology.h"
+#include "common/calendar_lists.h"
+#include "common/current_reading.h"
+#include "forms/form_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mayan/SignInputForm.h"
+#include "forms/SignInputForm.h"
 
 // The Australian input form: name and birth month, then "Find My Australian Astrology Sign".
 // It has no menu bar.

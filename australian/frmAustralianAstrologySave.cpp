@@ -1,9 +1,9 @@
 #include "australian/frmAustralianAstrologySave.h"
 
-#include "app/current_reading.h"
-#include "app/form_registry.h"
-#include "app/twips.h"
 #include "australian/frmAustralianAstrologyDisplay.h"
+#include "common/current_reading.h"
+#include "forms/form_registry.h"
+#include "forms/twips.h"
 
 frmAustralianAstrologySave::frmAustralianAstrologySave()
     : SignReportForm(QStringLiteral("frmAustralianAstrologySave"), QStringLiteral("Orvo Australian Astrology"), 7725,

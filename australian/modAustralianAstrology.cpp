@@ -1,7 +1,7 @@
 #include "australian/modAustralianAstrology.h"
 
-#include "app/calendar_lists.h"
-#include "app/content.h"
+#include "common/calendar_lists.h"
+#include "common/content.h"
 
 namespace australian {
 

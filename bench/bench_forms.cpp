@@ -4,7 +4,6 @@
 //
 // Each figure is the median of many runs of the action alone: what has to be set up before a run
 // (a form unloaded, the input form shown again) is outside the measurement.
-#include "app/form_registry.h"
 #include "app/frmMDI.h"
 #include "app/system_forms.h"
 #include "australian/frmAustralianAstrologyDisplay.h"
@@ -16,6 +15,7 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "forms/form_registry.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"

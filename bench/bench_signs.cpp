@@ -1,11 +1,11 @@
 // Benchmarks of the core without widgets: the sign lookup of every day of each system's range,
 // and a saved reading written and read back for each kind of file.
 #include "australian/modAustralianAstrology.h"
-#include "app/calendar_lists.h"
 #include "celtic/celtic_signs.h"
 #include "chinese/chinese_calendar.h"
+#include "common/calendar_lists.h"
+#include "common/saved_reading.h"
 #include "mayan/modMayanAnimalMoonSign.h"
-#include "report/saved_reading.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

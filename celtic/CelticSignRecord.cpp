@@ -1,6 +1,6 @@
 #include "celtic/CelticSignRecord.h"
 
-#include "app/content.h"
+#include "common/content.h"
 
 namespace {
 

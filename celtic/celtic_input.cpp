@@ -1,6 +1,6 @@
 #include "celtic/celtic_input.h"
 
-#include "app/calendar_lists.h"
+#include "common/calendar_lists.h"
 
 namespace celtic {
 

@@ -1,6 +1,6 @@
 #include "celtic/celtic_signs.h"
 
-#include "app/content.h"
+#include "common/content.h"
 
 #include <QStringList>
 

@@ -1,15 +1,15 @@
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 
-#include "app/form_registry.h"
-#include "app/link_label.h"
-#include "app/program_texts.h"
-#include "app/promotion_band.h"
-#include "app/protected_text_edit.h"
-#include "app/start_panel.h"
-#include "app/twips.h"
 #include "celtic/CelticSignRecord.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
+#include "common/program_texts.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/promotion_band.h"
+#include "forms/protected_text_edit.h"
+#include "forms/start_panel.h"
+#include "forms/twips.h"
 
 #include <QAction>
 #include <QGroupBox>

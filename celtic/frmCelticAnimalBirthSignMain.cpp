@@ -1,17 +1,17 @@
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 
-#include "app/calendar_lists.h"
-#include "app/dialog_service.h"
-#include "app/form_registry.h"
-#include "app/link_label.h"
-#include "app/name_box.h"
-#include "app/program_texts.h"
-#include "app/promotion_band.h"
-#include "app/start_panel.h"
-#include "app/twips.h"
 #include "celtic/celtic_input.h"
 #include "celtic/celtic_signs.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "common/calendar_lists.h"
+#include "common/program_texts.h"
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/name_box.h"
+#include "forms/promotion_band.h"
+#include "forms/start_panel.h"
+#include "forms/twips.h"
 
 #include <QAction>
 #include <QComboBox>

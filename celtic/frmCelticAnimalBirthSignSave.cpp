@@ -1,13 +1,13 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 
-#include "app/dialog_service.h"
-#include "app/form_registry.h"
-#include "app/link_label.h"
-#include "app/program_texts.h"
-#include "app/protected_text_edit.h"
-#include "app/twips.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "report/rtf_writer.h"
+#include "common/program_texts.h"
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/protected_text_edit.h"
+#include "forms/rtf_writer.h"
+#include "forms/twips.h"
 
 #include <QFileInfo>
 #include <QLabel>

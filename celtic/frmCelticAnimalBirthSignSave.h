@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ReportForm.h"
+#include "forms/ReportForm.h"
 
 class LinkLabel;
 

@@ -1,6 +1,6 @@
 #include "chinese/ChineseAnimalRecord.h"
 
-#include "app/content.h"
+#include "common/content.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "chinese/chinese_zodiac.h"
 
-#include "app/calendar_lists.h"
 #include "chinese/ChineseAnimalRecord.h"
 #include "chinese/ChineseReading.h"
 #include "chinese/chinese_calendar.h"
+#include "common/calendar_lists.h"
 
 namespace chinese {
 

@@ -1,16 +1,16 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
-#include "app/calendar_lists.h"
-#include "app/form_registry.h"
-#include "app/link_label.h"
-#include "app/plain_text.h"
-#include "app/program_texts.h"
-#include "app/promotion_band.h"
-#include "app/start_panel.h"
-#include "app/twips.h"
 #include "chinese/ChineseReading.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "common/calendar_lists.h"
+#include "common/program_texts.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/plain_text.h"
+#include "forms/promotion_band.h"
+#include "forms/start_panel.h"
+#include "forms/twips.h"
 
 #include <QAction>
 #include <QCalendarWidget>

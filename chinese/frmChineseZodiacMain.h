@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/orvo_form.h"
+#include "forms/orvo_form.h"
 
 #include <array>
 

@@ -1,14 +1,14 @@
 #include "chinese/frmChineseZodiacSave.h"
 
-#include "app/form_registry.h"
-#include "app/date_text.h"
-#include "app/link_label.h"
-#include "app/program_texts.h"
-#include "app/promotion_band.h"
-#include "app/twips.h"
 #include "chinese/ChineseReading.h"
 #include "chinese/frmChineseZodiacDisplay.h"
-#include "report/reading_files.h"
+#include "common/date_text.h"
+#include "common/program_texts.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/promotion_band.h"
+#include "forms/reading_files.h"
+#include "forms/twips.h"
 
 frmChineseZodiacSave::frmChineseZodiacSave()
     : ReportForm(QStringLiteral("frmChineseZodiacSave"), QStringLiteral("Orvo Chinese Zodiac Software "), 7725, 7770)

@@ -1,6 +1,6 @@
 // DecodeLine on any bytes: never a line break in the result, and a decoded field survives
 // EncodeLine and DecodeLine unchanged (what a saved name must do).
-#include "report/line_codec.h"
+#include "common/line_codec.h"
 
 #include <QList>
 

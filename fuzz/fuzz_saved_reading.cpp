@@ -2,7 +2,7 @@
 // .zod) and five (Chinese .str). The first byte picks the kind, the rest is the file. The reader
 // must give exactly the fields asked for, each on one line, and whatever it read must be written
 // and read back unchanged.
-#include "report/saved_reading.h"
+#include "common/saved_reading.h"
 
 #include <QBuffer>
 

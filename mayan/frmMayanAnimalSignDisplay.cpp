@@ -1,7 +1,7 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 
-#include "app/form_registry.h"
-#include "app/twips.h"
+#include "forms/form_registry.h"
+#include "forms/twips.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
 #include "mayan/modMayanAnimalMoonSign.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mayan/SignResultForm.h"
+#include "forms/SignResultForm.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #include "mayan/frmMayanAnimalSignMain.h"
 
-#include "app/calendar_lists.h"
-#include "app/current_reading.h"
-#include "app/dialog_service.h"
-#include "app/form_registry.h"
-#include "app/program_texts.h"
+#include "common/calendar_lists.h"
+#include "common/current_reading.h"
+#include "common/program_texts.h"
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/modMayanAnimalMoonSign.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mayan/SignInputForm.h"
+#include "forms/SignInputForm.h"
 
 class QAction;
 

@@ -1,8 +1,8 @@
 #include "mayan/frmMayanAnimalSignSave.h"
 
-#include "app/current_reading.h"
-#include "app/form_registry.h"
-#include "app/twips.h"
+#include "common/current_reading.h"
+#include "forms/form_registry.h"
+#include "forms/twips.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
 
 #include <QLabel>

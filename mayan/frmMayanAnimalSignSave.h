@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mayan/SignReportForm.h"
+#include "forms/SignReportForm.h"
 
 // The Mayan report: name, date of birth and the sign's four fields, each closed by the credit line.
 class frmMayanAnimalSignSave : public SignReportForm

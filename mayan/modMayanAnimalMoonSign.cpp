@@ -1,7 +1,7 @@
 #include "mayan/modMayanAnimalMoonSign.h"
 
-#include "app/calendar_lists.h"
-#include "app/content.h"
+#include "common/calendar_lists.h"
+#include "common/content.h"
 
 namespace mayan {
 

@@ -1,5 +1,5 @@
-#include "app/calendar_lists.h"
 #include "australian/modAustralianAstrology.h"
+#include "common/calendar_lists.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "app/calendar_lists.h"
 #include "celtic/CelticSignRecord.h"
 #include "celtic/celtic_input.h"
 #include "celtic/celtic_signs.h"
+#include "common/calendar_lists.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "app/date_text.h"
+#include "common/date_text.h"
 
 #include <QDate>
 #include <QtTest>

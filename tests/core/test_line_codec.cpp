@@ -1,4 +1,4 @@
-#include "report/line_codec.h"
+#include "common/line_codec.h"
 
 #include <QtTest>
 

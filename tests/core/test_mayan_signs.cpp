@@ -1,4 +1,4 @@
-#include "app/calendar_lists.h"
+#include "common/calendar_lists.h"
 #include "mayan/modMayanAnimalMoonSign.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "report/line_codec.h"
-#include "report/saved_reading.h"
+#include "common/line_codec.h"
+#include "common/saved_reading.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "ui/support.h"
 
-#include "app/program_texts.h"
+#include "common/program_texts.h"
 
 #include <QDesktopServices>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog_service.h"
+#include "forms/dialog_service.h"
 
 #include <QList>
 #include <QObject>

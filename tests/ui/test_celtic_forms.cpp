@@ -1,10 +1,10 @@
-#include "app/form_registry.h"
 #include "app/frmMDI.h"
-#include "app/protected_text_edit.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
-#include "report/saved_reading.h"
+#include "common/saved_reading.h"
+#include "forms/form_registry.h"
+#include "forms/protected_text_edit.h"
 #include "ui/support.h"
 
 #include <QAction>

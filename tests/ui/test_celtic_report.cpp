@@ -1,12 +1,12 @@
-#include "app/dialog_service.h"
-#include "app/form_registry.h"
 #include "app/frmMDI.h"
-#include "app/modHelp.h"
-#include "app/protected_text_edit.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "celtic/frmCelticAnimalBirthSignSave.h"
-#include "report/modRTB.h"
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
+#include "forms/modHelp.h"
+#include "forms/modRTB.h"
+#include "forms/protected_text_edit.h"
 #include "ui/support.h"
 
 #include <QClipboard>

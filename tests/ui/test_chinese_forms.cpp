@@ -1,12 +1,12 @@
-#include "app/current_reading.h"
-#include "app/form_registry.h"
 #include "app/frmMDI.h"
-#include "app/twips.h"
 #include "chinese/ChineseAnimalRecord.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
-#include "report/saved_reading.h"
+#include "common/current_reading.h"
+#include "common/saved_reading.h"
+#include "forms/form_registry.h"
+#include "forms/twips.h"
 #include "ui/support.h"
 
 #include <QAction>

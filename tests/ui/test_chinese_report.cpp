@@ -1,12 +1,12 @@
-#include "app/form_registry.h"
 #include "app/frmMDI.h"
-#include "app/twips.h"
 #include "chinese/ChineseAnimalRecord.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
-#include "report/line_codec.h"
-#include "app/protected_text_edit.h"
+#include "common/line_codec.h"
+#include "forms/form_registry.h"
+#include "forms/protected_text_edit.h"
+#include "forms/twips.h"
 #include "ui/support.h"
 
 #include <QCalendarWidget>

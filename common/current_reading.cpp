@@ -1,0 +1,7 @@
+#include "common/current_reading.h"
+
+CurrentReading &CurrentReading::instance()
+{
+    static CurrentReading reading;
+    return reading;
+}

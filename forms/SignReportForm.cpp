@@ -1,0 +1,30 @@
+#include "forms/SignReportForm.h"
+
+#include "common/program_texts.h"
+#include "forms/link_label.h"
+#include "forms/promotion_band.h"
+#include "forms/protected_text_edit.h"
+#include "forms/reading_files.h"
+#include "forms/twips.h"
+
+SignReportForm::SignReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips,
+                               const QColor &background)
+    : ReportForm(objectName, caption, widthTwips, heightTwips)
+{
+    look::setBackground(this, background);
+    look::setColours(RTB, Qt::black, Qt::white);
+
+    Label61 = LinkLabel::createForumStrip(this);
+    const int width = twips::toPixels(widthTwips);
+    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
+    reserveTopStrip(Label61->geometry().bottom() + 4);
+
+    fraFullBrand = new PromotionBand(this);
+    fraFullBrand->arrange(widthTwips);
+    fraFullBrand->move(0, belowButtons());
+}
+
+void SignReportForm::cmdSave_Click()
+{
+    readingFiles::save(this, readingFiles::zodiacSigns(), savedFields());
+}

@@ -1,0 +1,146 @@
+#include "forms/accessibility.h"
+
+#include "forms/link_label.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+#include <limits>
+
+namespace accessibility {
+namespace {
+
+// How far a caption may stand from its control, in pixels: left of it on the same row, or above
+// it, starting at about the same left edge.
+constexpr int MaxGapLeft = 120;
+constexpr int MaxGapAbove = 40;
+constexpr int Slack = 4;
+
+// "&&" shows one ampersand; a single "&" marks the mnemonic.
+QString withoutMnemonics(QString text)
+{
+    return text.replace(QLatin1String("&&"), QLatin1String("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+bool isInputControl(const QWidget *widget)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text().isEmpty();
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
+           || qobject_cast<const QTextEdit *>(widget) || qobject_cast<const QPlainTextEdit *>(widget)
+           || qobject_cast<const QCalendarWidget *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget);
+}
+
+// The parts a list, calendar or spin box is built of belong to it, and Qt names them.
+bool isPartOfAnotherControl(const QWidget *widget, const QWidget *form)
+{
+    if (widget->objectName().startsWith(QLatin1String("qt_")))
+        return true;
+    for (const QWidget *up = widget->parentWidget(); up && up != form; up = up->parentWidget()) {
+        if (isInputControl(up) || qobject_cast<const QAbstractButton *>(up))
+            return true;
+    }
+    return false;
+}
+
+QRect rectIn(const QWidget *widget, const QWidget *form)
+{
+    return QRect(widget->mapTo(form, QPoint(0, 0)), widget->size());
+}
+
+// The nearest caption left of or above control, or nullptr.
+const QLabel *nearestCaption(const QWidget *control, const QWidget *form, const QList<const QLabel *> &captions)
+{
+    const QRect c = rectIn(control, form);
+    const QLabel *best = nullptr;
+    int bestGap = std::numeric_limits<int>::max();
+    for (const QLabel *label : captions) {
+        const QRect l = rectIn(label, form);
+        int gap = -1;
+        const int middle = l.center().y();
+        if (l.right() <= c.left() + Slack && middle >= c.top() - Slack && middle <= c.bottom() + Slack) {
+            gap = c.left() - l.right();
+            if (gap > MaxGapLeft)
+                gap = -1;
+        } else if (l.bottom() <= c.top() + Slack && l.left() >= c.left() - 3 * Slack && l.left() <= c.center().x()) {
+            gap = c.top() - l.bottom();
+            if (gap > MaxGapAbove)
+                gap = -1;
+        }
+        if (gap >= 0 && gap < bestGap) {
+            best = label;
+            bestGap = gap;
+        }
+    }
+    return best;
+}
+
+QString groupTitle(const QWidget *control, const QWidget *form)
+{
+    for (const QWidget *up = control->parentWidget(); up && up != form; up = up->parentWidget()) {
+        if (auto *group = qobject_cast<const QGroupBox *>(up)) {
+            const QString title = withoutMnemonics(group->title()).simplified();
+            if (!title.isEmpty())
+                return title;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QString spokenText(const QLabel *label)
+{
+    QString text = label->text();
+    if (Qt::mightBeRichText(text) && label->textFormat() != Qt::PlainText)
+        text = QTextDocumentFragment::fromHtml(text).toPlainText();
+    // Only a label with a buddy has a mnemonic; elsewhere "&" is shown as it stands.
+    if (label->buddy())
+        text = withoutMnemonics(text);
+    text = text.simplified();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('-')))
+        text = text.chopped(1).trimmed();
+    return text;
+}
+
+void nameInputControls(QWidget *form)
+{
+    QList<const QLabel *> captions;
+    QHash<const QWidget *, QString> buddyCaptions;
+    for (const QLabel *label : form->findChildren<QLabel *>()) {
+        if (label->isHidden() || qobject_cast<const LinkLabel *>(label) || spokenText(label).isEmpty())
+            continue;
+        if (label->buddy())
+            buddyCaptions.insert(label->buddy(), spokenText(label));
+        else
+            captions.append(label);
+    }
+    for (QWidget *control : form->findChildren<QWidget *>()) {
+        if (!control->accessibleName().isEmpty() || !isInputControl(control) || isPartOfAnotherControl(control, form))
+            continue;
+        QString name = buddyCaptions.value(control);
+        if (name.isEmpty()) {
+            if (const QLabel *caption = nearestCaption(control, form, captions))
+                name = spokenText(caption);
+        }
+        if (name.isEmpty())
+            name = groupTitle(control, form);
+        if (name.isEmpty())
+            name = control->toolTip();
+        if (!name.isEmpty())
+            control->setAccessibleName(name);
+    }
+}
+
+} // namespace accessibility

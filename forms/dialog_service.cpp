@@ -1,0 +1,102 @@
+#include "forms/dialog_service.h"
+
+#include "common/program_texts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+class SystemDialogs final : public DialogService
+{
+public:
+    void message(QWidget *parent, const QString &text, Icon icon) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(texts::programTitle());
+        box.setText(text);
+        box.setIcon(icon == Icon::Error         ? QMessageBox::Critical
+                    : icon == Icon::Information ? QMessageBox::Information
+                                                : QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+
+    QString saveFileName(QWidget *parent, const FileRequest &request) override
+    {
+        return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    }
+
+    QString openFileName(QWidget *parent, const FileRequest &request) override
+    {
+        return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    }
+
+    bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        preparePrintDialog(dialog, offerSelection);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    std::unique_ptr<QPrinter> defaultPrinter() override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return nullptr;
+        return std::make_unique<QPrinter>(info);
+    }
+
+private:
+    static QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(parent, request.title);
+        dialog.setAcceptMode(mode);
+        dialog.setNameFilter(request.filter);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+DialogService *installed = nullptr;
+
+void switchOffPageRange(QPrintDialog &dialog)
+{
+    // The dialog's own names for its "Pages from ... to" and "Pages" choices and fields.
+    for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+        if (auto *field = dialog.findChild<QWidget *>(QLatin1String(name)))
+            field->setEnabled(false);
+    }
+}
+
+} // namespace
+
+void preparePrintDialog(QPrintDialog &dialog, bool offerSelection)
+{
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile
+                                                       | QAbstractPrintDialog::PrintShowPageSize;
+    if (offerSelection)
+        options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    dialog.setPrintRange(offerSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    // Showing the dialog sets its widgets up afresh; this runs once it is on screen.
+    QMetaObject::invokeMethod(&dialog, [&dialog] { switchOffPageRange(dialog); }, Qt::QueuedConnection);
+}
+
+DialogService &DialogService::current()
+{
+    static SystemDialogs system;
+    return installed ? *installed : static_cast<DialogService &>(system);
+}
+
+void DialogService::install(DialogService *service)
+{
+    installed = service;
+}

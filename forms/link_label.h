@@ -1,0 +1,28 @@
+#pragma once
+
+#include "forms/modHelp.h"
+
+#include <QLabel>
+
+// A label that opens a page of the maker's web site on a click: pointing hand, underlined.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    LinkLabel(const QString &objectName, const QString &text, modHelp::Page page, QWidget *parent);
+
+    modHelp::Page page() const { return m_page; }
+
+    // `Label61`, the strip at the top of a system window inviting the user to the maker's
+    // discussion board: centred black text on light cyan, wrapping where the window is narrow.
+    static LinkLabel *createForumStrip(QWidget *parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    modHelp::Page m_page;
+};

@@ -1,0 +1,157 @@
+#include "forms/orvo_form.h"
+
+#include "forms/accessibility.h"
+#include "forms/common_menus.h"
+#include "forms/form_registry.h"
+#include "forms/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScreen>
+
+OrvoForm::OrvoForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setFont(look::verdana(8.25));
+}
+
+OrvoForm::OrvoForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
+    : OrvoForm()
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setClientSizeTwips(widthTwips, heightTwips);
+}
+
+void OrvoForm::setClientSizeTwips(int width, int height)
+{
+    m_designSize = QSize(twips::toPixels(width), twips::toPixels(height));
+    resize(m_designSize);
+}
+
+void OrvoForm::placeTwips(QWidget *widget, int left, int top, int width, int height)
+{
+    twips::place(widget, left, top, width, height);
+}
+
+void OrvoForm::fixSize()
+{
+    const QRect used = childrenRect();
+    const int width = std::max(m_designSize.width(), used.right() + 1 + twips::windowMargin);
+    // A strip designed across the whole window (link strip, promotion band, report box) stays
+    // across it when some other control made the window wider, keeping its margins.
+    constexpr int edge = 2 * twips::windowMargin;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = child->geometry();
+        const int rightMargin = m_designSize.width() - (r.right() + 1);
+        if (!child->isWindow() && r.left() <= edge && rightMargin >= 0 && rightMargin <= edge)
+            child->resize(width - rightMargin - r.left(), r.height());
+    }
+    setFixedSize(width, std::max(m_designSize.height(), childrenRect().bottom() + 1 + twips::windowMargin));
+}
+
+QMenu *OrvoForm::addMenuBarMenu(const QString &objectName, const QString &caption)
+{
+    auto *menu = new QMenu(caption, this);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName + QStringLiteral("_title"));
+    m_menuBarActions.append(menu->menuAction());
+    return menu;
+}
+
+QAction *OrvoForm::addMenuEntry(QMenu *menu, const QString &objectName, const QString &caption)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(objectName);
+    if (menu)
+        menu->addAction(action);
+    else
+        m_menuBarActions.append(action);
+    return action;
+}
+
+QAction *OrvoForm::addMenuSeparator(QMenu *menu, const QString &objectName)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(objectName);
+    return separator;
+}
+
+void OrvoForm::addCommonMenus(const QString &makeMoneyCaption, const QString &makeMoneyName)
+{
+    m_menuBarActions.append(createCommonMenus(this, makeMoneyCaption, makeMoneyName));
+}
+
+void OrvoForm::showForm()
+{
+    if (!isVisible() && !qobject_cast<QMdiSubWindow *>(parentWidget()))
+        fixSize();
+    // Once, at the first show, when every control stands where it stays.
+    if (!m_namedForScreenReaders) {
+        accessibility::nameInputControls(this);
+        m_namedForScreenReaders = true;
+    }
+    if (QMdiArea *area = forms::mdiArea()) {
+        auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+        if (!sub) {
+            sub = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+            sub->setWindowIcon(windowIcon());
+            sub->setOption(QMdiSubWindow::RubberBandMove, false);
+            sub->adjustSize();
+            sub->setFixedSize(sub->size());
+            placeAtTopCentre();
+        }
+        show();
+        sub->show();
+        area->setActiveSubWindow(sub);
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+    forms::notifyFormsChanged();
+}
+
+void OrvoForm::hideForm()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->hide();
+    else
+        hide();
+    forms::notifyFormsChanged();
+}
+
+bool OrvoForm::isShownInFrame() const
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        return sub->isVisible();
+    return isVisible();
+}
+
+void OrvoForm::placeAtTopCentre()
+{
+    QWidget *window = parentWidget() ? parentWidget() : this;
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 1024;
+    window->move(std::max(0, (screenWidth - window->width()) / 2), 0);
+}
+
+void OrvoForm::selectByText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void OrvoForm::closeEvent(QCloseEvent *event)
+{
+    // Closing the window (close box, Alt+F4) unloads the form like every other way out.
+    event->ignore();
+    forms::unload(this);
+}

@@ -1,0 +1,53 @@
+#include "forms/reading_files.h"
+
+#include "common/program_texts.h"
+#include "common/saved_reading.h"
+#include "forms/dialog_service.h"
+
+namespace readingFiles {
+
+Kind zodiacSigns()
+{
+    return {QStringLiteral("Save Your Zodiac Signs Result ...."), QStringLiteral("Orvo Free Zodiac Signs (*.zod)"),
+            QStringLiteral("zod")};
+}
+
+Kind chineseAstrology()
+{
+    return {QStringLiteral("Save Your Chinese Zodiac Result ...."),
+            QStringLiteral("Orvo Free Chinese Astrology (*.str)"), QStringLiteral("str")};
+}
+
+void save(QWidget *parent, const Kind &kind, const QStringList &fields)
+{
+    DialogService::FileRequest request;
+    request.title = kind.saveTitle;
+    request.filter = kind.filter;
+    request.defaultSuffix = kind.extension;
+    request.confirmOverwrite = true;
+    const QString fileName = DialogService::current().saveFileName(parent, request);
+    if (fileName.isEmpty())
+        return;
+    if (!savedReading::writeFile(fileName, fields))
+        showMessage(parent, texts::couldNotSave(), DialogService::Icon::Error);
+}
+
+std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount)
+{
+    DialogService::FileRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = kind.filter;
+    request.defaultSuffix = kind.extension;
+    request.mustExist = true;
+    const QString fileName = DialogService::current().openFileName(parent, request);
+    if (fileName.isEmpty())
+        return std::nullopt;
+    std::optional<QStringList> fields;
+    if (savedReading::hasExtension(fileName, kind.extension))
+        fields = savedReading::readFile(fileName, lineCount);
+    if (!fields)
+        showMessage(parent, texts::checkTheFile(), DialogService::Icon::Error);
+    return fields;
+}
+
+} // namespace readingFiles

@@ -1,0 +1,81 @@
+#include "forms/twips.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace twips {
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    int w = toPixels(width);
+    int h = toPixels(height);
+    auto *label = qobject_cast<QLabel *>(widget);
+    if (label && label->wordWrap()) {
+        h = std::max(h, label->heightForWidth(w));
+    } else {
+        const QSize hint = widget->sizeHint();
+        if (hint.isValid()) {
+            w = std::max(w, hint.width());
+            h = std::max(h, hint.height());
+        }
+    }
+    widget->setGeometry(toPixels(left), toPixels(top), w, h);
+}
+
+void keepApart(const QList<QWidget *> &row, int gap)
+{
+    for (qsizetype i = row.size() - 1; i > 0; --i) {
+        QWidget *right = row.at(i);
+        QWidget *left = row.at(i - 1);
+        const int overlap = left->geometry().right() + 1 + gap - right->x();
+        if (overlap > 0)
+            left->move(left->x() - overlap, left->y());
+    }
+}
+
+void growToFit(QWidget *container, int margin)
+{
+    const QRect used = container->childrenRect();
+    container->resize(std::max(container->width(), used.right() + 1 + margin),
+                      std::max(container->height(), used.bottom() + 1 + margin));
+}
+
+} // namespace twips
+
+namespace look {
+
+QFont verdana(qreal pointSize, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    setBackground(widget, background);
+    setForeground(widget, text);
+}
+
+} // namespace look
