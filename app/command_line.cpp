@@ -64,15 +64,6 @@ QDate parseIsoDay(const QString &text)
 
 } // namespace
 
-bool claims(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i).startsWith(QLatin1Char('-')) && arguments.at(i) != QLatin1String("-"))
-            return true;
-    }
-    return false;
-}
-
 bool claims(int argc, const char *const *argv)
 {
     for (int i = 1; i < argc; ++i) {

@@ -16,7 +16,6 @@ inline constexpr int UsageError = 2;     // bad option, date or value; one line 
 // True when the arguments after the program name ask for the terminal mode: any of them
 // starting with '-' (a lone "-" does not). Plain arguments alone, such as a saved reading to
 // open, are left to the program's normal start.
-bool claims(const QStringList &arguments);
 bool claims(int argc, const char *const *argv);
 
 // Answers arguments (program name first) on out, or one line on err; returns the exit status.
