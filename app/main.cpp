@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/frmMDI.h"
 #include "app/program_icon.h"
 #include "app/single_instance.h"
@@ -10,6 +11,12 @@
 
 int main(int argc, char *argv[])
 {
+    // Options (--signs, --help, --version ...) are answered on the terminal, before any display
+    // is opened or the single-instance lock taken. Plain arguments (a saved reading to open)
+    // fall through to the normal start below.
+    if (commandLine::claims(argc, argv))
+        return commandLine::exec(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvo"));
     QApplication::setDesktopFileName(QStringLiteral("orvo"));

@@ -7,9 +7,12 @@
 
 #include <optional>
 
-// The Chinese years from 1936 to 2008 with their element and animal. A Chinese year runs from
-// one Chinese new-year day to the day before the next, so the table starts with the tail of
-// the Wood Pig year (1935) and ends with the first part of the Earth Rat year (2008).
+// The Chinese years that cover every day from 1 January 1900 to 31 December 2100, with their
+// element and animal. A Chinese year runs from the day it begins to the day before the next one
+// begins. It begins either on the lunar new-year day or on the day of the Start of Spring
+// (Li Chun, the Sun at 315 degrees of longitude, dated in China Standard Time); the two
+// conventions disagree for the days between the two, e.g. 5 February 2024 is still the Water
+// Rabbit by the lunar new year but already the Wood Dragon by the Start of Spring.
 namespace chinese {
 
 struct NewYearRow
@@ -20,11 +23,20 @@ struct NewYearRow
     QString animal;
 };
 
-// The row whose days hold birthDate, or nothing outside 1 January 1936 .. 31 December 2008.
-std::optional<NewYearRow> findNewYear(const QDate &birthDate);
+enum class YearStart { LunarNewYear, StartOfSpring };
 
-// Every row, oldest first; consecutive rows leave no gap and do not overlap.
-const QList<NewYearRow> &newYearTable();
+// The first and the last day that findNewYear() answers for.
+QDate firstCoveredDay();   // 1 January 1900
+QDate lastCoveredDay();    // 31 December 2100
+
+// The year that holds birthDate, by the given start; nothing for an invalid date or one outside
+// firstCoveredDay() .. lastCoveredDay().
+std::optional<NewYearRow> findNewYear(const QDate &birthDate, YearStart start = YearStart::LunarNewYear);
+
+// Every year by the given start, oldest first: from the Earth Pig running on 1 January 1900 to the
+// year running on 31 December 2100. Rows are whole years, so the first begins in 1899 and the
+// last ends in 2101; consecutive rows leave no gap and do not overlap.
+const QList<NewYearRow> &newYearTable(YearStart start = YearStart::LunarNewYear);
 
 // "Rat" .. "Pig" in cycle order.
 const QStringList &animalNames();

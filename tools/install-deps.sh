@@ -7,6 +7,8 @@ packages=(
   fonts-dejavu-core
   # tests: PDF text extraction, an independent RTF reader, a virtual display
   poppler-utils unrtf xvfb xauth
+  # tests: an independent Chinese calendar to check the generated year table against
+  libicu-dev
   # the start-up test: finding windows, typing into them, asking them to close
   xdotool libx11-dev
   # the Debian package (cpack -G DEB): its library dependencies, then validation of the installed

@@ -224,7 +224,7 @@ void TestChineseZodiac::dateOutsideTableLeavesReading()
     QVERIFY(chinese::fillReading(reading, QStringLiteral("Ann"), true, QStringLiteral("1"), QStringLiteral("May"),
                                  QStringLiteral("1990")));
     QVERIFY(!chinese::fillReading(reading, QStringLiteral("Bo"), false, QStringLiteral("1"), QStringLiteral("May"),
-                                  QStringLiteral("2009")));
+                                  QStringLiteral("2101")));
     QVERIFY(!chinese::fillReading(reading, QStringLiteral("Bo"), false, QStringLiteral("31"), QStringLiteral("April"),
                                   QStringLiteral("1990")));
     QCOMPARE(reading.name, QStringLiteral("Ann"));

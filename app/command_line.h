@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+
+class QIODevice;
+
+// The terminal mode: `orvo --help`, `orvo --version` and
+// `orvo --signs YYYY-MM-DD [--name NAME] [--year-start new-year|spring] [--json]`.
+// It needs no display, takes no single-instance lock and opens no window.
+namespace commandLine {
+
+// Exit statuses besides 0.
+inline constexpr int OutputFailed = 1;   // stdout could not take the whole answer
+inline constexpr int UsageError = 2;     // bad option, date or value; one line on stderr
+
+// True when the arguments after the program name ask for the terminal mode: any of them
+// starting with '-' (a lone "-" does not). Plain arguments alone, such as a saved reading to
+// open, are left to the program's normal start.
+bool claims(int argc, const char *const *argv);
+
+// Answers arguments (program name first) on out, or one line on err; returns the exit status.
+// Nothing reaches out when the answer is an error.
+int run(const QStringList &arguments, QIODevice &out, QIODevice &err);
+
+// run() for main(): a QCoreApplication (no display), stdout and stderr.
+int exec(int argc, char *argv[]);
+
+} // namespace commandLine

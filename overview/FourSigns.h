@@ -1,0 +1,48 @@
+#pragma once
+
+#include "chinese/chinese_calendar.h"
+
+#include <QDate>
+#include <QString>
+
+// What each of the four systems says about one birth date. The summaries are short
+// characterising lines taken from each sign's own content; empty where a system has none.
+struct FourSigns
+{
+    struct Celtic
+    {
+        QString sign;
+        QString gaelicName;
+        QString birthstone;
+        QString rulingPlanet;
+        QString keywords;      // also the Celtic summary line
+        int picture = 0;       // 1-based, as celtic::picturePath() takes it
+    };
+    struct Chinese
+    {
+        QString element;
+        QString animal;
+        chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;
+        QDate firstDay;        // the Chinese year holding the birth date, both days included
+        QDate lastDay;
+        QString summary;       // the first sentence of the animal's positive traits
+    };
+    struct Mayan
+    {
+        QString sign;          // the Mayan name
+        QString englishName;
+        QString crystal;
+        int picture = 0;       // 1-based, as mayan::picturePath() takes it
+        QString summary;       // the first sentence of the interpretation
+    };
+    struct Australian
+    {
+        QString sign;
+    };
+
+    QDate birthDate;
+    Celtic celtic;
+    Chinese chinese;
+    Mayan mayan;
+    Australian australian;
+};
