@@ -208,13 +208,17 @@ void frmChineseZodiacMain::cmdProceed_Click()
 void frmChineseZodiacMain::cmdOpen_Click()
 {
     const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), 5);
-    if (!fields)
-        return;
-    txtName->setText(fields->at(0));
-    optSex[fields->at(1) == QLatin1String("Male") ? 0 : 1]->setChecked(true);
-    selectByText(cboDate, fields->at(2));
-    selectByText(cboMonth, fields->at(3));
-    selectByText(cboYear, fields->at(4));
+    if (fields)
+        openReading(*fields);
+}
+
+void frmChineseZodiacMain::openReading(const QStringList &fields)
+{
+    txtName->setText(fields.value(0));
+    optSex[fields.value(1) == QLatin1String("Male") ? 0 : 1]->setChecked(true);
+    selectByText(cboDate, fields.value(2));
+    selectByText(cboMonth, fields.value(3));
+    selectByText(cboYear, fields.value(4));
     cmdProceed_Click();
     startPanel::hide();
 }

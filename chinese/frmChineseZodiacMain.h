@@ -27,7 +27,10 @@ public:
     void cmdProceed_Click();
     // Reads a saved ".str" record into the entries and proceeds with it.
     void cmdOpen_Click();
-    // False after telling the user what is wrong (and moving the focus where the Part says).
+    // Fills the entries from the fields of a saved record and proceeds; what Open does after
+    // reading the file, also for records that come from elsewhere.
+    void openReading(const QStringList &fields);
+    // False after telling the user what is wrong (and moving the focus to the entry at fault).
     bool validateInput();
     // Copies the animal's and the element's records into the program's Chinese reading.
     void ChineseZodiacDescription(const QString &element, const QString &animal);

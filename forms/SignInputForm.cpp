@@ -167,11 +167,15 @@ void SignInputForm::cmdProceed_Click()
 void SignInputForm::cmdOpen_Click()
 {
     const auto fields = readingFiles::open(this, readingFiles::zodiacSigns(), savedLineCount());
-    if (!fields)
-        return;
-    txtName->setText(fields->value(0));
-    selectByText(cboMonth, fields->value(1));
-    applySavedFields(*fields);
+    if (fields)
+        openReading(*fields);
+}
+
+void SignInputForm::openReading(const QStringList &fields)
+{
+    txtName->setText(fields.value(0));
+    selectByText(cboMonth, fields.value(1));
+    applySavedFields(fields);
     cmdProceed_Click();
 }
 

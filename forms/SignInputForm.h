@@ -26,6 +26,9 @@ public:
     void cmdProceed_Click();
     // Opens a saved reading, fills the entries from it and runs the find command.
     void cmdOpen_Click();
+    // Fills the entries from the fields of a saved reading and runs the find command; what
+    // Open does after reading the file, also for readings that come from elsewhere.
+    void openReading(const QStringList &fields);
 
     LinkLabel *Label61;
     QLabel *Label3;

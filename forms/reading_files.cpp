@@ -42,6 +42,11 @@ std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount
     const QString fileName = DialogService::current().openFileName(parent, request);
     if (fileName.isEmpty())
         return std::nullopt;
+    return read(parent, fileName, kind, lineCount);
+}
+
+std::optional<QStringList> read(QWidget *parent, const QString &fileName, const Kind &kind, int lineCount)
+{
     std::optional<QStringList> fields;
     if (savedReading::hasExtension(fileName, kind.extension))
         fields = savedReading::readFile(fileName, lineCount);

@@ -28,4 +28,8 @@ void save(QWidget *parent, const Kind &kind, const QStringList &fields);
 // File." for a wrong extension or a file that cannot be read.
 std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount);
 
+// Reads the first lineCount fields of fileName, a file chosen elsewhere (Open, the command line,
+// the file manager); "Please Check The File." for a wrong extension or a file that cannot be read.
+std::optional<QStringList> read(QWidget *parent, const QString &fileName, const Kind &kind, int lineCount);
+
 } // namespace readingFiles
