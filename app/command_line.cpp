@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "chinese/chinese_calendar.h"
+#include "chinese/year_start.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
 
@@ -114,7 +115,7 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     const QDate birthDate = parseIsoDay(dateText);
     if (!birthDate.isValid())
         return usageError(err, QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(dateText));
-    const std::optional<chinese::YearStart> start = overview::yearStartFromKey(parser.value(yearStart));
+    const std::optional<chinese::YearStart> start = chinese::yearStartFromKey(parser.value(yearStart));
     if (!start)
         return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(parser.value(yearStart)));
     const std::optional<FourSigns> result = overview::fourSigns(birthDate, *start);

@@ -1,5 +1,7 @@
 #include "overview/four_signs_output.h"
 
+#include "chinese/year_start.h"
+
 namespace overview {
 
 namespace {
@@ -11,20 +13,6 @@ QString isoDate(const QDate &date)
 
 } // namespace
 
-QString yearStartKey(chinese::YearStart start)
-{
-    return start == chinese::YearStart::StartOfSpring ? QStringLiteral("spring") : QStringLiteral("new-year");
-}
-
-std::optional<chinese::YearStart> yearStartFromKey(const QString &key)
-{
-    for (const chinese::YearStart start : {chinese::YearStart::LunarNewYear, chinese::YearStart::StartOfSpring}) {
-        if (key == yearStartKey(start))
-            return start;
-    }
-    return std::nullopt;
-}
-
 QString plainText(const FourSigns &signs, const QString &name)
 {
     QString text;
@@ -32,7 +20,7 @@ QString plainText(const FourSigns &signs, const QString &name)
         text += QStringLiteral("Name: %1\n").arg(name);
     text += QStringLiteral("Celtic: %1 (%2)\n").arg(signs.celtic.sign, signs.celtic.gaelicName);
     text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
-                .arg(signs.chinese.element, signs.chinese.animal, yearStartKey(signs.chinese.yearStart),
+                .arg(signs.chinese.element, signs.chinese.animal, chinese::yearStartKey(signs.chinese.yearStart),
                      isoDate(signs.chinese.firstDay), isoDate(signs.chinese.lastDay));
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);
@@ -51,7 +39,7 @@ QJsonObject toJson(const FourSigns &signs, const QString &name)
     const QJsonObject chinese{
         {QStringLiteral("animal"), signs.chinese.animal},
         {QStringLiteral("element"), signs.chinese.element},
-        {QStringLiteral("yearStart"), yearStartKey(signs.chinese.yearStart)},
+        {QStringLiteral("yearStart"), chinese::yearStartKey(signs.chinese.yearStart)},
         {QStringLiteral("firstDay"), isoDate(signs.chinese.firstDay)},
         {QStringLiteral("lastDay"), isoDate(signs.chinese.lastDay)},
         {QStringLiteral("summary"), signs.chinese.summary},

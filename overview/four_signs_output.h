@@ -10,10 +10,6 @@
 // The four signs as the command line prints them: plain lines, or one JSON object.
 namespace overview {
 
-// "new-year" and "spring", the words the command line takes and prints for the two year starts.
-QString yearStartKey(chinese::YearStart start);
-std::optional<chinese::YearStart> yearStartFromKey(const QString &key);
-
 // "Name: ..." (only when name is not empty), then one line per system, each ending in '\n':
 //   Celtic: Adder (Nathair)
 //   Chinese: Metal Horse (new-year, 1990-01-27 to 1991-02-14)
