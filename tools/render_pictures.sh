@@ -85,7 +85,13 @@ mayan/13turtle.jpg	turtle"
 SYSTEMS="systems/chinese.png	dragon-face
 systems/mayan.png	sun-with-face
 systems/celtic.png	shamrock
-systems/australian.png	kangaroo"
+systems/australian.png	kangaroo
+systems/all-four.png	crystal-ball"
+
+# The overview's tiles show the sign's own picture where a system has one; the two systems
+# without sign pictures show their symbol, drawn larger.
+OVERVIEW="overview/chinese.png	dragon-face
+overview/australian.png	kangaroo"
 
 # A bright star reads on light and dark title bars alike, and on the purple window.
 APP_ICON=glowing-star
@@ -96,12 +102,13 @@ CELTIC_SIZE=124x127 CELTIC_EMOJI=100 CELTIC_BG='rgb(238,232,250)'
 # Mayan pictures sit on a green window: pale warm cream tiles.
 MAYAN_SIZE=136x136 MAYAN_EMOJI=108 MAYAN_BG='rgb(255,250,230)'
 SYSTEM_SIZE=34
+OVERVIEW_SIZE=96
 JPEG_QUALITY=90
 
 # ---------------------------------------------------------------------------
 icon_names() { cut -f2 <<<"$1"; }
 
-all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$SYSTEMS"; echo "$APP_ICON"; } | sort -u)
+all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$SYSTEMS"; icon_names "$OVERVIEW"; echo "$APP_ICON"; } | sort -u)
 set_icons=$(grep -v '^drawings/' <<<"$all_icons")
 # shellcheck disable=SC2086  # one icon name per word
 node "$here/extract_icons.js" "$pkg/icons.json" "$work/svg" $set_icons
@@ -132,7 +139,7 @@ icon() {
     -strip -define png:exclude-chunks=date,time "png32:$dest"
 }
 
-mkdir -p "$out/celtic" "$out/mayan" "$out/systems" "$out/app"
+mkdir -p "$out/celtic" "$out/mayan" "$out/systems" "$out/overview" "$out/app"
 
 while IFS=$'\t' read -r file name; do
   tile "$name" "$CELTIC_SIZE" "$CELTIC_EMOJI" "$CELTIC_BG" "$out/$file"
@@ -145,6 +152,10 @@ done <<<"$MAYAN"
 while IFS=$'\t' read -r file name; do
   icon "$name" "$SYSTEM_SIZE" "$out/$file"
 done <<<"$SYSTEMS"
+
+while IFS=$'\t' read -r file name; do
+  icon "$name" "$OVERVIEW_SIZE" "$out/$file"
+done <<<"$OVERVIEW"
 
 for px in $APP_SIZES; do
   icon "$APP_ICON" "$px" "$out/app/orvo-$px.png"
@@ -162,6 +173,7 @@ check() {
 while IFS=$'\t' read -r file _; do check "$file" "$CELTIC_SIZE"; done <<<"$CELTIC"
 while IFS=$'\t' read -r file _; do check "$file" "$MAYAN_SIZE"; done <<<"$MAYAN"
 while IFS=$'\t' read -r file _; do check "$file" "${SYSTEM_SIZE}x$SYSTEM_SIZE"; done <<<"$SYSTEMS"
+while IFS=$'\t' read -r file _; do check "$file" "${OVERVIEW_SIZE}x$OVERVIEW_SIZE"; done <<<"$OVERVIEW"
 for px in $APP_SIZES; do check "app/orvo-$px.png" "${px}x$px"; done
 
 # ---------------------------------------------------------------------------
@@ -170,7 +182,7 @@ for px in $APP_SIZES; do check "app/orvo-$px.png" "${px}x$px"; done
 holder=$(node -e 'const i=require(process.argv[1]); console.log(i.author.name)' "$pkg/info.json")
 
 cat >"$out/LICENSE-fluent-emoji.txt" <<LICENCE
-The pictures in this folder (celtic/, mayan/, systems/, app/) are rendered from
+The pictures in this folder (celtic/, mayan/, systems/, overview/, app/) are rendered from
 the Fluent Emoji artwork ("Flat" style), taken from the npm package
 $PACKAGE $version, and are used under the licence below, except
 those that SOURCES.md lists as drawn from drawings/ (see LICENSE-drawings.txt).
@@ -279,6 +291,17 @@ $SYSTEM_SIZE × $SYSTEM_SIZE PNG on a transparent background.
 | --- | --- |
 SYS
   table "$SYSTEMS"
+  cat <<OVERVIEW
+
+## Overview tiles
+
+$OVERVIEW_SIZE × $OVERVIEW_SIZE PNG on a transparent background: the symbols of the two
+systems that have no picture of each sign, for the overview of all four signs.
+
+| file | icon |
+| --- | --- |
+OVERVIEW
+  table "$OVERVIEW"
   cat <<APP
 
 ## Program icon
