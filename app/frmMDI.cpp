@@ -41,7 +41,8 @@ struct CaptionRow
     bool isLink;
 };
 
-// The start panel's labels, top to bottom. Indexes 3..6 choose a system (3 Australian .. 6 Mayan).
+// The start panel's labels, top to bottom. Indexes 3..6 choose a system (3 Australian .. 6 Mayan),
+// 7 the overview of all four.
 const CaptionRow captionRows[] = {
     {0, "Welcome to Orvo Animal Signs Astrology", 240, 5055, 12, QColor(0, 255, 255), false},
     {1, "Welcome to Orvo Animal Signs Astrology! Know more about your Chinese Animal sign, Celtic, "
@@ -51,7 +52,12 @@ const CaptionRow captionRows[] = {
     {6, "Mayan Animal Sign", 3560, 2445, 12, QColor(255, 0, 0), true},
     {4, "Celtic Animal Birth Sign", 4360, 2985, 12, QColor(255, 0, 255), true},
     {3, "Australian Astrology", 5160, 2640, 12, QColor(255, 255, 0), true},
+    {7, "All Four Signs", 5960, 1965, 12, QColor(255, 160, 64), true},
 };
+
+// Label indexes that choose: the systems and the overview.
+constexpr int firstChoiceLabel = 3;
+constexpr int lastChoiceLabel = 7;
 
 struct ChoiceButton
 {
@@ -66,6 +72,7 @@ const ChoiceButton choiceButtons[] = {
     {3, "Mayan Animal Sign", "systems/mayan.png"},
     {1, "Celtic Animal Birth Sign", "systems/celtic.png"},
     {0, "Australian Astrology", "systems/australian.png"},
+    {4, "All Four Signs", "systems/all-four.png"},
 };
 
 void styleFrameButton(QPushButton *button)
@@ -232,6 +239,9 @@ void frmMDI::createMenus()
 {
     auto *file = new QMenu(QStringLiteral("&File"), this);
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuAllFourSigns = file->addAction(QStringLiteral("&All Four Signs"));
+    mnuAllFourSigns->setObjectName(QStringLiteral("mnuAllFourSigns"));
+    file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     m_ownMenuBar.append(file->menuAction());
@@ -245,6 +255,7 @@ void frmMDI::connectSignals()
     for (int index = 0; index < int(cmdSelectOption.size()); ++index)
         connect(cmdSelectOption[index], &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
     connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuAllFourSigns, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::AllFourSigns)); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
     forms::setFormsChangedListener([this] { updateMenuBar(); });
@@ -277,7 +288,7 @@ bool frmMDI::isStartPanelVisible() const
 
 void frmMDI::cmdSelectOption_Click(int index)
 {
-    if (index < 0 || index > 3)
+    if (index < 0 || index >= int(cmdSelectOption.size()))
         return;
     systems::unloadAllSystemForms();
     setStartPanelVisible(false);
@@ -287,15 +298,15 @@ void frmMDI::cmdSelectOption_Click(int index)
 void frmMDI::lblCaption_Click(int index)
 {
     systems::unloadAllSystemForms();
-    if (index >= 3 && index <= 6) {
+    if (index >= firstChoiceLabel && index <= lastChoiceLabel) {
         setStartPanelVisible(false);
-        systems::showInputForm(static_cast<systems::System>(index - 3));
+        systems::showInputForm(static_cast<systems::System>(index - firstChoiceLabel));
     }
 }
 
 void frmMDI::lblCaption_MouseMove(int index)
 {
-    if (index < 3 || index > 6)
+    if (index < firstChoiceLabel || index > lastChoiceLabel)
         return;
     QFont font = lblCaption[index]->font();
     font.setUnderline(true);

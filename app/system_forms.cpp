@@ -13,6 +13,8 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
+#include "overview/frmAllFourSignsDisplay.h"
+#include "overview/frmAllFourSignsMain.h"
 
 namespace systems {
 
@@ -39,6 +41,9 @@ void unloadAllSystemForms()
     forms::unload<frmCelticAnimalBirthSignDisplay>();
     forms::unload<frmChineseZodiacDisplay>();
     forms::unload<frmMayanAnimalSignDisplay>();
+
+    forms::unload<frmAllFourSignsDisplay>();
+    forms::unload<frmAllFourSignsMain>();
 }
 
 OrvoForm *showInputForm(System system)
@@ -52,6 +57,8 @@ OrvoForm *showInputForm(System system)
         return forms::show<frmChineseZodiacMain>();
     case System::Mayan:
         return forms::show<frmMayanAnimalSignMain>();
+    case System::AllFourSigns:
+        return forms::show<frmAllFourSignsMain>();
     }
     return nullptr;
 }

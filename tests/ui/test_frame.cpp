@@ -16,6 +16,8 @@
 #include "forms/twips.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/frmMayanAnimalSignSave.h"
+#include "overview/frmAllFourSignsDisplay.h"
+#include "overview/frmAllFourSignsMain.h"
 #include "ui/support.h"
 
 #include <QAction>
@@ -49,6 +51,9 @@ private Q_SLOTS:
     void welcomeLabelsCloseEverything();
     void systemLabelOpensInputForm();
     void hoverUnderline();
+    void allFourSignsChoice_data();
+    void allFourSignsChoice();
+    void choosingASystemClosesTheOverview();
     void exitEndsEvenWithReportOpen();
     void resultFormTakesItsReportAlong_data();
     void resultFormTakesItsReportAlong();
@@ -193,6 +198,69 @@ void TestFrame::systemLabelOpensInputForm()
     QVERIFY(!frame->isStartPanelVisible());
 }
 
+void TestFrame::allFourSignsChoice_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("button") << QStringLiteral("button");
+    QTest::newRow("start panel label") << QStringLiteral("label");
+    QTest::newRow("File menu") << QStringLiteral("menu");
+}
+
+void TestFrame::allFourSignsChoice()
+{
+    QFETCH(QString, route);
+    QCOMPARE(frame->cmdSelectOption[4]->text(), QStringLiteral("All Four Signs"));
+    QCOMPARE(frame->lblCaption[7]->text(), QStringLiteral("All Four Signs"));
+    QVERIFY(!frame->findChild<QLabel *>(QStringLiteral("imgSystem_4"))->pixmap().isNull());
+    // Beside the four systems: right of the last button, below the last label.
+    QVERIFY(frame->cmdSelectOption[4]->x() > frame->cmdSelectOption[0]->x());
+    QVERIFY(frame->picButtonContainer->rect().contains(frame->cmdSelectOption[4]->geometry()));
+    QVERIFY(frame->lblCaption[7]->y() > frame->lblCaption[3]->y());
+    frame->lblCaption_MouseMove(7);
+    QVERIFY(frame->lblCaption[7]->font().underline());
+
+    // A system with its report open: every one of its windows closes first.
+    fillCeltic()->Command1->click();
+    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
+    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignSave>());
+    if (route == QLatin1String("button")) {
+        frame->cmdSelectOption[4]->click();
+    } else if (route == QLatin1String("label")) {
+        frame->setStartPanelVisible(true);   // the panel lies over the open windows only in tests
+        QTest::mouseClick(frame->lblCaption[7], Qt::LeftButton);
+    } else {
+        frame->mnuAllFourSigns->trigger();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(forms::loadedForms().size(), 1);
+    auto *input = forms::get<frmAllFourSignsMain>();
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(input->txtName->text().isEmpty());
+    QVERIFY(!frame->isStartPanelVisible());
+    const int W = frame->screen()->geometry().width();
+    QCOMPARE(input->parentWidget()->pos(), QPoint((W - input->parentWidget()->width()) / 2, 0));
+
+    // Closing the overview's input form brings the start panel back.
+    input->close();
+    QVERIFY(!forms::isLoaded<frmAllFourSignsMain>());
+    QVERIFY(frame->isStartPanelVisible());
+}
+
+void TestFrame::choosingASystemClosesTheOverview()
+{
+    frame->cmdSelectOption_Click(4);
+    auto *input = forms::get<frmAllFourSignsMain>();
+    input->txtName->setText(QStringLiteral("Ann Lee"));
+    input->cmdProceed->click();
+    QVERIFY(forms::get<frmAllFourSignsDisplay>()->isShownInFrame());
+    frame->cmdSelectOption_Click(1);
+    QVERIFY(!forms::isLoaded<frmAllFourSignsDisplay>());
+    QVERIFY(!forms::isLoaded<frmAllFourSignsMain>());
+    QCOMPARE(forms::loadedForms().size(), 1);
+    QVERIFY(forms::get<frmCelticAnimalBirthSignMain>()->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
 void TestFrame::hoverUnderline()
 {
     frame->lblCaption_MouseMove(5);
@@ -305,7 +373,9 @@ void TestFrame::childMenusReplaceFrameMenus()
     auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
     QCOMPARE(frame->menuBar()->actions(), display->menuBarActions().mid(0, 2));
     display->mnuExit->trigger();
-    QCOMPARE(frame->menuBar()->actions().first()->menu()->actions(), QList<QAction *>{frame->mnuExit});
+    const QList<QAction *> frameFile = frame->menuBar()->actions().first()->menu()->actions();
+    QCOMPARE(frameFile.first(), frame->mnuAllFourSigns);
+    QCOMPARE(frameFile.last(), frame->mnuExit);
 }
 
 void TestFrame::pageAddresses_data()

@@ -1,0 +1,304 @@
+#include "overview/frmAllFourSignsDisplay.h"
+
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/promotion_band.h"
+#include "forms/start_panel.h"
+#include "forms/twips.h"
+#include "overview/frmAllFourSignsMain.h"
+#include "overview/tile_texts.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace {
+
+const QColor navy(0, 0, 96);
+const QColor lightYellow(255, 255, 128);
+constexpr int designWidth = 12300;   // twips
+constexpr int tileWidth = 392;       // pixels
+constexpr int pictureSize = 136;     // pixels: the largest sign picture of any system
+constexpr int gap = 6;               // pixels
+
+struct TileLook
+{
+    int tile;
+    int row;
+    int column;
+    QColor background;
+};
+
+// Left to right and top to bottom in the order of the frame's button row; each tile in its
+// system's window colour.
+const TileLook tileLooks[] = {
+    {frmAllFourSignsDisplay::Chinese, 0, 0, QColor(128, 0, 0)},
+    {frmAllFourSignsDisplay::Mayan, 0, 1, QColor(0, 128, 0)},
+    {frmAllFourSignsDisplay::Celtic, 1, 0, QColor(83, 55, 104)},
+    {frmAllFourSignsDisplay::Australian, 1, 1, QColor(0, 64, 0)},
+};
+
+QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFont(look::verdana(8.25, true));
+    look::setColours(button, Qt::black, QColor(192, 192, 192));
+    return button;
+}
+
+QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(font);
+    look::setForeground(label, colour);
+    return label;
+}
+
+QString heading(const fullReading::Person &person, const QDate &birthDate)
+{
+    return QStringLiteral("The four signs of %1, born %2").arg(person.name, overview::dayMonthYear(birthDate));
+}
+
+} // namespace
+
+frmAllFourSignsDisplay::frmAllFourSignsDisplay()
+    : OrvoForm(QStringLiteral("frmAllFourSignsDisplay"), QStringLiteral("Orvo All Four Signs Result"), designWidth, 7200)
+{
+    look::setBackground(this, navy);
+    createControls();
+    createMenus();
+    connectSignals();
+}
+
+void frmAllFourSignsDisplay::createControls()
+{
+    Label61 = LinkLabel::createForumStrip(this);
+    lblHeading = makeLabel(QStringLiteral("lblHeading"), look::verdana(12, true), lightYellow, this);
+    lblHeading->setAlignment(Qt::AlignCenter);
+
+    createTile(Australian, QStringLiteral("Australian Astrology"), tileLooks[3].background);
+    createTile(Celtic, QStringLiteral("Celtic Animal Birth Sign"), tileLooks[2].background);
+    createTile(Chinese, QStringLiteral("Chinese Zodiac"), tileLooks[0].background);
+    createTile(Mayan, QStringLiteral("Mayan Animal Sign"), tileLooks[1].background);
+
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
+    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this);
+    cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), this);
+
+    fraFullBrand = new PromotionBand(this);
+}
+
+void frmAllFourSignsDisplay::createTile(int tile, const QString &system, const QColor &background)
+{
+    auto *frame = new QGroupBox(system, this);
+    frame->setObjectName(QStringLiteral("fraSystem_%1").arg(tile));
+    frame->setFont(look::verdana(9, true));
+    look::setColours(frame, Qt::white, background);
+    frame->setFixedWidth(tileWidth);
+
+    auto *picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("imgSign_%1").arg(tile));
+    picture->setFixedSize(pictureSize, pictureSize);
+    picture->setAlignment(Qt::AlignCenter);
+
+    lblSign[tile] = makeLabel(QStringLiteral("lblSign_%1").arg(tile), look::verdana(11, true), lightYellow, frame);
+    lblDetail[tile] = makeLabel(QStringLiteral("lblDetail_%1").arg(tile), look::verdana(8.25, true), QColor(192, 255, 255), frame);
+    lblSummary[tile] = makeLabel(QStringLiteral("lblSummary_%1").arg(tile), look::verdana(8.25), Qt::white, frame);
+    cmdFullReading[tile] = makeButton(QStringLiteral("cmdFullReading_%1").arg(tile), QStringLiteral("Full Reading"), frame);
+    cmdFullReading[tile]->setAccessibleName(QStringLiteral("Full Reading: %1").arg(system));
+
+    auto *grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(2 * gap);
+    grid->setVerticalSpacing(gap);
+    grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(lblSign[tile], 0, 1);
+    grid->addWidget(lblDetail[tile], 1, 1);
+    grid->addWidget(lblSummary[tile], 2, 1);
+    grid->setRowStretch(2, 1);
+    grid->addWidget(cmdFullReading[tile], 3, 1, Qt::AlignRight | Qt::AlignBottom);
+
+    fraSystem[tile] = frame;
+    imgSign[tile] = picture;
+}
+
+void frmAllFourSignsDisplay::createMenus()
+{
+    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    mnuPrint = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
+    mnuBack = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
+    addMenuSeparator(file, QStringLiteral("mnuSep"));
+    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    addCommonMenus();
+}
+
+void frmAllFourSignsDisplay::connectSignals()
+{
+    connect(cmdPrint, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdPrint_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdBack_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdExit_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmAllFourSignsDisplay::cmdPrint_Click);
+    connect(mnuBack, &QAction::triggered, this, &frmAllFourSignsDisplay::cmdBack_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmAllFourSignsDisplay::cmdExit_Click);
+    for (int tile = 0; tile < int(cmdFullReading.size()); ++tile)
+        connect(cmdFullReading[tile], &QPushButton::clicked, this, [this, tile] { cmdFullReading_Click(tile); });
+}
+
+void frmAllFourSignsDisplay::showSigns(const fullReading::Person &person, const FourSigns &signs)
+{
+    m_person = person;
+    m_signs = signs;
+    lblHeading->setText(heading(person, signs.birthDate));
+    const std::array<overview::TileText, 4> texts = overview::tileTexts(signs);
+    for (int tile = 0; tile < int(texts.size()); ++tile) {
+        const QPixmap picture(texts[tile].picture);
+        imgSign[tile]->setPixmap(picture);
+        imgSign[tile]->setAccessibleName(texts[tile].sign);
+        lblSign[tile]->setText(texts[tile].sign);
+        lblDetail[tile]->setText(texts[tile].detail);
+        lblSummary[tile]->setText(texts[tile].summary);
+    }
+    arrangeControls();
+}
+
+void frmAllFourSignsDisplay::arrangeControls()
+{
+    const int width = std::max(twips::toPixels(designWidth), 2 * tileWidth + 5 * gap);
+    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
+    const int inner = width - 4 * gap;
+    lblHeading->setGeometry(2 * gap, Label61->geometry().bottom() + 1 + gap, inner, lblHeading->heightForWidth(inner));
+
+    // Tiles side by side share the taller one's height.
+    int top = lblHeading->geometry().bottom() + 1 + gap;
+    for (int row = 0; row < 2; ++row) {
+        int rowHeight = 0;
+        for (const TileLook &look : tileLooks) {
+            if (look.row != row)
+                continue;
+            const QGroupBox *frame = fraSystem[look.tile];
+            rowHeight = std::max({rowHeight, frame->heightForWidth(tileWidth), frame->minimumSizeHint().height()});
+        }
+        for (const TileLook &look : tileLooks) {
+            if (look.row != row)
+                continue;
+            const int left = (width - 2 * tileWidth - gap) / 2 + look.column * (tileWidth + gap);
+            fraSystem[look.tile]->setGeometry(left, top, tileWidth, rowHeight);
+        }
+        top += rowHeight + gap;
+    }
+
+    int right = width - 2 * gap;
+    for (QPushButton *button : {cmdExit, cmdBack, cmdPrint}) {
+        button->resize(button->sizeHint() + QSize(4 * gap, gap));
+        button->move(right - button->width(), top + gap);
+        right = button->x() - gap;
+    }
+    fraFullBrand->arrange(width * 15);
+    fraFullBrand->move(0, cmdPrint->geometry().bottom() + 1 + 2 * gap);
+    resize(width, fraFullBrand->geometry().bottom() + 1);
+
+    setTabOrder(cmdFullReading[Chinese], cmdFullReading[Mayan]);
+    setTabOrder(cmdFullReading[Mayan], cmdFullReading[Celtic]);
+    setTabOrder(cmdFullReading[Celtic], cmdFullReading[Australian]);
+    setTabOrder(cmdFullReading[Australian], cmdPrint);
+    setTabOrder(cmdPrint, cmdBack);
+    setTabOrder(cmdBack, cmdExit);
+}
+
+void frmAllFourSignsDisplay::Form_Unload()
+{
+    startPanel::show();
+}
+
+void frmAllFourSignsDisplay::cmdBack_Click()
+{
+    forms::unload(this);
+    forms::show<frmAllFourSignsMain>();
+    startPanel::hide();
+}
+
+void frmAllFourSignsDisplay::cmdExit_Click()
+{
+    forms::unload<frmAllFourSignsMain>();
+    forms::unload(this);
+}
+
+void frmAllFourSignsDisplay::cmdFullReading_Click(int tile)
+{
+    // The overview closes on the way; the person must outlive it.
+    const fullReading::Person person = m_person;
+    switch (tile) {
+    case Australian:
+        fullReading::openAustralian(person, this);
+        break;
+    case Celtic:
+        fullReading::openCeltic(person, this);
+        break;
+    case Chinese:
+        fullReading::openChinese(person, this);
+        break;
+    case Mayan:
+        fullReading::openMayan(person, this);
+        break;
+    default:
+        break;
+    }
+}
+
+std::unique_ptr<QTextDocument> frmAllFourSignsDisplay::printedPage() const
+{
+    auto page = std::make_unique<QTextDocument>();
+    page->setDefaultFont(look::verdana(10));
+    const std::array<overview::TileText, 4> texts = overview::tileTexts(m_signs);
+    QString html = QStringLiteral("<h2 align=\"center\">%1</h2><table width=\"100%\" cellspacing=\"12\">")
+                       .arg(heading(m_person, m_signs.birthDate).toHtmlEscaped());
+    for (int row = 0; row < 2; ++row) {
+        html += QStringLiteral("<tr>");
+        for (const TileLook &look : tileLooks) {
+            if (look.row != row)
+                continue;
+            const overview::TileText &text = texts[look.tile];
+            const QUrl picture(QStringLiteral("tile:%1").arg(look.tile));
+            page->addResource(QTextDocument::ImageResource, picture, QImage(text.picture));
+            html += QStringLiteral("<td width=\"50%\" valign=\"top\"><p><b>%1</b></p>"
+                                   "<p><img src=\"%2\" width=\"%3\" height=\"%3\"></p>"
+                                   "<p><b><big>%4</big></b><br>%5</p><p>%6</p></td>")
+                        .arg(text.system.toHtmlEscaped(), picture.toString())
+                        .arg(pictureSize)
+                        .arg(text.sign.toHtmlEscaped(), text.detail.toHtmlEscaped(), text.summary.toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    page->setHtml(html);
+    return page;
+}
+
+void frmAllFourSignsDisplay::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!DialogService::current().choosePrinter(this, printer, false))
+        return;
+    const std::unique_ptr<QTextDocument> page = printedPage();
+    // Laid out on the printer's page in screen pixels, as the reports are: one page, no page numbers.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const qreal dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    page->setPageSize(QSizeF(printer.width() * dpiX / printer.logicalDpiX(), printer.height() * dpiY / printer.logicalDpiY()));
+    printer.setPrintRange(QPrinter::AllPages);
+    page->print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        showMessage(this, QStringLiteral("The overview could not be printed."), DialogService::Icon::Error);
+}

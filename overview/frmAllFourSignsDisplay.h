@@ -1,0 +1,70 @@
+#pragma once
+
+#include "forms/orvo_form.h"
+#include "overview/FourSigns.h"
+#include "overview/full_reading.h"
+
+#include <array>
+#include <memory>
+
+class LinkLabel;
+class PromotionBand;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTextDocument;
+
+// The overview: the four signs of one birth date, one tile per system, each with the way to
+// that system's full reading; Print puts the four on one page.
+class frmAllFourSignsDisplay : public OrvoForm
+{
+    Q_OBJECT
+public:
+    // The tiles are numbered as the frame numbers the systems.
+    enum Tile { Australian = 0, Celtic = 1, Chinese = 2, Mayan = 3 };
+
+    frmAllFourSignsDisplay();
+
+    void Form_Unload() override;
+
+    // Fills the tiles; call before the form is first shown (Back unloads it, so every overview
+    // is laid out for its own texts).
+    void showSigns(const fullReading::Person &person, const FourSigns &signs);
+
+    // Back to the input form, which still holds the entries.
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void cmdPrint_Click();
+    // Leaves the overview for that system's own result form.
+    void cmdFullReading_Click(int tile);
+
+    // The page Print prints.
+    std::unique_ptr<QTextDocument> printedPage() const;
+
+    LinkLabel *Label61;
+    QLabel *lblHeading;
+    std::array<QGroupBox *, 4> fraSystem{};
+    std::array<QLabel *, 4> imgSign{};
+    std::array<QLabel *, 4> lblSign{};
+    std::array<QLabel *, 4> lblDetail{};
+    std::array<QLabel *, 4> lblSummary{};
+    std::array<QPushButton *, 4> cmdFullReading{};
+    QPushButton *cmdPrint;
+    QPushButton *cmdBack;
+    QPushButton *cmdExit;
+    PromotionBand *fraFullBrand;
+    QAction *mnuPrint;
+    QAction *mnuBack;
+    QAction *mnuExit;
+
+private:
+    void createControls();
+    void createTile(int tile, const QString &system, const QColor &background);
+    void createMenus();
+    void connectSignals();
+    void arrangeControls();
+
+    fullReading::Person m_person;
+    FourSigns m_signs;
+};

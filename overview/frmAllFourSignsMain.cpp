@@ -1,0 +1,233 @@
+#include "overview/frmAllFourSignsMain.h"
+
+#include "chinese/year_start.h"
+#include "common/calendar_lists.h"
+#include "common/program_texts.h"
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
+#include "forms/link_label.h"
+#include "forms/name_box.h"
+#include "forms/promotion_band.h"
+#include "forms/start_panel.h"
+#include "forms/twips.h"
+#include "mayan/modMayanAnimalMoonSign.h"
+#include "overview/four_signs.h"
+#include "overview/frmAllFourSignsDisplay.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QColor navy(0, 0, 96);
+const QColor lightYellow(255, 255, 128);
+const QColor sky(160, 208, 255);
+constexpr int designWidth = 6600;   // twips
+constexpr int gap = 6;              // pixels
+
+} // namespace
+
+frmAllFourSignsMain::frmAllFourSignsMain()
+    : OrvoForm(QStringLiteral("frmAllFourSignsMain"), QStringLiteral("Orvo All Four Signs"), designWidth, 4200)
+{
+    look::setBackground(this, navy);
+    createControls();
+    arrangeControls();
+    createMenus();
+    connectSignals();
+}
+
+void frmAllFourSignsMain::createControls()
+{
+    Label61 = LinkLabel::createForumStrip(this);
+
+    Label3 = new QLabel(QStringLiteral("One birth date, four signs: see your Celtic, Chinese, Mayan and Australian "
+                                       "animal signs side by side. Get started now!"),
+                        this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+    Label3->setFont(look::verdana(8.25, true));
+    look::setForeground(Label3, lightYellow);
+
+    fraDetails = new QGroupBox(QStringLiteral("Personal Details"), this);
+    fraDetails->setObjectName(QStringLiteral("fraDetails"));
+    fraDetails->setFont(look::verdana(9, true));
+    look::setColours(fraDetails, sky, navy);
+
+    auto rowLabel = [this](const char *name, const QString &text) {
+        auto *label = new QLabel(text, fraDetails);
+        label->setObjectName(QLatin1String(name));
+        label->setFont(look::verdana(8.25, true));
+        look::setForeground(label, sky);
+        return label;
+    };
+    Label1 = rowLabel("Label1", QStringLiteral("&Name"));
+    Label2 = rowLabel("Label2", QStringLiteral("&Birth Date"));
+    Label4 = rowLabel("Label4", QStringLiteral("Sex (optional)"));
+
+    txtName = new QLineEdit(fraDetails);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(look::verdana(9));
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    nameBox::setUp(txtName);
+    look::setColours(txtName, Qt::black, Qt::white);
+    Label1->setBuddy(txtName);
+
+    auto list = [this](const char *name, const QString &accessibleName) {
+        auto *box = new QComboBox(fraDetails);
+        box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(accessibleName);
+        box->setFont(look::verdana(9));
+        box->setMaxVisibleItems(12);
+        look::setColours(box, Qt::black, Qt::white);
+        return box;
+    };
+    cboDate = list("cboDate", QStringLiteral("Day of birth"));
+    cboMonth = list("cboMonth", QStringLiteral("Month of birth"));
+    cboYear = list("cboYear", QStringLiteral("Year of birth"));
+    Label2->setBuddy(cboDate);
+
+    const char *sexes[] = {"Male", "Female"};
+    for (int i = 0; i < 2; ++i) {
+        optSex[i] = new QRadioButton(QLatin1String(sexes[i]), fraDetails);
+        optSex[i]->setObjectName(QStringLiteral("optSex_%1").arg(i));
+        optSex[i]->setFont(look::verdana(8.25, true));
+        look::setForeground(optSex[i], Qt::white);
+    }
+
+    cmdProceed = new QPushButton(QStringLiteral("&Show My Four Signs"), fraDetails);
+    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed->setFont(look::verdana(8.25, true));
+    look::setColours(cmdProceed, Qt::black, QColor(192, 192, 192));
+    cmdProceed->setDefault(true);
+
+    fraFullBrand = new PromotionBand(this);
+}
+
+void frmAllFourSignsMain::arrangeControls()
+{
+    auto *grid = new QGridLayout(fraDetails);
+    grid->setHorizontalSpacing(2 * gap);
+    grid->setVerticalSpacing(gap);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtName, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    auto *dateRow = new QHBoxLayout;
+    dateRow->setSpacing(gap);
+    for (QComboBox *box : {cboDate, cboMonth, cboYear})
+        dateRow->addWidget(box);
+    dateRow->addStretch(1);
+    grid->addLayout(dateRow, 1, 1);
+    grid->addWidget(Label4, 2, 0);
+    auto *sexRow = new QHBoxLayout;
+    sexRow->setSpacing(3 * gap);
+    sexRow->addWidget(optSex[0]);
+    sexRow->addWidget(optSex[1]);
+    sexRow->addStretch(1);
+    grid->addLayout(sexRow, 2, 1);
+    grid->addWidget(cmdProceed, 3, 0, 1, 2, Qt::AlignHCenter);
+    cmdProceed->setMinimumSize(cmdProceed->sizeHint() + QSize(4 * gap, gap));
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+    setTabOrder(cboYear, optSex[0]);
+    setTabOrder(optSex[0], optSex[1]);
+    setTabOrder(optSex[1], cmdProceed);
+}
+
+void frmAllFourSignsMain::placeControls()
+{
+    const int width = twips::toPixels(designWidth);
+    const int margin = twips::toPixels(120);
+    const int inner = width - 2 * margin;
+    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
+    Label3->setGeometry(margin, Label61->geometry().bottom() + 1 + gap, inner, Label3->heightForWidth(inner));
+    fraDetails->setGeometry(margin, Label3->geometry().bottom() + 1 + gap,
+                            std::max(inner, fraDetails->sizeHint().width()), fraDetails->sizeHint().height());
+    fraFullBrand->arrange(designWidth);
+    fraFullBrand->move(0, fraDetails->geometry().bottom() + 1 + 2 * gap);
+}
+
+void frmAllFourSignsMain::createMenus()
+{
+    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    mnuShow = addMenuEntry(file, QStringLiteral("mnuShow"), QStringLiteral("&Show My Four Signs"));
+    addMenuSeparator(file, QStringLiteral("mnuSep"));
+    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    addCommonMenus();
+}
+
+void frmAllFourSignsMain::connectSignals()
+{
+    connect(cmdProceed, &QPushButton::clicked, this, &frmAllFourSignsMain::cmdProceed_Click);
+    connect(txtName, &QLineEdit::returnPressed, this, &frmAllFourSignsMain::cmdProceed_Click);
+    connect(mnuShow, &QAction::triggered, this, &frmAllFourSignsMain::cmdProceed_Click);
+    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
+}
+
+void frmAllFourSignsMain::Form_Load()
+{
+    cboDate->addItems(calendar::dayTexts());
+    cboMonth->addItems(calendar::monthNames());
+    cboYear->addItems(calendar::yearTexts(1900, 2100));
+    for (QComboBox *box : {cboDate, cboMonth, cboYear})
+        box->setCurrentIndex(0);
+    // The lists are sized by what they hold.
+    placeControls();
+    txtName->setFocus();
+}
+
+void frmAllFourSignsMain::Form_Unload()
+{
+    startPanel::show();
+}
+
+bool frmAllFourSignsMain::validateInput()
+{
+    // The same checks, in the same order, as the Mayan form: a name, then a real date.
+    switch (mayan::checkInput(txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(),
+                              cboYear->currentText().toInt())) {
+    case mayan::InputProblem::NameMissing:
+        showMessage(this, texts::enterYourName(), DialogService::Icon::Error);
+        txtName->setFocus();
+        return false;
+    case mayan::InputProblem::BadFebruary:
+        showMessage(this, texts::badFebruary());
+        return false;
+    case mayan::InputProblem::BadThirtyFirst:
+        showMessage(this, texts::badThirtyFirst());
+        return false;
+    case mayan::InputProblem::None:
+        break;
+    }
+    return true;
+}
+
+void frmAllFourSignsMain::cmdProceed_Click()
+{
+    if (!validateInput())
+        return;
+    const QDate birthDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1);
+    const std::optional<FourSigns> signs = overview::fourSigns(birthDate, chinese::preferredYearStart());
+    if (!signs)
+        return;
+    QString sex;
+    for (const QRadioButton *option : optSex) {
+        if (option->isChecked())
+            sex = option->text();
+    }
+    auto *display = forms::get<frmAllFourSignsDisplay>();
+    display->showSigns({txtName->text().trimmed(), sex, birthDate}, *signs);
+    display->showForm();
+    hideForm();
+    startPanel::hide();
+}

@@ -1,0 +1,68 @@
+#include "overview/tile_texts.h"
+
+#include "australian/modAustralianAstrology.h"
+#include "celtic/celtic_signs.h"
+#include "common/calendar_lists.h"
+#include "common/content.h"
+#include "mayan/modMayanAnimalMoonSign.h"
+#include "overview/four_signs.h"
+
+namespace overview {
+
+std::array<TileText, 4> tileTexts(const FourSigns &signs)
+{
+    const FourSigns::Chinese &year = signs.chinese;
+    return {{
+        {QStringLiteral("Australian Astrology"), signs.australian.sign,
+         QStringLiteral("Sign of everyone born in %1").arg(calendar::monthNames().at(signs.birthDate.month() - 1)),
+         australianSummary(signs.australian.sign), content::picturePath(QStringLiteral("overview/australian.png"))},
+        {QStringLiteral("Celtic Animal Birth Sign"), signs.celtic.sign,
+         QStringLiteral("Gaelic: %1, birthstone: %2").arg(signs.celtic.gaelicName, signs.celtic.birthstone),
+         signs.celtic.keywords, celtic::picturePath(signs.celtic.picture)},
+        {QStringLiteral("Chinese Zodiac"), year.element + QLatin1Char(' ') + year.animal,
+         QStringLiteral("Year from %1 to %2, counted from %3")
+             .arg(dayMonthYear(year.firstDay), dayMonthYear(year.lastDay), yearStartName(year.yearStart)),
+         year.summary, content::picturePath(QStringLiteral("overview/chinese.png"))},
+        {QStringLiteral("Mayan Animal Sign"),
+         QStringLiteral("%1 (%2)").arg(signs.mayan.sign, signs.mayan.englishName),
+         QStringLiteral("Crystal: %1").arg(signs.mayan.crystal), signs.mayan.summary,
+         mayan::picturePath(signs.mayan.picture)},
+    }};
+}
+
+QString dayMonthYear(const QDate &date)
+{
+    if (!date.isValid())
+        return QString();
+    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(calendar::monthNames().at(date.month() - 1)).arg(date.year());
+}
+
+QString yearStartName(chinese::YearStart start)
+{
+    return start == chinese::YearStart::StartOfSpring ? QStringLiteral("Start of Spring")
+                                                      : QStringLiteral("Chinese New Year");
+}
+
+QString australianSummary(const QString &sign)
+{
+    const std::optional<australian::AustralianSignRow> row = australian::findSignRow(sign);
+    if (!row)
+        return sign;
+    const auto namesAMonth = [](const QString &sentence) {
+        for (const QString &month : calendar::monthNames()) {
+            if (sentence.contains(month))
+                return true;
+        }
+        return false;
+    };
+    QString rest = row->description.trimmed();
+    while (!rest.isEmpty()) {
+        const QString sentence = firstSentence(rest);
+        if (!namesAMonth(sentence))
+            return sentence;
+        rest = rest.mid(sentence.size()).trimmed();
+    }
+    return sign;
+}
+
+} // namespace overview
