@@ -100,7 +100,12 @@ void frmAllFourSignsMain::createControls()
         optSex[i] = new QRadioButton(QLatin1String(sexes[i]), fraDetails);
         optSex[i]->setObjectName(QStringLiteral("optSex_%1").arg(i));
         optSex[i]->setFont(look::verdana(8.25, true));
+        // White captions; the indicator keeps a white well, or it would vanish into the navy.
         look::setForeground(optSex[i], Qt::white);
+        QPalette palette = optSex[i]->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        optSex[i]->setPalette(palette);
     }
 
     cmdProceed = new QPushButton(QStringLiteral("&Show My Four Signs"), fraDetails);
