@@ -144,7 +144,7 @@ OrvoForm *BenchForms::fillInput(System system)
         input->cboMonth->setCurrentIndex(2);
         return input;
     }
-    case System::AllFourSigns:   // the overview is measured on its own
+    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
         break;
     }
     return nullptr;
@@ -157,7 +157,7 @@ void BenchForms::find(System system)
     case System::Chinese: forms::get<frmChineseZodiacMain>()->cmdProceed_Click(); break;
     case System::Mayan: forms::get<frmMayanAnimalSignMain>()->cmdProceed_Click(); break;
     case System::Australian: forms::get<frmAustralianAstrologyMain>()->cmdProceed_Click(); break;
-    case System::AllFourSigns:   // the overview is measured on its own
+    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
         break;
     }
 }
@@ -169,7 +169,7 @@ OrvoForm *BenchForms::resultForm(System system)
     case System::Chinese: return forms::isLoaded<frmChineseZodiacDisplay>() ? forms::get<frmChineseZodiacDisplay>() : nullptr;
     case System::Mayan: return forms::isLoaded<frmMayanAnimalSignDisplay>() ? forms::get<frmMayanAnimalSignDisplay>() : nullptr;
     case System::Australian: return forms::isLoaded<frmAustralianAstrologyDisplay>() ? forms::get<frmAustralianAstrologyDisplay>() : nullptr;
-    case System::AllFourSigns:   // the overview is measured on its own
+    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
         break;
     }
     return nullptr;
@@ -182,7 +182,7 @@ void BenchForms::unloadResult(System system)
     case System::Chinese: forms::unload<frmChineseZodiacDisplay>(); break;
     case System::Mayan: forms::unload<frmMayanAnimalSignDisplay>(); break;
     case System::Australian: forms::unload<frmAustralianAstrologyDisplay>(); break;
-    case System::AllFourSigns:   // the overview is measured on its own
+    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
         break;
     }
     flushDeletes();
@@ -195,7 +195,7 @@ OrvoForm *BenchForms::showReport(System system)
     case System::Chinese: return forms::show<frmChineseZodiacSave>();
     case System::Mayan: return forms::show<frmMayanAnimalSignSave>();
     case System::Australian: return forms::show<frmAustralianAstrologySave>();
-    case System::AllFourSigns:   // the overview is measured on its own
+    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
         break;
     }
     return nullptr;
@@ -208,7 +208,7 @@ void BenchForms::unloadReport(System system)
     case System::Chinese: forms::unload<frmChineseZodiacSave>(); break;
     case System::Mayan: forms::unload<frmMayanAnimalSignSave>(); break;
     case System::Australian: forms::unload<frmAustralianAstrologySave>(); break;
-    case System::AllFourSigns:   // the overview is measured on its own
+    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
         break;
     }
     flushDeletes();
@@ -281,7 +281,7 @@ void BenchForms::saveThenOpen()
         case System::Chinese: static_cast<frmChineseZodiacMain *>(input)->cmdOpen_Click(); break;
         case System::Mayan:
         case System::Australian: static_cast<SignInputForm *>(input)->cmdOpen_Click(); break;
-        case System::AllFourSigns:   // the overview is measured on its own
+        case System::AllFourSigns:   // these benchmarks time the four systems' own windows
             break;
         }
     });
