@@ -161,6 +161,11 @@ void TestChineseForms::inputFormStartsEmpty()
     QCOMPARE(input->fraYearStart->title(), QStringLiteral("Year begins at:"));
     QVERIFY(input->optYearStart[0]->isChecked());
     QCOMPARE(input->yearStart(), YearStart::LunarNewYear);
+    // The choice sits whole between the details and the Open button.
+    for (QRadioButton *option : input->optYearStart)
+        QVERIFY(option->width() >= option->sizeHint().width());
+    QVERIFY(input->fraDetails->geometry().bottom() < input->fraYearStart->y());
+    QVERIFY(input->fraYearStart->geometry().bottom() < input->cmdOpen->y());
 }
 
 void TestChineseForms::tabOrder()
