@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chinese/chinese_calendar.h"
+
 #include <QDate>
 #include <QString>
 
@@ -13,6 +15,9 @@ struct ChineseReading
     QString month;
     QString year;
     QDate birthDate;
+    chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;   // how the year was found
+    QDate firstDay;   // the Chinese year that holds birthDate, both days included
+    QDate lastDay;
 
     QString animal;
     QString element;

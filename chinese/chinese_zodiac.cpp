@@ -3,7 +3,10 @@
 #include "chinese/ChineseAnimalRecord.h"
 #include "chinese/ChineseReading.h"
 #include "chinese/chinese_calendar.h"
+#include "chinese/year_start.h"
 #include "common/calendar_lists.h"
+
+#include <QLocale>
 
 namespace chinese {
 
@@ -43,13 +46,13 @@ void ChineseZodiacDescription(ChineseReading &reading, const QString &element, c
 }
 
 bool fillReading(ChineseReading &reading, const QString &name, bool male, const QString &dayText,
-                 const QString &monthText, const QString &yearText)
+                 const QString &monthText, const QString &yearText, YearStart start)
 {
     const QString day = dayText.trimmed();
     const QString month = monthText.trimmed();
     const QString year = yearText.trimmed();
     const QDate birthDate(year.toInt(), calendar::monthNumber(month), day.toInt());
-    const auto row = findNewYear(birthDate);
+    const auto row = findNewYear(birthDate, start);
     if (!row)
         return false;
     reading.name = name.trimmed();
@@ -58,10 +61,47 @@ bool fillReading(ChineseReading &reading, const QString &name, bool male, const 
     reading.month = month;
     reading.year = year;
     reading.birthDate = birthDate;
+    reading.yearStart = start;
+    reading.firstDay = row->firstDay;
+    reading.lastDay = row->lastDay;
     reading.element = row->element;
     reading.animal = row->animal;
     ChineseZodiacDescription(reading, reading.element, reading.animal);
     return true;
+}
+
+QString yearTitle(const ChineseReading &reading)
+{
+    return QStringLiteral("Year of the %1 %2").arg(reading.element, reading.animal);
+}
+
+QString longDate(const QDate &date)
+{
+    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
+QString yearSpan(const ChineseReading &reading)
+{
+    return longDate(reading.firstDay) + QStringLiteral(" \u2013 ") + longDate(reading.lastDay);
+}
+
+QString yearStartNote(YearStart start)
+{
+    return start == YearStart::StartOfSpring ? QStringLiteral("(year begins at the Start of Spring)")
+                                             : QStringLiteral("(year begins at the Chinese New Year)");
+}
+
+QStringList savedFields(const ChineseReading &reading)
+{
+    QStringList fields = {reading.name, reading.sex, reading.day, reading.month, reading.year};
+    if (reading.yearStart != YearStart::LunarNewYear)
+        fields.append(yearStartKey(reading.yearStart));
+    return fields;
+}
+
+YearStart savedYearStart(const QStringList &fields)
+{
+    return yearStartFromKey(fields.value(5).trimmed()).value_or(YearStart::LunarNewYear);
 }
 
 } // namespace chinese

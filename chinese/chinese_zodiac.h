@@ -1,6 +1,10 @@
 #pragma once
 
+#include "chinese/chinese_calendar.h"
+
+#include <QDate>
 #include <QString>
+#include <QStringList>
 
 struct ChineseReading;
 
@@ -19,9 +23,28 @@ InputProblem checkInput(const QString &name, bool male, bool female, int day, in
 void ChineseZodiacDescription(ChineseReading &reading, const QString &element, const QString &animal);
 
 // Fills every field of reading from the entries of a checked input form: the trimmed texts,
-// the birth date, its Chinese year and that year's records. False, leaving reading as it was,
-// when the date lies outside the Chinese year table.
+// the birth date, its Chinese year by the given start with that year's span, and the year's
+// records. False, leaving reading as it was, when the date lies outside the Chinese year table.
 bool fillReading(ChineseReading &reading, const QString &name, bool male, const QString &dayText,
-                 const QString &monthText, const QString &yearText);
+                 const QString &monthText, const QString &yearText,
+                 YearStart start = YearStart::LunarNewYear);
+
+// "Year of the Wood Rat"
+QString yearTitle(const ChineseReading &reading);
+// "2 February 1984": English month name and all four digits of the year, whatever the locale,
+// so that a day and month can never be mistaken for each other.
+QString longDate(const QDate &date);
+// "2 February 1984 – 19 February 1985"
+QString yearSpan(const ChineseReading &reading);
+// "(year begins at the Chinese New Year)", "(year begins at the Start of Spring)"
+QString yearStartNote(YearStart start);
+
+// The lines of a saved ".str" reading: name, sex, day, month and year, as every version of the
+// program reads them; a reading found by the Start of Spring adds a sixth line naming it, which
+// readers of five lines never look at.
+QStringList savedFields(const ChineseReading &reading);
+// The year start of a saved reading from its sixth line: a file without one (or with a line this
+// version does not know) was made with the Chinese New Year.
+YearStart savedYearStart(const QStringList &fields);
 
 } // namespace chinese

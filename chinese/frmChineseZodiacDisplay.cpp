@@ -1,6 +1,7 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
 #include "chinese/ChineseReading.h"
+#include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
 #include "common/calendar_lists.h"
@@ -62,6 +63,51 @@ void setLine(QLineEdit *box, const QString &text)
 {
     box->setText(text);
     box->setCursorPosition(0);   // a long value shows its beginning
+}
+
+// "Year of the Wood Rat:" on a line of its own, then the span; a date too wide for the rest of a
+// line moves to the next line whole.
+QString yearCaption(const ChineseReading &reading)
+{
+    auto unbroken = [](const QDate &date) { return chinese::longDate(date).replace(QLatin1Char(' '), QChar::Nbsp); };
+    return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(reading.firstDay)
+           + QStringLiteral(" \u2013 ") + unbroken(reading.lastDay);
+}
+
+// The height label needs for the widest of texts at its width.
+int tallestOf(QLabel *label, const QStringList &texts)
+{
+    const QString kept = label->text();
+    int height = 0;
+    for (const QString &text : texts) {
+        label->setText(text);
+        height = std::max(height, label->heightForWidth(label->width()));
+    }
+    label->setText(kept);
+    return height;
+}
+
+// Every caption the year label can show, with the widest day and month: the room it reserves.
+QStringList widestYearCaptions()
+{
+    const QFontMetrics metrics(look::verdana(8.25));
+    int widestMonth = 1;
+    for (int month = 2; month <= 12; ++month) {
+        if (metrics.horizontalAdvance(QLocale::c().monthName(month)) > metrics.horizontalAdvance(QLocale::c().monthName(widestMonth)))
+            widestMonth = month;
+    }
+    ChineseReading sample;
+    sample.firstDay = QDate(2000, widestMonth, 28);
+    sample.lastDay = sample.firstDay;
+    QStringList captions;
+    for (const QString &element : chinese::elementNames()) {
+        for (const QString &animal : chinese::animalNames()) {
+            sample.element = element;
+            sample.animal = animal;
+            captions.append(yearCaption(sample));
+        }
+    }
+    return captions;
 }
 
 } // namespace
@@ -141,6 +187,17 @@ void frmChineseZodiacDisplay::createDetails()
         value->setAlignment(Qt::AlignCenter);
         look::setForeground(value, look::darkRed());
     }
+    lblChineseYear = makeLabel(frame, "lblChineseYear", QString());
+    lblYearStart = makeLabel(frame, "lblYearStart", QString());
+    for (QLabel *year : {lblChineseYear, lblYearStart}) {
+        year->setAlignment(Qt::AlignCenter);
+        year->setTextFormat(Qt::PlainText);
+        year->setWordWrap(true);
+        year->resize(inner, year->height());
+    }
+    const int yearHeight = tallestOf(lblChineseYear, widestYearCaptions());
+    const int yearStartHeight = tallestOf(lblYearStart, {chinese::yearStartNote(chinese::YearStart::LunarNewYear),
+                                                         chinese::yearStartNote(chinese::YearStart::StartOfSpring)});
     txtChineseElement = makeTextBox(frame, "txtChineseElement");
     txtChineseElement->setAccessibleName(QStringLiteral("Your Chinese Element"));
     lblDOBDesc = makeLabel(frame, "lblDOBDesc", QStringLiteral("Your Date of Birth"));
@@ -160,6 +217,8 @@ void frmChineseZodiacDisplay::createDetails()
         {lblChineseSign, lblChineseSign->fontMetrics().height() + 4, 4},
         {Label13, Label13->sizeHint().height(), 0},
         {lblChineseElement, lblChineseElement->fontMetrics().height() + 4, 2},
+        {lblChineseYear, yearHeight, 0},
+        {lblYearStart, yearStartHeight, 4},
         {txtChineseElement, twips::toPixels(1155), 6},
         {lblDOBDesc, lblDOBDesc->sizeHint().height(), 2},
         {MV, MV->sizeHint().height(), 6},
@@ -292,6 +351,8 @@ void frmChineseZodiacDisplay::showReading()
 
     lblChineseSign->setText(reading.animal);
     lblChineseElement->setText(reading.element);
+    lblChineseYear->setText(yearCaption(reading));
+    lblYearStart->setText(chinese::yearStartNote(reading.yearStart));
     txtChineseElement->setPlainText(reading.elementDescription);
     setLine(txtRulingPlanet, reading.rulingPlanet);
     txtPositiveTraits->setPlainText(reading.positiveTraits);

@@ -12,8 +12,8 @@ class QLineEdit;
 class QPushButton;
 class QTextEdit;
 
-// The Chinese result form: the person, the animal and element of their Chinese year, the birth
-// date on a month calendar and the animal's record.
+// The Chinese result form: the person, the animal and element of their Chinese year with the
+// year's span, the birth date on a month calendar and the animal's record.
 class frmChineseZodiacDisplay : public OrvoForm
 {
     Q_OBJECT
@@ -37,6 +37,8 @@ public:
     QLabel *lblChineseSign;
     QLabel *Label13;
     QLabel *lblChineseElement;
+    QLabel *lblChineseYear;   // "Year of the Wood Rat:" and the year's first and last day
+    QLabel *lblYearStart;     // which beginning of the year found it
     QTextEdit *txtChineseElement;
     QLabel *lblDOBDesc;
     QCalendarWidget *MV;

@@ -3,6 +3,7 @@
 #include "chinese/ChineseReading.h"
 #include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/current_reading.h"
 #include "common/program_texts.h"
@@ -17,6 +18,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,6 +111,7 @@ void frmChineseZodiacMain::createControls()
     placeTwips(fraDetails, 68, 540, 4845, 1695);
     twips::growToFit(fraDetails);
     const int shift = std::max(0, linksBottom + 4 - fraDetails->y());
+    createYearStart();
 
     cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Record"), this);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
@@ -120,7 +123,8 @@ void frmChineseZodiacMain::createControls()
     fraFullBrand->move(twips::toPixels(53), twips::toPixels(2880));
 
     fraDetails->move(fraDetails->x(), fraDetails->y() + shift);
-    cmdOpen->move(cmdOpen->x(), std::max(cmdOpen->y() + shift, fraDetails->geometry().bottom() + 4));
+    fraYearStart->move(fraDetails->x(), fraDetails->geometry().bottom() + 4);
+    cmdOpen->move(cmdOpen->x(), std::max(cmdOpen->y() + shift, fraYearStart->geometry().bottom() + 4));
     fraFullBrand->move(fraFullBrand->x(), std::max(fraFullBrand->y() + shift, cmdOpen->geometry().bottom() + 6));
 
     setTabOrder(txtName, optSex[0]);
@@ -129,7 +133,35 @@ void frmChineseZodiacMain::createControls()
     setTabOrder(cmdProceed, cboYear);
     setTabOrder(cboYear, cboDate);
     setTabOrder(cboDate, cboMonth);
-    setTabOrder(cboMonth, cmdOpen);
+    setTabOrder(cboMonth, optYearStart[0]);
+    setTabOrder(optYearStart[0], optYearStart[1]);
+    setTabOrder(optYearStart[1], cmdOpen);
+}
+
+// Its own frame under the details, so that its two buttons are exclusive apart from the sex.
+void frmChineseZodiacMain::createYearStart()
+{
+    fraYearStart = new QGroupBox(QStringLiteral("Year begins at:"), this);
+    fraYearStart->setObjectName(QStringLiteral("fraYearStart"));
+    fraYearStart->setFont(fraDetails->font());
+    auto *row = new QHBoxLayout(fraYearStart);
+    row->setContentsMargins(8, 2, 8, 4);
+    row->setSpacing(16);
+    // Alt+N and Alt+S: no other control of the form nor the frame's menu bar uses them.
+    const char *captions[] = {"Chinese &New Year", "Start of &Spring"};
+    const char *spoken[] = {"Year begins at the Chinese New Year", "Year begins at the Start of Spring"};
+    for (int index = 0; index < 2; ++index) {
+        auto *option = new QRadioButton(QLatin1String(captions[index]), fraYearStart);
+        option->setObjectName(QStringLiteral("optYearStart_%1").arg(index));
+        option->setFont(look::verdana(8.25));
+        option->setAccessibleName(QLatin1String(spoken[index]));
+        row->addWidget(option);
+        optYearStart[index] = option;
+    }
+    row->addStretch();
+    optYearStart[0]->setChecked(true);
+    fraYearStart->setGeometry(fraDetails->x(), fraDetails->geometry().bottom() + 4, fraDetails->width(),
+                              fraYearStart->sizeHint().height());
 }
 
 void frmChineseZodiacMain::connectSignals()
@@ -137,6 +169,10 @@ void frmChineseZodiacMain::connectSignals()
     connect(cmdProceed, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdProceed_Click);
     connect(txtName, &QLineEdit::returnPressed, this, &frmChineseZodiacMain::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdOpen_Click);
+    // Only the user's own choice becomes the preference: an opened reading shows its year start
+    // without changing what the next run starts with.
+    for (QRadioButton *option : optYearStart)
+        connect(option, &QRadioButton::clicked, this, [this] { chinese::setPreferredYearStart(yearStart()); });
 }
 
 void frmChineseZodiacMain::Form_Load()
@@ -144,10 +180,11 @@ void frmChineseZodiacMain::Form_Load()
     // The new-year table is constant data of the core library: nothing to fill here.
     cboDate->addItems(calendar::dayTexts());
     cboMonth->addItems(calendar::monthNames());
-    cboYear->addItems(calendar::yearTexts(1936, 2008));
+    cboYear->addItems(calendar::yearTexts(chinese::firstCoveredDay().year(), chinese::lastCoveredDay().year()));
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
+    selectByText(cboYear, QStringLiteral("1936"));
+    setYearStart(chinese::preferredYearStart());
     txtName->setFocus();
 }
 
@@ -192,7 +229,7 @@ void frmChineseZodiacMain::cmdProceed_Click()
         return;
     ChineseReading &reading = ChineseReading::instance();
     if (!chinese::fillReading(reading, txtName->text(), optSex[0]->isChecked(), cboDate->currentText(),
-                              cboMonth->currentText(), cboYear->currentText()))
+                              cboMonth->currentText(), cboYear->currentText(), yearStart()))
         return;
     CurrentReading::instance().name = reading.name;
     CurrentReading::instance().monthName = reading.month;
@@ -207,7 +244,8 @@ void frmChineseZodiacMain::cmdProceed_Click()
 
 void frmChineseZodiacMain::cmdOpen_Click()
 {
-    const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), 5);
+    // Five lines, or six when the reading was made with the Start of Spring.
+    const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), 6);
     if (fields)
         openReading(*fields);
 }
@@ -219,6 +257,17 @@ void frmChineseZodiacMain::openReading(const QStringList &fields)
     selectByText(cboDate, fields.value(2));
     selectByText(cboMonth, fields.value(3));
     selectByText(cboYear, fields.value(4));
+    setYearStart(chinese::savedYearStart(fields));
     cmdProceed_Click();
     startPanel::hide();
+}
+
+chinese::YearStart frmChineseZodiacMain::yearStart() const
+{
+    return optYearStart[1]->isChecked() ? chinese::YearStart::StartOfSpring : chinese::YearStart::LunarNewYear;
+}
+
+void frmChineseZodiacMain::setYearStart(chinese::YearStart start)
+{
+    optYearStart[start == chinese::YearStart::StartOfSpring ? 1 : 0]->setChecked(true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chinese/chinese_calendar.h"
 #include "forms/orvo_form.h"
 
 #include <array>
@@ -23,13 +24,18 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // Checks the entries, computes the reading and shows it in the result form.
+    // Checks the entries, computes the reading by the chosen year start and shows it in the
+    // result form.
     void cmdProceed_Click();
     // Reads a saved ".str" record into the entries and proceeds with it.
     void cmdOpen_Click();
-    // Fills the entries from the fields of a saved record and proceeds; what Open does after
-    // reading the file, also for records that come from elsewhere.
+    // Fills the entries from the fields of a saved record (the year start too) and proceeds; what
+    // Open does after reading the file, also for records that come from elsewhere.
     void openReading(const QStringList &fields);
+
+    chinese::YearStart yearStart() const;
+    // Selects the choice on the form only: the user's preference stays as it was.
+    void setYearStart(chinese::YearStart start);
     // False after telling the user what is wrong (and moving the focus to the entry at fault).
     bool validateInput();
     // Copies the animal's and the element's records into the program's Chinese reading.
@@ -47,10 +53,13 @@ public:
     QLabel *Label5;
     std::array<QRadioButton *, 2> optSex{};   // 0 "Male", 1 "Female"
     QPushButton *cmdProceed;
+    QGroupBox *fraYearStart;
+    std::array<QRadioButton *, 2> optYearStart{};   // 0 Chinese New Year, 1 Start of Spring
     QPushButton *cmdOpen;
     PromotionBand *fraFullBrand;
 
 private:
     void createControls();
+    void createYearStart();
     void connectSignals();
 };

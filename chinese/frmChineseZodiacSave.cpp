@@ -1,6 +1,7 @@
 #include "chinese/frmChineseZodiacSave.h"
 
 #include "chinese/ChineseReading.h"
+#include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "common/date_text.h"
 #include "common/program_texts.h"
@@ -30,6 +31,9 @@ void frmChineseZodiacSave::composeReport()
     insertEntry(QStringLiteral("Name: "), reading.name, heading, breaks);
     insertEntry(QStringLiteral("Date of Birth: "), dateText::shortDate(reading.birthDate), heading, breaks);
     insertEntry(QStringLiteral("Sign: "), reading.animal, heading, breaks);
+    insertEntry(chinese::yearTitle(reading) + QStringLiteral(": "),
+                chinese::yearSpan(reading) + QLatin1Char(' ') + chinese::yearStartNote(reading.yearStart), heading,
+                breaks);
     insertEntry(QStringLiteral("Element: ") + reading.element + QStringLiteral(": "), reading.elementDescription, heading, breaks);
     insertEntry(QStringLiteral("Ruling Planet: "), reading.rulingPlanet, heading, breaks);
     insertEntry(QStringLiteral("Positive Traits: "), reading.positiveTraits, heading, breaks);
@@ -52,6 +56,5 @@ OrvoForm *frmChineseZodiacSave::resultForm()
 void frmChineseZodiacSave::cmdSave_Click()
 {
     const ChineseReading &reading = ChineseReading::instance();
-    readingFiles::save(this, readingFiles::chineseAstrology(),
-                       {reading.name, reading.sex, reading.day, reading.month, reading.year});
+    readingFiles::save(this, readingFiles::chineseAstrology(), chinese::savedFields(reading));
 }

@@ -5,8 +5,8 @@
 class LinkLabel;
 class PromotionBand;
 
-// The Chinese report: fifteen headed entries of the current Chinese reading; saved as a ".str"
-// record that the input form can open again.
+// The Chinese report: the headed entries of the current Chinese reading, its Chinese year's span
+// among them; saved as a ".str" record that the input form can open again.
 class frmChineseZodiacSave : public ReportForm
 {
     Q_OBJECT

@@ -3,7 +3,9 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "chinese/year_start.h"
 #include "common/current_reading.h"
+#include "common/program_settings.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
 #include "forms/twips.h"
@@ -19,11 +21,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+using chinese::YearStart;
 
 namespace {
 
@@ -34,12 +38,19 @@ QString rendered(const QString &text, Qt::TextFormat format)
     return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
+// A label's text as one line, with its kept-together blanks as plain ones.
+QString oneLine(const QLabel *label)
+{
+    return label->text().replace(QChar::Nbsp, QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
 } // namespace
 
 class TestChineseForms : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void inputFormStartsEmpty();
@@ -58,6 +69,10 @@ private Q_SLOTS:
     void exitShowsStartPanel_data();
     void exitShowsStartPanel();
     void choosingAgainClosesEveryChineseWindow();
+    void yearStartDecidesTheYear_data();
+    void yearStartDecidesTheYear();
+    void yearStartByKeyboard();
+    void yearStartIsRemembered();
 
 private:
     frmChineseZodiacMain *openInput();
@@ -68,8 +83,16 @@ private:
     std::unique_ptr<ScriptedDialogs> dialogs;
 };
 
+void TestChineseForms::initTestCase()
+{
+    // The year-start preference goes to a settings file of the tests, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(programSettings::open()->fileName().contains(QLatin1String("/.qttest/")));
+}
+
 void TestChineseForms::init()
 {
+    programSettings::open()->clear();
     installTestFonts();
     dialogs = std::make_unique<ScriptedDialogs>();
     frame = std::make_unique<frmMDI>();
@@ -98,7 +121,7 @@ void TestChineseForms::enter(frmChineseZodiacMain *input, const QString &name, i
         input->optSex[sex]->setChecked(true);
     input->cboDate->setCurrentIndex(day - 1);
     input->cboMonth->setCurrentIndex(month - 1);
-    input->cboYear->setCurrentIndex(year - 1936);
+    input->cboYear->setCurrentText(QString::number(year));
 }
 
 frmChineseZodiacDisplay *TestChineseForms::proceed(const QString &name, int sex, int day, int month, int year)
@@ -120,9 +143,9 @@ void TestChineseForms::inputFormStartsEmpty()
     QCOMPARE(input->cboDate->itemText(30), QStringLiteral("31"));
     QCOMPARE(input->cboMonth->count(), 12);
     QCOMPARE(input->cboMonth->itemText(0), QStringLiteral("January"));
-    QCOMPARE(input->cboYear->count(), 73);
-    QCOMPARE(input->cboYear->itemText(0), QStringLiteral("1936"));
-    QCOMPARE(input->cboYear->itemText(72), QStringLiteral("2008"));
+    QCOMPARE(input->cboYear->count(), 201);
+    QCOMPARE(input->cboYear->itemText(0), QStringLiteral("1900"));
+    QCOMPARE(input->cboYear->itemText(200), QStringLiteral("2100"));
     QVERIFY(!input->cboYear->isEditable());
     QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
              QStringLiteral("1January1936"));
@@ -135,13 +158,23 @@ void TestChineseForms::inputFormStartsEmpty()
     QCOMPARE(input->cmdOpen->text(), QStringLiteral("&Open Previously Saved Record"));
     QCOMPARE(input->focusWidget(), input->txtName);
     QCOMPARE(input->fraDetails->title(), QStringLiteral("Your Details Please"));
+    QCOMPARE(input->fraYearStart->title(), QStringLiteral("Year begins at:"));
+    QVERIFY(input->optYearStart[0]->isChecked());
+    QCOMPARE(input->yearStart(), YearStart::LunarNewYear);
+    // The choice sits whole between the details and the Open button.
+    for (QRadioButton *option : input->optYearStart)
+        QVERIFY(option->width() >= option->sizeHint().width());
+    QVERIFY(input->fraDetails->geometry().bottom() < input->fraYearStart->y());
+    QVERIFY(input->fraYearStart->geometry().bottom() < input->cmdOpen->y());
 }
 
 void TestChineseForms::tabOrder()
 {
     auto *input = openInput();
-    const QList<QWidget *> expected = {input->txtName,  input->optSex[0], input->optSex[1], input->cmdProceed,
-                                       input->cboYear,  input->cboDate,   input->cboMonth,  input->cmdOpen};
+    const QList<QWidget *> expected = {input->txtName,         input->optSex[0],        input->optSex[1],
+                                       input->cmdProceed,      input->cboYear,          input->cboDate,
+                                       input->cboMonth,        input->optYearStart[0], input->optYearStart[1],
+                                       input->cmdOpen};
     QList<QWidget *> order;
     QWidget *widget = input->txtName;
     do {
@@ -418,6 +451,95 @@ void TestChineseForms::nameBoxTakesOneBoundedLine()
     // The same when a saved reading or the program sets the text.
     input->txtName->setText(pasted);
     QCOMPARE(input->txtName->text(), name);
+}
+
+void TestChineseForms::yearStartDecidesTheYear_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("start");   // index of the year-start button
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("animal");
+    QTest::addColumn<QString>("span");
+    QTest::newRow("5 Feb 2024 by the Chinese New Year: Water Rabbit")
+        << QDate(2024, 2, 5) << 0 << "Water" << "Rabbit" << "Year of the Water Rabbit: 22 January 2023 \u2013 9 February 2024";
+    QTest::newRow("5 Feb 2024 by the Start of Spring: Wood Dragon")
+        << QDate(2024, 2, 5) << 1 << "Wood" << "Dragon" << "Year of the Wood Dragon: 4 February 2024 \u2013 2 February 2025";
+    QTest::newRow("1 Jan 1900, first of the list: a year begun in 1899")
+        << QDate(1900, 1, 1) << 1 << "Earth" << "Pig" << "Year of the Earth Pig: 4 February 1899 \u2013 3 February 1900";
+    QTest::newRow("31 Dec 2100, last of the list: a year ending in 2101")
+        << QDate(2100, 12, 31) << 0 << "Metal" << "Monkey" << "Year of the Metal Monkey: 9 February 2100 \u2013 28 January 2101";
+}
+
+void TestChineseForms::yearStartDecidesTheYear()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, start);
+    QFETCH(QString, element);
+    QFETCH(QString, animal);
+    QFETCH(QString, span);
+    auto *input = openInput();
+    enter(input, QStringLiteral("Ann"), 1, date.day(), date.month(), date.year());
+    QTest::mouseClick(input->optYearStart[start], Qt::LeftButton);
+    QVERIFY(input->optYearStart[start]->isChecked());
+    input->cmdProceed->click();
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+    QVERIFY(dialogs->messages.isEmpty());
+    QCOMPARE(display->lblChineseSign->text(), animal);
+    QCOMPARE(display->lblChineseElement->text(), element);
+    QCOMPARE(display->MV->selectedDate(), date);
+    QCOMPARE(oneLine(display->lblChineseYear), span);
+    QCOMPARE(display->lblYearStart->text(), start == 0 ? QStringLiteral("(year begins at the Chinese New Year)")
+                                                       : QStringLiteral("(year begins at the Start of Spring)"));
+    // Both fit, and each ends before the next control begins.
+    for (QLabel *label : {display->lblChineseYear, display->lblYearStart})
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    QVERIFY(display->lblChineseElement->geometry().bottom() < display->lblChineseYear->y());
+    QVERIFY(display->lblChineseYear->geometry().bottom() < display->lblYearStart->y());
+    QVERIFY(display->lblYearStart->geometry().bottom() < display->txtChineseElement->y());
+    QVERIFY(display->fraStarUserDetails->contentsRect().contains(display->MV->geometry()));
+}
+
+void TestChineseForms::yearStartByKeyboard()
+{
+    auto *input = openInput();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(input->txtName, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(input->optYearStart[1]->isChecked());
+    QTest::keyClick(input->txtName, Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(input->optYearStart[0]->isChecked());
+    // The arrow keys move between the two, as in any group of option buttons.
+    input->optYearStart[0]->setFocus();
+    QTest::keyClick(input->optYearStart[0], Qt::Key_Right);
+    QVERIFY(input->optYearStart[1]->isChecked());
+    QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
+    QCOMPARE(input->optYearStart[1]->accessibleName(), QStringLiteral("Year begins at the Start of Spring"));
+}
+
+void TestChineseForms::yearStartIsRemembered()
+{
+    auto *input = openInput();
+    QTest::mouseClick(input->optYearStart[1], Qt::LeftButton);
+    frame->lblCaption_Click(0);   // the input form unloads
+    QVERIFY(!forms::isLoaded<frmChineseZodiacMain>());
+    QCOMPARE(programSettings::open()->value(QStringLiteral("chinese/yearStart")).toString(), QStringLiteral("spring"));
+
+    input = openInput();
+    QVERIFY(input->optYearStart[1]->isChecked());
+    enter(input, QStringLiteral("Ann"), 0, 5, 2, 2024);
+    input->cmdProceed->click();
+    QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), QStringLiteral("Dragon"));
+
+    // A reading opened from elsewhere shows its own year start but leaves the preference.
+    input->openReading({"Bo", "Male", "5", "February", "2024"});
+    QVERIFY(input->optYearStart[0]->isChecked());
+    QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), QStringLiteral("Rabbit"));
+    QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
+
+    // Back on the user's own choice, Chinese New Year is kept as well.
+    QTest::mouseClick(input->optYearStart[0], Qt::LeftButton);
+    frame->lblCaption_Click(0);
+    QVERIFY(openInput()->optYearStart[0]->isChecked());
+    QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
 }
 
 QTEST_MAIN(TestChineseForms)

@@ -3,7 +3,10 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "chinese/year_start.h"
 #include "common/line_codec.h"
+#include "common/program_settings.h"
+#include "common/saved_reading.h"
 #include "forms/form_registry.h"
 #include "forms/protected_text_edit.h"
 #include "forms/twips.h"
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -22,6 +26,7 @@
 #include <sys/stat.h>
 
 using Icon = DialogService::Icon;
+using chinese::YearStart;
 
 namespace {
 
@@ -46,11 +51,13 @@ class TestChineseReport : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
-    void fifteenEntriesWithTheirStyles();
+    void everyEntryWithItsStyle();
     void leapDayWithFourDigitYear();
     void closingReturnsToUnchangedResult();
+    void saveThenOpenGivesSameReading_data();
     void saveThenOpenGivesSameReading();
     void failedOrCancelledSave();
     void refusedFiles_data();
@@ -62,7 +69,8 @@ private Q_SLOTS:
 
 private:
     frmChineseZodiacMain *openInput();
-    frmChineseZodiacSave *openReport(const QString &name, int sex, const QDate &date);
+    frmChineseZodiacSave *openReport(const QString &name, int sex, const QDate &date,
+                                     YearStart start = YearStart::LunarNewYear);
     QTextCharFormat formatAt(int position) const;
 
     std::unique_ptr<frmMDI> frame;
@@ -71,8 +79,16 @@ private:
     frmChineseZodiacSave *report = nullptr;
 };
 
+void TestChineseReport::initTestCase()
+{
+    // The year-start preference goes to a settings file of the tests, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(programSettings::open()->fileName().contains(QLatin1String("/.qttest/")));
+}
+
 void TestChineseReport::init()
 {
+    programSettings::open()->clear();
     installTestFonts();
     dialogs = std::make_unique<ScriptedDialogs>();
     frame = std::make_unique<frmMDI>();
@@ -94,9 +110,10 @@ frmChineseZodiacMain *TestChineseReport::openInput()
     return forms::get<frmChineseZodiacMain>();
 }
 
-frmChineseZodiacSave *TestChineseReport::openReport(const QString &name, int sex, const QDate &date)
+frmChineseZodiacSave *TestChineseReport::openReport(const QString &name, int sex, const QDate &date, YearStart start)
 {
     auto *input = openInput();
+    input->setYearStart(start);
     input->txtName->setText(name);
     input->optSex[sex]->setChecked(true);
     input->cboDate->setCurrentIndex(date.day() - 1);
@@ -115,17 +132,19 @@ QTextCharFormat TestChineseReport::formatAt(int position) const
     return cursor.charFormat();
 }
 
-void TestChineseReport::fifteenEntriesWithTheirStyles()
+void TestChineseReport::everyEntryWithItsStyle()
 {
     openReport(QStringLiteral(" Ann Lee "), 0, QDate(1970, 3, 5));   // Metal Dog
     const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
     const QString metal = *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"));
-    const QStringList headings = {"Name: ", "Date of Birth: ", "Sign: ", "Element: Metal: ", "Ruling Planet: ",
+    const QStringList headings = {"Name: ", "Date of Birth: ", "Sign: ", "Year of the Metal Dog: ",
+                                  "Element: Metal: ", "Ruling Planet: ",
                                   "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
                                   "Least Compatible Sign: ", "Lucky Color: ", "GemStone: ", "Energy: ",
                                   "Favourable Season: ", "Favourable Month: ",
                                   "Famous Persons of this Star Sign are: "};
-    const QStringList values = {"Ann Lee", QLocale().toString(QDate(1970, 3, 5), QLocale::ShortFormat), "Dog", metal,
+    const QStringList values = {"Ann Lee", QLocale().toString(QDate(1970, 3, 5), QLocale::ShortFormat), "Dog",
+                                "6 February 1970 \u2013 26 January 1971 (year begins at the Chinese New Year)", metal,
                                 "Venus", dog->positiveTraits, dog->negativeTraits, "Tiger, Horse", "Dragon",
                                 "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", dog->famousPersons};
     QString expected;
@@ -157,6 +176,9 @@ void TestChineseReport::leapDayWithFourDigitYear()
     openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
     QLocale::setDefault(QLocale::c());
     QVERIFY(report->RTB->toPlainText().startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: 29.02.1996\n")));
+    // The span is written alike in every locale: the day cannot pass for the month.
+    QVERIFY(report->RTB->toPlainText().contains(
+        QStringLiteral("Year of the Fire Rat: 19 February 1996 \u2013 6 February 1997 (year begins at the Chinese New Year)")));
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
@@ -181,10 +203,34 @@ void TestChineseReport::closingReturnsToUnchangedResult()
     QVERIFY(!frame->isStartPanelVisible());
 }
 
+void TestChineseReport::saveThenOpenGivesSameReading_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("start");        // YearStart
+    QTest::addColumn<QStringList>("lines");  // of the file
+    QTest::addColumn<QString>("animal");
+    QTest::addColumn<QString>("span");
+    const QString name = QStringLiteral("Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99");
+    QTest::newRow("Chinese New Year: the five lines of every version")
+        << QDate(1985, 2, 19) << int(YearStart::LunarNewYear)
+        << QStringList{name, "Female", "19", "February", "1985"} << "Rat"
+        << "Year of the Wood Rat: 2\u00A0February\u00A01984 \u2013 19\u00A0February\u00A01985";
+    QTest::newRow("Start of Spring: a sixth line names it")
+        << QDate(2024, 2, 5) << int(YearStart::StartOfSpring)
+        << QStringList{name, "Female", "5", "February", "2024", "spring"} << "Dragon"
+        << "Year of the Wood Dragon: 4\u00A0February\u00A02024 \u2013 2\u00A0February\u00A02025";
+}
+
 void TestChineseReport::saveThenOpenGivesSameReading()
 {
-    const QString name = QStringLiteral("Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99");
-    openReport(name, 1, QDate(1985, 2, 19));
+    QFETCH(QDate, date);
+    QFETCH(int, start);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, animal);
+    QFETCH(QString, span);
+    const QString name = lines.first();
+    openReport(name, 1, date, YearStart(start));
+    const QString reportText = report->RTB->toPlainText();
     const QString fileName = dir.filePath(QStringLiteral("reading.str"));
     dialogs->fileAnswers = {fileName};
     report->cmdSave->click();
@@ -198,11 +244,14 @@ void TestChineseReport::saveThenOpenGivesSameReading()
 
     QFile saved(fileName);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), encoded({name, "Female", "19", "February", "1985"}));
+    QCOMPARE(saved.readAll(), encoded(lines));
+    // A reader of five lines gets the reading's five fields whether or not a sixth follows.
+    QCOMPARE(*savedReading::readFile(fileName, 5), lines.mid(0, 5));
 
-    // A fresh input form, then the record opened again.
+    // A fresh input form showing the other year start, then the record opened again.
     auto *input = openInput();
     QVERIFY(input->txtName->text().isEmpty());
+    input->setYearStart(YearStart(1 - start));
     dialogs->fileAnswers = {fileName};
     input->cmdOpen->click();
     QVERIFY(dialogs->messages.isEmpty());
@@ -213,14 +262,18 @@ void TestChineseReport::saveThenOpenGivesSameReading()
     QCOMPARE(input->txtName->text(), name);
     QVERIFY(input->optSex[1]->isChecked());
     QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("19February1985"));
+             lines[2] + lines[3] + lines[4]);
+    QCOMPARE(input->yearStart(), YearStart(start));
     auto *display = forms::get<frmChineseZodiacDisplay>();
     QVERIFY(display->isShownInFrame());
     QVERIFY(!input->isShownInFrame());
     QVERIFY(!frame->isStartPanelVisible());
     QCOMPARE(display->lblName->text(), QStringLiteral("Ms. ") + name);
-    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Rat"));
-    QCOMPARE(display->lblChineseElement->text(), QStringLiteral("Wood"));
+    QCOMPARE(display->lblChineseSign->text(), animal);
+    QCOMPARE(display->lblChineseYear->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), span);
+    // The report of the opened reading is the report that was saved.
+    display->cmdPrint->click();
+    QCOMPARE(forms::get<frmChineseZodiacSave>()->RTB->toPlainText(), reportText);
 }
 
 void TestChineseReport::failedOrCancelledSave()
@@ -299,7 +352,14 @@ void TestChineseReport::fileContents_data()
     QTest::newRow("missing lines: name and sex only")
         << encoded({"Bo", "Male"}) << "Bo" << 0 << "5May1950" << "Tiger";
     QTest::newRow("texts not in the lists leave them")
-        << encoded({"Bo", "male", "32", "Smarch", "1935"}) << "Bo" << 1 << "5May1950" << "Tiger";
+        << encoded({"Bo", "male", "32", "Smarch", "1899"}) << "Bo" << 1 << "5May1950" << "Tiger";
+    const QStringList born2024 = {"Ann", "Female", "5", "February", "2024"};
+    QTest::newRow("five lines: the Chinese New Year, whatever the form showed")
+        << encoded(born2024) << "Ann" << 1 << "5February2024" << "Rabbit";
+    QTest::newRow("sixth line spring") << encoded(born2024 + QStringList{"spring"}) << "Ann" << 1 << "5February2024"
+                                       << "Dragon";
+    QTest::newRow("sixth line of an unknown start: the Chinese New Year")
+        << encoded(born2024 + QStringList{"equinox"}) << "Ann" << 1 << "5February2024" << "Rabbit";
     QTest::newRow("line feeds only") << QByteArray(EncodeLine("Cy") + "\n" + EncodeLine("Male") + "\n" + EncodeLine("7")
                                                    + "\n" + EncodeLine("February") + "\n" + EncodeLine("2008") + "\n")
                                      << "Cy" << 0 << "7February2008" << "Rat";
@@ -319,6 +379,7 @@ void TestChineseReport::fileContents()
     writeFile(fileName, content);
 
     auto *input = openInput();
+    input->setYearStart(YearStart::StartOfSpring);
     input->txtName->setText(QStringLiteral("Keep"));
     input->cboDate->setCurrentIndex(4);
     input->cboMonth->setCurrentIndex(4);
