@@ -14,4 +14,5 @@ protected:
     void composeReport() override;
     OrvoForm *resultForm() override;
     QStringList savedFields() const override;
+    QString systemName() const override { return QStringLiteral("Australian"); }
 };

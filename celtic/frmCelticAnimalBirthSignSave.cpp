@@ -1,7 +1,9 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "common/program_texts.h"
+#include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/link_label.h"
@@ -11,6 +13,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 
 frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     : ReportForm(QStringLiteral("frmCelticAnimalBirthSignSave"), QStringLiteral("Orvo Celtic Animal Birth Sign"), 7725, 7590)
@@ -52,6 +55,15 @@ OrvoForm *frmCelticAnimalBirthSignSave::resultForm()
     return forms::get<frmCelticAnimalBirthSignDisplay>();
 }
 
+QString frmCelticAnimalBirthSignSave::personName() const
+{
+    // The names typed for this reading; the input form stays loaded behind its result.
+    if (!forms::isLoaded<frmCelticAnimalBirthSignMain>())
+        return {};
+    const auto *input = forms::get<frmCelticAnimalBirthSignMain>();
+    return QStringList{input->txtFName->text(), input->txtMName->text(), input->txtlName->text()}.join(QLatin1Char(' '));
+}
+
 void frmCelticAnimalBirthSignSave::cmdSave_Click()
 {
     DialogService::FileRequest request;
@@ -59,12 +71,16 @@ void frmCelticAnimalBirthSignSave::cmdSave_Click()
     request.filter = QStringLiteral("Rich Text Format (*.rtf)");
     request.defaultSuffix = QStringLiteral("rtf");
     request.confirmOverwrite = true;
+    request.directory = dialogFolders::last(request.defaultSuffix);
     QString fileName = DialogService::current().saveFileName(this, request);
     if (fileName.isEmpty())
         return;
     // The file holds rich text whatever the dialog did with the name.
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".rtf");
-    if (!rtf::writeFile(fileName, *RTB->document()))
+    if (!rtf::writeFile(fileName, *RTB->document())) {
         showMessage(this, texts::couldNotSave(), DialogService::Icon::Error);
+        return;
+    }
+    dialogFolders::remember(request.defaultSuffix, fileName);
 }

@@ -21,4 +21,6 @@ protected:
     void composeReport() override;
     OrvoForm *resultForm() override;
     bool printsWithDialog() const override { return true; }
+    QString personName() const override;
+    QString systemName() const override { return QStringLiteral("Celtic"); }
 };

@@ -53,6 +53,11 @@ OrvoForm *frmChineseZodiacSave::resultForm()
     return forms::get<frmChineseZodiacDisplay>();
 }
 
+QString frmChineseZodiacSave::personName() const
+{
+    return ChineseReading::instance().name;
+}
+
 void frmChineseZodiacSave::cmdSave_Click()
 {
     const ChineseReading &reading = ChineseReading::instance();

@@ -22,4 +22,6 @@ public:
 protected:
     void composeReport() override;
     OrvoForm *resultForm() override;
+    QString personName() const override;
+    QString systemName() const override { return QStringLiteral("Chinese"); }
 };

@@ -1,5 +1,7 @@
 #include "forms/ReportForm.h"
 
+#include "common/program_texts.h"
+#include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/modHelp.h"
@@ -8,6 +10,7 @@
 #include "forms/report_printing.h"
 #include "forms/twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -34,17 +37,29 @@ ReportForm::ReportForm(const QString &objectName, const QString &caption, int wi
         placeTwips(push, left, 6570, 1125, 345);
         return push;
     };
+    // "Save" and "Print" keep their letters; the two others take free ones.
+    cmdPreview = button("cmdPreview", "Print Pre&view...", 3090);
+    cmdSavePdf = button("cmdSavePdf", "Save as P&DF...", 4245);
     cmdSave = button("cmdSave", "&Save", 5400);
     cmdPrint = button("cmdPrint", "&Print", 6555);
-    twips::keepApart({cmdSave, cmdPrint});
+    twips::keepApart(buttonRow());
+    connect(cmdPreview, &QPushButton::clicked, this, &ReportForm::cmdPreview_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &ReportForm::cmdSavePdf_Click);
     connect(cmdSave, &QPushButton::clicked, this, &ReportForm::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportForm::cmdPrint_Click);
+}
+
+QList<QWidget *> ReportForm::buttonRow() const
+{
+    return {cmdPreview, cmdSavePdf, cmdSave, cmdPrint};
 }
 
 void ReportForm::reserveTopStrip(int heightPixels)
 {
     const int shift = std::max(0, heightPixels - RTB->y());
-    for (QWidget *widget : {static_cast<QWidget *>(RTB), static_cast<QWidget *>(cmdSave), static_cast<QWidget *>(cmdPrint)})
+    QList<QWidget *> moved = buttonRow();
+    moved.append(RTB);
+    for (QWidget *widget : moved)
         widget->move(widget->x(), widget->y() + shift);
 }
 
@@ -61,7 +76,10 @@ void ReportForm::stackTopLinks(const QList<QLabel *> &links)
 
 int ReportForm::belowButtons() const
 {
-    return cmdSave->geometry().bottom() + 6;
+    int bottom = 0;
+    for (const QWidget *button : buttonRow())
+        bottom = std::max(bottom, button->geometry().bottom());
+    return bottom + 6;
 }
 
 void ReportForm::Form_Load()
@@ -134,4 +152,32 @@ void ReportForm::cmdPrint_Click()
     QPrinter printer(QPrinter::HighResolution);
     if (DialogService::current().choosePrinter(this, printer, false))
         reportPrinting::print(*RTB, printer, false);
+}
+
+void ReportForm::cmdPreview_Click()
+{
+    // The preview's Print button shows the print dialog, so this way never prints silently either.
+    DialogService::current().printPreview(this, [this](QPrinter &printer) { reportPrinting::print(*RTB, printer, false); });
+}
+
+void ReportForm::cmdSavePdf_Click()
+{
+    const QString pdf = QStringLiteral("pdf");
+    DialogService::FileRequest request;
+    request.title = QStringLiteral("Save as PDF");
+    request.filter = QStringLiteral("PDF Document (*.pdf)");
+    request.defaultSuffix = pdf;
+    request.confirmOverwrite = true;
+    request.directory = dialogFolders::last(pdf);
+    request.fileName = reportPrinting::pdfFileName(personName(), systemName());
+    QString fileName = DialogService::current().saveFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".pdf");
+    if (!reportPrinting::savePdf(*RTB, fileName)) {
+        showMessage(this, texts::couldNotSave(), DialogService::Icon::Error);
+        return;
+    }
+    dialogFolders::remember(pdf, fileName);
 }

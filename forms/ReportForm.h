@@ -9,8 +9,8 @@ class QLabel;
 class QPushButton;
 
 // What every report form shares: the report box `RTB` with its link watch and copy protection,
-// Save and Print, placement, and the way back to the result form when it closes. A system's
-// report form composes its entries and says how it saves and prints.
+// Save, Print, print preview and saving as PDF, placement, and the way back to the result form
+// when it closes. A system's report form composes its entries and says how it saves and prints.
 class ReportForm : public OrvoForm
 {
     Q_OBJECT
@@ -20,8 +20,13 @@ public:
 
     virtual void cmdSave_Click() = 0;
     void cmdPrint_Click();
+    // The whole report as a PDF file, named after the person and the system.
+    void cmdSavePdf_Click();
+    void cmdPreview_Click();
 
     ProtectedTextEdit *RTB;
+    QPushButton *cmdPreview;
+    QPushButton *cmdSavePdf;
     QPushButton *cmdSave;
     QPushButton *cmdPrint;
 
@@ -37,6 +42,9 @@ protected:
     // False: the whole report on the default printer, no dialog; where there is no default
     // printer, the print dialog without a selection.
     virtual bool printsWithDialog() const { return false; }
+    // Who the report is about and the system's name ("Celtic"), for the PDF's file name.
+    virtual QString personName() const = 0;
+    virtual QString systemName() const = 0;
 
     // Insertion at the end of the report, in the given style.
     void insertText(const QString &text, bool bold = false, const QColor &colour = Qt::black);
@@ -57,6 +65,8 @@ protected:
 
 private:
     void closeWithResultForm();
+    // The buttons under the report box, left to right.
+    QList<QWidget *> buttonRow() const;
 
     bool m_closingWithResultForm = false;
 };

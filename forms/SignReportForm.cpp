@@ -1,5 +1,6 @@
 #include "forms/SignReportForm.h"
 
+#include "common/current_reading.h"
 #include "common/program_texts.h"
 #include "forms/link_label.h"
 #include "forms/promotion_band.h"
@@ -22,6 +23,11 @@ SignReportForm::SignReportForm(const QString &objectName, const QString &caption
     fraFullBrand = new PromotionBand(this);
     fraFullBrand->arrange(widthTwips);
     fraFullBrand->move(0, belowButtons());
+}
+
+QString SignReportForm::personName() const
+{
+    return CurrentReading::instance().name;
 }
 
 void SignReportForm::cmdSave_Click()

@@ -22,4 +22,5 @@ protected:
 
     // The lines of the saved reading, from the current reading.
     virtual QStringList savedFields() const = 0;
+    QString personName() const override;
 };

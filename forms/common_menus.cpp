@@ -1,10 +1,13 @@
 #include "forms/common_menus.h"
 
 #include "forms/frmAbout.h"
+#include "forms/frmUserGuide.h"
 #include "forms/modHelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QPointer>
 
 namespace {
 
@@ -23,6 +26,7 @@ QList<QAction *> createCommonMenus(QWidget *owner, const QString &makeMoneyCapti
     auto *help = new QMenu(QStringLiteral("&Help"), owner);
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp_title"));
+    help->addAction(userGuideAction());
     QObject::connect(addEntry(help, owner, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
                      &QAction::triggered, owner, [] { modHelp::OpenHelpPage(); });
     QObject::connect(addEntry(help, owner, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
@@ -39,4 +43,18 @@ QList<QAction *> createCommonMenus(QWidget *owner, const QString &makeMoneyCapti
     makeMoney->setVisible(false);
     QObject::connect(makeMoney, &QAction::triggered, owner, [] { modHelp::OpenFullBrandPage(); });
     return {help->menuAction(), makeMoney};
+}
+
+QAction *userGuideAction()
+{
+    // Lives as long as the application; a test that makes a new application gets a new one.
+    static QPointer<QAction> action;
+    if (!action) {
+        action = new QAction(QStringLiteral("User &Guide"), qApp);
+        action->setObjectName(QStringLiteral("mnuGuide"));
+        action->setShortcut(QKeySequence(Qt::Key_F1));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        QObject::connect(action, &QAction::triggered, qApp, [] { frmUserGuide::showGuide(); });
+    }
+    return action;
 }

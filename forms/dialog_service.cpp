@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -50,6 +51,16 @@ public:
         return std::make_unique<QPrinter>(info);
     }
 
+    void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(texts::programTitle());
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paint](QPrinter *pages) { paint(*pages); });
+        dialog.exec();
+    }
+
 private:
     static QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
     {
@@ -59,6 +70,10 @@ private:
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        if (!request.directory.isEmpty())
+            dialog.setDirectory(request.directory);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrintDialog;
@@ -21,6 +22,8 @@ public:
         QString defaultSuffix;   // without the dot
         bool confirmOverwrite = false;
         bool mustExist = false;
+        QString directory;       // where the dialog starts; empty: wherever the platform likes
+        QString fileName;        // the name offered in the dialog (save), without a folder
     };
 
     virtual ~DialogService() = default;
@@ -34,6 +37,9 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) = 0;
     // The system's default printer, or nullptr when there is none.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+    // Shows the print preview, modal; paint draws the pages on the printer it is given. The
+    // preview's own Print button always shows the print dialog first.
+    virtual void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) = 0;
 
     static DialogService &current();
     // Installs another service (tests); nullptr restores the real one. Not owned.

@@ -4,6 +4,8 @@
 
 namespace modHelp {
 
+const char *const MakerHost = ORVO_WEB_HOST;
+
 QString pageKey(Page page)
 {
     switch (page) {

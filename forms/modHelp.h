@@ -6,8 +6,8 @@
 // The pages of the maker's web site, opened in the user's browser.
 namespace modHelp {
 
-// The maker's host; every page lives on it under one path.
-inline constexpr const char *MakerHost = "www.orvosoft.example";
+// The maker's host (the build setting ORVO_WEB_HOST); every page lives on it under one path.
+extern const char *const MakerHost;
 
 enum class Page { Help, FullBrand, CoBrand, Home, Download };
 

@@ -18,6 +18,8 @@ OrvoForm::OrvoForm(QWidget *parent)
     : QWidget(parent)
 {
     setFont(look::verdana(8.25));
+    // F1 also where the frame's menu bar is not there (a form shown on its own).
+    addAction(userGuideAction());
 }
 
 OrvoForm::OrvoForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)

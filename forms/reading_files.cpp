@@ -2,6 +2,7 @@
 
 #include "common/program_texts.h"
 #include "common/saved_reading.h"
+#include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 
 namespace readingFiles {
@@ -25,11 +26,15 @@ void save(QWidget *parent, const Kind &kind, const QStringList &fields)
     request.filter = kind.filter;
     request.defaultSuffix = kind.extension;
     request.confirmOverwrite = true;
+    request.directory = dialogFolders::last(kind.extension);
     const QString fileName = DialogService::current().saveFileName(parent, request);
     if (fileName.isEmpty())
         return;
-    if (!savedReading::writeFile(fileName, fields))
+    if (!savedReading::writeFile(fileName, fields)) {
         showMessage(parent, texts::couldNotSave(), DialogService::Icon::Error);
+        return;
+    }
+    dialogFolders::remember(kind.extension, fileName);
 }
 
 std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount)
@@ -39,10 +44,14 @@ std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount
     request.filter = kind.filter;
     request.defaultSuffix = kind.extension;
     request.mustExist = true;
+    request.directory = dialogFolders::last(kind.extension);
     const QString fileName = DialogService::current().openFileName(parent, request);
     if (fileName.isEmpty())
         return std::nullopt;
-    return read(parent, fileName, kind, lineCount);
+    std::optional<QStringList> fields = read(parent, fileName, kind, lineCount);
+    if (fields)
+        dialogFolders::remember(kind.extension, fileName);
+    return fields;
 }
 
 std::optional<QStringList> read(QWidget *parent, const QString &fileName, const Kind &kind, int lineCount)

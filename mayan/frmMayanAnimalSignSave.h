@@ -13,4 +13,5 @@ protected:
     void composeReport() override;
     OrvoForm *resultForm() override;
     QStringList savedFields() const override;
+    QString systemName() const override { return QStringLiteral("Mayan"); }
 };

@@ -63,6 +63,17 @@ std::unique_ptr<QPrinter> ScriptedDialogs::defaultPrinter()
     return printer;
 }
 
+void ScriptedDialogs::printPreview(QWidget *, const std::function<void(QPrinter &)> &paint)
+{
+    ++previewsShown;
+    if (previewPdfOutput.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewPdfOutput);
+    paint(printer);
+}
+
 OpenedPages::OpenedPages()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");

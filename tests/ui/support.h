@@ -31,6 +31,7 @@ public:
     QString openFileName(QWidget *parent, const FileRequest &request) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
+    void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override;
 
     QList<Message> messages;
     QStringList messageTexts() const;
@@ -43,6 +44,10 @@ public:
     QString pdfOutput;
     bool hasDefaultPrinter = true;   // false: the default printer is missing, the dialog still prints
     QList<bool> printDialogOffers;   // offerSelection of each print dialog shown
+
+    int previewsShown = 0;
+    // The preview's pages are painted into this PDF file; empty: the preview paints nothing.
+    QString previewPdfOutput;
 };
 
 // Catches the web pages the program opens instead of starting a browser.

@@ -1,0 +1,76 @@
+#include "forms/frmUserGuide.h"
+
+#include "common/content.h"
+#include "common/program_texts.h"
+#include "forms/form_registry.h"
+#include "forms/modHelp.h"
+#include "forms/twips.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMdiArea>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QPointer<frmUserGuide> guide;
+
+// The frame when there is one, so that the guide closes with the program.
+QWidget *mainWindow()
+{
+    if (QMdiArea *area = forms::mdiArea())
+        return area->window();
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+frmUserGuide::frmUserGuide(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmUserGuide"));
+    setWindowTitle(texts::programTitle() + QStringLiteral(" - User Guide"));
+
+    txtGuide = new QTextBrowser(this);
+    txtGuide->setObjectName(QStringLiteral("txtGuide"));
+    txtGuide->setAccessibleName(QStringLiteral("User Guide"));
+    txtGuide->setFont(look::verdana(9.75));
+    txtGuide->setOpenLinks(false);
+    // Our own page: nothing is fetched, no picture or style sheet from elsewhere.
+    QString page = content::text(QStringLiteral("guide/guide.html"));
+    page.replace(QStringLiteral("@MAKER_WEB_ADDRESS@"), modHelp::makerWebAddress());
+    page.replace(QStringLiteral("@HELP_PAGE_ADDRESS@"), modHelp::pageAddress(modHelp::Page::Help).toString());
+    txtGuide->setHtml(page);
+    connect(txtGuide, &QTextBrowser::anchorClicked, this, &frmUserGuide::followLink);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(txtGuide);
+    resize(640, 560);
+}
+
+frmUserGuide *frmUserGuide::showGuide()
+{
+    if (!guide)
+        guide = new frmUserGuide(mainWindow());
+    guide->show();
+    guide->raise();
+    guide->activateWindow();
+    return guide;
+}
+
+frmUserGuide *frmUserGuide::instance()
+{
+    return guide;
+}
+
+void frmUserGuide::followLink(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        QDesktopServices::openUrl(url);
+    else if (url.isRelative() && url.path().isEmpty() && url.hasFragment())
+        txtGuide->scrollToAnchor(url.fragment());
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+class QUrl;
+
+// The offline user guide (content/guide/guide.html) in a window of its own, created on first use
+// and kept until the frame closes. Links to web pages open in the browser; links inside the
+// guide move to their section; any other link does nothing.
+class frmUserGuide : public QWidget
+{
+    Q_OBJECT
+public:
+    // Shows the guide (creating it the first time) in front of the program's main window.
+    static frmUserGuide *showGuide();
+    // The guide window while it exists, else nullptr.
+    static frmUserGuide *instance();
+
+    QTextBrowser *txtGuide;
+
+private:
+    explicit frmUserGuide(QWidget *parent);
+    void followLink(const QUrl &url);
+};
