@@ -6,7 +6,6 @@
 #include "forms/dialog_service.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -21,7 +20,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("orvo"));
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
     programIcon::installForTitleBars();
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
     SingleInstance instance;
     switch (instance.acquire()) {

@@ -1,5 +1,6 @@
 #include "forms/twips.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QWidget>
 
@@ -44,9 +45,30 @@ void growToFit(QWidget *container, int margin)
 
 namespace look {
 
+namespace {
+
+// The family that draws "Verdana": Verdana itself where installed, else the first installed of
+// its look-alikes. Asking for the installed family by name spares every font that is loaded a
+// search through the fallbacks of a missing family (a fontconfig sort each time).
+QString verdanaFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                         QStringLiteral("Bitstream Vera Sans")}) {
+            if (installed.contains(candidate, Qt::CaseInsensitive))
+                return candidate;
+        }
+        return QStringLiteral("Verdana");   // none installed: fontconfig picks the nearest
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont verdana(qreal pointSize, bool bold, bool underline)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(verdanaFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -30,7 +30,8 @@ void growToFit(QWidget *container, int margin = 6);
 
 namespace look {
 
-// "Verdana" of the given point size; where Verdana is missing a substitution picks a look-alike.
+// "Verdana" of the given point size; where Verdana is missing, a look-alike (DejaVu Sans,
+// Bitstream Vera Sans) by its own name. Needs the application object.
 QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
 
 void setBackground(QWidget *widget, const QColor &colour);
