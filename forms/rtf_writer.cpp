@@ -1,6 +1,7 @@
 #include "forms/rtf_writer.h"
 
 #include "common/file_saving.h"
+#include "common/font_names.h"
 #include "common/windows1252.h"
 
 #include <QColor>
@@ -21,6 +22,13 @@ int indexOf(QList<T> &table, const T &value)
         index = table.size() - 1;
     }
     return int(index);
+}
+
+// A report asks for Verdana and is drawn with a look-alike where Verdana is missing; the file
+// names the font the report asked for, so that it opens in Verdana wherever that is installed.
+QString requestedFamily(const QString &family)
+{
+    return fontNames::verdanaStandIns().contains(family, Qt::CaseInsensitive) ? fontNames::verdana() : family;
 }
 
 } // namespace
@@ -52,7 +60,7 @@ QByteArray escapeText(const QString &text)
 
 QByteArray toRtf(const QTextDocument &document)
 {
-    QList<QString> fonts{document.defaultFont().family()};
+    QList<QString> fonts{requestedFamily(document.defaultFont().family())};
     QList<QColor> colours{QColor(Qt::black)};
     QByteArray body;
     const int defaultHalfPoints = qRound(document.defaultFont().pointSizeF() * 2);
@@ -67,7 +75,7 @@ QByteArray toRtf(const QTextDocument &document)
             const QColor colour = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
                                                                              : format.foreground().color();
             const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : document.defaultFont().pointSizeF();
-            body.append("{\\f").append(QByteArray::number(indexOf(fonts, font.family())));
+            body.append("{\\f").append(QByteArray::number(indexOf(fonts, requestedFamily(font.family()))));
             body.append("\\fs").append(QByteArray::number(points > 0 ? qRound(points * 2) : defaultHalfPoints));
             body.append("\\cf").append(QByteArray::number(indexOf(colours, colour.toRgb()) + 1));
             if (font.bold())

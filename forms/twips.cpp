@@ -1,5 +1,7 @@
 #include "forms/twips.h"
 
+#include "common/font_names.h"
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QWidget>
@@ -54,12 +56,11 @@ QString verdanaFamily()
 {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const QString &candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                                         QStringLiteral("Bitstream Vera Sans")}) {
+        for (const QString &candidate : QStringList{fontNames::verdana()} + fontNames::verdanaStandIns()) {
             if (installed.contains(candidate, Qt::CaseInsensitive))
                 return candidate;
         }
-        return QStringLiteral("Verdana");   // none installed: fontconfig picks the nearest
+        return fontNames::verdana();   // none installed: fontconfig picks the nearest
     }();
     return family;
 }

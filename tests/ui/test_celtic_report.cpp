@@ -337,6 +337,12 @@ void TestCelticReport::savedRichTextReadsBack()
     static const QRegularExpression boldDarkRed(
         QStringLiteral(R"(<font color="#800000">\s*<b>Celtic Birth Animal Sign:</b>|<b>\s*<font color="#800000">Celtic Birth Animal Sign:)"));
     QVERIFY2(html.contains(boldDarkRed), qPrintable(html.left(1500)));
+
+    // The file names the font the report asks for, not the look-alike that drew it here.
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    QVERIFY2(rtf.contains("\\fswiss Verdana;") && !rtf.contains("DejaVu"), rtf.left(300).constData());
 }
 
 void TestCelticReport::failedSaveKeepsEarlierFile()
