@@ -6,6 +6,7 @@
 #include "common/calendar_lists.h"
 #include "common/saved_reading.h"
 #include "mayan/modMayanAnimalMoonSign.h"
+#include "overview/four_signs.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,7 +16,9 @@ class BenchSigns : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void celticEveryDay();
+    void chineseEveryDay_data();
     void chineseEveryDay();
+    void fourSignsOfOneDate();
     void mayanEveryDay();
     void australianEveryDay();
     void saveThenOpen_data();
@@ -36,18 +39,36 @@ void BenchSigns::celticEveryDay()
     QCOMPARE(found, 366);
 }
 
-// Every day from 1 January 1936 to 31 December 2008.
+// Every day from 1 January 1900 to 31 December 2100, by each year start.
+void BenchSigns::chineseEveryDay_data()
+{
+    QTest::addColumn<chinese::YearStart>("start");
+    QTest::newRow("Chinese New Year") << chinese::YearStart::LunarNewYear;
+    QTest::newRow("Start of Spring") << chinese::YearStart::StartOfSpring;
+}
+
 void BenchSigns::chineseEveryDay()
 {
-    const QDate first(1936, 1, 1);
-    const QDate last(2008, 12, 31);
+    QFETCH(chinese::YearStart, start);
+    const QDate first(1900, 1, 1);
+    const QDate last(2100, 12, 31);
     qint64 found = 0;
     QBENCHMARK {
         found = 0;
         for (QDate day = first; day <= last; day = day.addDays(1))
-            found += chinese::findNewYear(day).has_value();
+            found += chinese::findNewYear(day, start).has_value();
     }
     QCOMPARE(found, first.daysTo(last) + 1);
+}
+
+// The four signs of one birth date, as the overview and the command line ask for them.
+void BenchSigns::fourSignsOfOneDate()
+{
+    std::optional<FourSigns> signs;
+    QBENCHMARK {
+        signs = overview::fourSigns(QDate(1990, 5, 12), chinese::YearStart::LunarNewYear);
+    }
+    QVERIFY(signs.has_value());
 }
 
 // Every month name with every day 1..31.
