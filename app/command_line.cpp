@@ -78,8 +78,9 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Orvo Animal Signs Astrology. Without options the program opens its window; with --signs it "
-        "prints the Celtic, Chinese, Mayan and Australian signs of a birth date and exits."));
+        "Orvo Animal Signs Astrology. Without options the program opens its window, on the saved "
+        "reading FILE when one is given (handed to the copy already running, if any); with --signs "
+        "it prints the Celtic, Chinese, Mayan and Australian signs of a birth date and exits."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version and exit."));
@@ -94,6 +95,11 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
                                        QStringLiteral("new-year|spring"), QStringLiteral("new-year"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the signs as one JSON object."));
     parser.addOptions({help, version, signs, name, yearStart, json});
+    // Only described here: a file name without options never reaches this parser (see claims()).
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A saved reading to open in the window: .str (Chinese) or "
+                                                ".zod (Mayan or Australian). Takes no options."),
+                                 QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments))
         return usageError(err, parser.errorText());

@@ -6,7 +6,8 @@ class QIODevice;
 
 // The terminal mode: `orvo --help`, `orvo --version` and
 // `orvo --signs YYYY-MM-DD [--name NAME] [--year-start new-year|spring] [--json]`.
-// It needs no display, takes no single-instance lock and opens no window.
+// It needs no display, takes no single-instance lock and opens no window. `orvo FILE` (a saved
+// reading) is the normal start, which only --help describes here.
 namespace commandLine {
 
 // Exit statuses besides 0.

@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 #include "app/frmMDI.h"
+#include "app/instance_channel.h"
 #include "app/program_icon.h"
+#include "app/reading_opener.h"
 #include "app/single_instance.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
@@ -21,11 +23,22 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
     programIcon::installForTitleBars();
 
+    // `orvo FILE`, as a file manager starts it: the saved reading to open.
+    const QStringList arguments = QApplication::arguments();
+    const QString reading = arguments.size() > 1 ? arguments.at(1) : QString();
+
     SingleInstance instance;
+    InstanceChannel channel(instance.channelName());
     switch (instance.acquire()) {
     case SingleInstance::Status::Acquired:
+        // Listening before the frame is built keeps short the time in which a second start
+        // finds the lock taken but nobody to hand its reading to.
+        if (!channel.listen())
+            qWarning("orvo: readings from a second start cannot be taken: %s", qPrintable(channel.errorString()));
         break;
     case SingleInstance::Status::HeldElsewhere:
+        if (!reading.isEmpty() && InstanceChannel::handOver(instance.channelName(), reading))
+            return 0;
         showMessage(nullptr, texts::alreadyRunning(), DialogService::Icon::Information);
         return 0;
     case SingleInstance::Status::Unavailable:
@@ -40,5 +53,10 @@ int main(int argc, char *argv[])
         frame.setGeometry(screen->availableGeometry());   // also where no window manager maximizes
     frame.showMaximized();
     programIcon::completeAfterFirstPaint(&frame);
+
+    auto *opener = new ReadingOpener(&frame);
+    QObject::connect(&channel, &InstanceChannel::readingReceived, opener, &ReadingOpener::request);
+    if (!reading.isEmpty())
+        opener->request(reading);
     return app.exec();
 }

@@ -26,15 +26,16 @@ uint currentUserId()
 SingleInstance::SingleInstance(const QString &lockDirectory)
 {
     QString directory = lockDirectory;
-    QString name = lockBaseName + QLatin1String(".lock");
+    QString name = lockBaseName;
     if (directory.isEmpty())
         directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (directory.isEmpty()) {
         directory = QDir::tempPath();
-        name = QStringLiteral("%1-%2.lock").arg(lockBaseName).arg(currentUserId());
+        name = QStringLiteral("%1-%2").arg(lockBaseName).arg(currentUserId());
     }
     QDir().mkpath(directory);
-    m_fileName = QDir(directory).filePath(name);
+    m_fileName = QDir(directory).filePath(name + QLatin1String(".lock"));
+    m_channelName = QDir(directory).filePath(name + QLatin1String(".socket"));
     m_lock = std::make_unique<QLockFile>(m_fileName);
     // Only a lock whose process has gone is stale; a long-running copy keeps its lock.
     m_lock->setStaleLockTime(0);

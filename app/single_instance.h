@@ -22,11 +22,15 @@ public:
 
     Status acquire();
     QString lockFileName() const { return m_fileName; }
+    // Where the copy holding the lock listens for readings handed over by a second start: beside
+    // the lock, so it is as private to the user as the lock is.
+    QString channelName() const { return m_channelName; }
     // Says which lock file could not be made and why; empty unless acquire() gave Unavailable.
     QString errorString() const { return m_error; }
 
 private:
     QString m_fileName;
+    QString m_channelName;
     QString m_error;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -14,6 +14,10 @@ packages=(
   # the Debian package (cpack -G DEB): its library dependencies, then validation of the installed
   # desktop entry and AppStream metadata
   dpkg-dev file desktop-file-utils appstream
+  # the saved readings' file types: the MIME database, and asking it as a desktop does
+  shared-mime-info xdg-utils libglib2.0-bin
+  # the open-files test: screenshots to tell the result forms apart, a message's selected text
+  imagemagick xclip
   # the fuzz targets: libFuzzer is part of clang's runtime libraries
   clang libclang-rt-dev
   # tools/measure-startup.sh: when a window is first drawn (X DAMAGE)

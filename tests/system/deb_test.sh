@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build (cpack -G DEB) into a scratch directory and checks it:
-# the Qt libraries and the platform plugins among its dependencies, and the files a desktop needs.
+# the Qt libraries and the platform plugins among its dependencies, the files a desktop needs
+# (the saved readings' file types among them) and the licence where Debian keeps it.
 #
 # Usage: deb_test.sh <build directory>
 set -euo pipefail
@@ -26,7 +27,9 @@ done
 
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
 for path in ./usr/bin/orvo ./usr/share/applications/orvo.desktop \
-            ./usr/share/icons/hicolor/48x48/apps/orvo.png ./usr/share/icons/hicolor/scalable/apps/orvo.svg; do
+            ./usr/share/icons/hicolor/48x48/apps/orvo.png ./usr/share/icons/hicolor/scalable/apps/orvo.svg \
+            ./usr/share/mime/packages/orvo.xml ./usr/share/doc/orvo/copyright \
+            ./usr/share/icons/hicolor/48x48/mimetypes/application-x-orvo-zodiac-reading.png; do
     grep -qx -- "$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' <<<"$contents" || fail "the package lacks its AppStream metainfo"

@@ -1,0 +1,85 @@
+#include "app/reading_opener.h"
+
+#include "app/frmMDI.h"
+#include "app/system_forms.h"
+#include "australian/frmAustralianAstrologyMain.h"
+#include "chinese/frmChineseZodiacMain.h"
+#include "common/saved_reading.h"
+#include "forms/form_registry.h"
+#include "forms/reading_files.h"
+#include "mayan/frmMayanAnimalSignMain.h"
+
+#include <QApplication>
+
+#include <utility>
+
+namespace {
+
+// How often a request waiting for a dialog to close looks again.
+constexpr int retryMs = 200;
+
+bool holdsMayanDate(const QStringList &fields)
+{
+    return !fields.value(2).isEmpty() || !fields.value(3).isEmpty();
+}
+
+} // namespace
+
+ReadingOpener::ReadingOpener(frmMDI *frame)
+    : QObject(frame)
+    , m_frame(frame)
+{
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &ReadingOpener::openWaiting);
+}
+
+void ReadingOpener::request(const QString &fileName)
+{
+    m_waiting = fileName;
+    bringFrameToFront();
+    m_retry.start(0);
+}
+
+void ReadingOpener::openWaiting()
+{
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        m_retry.start(retryMs);
+        return;
+    }
+    open(std::exchange(m_waiting, QString()));
+}
+
+bool ReadingOpener::open(const QString &fileName)
+{
+    const bool chinese = savedReading::hasExtension(fileName, readingFiles::chineseAstrology().extension);
+    const readingFiles::Kind kind = chinese ? readingFiles::chineseAstrology() : readingFiles::zodiacSigns();
+    const std::optional<QStringList> fields = readingFiles::read(m_frame, fileName, kind, MaxLineCount);
+    if (!fields)
+        return false;
+
+    const systems::System system = chinese                    ? systems::System::Chinese
+                                   : holdsMayanDate(*fields) ? systems::System::Mayan
+                                                             : systems::System::Australian;
+    m_frame->cmdSelectOption_Click(int(system));
+    switch (system) {
+    case systems::System::Chinese:
+        forms::get<frmChineseZodiacMain>()->openReading(*fields);
+        break;
+    case systems::System::Mayan:
+        forms::get<frmMayanAnimalSignMain>()->openReading(*fields);
+        break;
+    case systems::System::Australian:
+        forms::get<frmAustralianAstrologyMain>()->openReading(*fields);
+        break;
+    case systems::System::Celtic:
+        break;
+    }
+    return true;
+}
+
+void ReadingOpener::bringFrameToFront()
+{
+    m_frame->setWindowState((m_frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    m_frame->raise();
+    m_frame->activateWindow();
+}
