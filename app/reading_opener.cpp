@@ -71,7 +71,8 @@ bool ReadingOpener::open(const QString &fileName)
     case systems::System::Australian:
         forms::get<frmAustralianAstrologyMain>()->openReading(*fields);
         break;
-    case systems::System::Celtic:
+    case systems::System::Celtic:          // no saved readings of their own
+    case systems::System::AllFourSigns:
         break;
     }
     return true;
