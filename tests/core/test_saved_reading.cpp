@@ -1,5 +1,6 @@
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
+#include "shared/file_size_limit.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -50,29 +51,6 @@ QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Lowers the file size limit of this process for its lifetime; writes beyond fail with EFBIG.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (m_active)
-            setrlimit(RLIMIT_FSIZE, &m_saved);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    bool m_active = false;
-};
 
 // A small tmpfs mounted on a folder for its lifetime (only root may mount).
 class SmallTmpfs

@@ -19,6 +19,7 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
+#include "shared/file_size_limit.h"
 #include "ui/support.h"
 
 #include <QComboBox>
@@ -56,30 +57,6 @@ void writeFile(const QString &fileName, const QByteArray &content)
     QCOMPARE(file.write(content), content.size());
 }
 
-// Files this process writes may grow to `bytes` at most while it lives; a write past it fails
-// with EFBIG, as on a disk that is full.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (m_active)
-            setrlimit(RLIMIT_FSIZE, &m_saved);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    bool m_active = false;
-};
 
 enum class System { Australian, Celtic, Chinese, Mayan };
 
