@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/frame_placement.h"
 #include "app/frmMDI.h"
 #include "app/instance_channel.h"
 #include "app/program_icon.h"
@@ -8,7 +9,6 @@
 #include "forms/dialog_service.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -49,14 +49,14 @@ int main(int argc, char *argv[])
     }
 
     frmMDI frame;
-    if (const QScreen *screen = frame.screen())
-        frame.setGeometry(screen->availableGeometry());   // also where no window manager maximizes
-    frame.showMaximized();
+    framePlacement::show(&frame);
     programIcon::completeAfterFirstPaint(&frame);
 
     auto *opener = new ReadingOpener(&frame);
     QObject::connect(&channel, &InstanceChannel::readingReceived, opener, &ReadingOpener::request);
     if (!reading.isEmpty())
         opener->request(reading);
-    return app.exec();
+    const int status = app.exec();
+    framePlacement::save(&frame);
+    return status;
 }

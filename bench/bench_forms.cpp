@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <algorithm>
@@ -89,6 +90,7 @@ private:
 
 void BenchForms::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true);   // the folders the saves remember stay out of the user's settings
     installTestFonts();
     QVERIFY(scratch.isValid());
 }

@@ -146,6 +146,8 @@ start_display || fail "no X display could be started"
 echo "display $DISPLAY"
 export XDG_RUNTIME_DIR=$work_dir/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Settings of its own too: the program starts as on a first run and leaves the user's alone.
+export XDG_CONFIG_HOME=$work_dir/config
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 socket=$XDG_RUNTIME_DIR/orvo-animal-signs.socket
 

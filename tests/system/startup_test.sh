@@ -53,6 +53,8 @@ echo "display $DISPLAY"
 # running elsewhere on this machine does not count.
 export XDG_RUNTIME_DIR=$work_dir/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Settings of its own too: the program starts as on a first run and leaves the user's alone.
+export XDG_CONFIG_HOME=$work_dir/config
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 "$orvo" >"$work_dir/first.log" 2>&1 &

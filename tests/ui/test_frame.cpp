@@ -1,3 +1,4 @@
+#include "app/frame_placement.h"
 #include "app/frmMDI.h"
 #include "app/single_instance.h"
 #include "australian/frmAustralianAstrologyDisplay.h"
@@ -7,6 +8,7 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "common/program_settings.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
 #include "forms/frmAbout.h"
@@ -45,6 +47,7 @@ private Q_SLOTS:
     void cleanup();
     void stripsAndStartPanel();
     void centredByScreenWidth();
+    void placementKeptBetweenRuns();
     void choosingTheOpenSystemAgainStartsEmpty();
     void choiceClosesAnOpenReportAndItsResultForm();
     void welcomeLabelsCloseEverything_data();
@@ -132,6 +135,31 @@ void TestFrame::stripsAndStartPanel()
     QVERIFY(frame->lblCaption[6]->y() < frame->lblCaption[4]->y());
     QVERIFY(frame->lblCaption[4]->y() < frame->lblCaption[3]->y());
     QVERIFY(!frame->mkmoney->isVisible());
+}
+
+void TestFrame::placementKeptBetweenRuns()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const auto leaveTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(false); });
+    programSettings::open()->remove(QStringLiteral("frame/geometry"));
+
+    QWidget firstRun;
+    framePlacement::show(&firstRun);
+    QVERIFY(firstRun.isMaximized());
+    firstRun.showNormal();
+    firstRun.setGeometry(60, 80, 640, 480);
+    framePlacement::save(&firstRun);
+
+    QWidget nextRun;
+    framePlacement::show(&nextRun);
+    QVERIFY(!nextRun.isMaximized());
+    QCOMPARE(nextRun.geometry(), QRect(60, 80, 640, 480));
+
+    // A damaged setting is no placement at all.
+    programSettings::open()->setValue(QStringLiteral("frame/geometry"), QByteArray("not a placement"));
+    QWidget afterDamage;
+    framePlacement::show(&afterDamage);
+    QVERIFY(afterDamage.isMaximized());
 }
 
 void TestFrame::centredByScreenWidth()
