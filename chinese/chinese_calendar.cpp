@@ -1,5 +1,7 @@
 #include "chinese/chinese_calendar.h"
 
+#include "common/content.h"
+
 #include <algorithm>
 
 namespace chinese {
@@ -70,6 +72,13 @@ const QStringList &animalNames()
         QStringLiteral("Dragon"), QStringLiteral("Snake"), QStringLiteral("Horse"),   QStringLiteral("Goat"),
         QStringLiteral("Monkey"), QStringLiteral("Rooster"), QStringLiteral("Dog"),   QStringLiteral("Pig")};
     return names;
+}
+
+QString picturePath(const QString &animal)
+{
+    if (!animalNames().contains(animal))
+        return {};
+    return content::picturePath(QStringLiteral("chinese/%1.jpg").arg(animal.toLower()));
 }
 
 const QStringList &elementNames()

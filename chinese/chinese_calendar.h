@@ -43,4 +43,8 @@ const QStringList &animalNames();
 // "Fire", "Earth", "Metal", "Water", "Wood" in cycle order.
 const QStringList &elementNames();
 
+// Resource path of the animal's picture ("Horse" as animalNames() spells it); empty for any
+// other name.
+QString picturePath(const QString &animal);
+
 } // namespace chinese

@@ -2,6 +2,7 @@
 
 #include "australian/modAustralianAstrology.h"
 #include "celtic/celtic_signs.h"
+#include "chinese/chinese_calendar.h"
 #include "common/calendar_lists.h"
 #include "common/content.h"
 #include "mayan/modMayanAnimalMoonSign.h"
@@ -12,6 +13,9 @@ namespace overview {
 std::array<TileText, 4> tileTexts(const FourSigns &signs)
 {
     const FourSigns::Chinese &year = signs.chinese;
+    QString chinesePicture = chinese::picturePath(year.animal);
+    if (chinesePicture.isEmpty())
+        chinesePicture = content::picturePath(QStringLiteral("overview/chinese.png"));
     return {{
         {QStringLiteral("Australian Astrology"), signs.australian.sign,
          QStringLiteral("Sign of everyone born in %1").arg(calendar::monthNames().at(signs.birthDate.month() - 1)),
@@ -22,7 +26,7 @@ std::array<TileText, 4> tileTexts(const FourSigns &signs)
         {QStringLiteral("Chinese Zodiac"), year.element + QLatin1Char(' ') + year.animal,
          QStringLiteral("Year from %1 to %2, counted from %3")
              .arg(dayMonthYear(year.firstDay), dayMonthYear(year.lastDay), yearStartName(year.yearStart)),
-         year.summary, content::picturePath(QStringLiteral("overview/chinese.png"))},
+         year.summary, chinesePicture},
         {QStringLiteral("Mayan Animal Sign"),
          QStringLiteral("%1 (%2)").arg(signs.mayan.sign, signs.mayan.englishName),
          QStringLiteral("Crystal: %1").arg(signs.mayan.crystal), signs.mayan.summary,

@@ -82,14 +82,28 @@ mayan/11snake.jpg	snake
 mayan/12rabbit.jpg	rabbit
 mayan/13turtle.jpg	turtle"
 
+CHINESE="chinese/rat.jpg	rat
+chinese/ox.jpg	ox
+chinese/tiger.jpg	tiger
+chinese/rabbit.jpg	rabbit
+chinese/dragon.jpg	dragon
+chinese/snake.jpg	snake
+chinese/horse.jpg	horse
+chinese/goat.jpg	goat
+chinese/monkey.jpg	monkey
+chinese/rooster.jpg	rooster
+chinese/dog.jpg	dog
+chinese/pig.jpg	pig"
+
 SYSTEMS="systems/chinese.png	dragon-face
 systems/mayan.png	sun-with-face
 systems/celtic.png	shamrock
 systems/australian.png	kangaroo
 systems/all-four.png	crystal-ball"
 
-# The overview's tiles show the sign's own picture where a system has one; the two systems
-# without sign pictures show their symbol, drawn larger.
+# The overview's tiles show the sign's own picture where a system has one; the Australian
+# system has none and shows its symbol, drawn larger, as does the Chinese tile should it ever
+# meet an animal without a picture.
 OVERVIEW="overview/chinese.png	dragon-face
 overview/australian.png	kangaroo"
 
@@ -101,6 +115,8 @@ APP_SIZES="16 32 48 64 128 256"
 CELTIC_SIZE=124x127 CELTIC_EMOJI=100 CELTIC_BG='rgb(238,232,250)'
 # Mayan pictures sit on a green window: pale warm cream tiles.
 MAYAN_SIZE=136x136 MAYAN_EMOJI=108 MAYAN_BG='rgb(255,250,230)'
+# Chinese pictures sit on the dark red tile of the overview: pale rose tiles.
+CHINESE_SIZE=136x136 CHINESE_EMOJI=108 CHINESE_BG='rgb(253,236,230)'
 SYSTEM_SIZE=34
 OVERVIEW_SIZE=96
 JPEG_QUALITY=90
@@ -108,7 +124,7 @@ JPEG_QUALITY=90
 # ---------------------------------------------------------------------------
 icon_names() { cut -f2 <<<"$1"; }
 
-all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$SYSTEMS"; icon_names "$OVERVIEW"; echo "$APP_ICON"; } | sort -u)
+all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$CHINESE"; icon_names "$SYSTEMS"; icon_names "$OVERVIEW"; echo "$APP_ICON"; } | sort -u)
 set_icons=$(grep -v '^drawings/' <<<"$all_icons")
 # shellcheck disable=SC2086  # one icon name per word
 node "$here/extract_icons.js" "$pkg/icons.json" "$work/svg" $set_icons
@@ -139,7 +155,7 @@ icon() {
     -strip -define png:exclude-chunks=date,time "png32:$dest"
 }
 
-mkdir -p "$out/celtic" "$out/mayan" "$out/systems" "$out/overview" "$out/app"
+mkdir -p "$out/celtic" "$out/mayan" "$out/chinese" "$out/systems" "$out/overview" "$out/app"
 
 while IFS=$'\t' read -r file name; do
   tile "$name" "$CELTIC_SIZE" "$CELTIC_EMOJI" "$CELTIC_BG" "$out/$file"
@@ -148,6 +164,10 @@ done <<<"$CELTIC"
 while IFS=$'\t' read -r file name; do
   tile "$name" "$MAYAN_SIZE" "$MAYAN_EMOJI" "$MAYAN_BG" "$out/$file"
 done <<<"$MAYAN"
+
+while IFS=$'\t' read -r file name; do
+  tile "$name" "$CHINESE_SIZE" "$CHINESE_EMOJI" "$CHINESE_BG" "$out/$file"
+done <<<"$CHINESE"
 
 while IFS=$'\t' read -r file name; do
   icon "$name" "$SYSTEM_SIZE" "$out/$file"
@@ -172,6 +192,7 @@ check() {
 }
 while IFS=$'\t' read -r file _; do check "$file" "$CELTIC_SIZE"; done <<<"$CELTIC"
 while IFS=$'\t' read -r file _; do check "$file" "$MAYAN_SIZE"; done <<<"$MAYAN"
+while IFS=$'\t' read -r file _; do check "$file" "$CHINESE_SIZE"; done <<<"$CHINESE"
 while IFS=$'\t' read -r file _; do check "$file" "${SYSTEM_SIZE}x$SYSTEM_SIZE"; done <<<"$SYSTEMS"
 while IFS=$'\t' read -r file _; do check "$file" "${OVERVIEW_SIZE}x$OVERVIEW_SIZE"; done <<<"$OVERVIEW"
 for px in $APP_SIZES; do check "app/orvo-$px.png" "${px}x$px"; done
@@ -182,8 +203,8 @@ for px in $APP_SIZES; do check "app/orvo-$px.png" "${px}x$px"; done
 holder=$(node -e 'const i=require(process.argv[1]); console.log(i.author.name)' "$pkg/info.json")
 
 cat >"$out/LICENSE-fluent-emoji.txt" <<LICENCE
-The pictures in this folder (celtic/, mayan/, systems/, overview/, app/) are rendered from
-the Fluent Emoji artwork ("Flat" style), taken from the npm package
+The pictures in this folder (celtic/, mayan/, chinese/, systems/, overview/, app/) are
+rendered from the Fluent Emoji artwork ("Flat" style), taken from the npm package
 $PACKAGE $version, and are used under the licence below, except
 those that SOURCES.md lists as drawn from drawings/ (see LICENSE-drawings.txt).
 
@@ -281,6 +302,17 @@ The hawk is drawn as an eagle and the jaguar (balam) as a leopard.
 | --- | --- |
 MID
   table "$MAYAN"
+  cat <<CHINESE
+
+## Chinese zodiac animals
+
+${CHINESE_SIZE/x/ × } JPEG (quality $JPEG_QUALITY), the emoji ${CHINESE_EMOJI} px, centred on
+$CHINESE_BG, which reads well on the overview's dark red Chinese tile.
+
+| file | icon |
+| --- | --- |
+CHINESE
+  table "$CHINESE"
   cat <<SYS
 
 ## System symbols
@@ -295,8 +327,9 @@ SYS
 
 ## Overview tiles
 
-$OVERVIEW_SIZE × $OVERVIEW_SIZE PNG on a transparent background: the symbols of the two
-systems that have no picture of each sign, for the overview of all four signs.
+$OVERVIEW_SIZE × $OVERVIEW_SIZE PNG on a transparent background, for the overview of all four
+signs: the symbol of the Australian system, which has no picture of each sign, and the
+Chinese symbol, shown for an animal that has no picture of its own.
 
 | file | icon |
 | --- | --- |

@@ -5,6 +5,7 @@
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "chinese/ChineseReading.h"
+#include "chinese/chinese_calendar.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/year_start.h"
@@ -22,6 +23,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -156,6 +158,11 @@ void TestOverview::tilesShowTheFourSigns()
     QCOMPARE(display->lblSummary[Tile::Chinese]->text(), signs->chinese.summary);
     QCOMPARE(display->lblSummary[Tile::Mayan]->text(), signs->mayan.summary);
     QCOMPARE(display->lblSummary[Tile::Celtic]->text(), signs->celtic.keywords);
+    // The Chinese tile shows the year's own animal, not the system's dragon for every year.
+    QCOMPARE(display->imgSign[Tile::Chinese]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(chinese::picturePath(signs->chinese.animal)).convertToFormat(QImage::Format_RGB32));
+    for (const QString &animal : chinese::animalNames())
+        QVERIFY2(!QImage(chinese::picturePath(animal)).isNull(), qPrintable(animal));
     QVERIFY(display->lblHeading->text().contains(QStringLiteral("Ann Lee, born %1").arg(overview::dayMonthYear(date))));
     for (int tile = 0; tile < 4; ++tile) {
         QVERIFY2(!display->imgSign[tile]->pixmap().isNull(), qPrintable(display->fraSystem[tile]->title()));
