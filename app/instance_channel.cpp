@@ -1,88 +1,201 @@
 #include "app/instance_channel.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QScopeGuard>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 const QByteArray acknowledgement("ok\n");
 // A client that connects and says nothing is dropped after this long.
 constexpr int clientPatienceMs = 5000;
+constexpr int pendingConnections = 8;
+
+// False when the path does not fit into a socket address.
+bool socketAddress(const QString &name, sockaddr_un *address)
+{
+    const QByteArray path = QFile::encodeName(name);
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address->sun_path)
+        return false;
+    std::memcpy(address->sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
+QString systemError(const char *call)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(call), QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// Gives the socket's blocking calls what is left of deadline; false once nothing is left.
+bool limitTo(int socket, const QDeadlineTimer &deadline)
+{
+    const qint64 left = deadline.remainingTime();
+    if (left <= 0)
+        return false;
+    const timeval limit{time_t(left / 1000), suseconds_t(left % 1000 * 1000)};
+    return ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) == 0
+        && ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) == 0;
+}
 
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString &name, QObject *parent)
     : QObject(parent)
     , m_name(name)
-    , m_server(new QLocalServer(this))
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &InstanceChannel::takeConnections);
 }
 
-InstanceChannel::~InstanceChannel() = default;
+InstanceChannel::~InstanceChannel()
+{
+    const QList<QSocketNotifier *> clients = m_clients.keys();
+    for (QSocketNotifier *client : clients)
+        dropClient(client);
+    if (m_listeningSocket >= 0) {
+        ::close(m_listeningSocket);
+        // The lock is still held here, so no newer copy listens under this name yet.
+        ::unlink(QFile::encodeName(m_name).constData());
+    }
+}
 
 bool InstanceChannel::listen()
 {
-    QLocalServer::removeServer(m_name);
-    return m_server->listen(m_name);
-}
-
-QString InstanceChannel::errorString() const
-{
-    return m_server->errorString();
+    if (m_listeningSocket >= 0)
+        return true;
+    sockaddr_un address;
+    if (!socketAddress(m_name, &address)) {
+        m_error = QStringLiteral("the socket's path is too long: %1").arg(m_name);
+        return false;
+    }
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        m_error = systemError("socket");
+        return false;
+    }
+    ::unlink(address.sun_path);
+    // No one can connect before listen(), so the socket is the user's own before anyone can.
+    const char *failed = ::bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ? "bind"
+                         : ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0                             ? "chmod"
+                         : ::listen(socket, pendingConnections) != 0                                     ? "listen"
+                                                                                                          : nullptr;
+    if (failed) {
+        m_error = systemError(failed);
+        ::close(socket);
+        return false;
+    }
+    m_listeningSocket = socket;
+    auto *notifier = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &InstanceChannel::takeConnections);
+    return true;
 }
 
 void InstanceChannel::takeConnections()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
-        QTimer::singleShot(clientPatienceMs, socket, &QLocalSocket::abort);
-        readMessage(socket);   // what came with the connection already
+    for (;;) {
+        const int socket = ::accept4(m_listeningSocket, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (socket < 0)
+            return;   // none left (or one that gave up before it was taken)
+        auto *client = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+        m_clients.insert(client, {});
+        connect(client, &QSocketNotifier::activated, this, [this, client] { readMessage(client); });
+        QTimer::singleShot(clientPatienceMs, client, [this, client] { dropClient(client); });
+        readMessage(client);   // what came with the connection already
     }
 }
 
-void InstanceChannel::readMessage(QLocalSocket *socket)
+void InstanceChannel::readMessage(QSocketNotifier *client)
 {
-    // The message stays in the socket's buffer until the whole of it has come.
-    const QByteArray available = socket->peek(MaxMessageBytes + 1);
-    const qsizetype end = available.indexOf('\0');
-    if (end < 0) {
-        if (available.size() > MaxMessageBytes)
-            socket->abort();
+    const auto found = m_clients.find(client);
+    if (found == m_clients.end())
+        return;
+    const int socket = int(client->socket());
+    QByteArray &message = found.value();
+    while (!message.contains('\0') && message.size() <= MaxMessageBytes) {
+        char chunk[4096];
+        const ssize_t received = ::recv(socket, chunk, sizeof chunk, 0);
+        if (received > 0) {
+            message.append(chunk, received);
+        } else if (received < 0 && errno == EINTR) {
+            continue;
+        } else if (received < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            return;   // the rest comes later
+        } else {
+            dropClient(client);   // gone before the message ended
+            return;
+        }
+    }
+    const qsizetype end = message.indexOf('\0');
+    if (end < 0 || end > MaxMessageBytes) {
+        dropClient(client);
         return;
     }
-    socket->disconnect(this);   // one message a connection
-    socket->write(acknowledgement);
-    socket->disconnectFromServer();
-    const QString fileName = QFile::decodeName(available.left(end));
+    const QString fileName = QFile::decodeName(message.left(end));
+    ::send(socket, acknowledgement.constData(), size_t(acknowledgement.size()), MSG_NOSIGNAL);
+    dropClient(client);   // one message a connection
     if (!fileName.isEmpty())
         Q_EMIT readingReceived(fileName);
+}
+
+void InstanceChannel::dropClient(QSocketNotifier *client)
+{
+    if (!m_clients.remove(client))
+        return;
+    client->setEnabled(false);
+    ::close(int(client->socket()));
+    client->deleteLater();   // it may be the one whose signal runs now
 }
 
 bool InstanceChannel::handOver(const QString &name, const QString &fileName, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
+    sockaddr_un address;
+    if (!socketAddress(name, &address))
         return false;
-    socket.write(QFile::encodeName(QFileInfo(fileName).absoluteFilePath()) + '\0');
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
+    const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
+
+    for (;;) {
+        if (!limitTo(socket, deadline))
+            return false;
+        if (::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 || errno == EISCONN)
+            break;
+        if (errno != EINTR)
+            return false;
+    }
+    const QByteArray message = QFile::encodeName(QFileInfo(fileName).absoluteFilePath()) + '\0';
+    for (qsizetype sent = 0; sent < message.size();) {
+        if (!limitTo(socket, deadline))
+            return false;
+        const ssize_t written = ::send(socket, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        if (written > 0)
+            sent += written;
+        else if (written < 0 && errno != EINTR)
             return false;
     }
     QByteArray answer;
     while (answer.size() < acknowledgement.size()) {
-        if (!socket.bytesAvailable() && !socket.waitForReadyRead(int(deadline.remainingTime())))
+        if (!limitTo(socket, deadline))
             return false;
-        answer += socket.read(acknowledgement.size() - answer.size());
+        char chunk[8];
+        const ssize_t received = ::recv(socket, chunk, size_t(acknowledgement.size() - answer.size()), 0);
+        if (received > 0)
+            answer.append(chunk, received);
+        else if (received == 0 || errno != EINTR)
+            return false;
     }
     return answer == acknowledgement;
 }

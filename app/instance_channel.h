@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // Hands a saved reading from a second start of the program to the copy that already runs.
-// The running copy listens on a local socket that only its own user may connect to; a second
-// start sends the reading's absolute path (the file name's bytes, ended by a NUL byte, which no
-// path holds) and the running copy answers "ok\n" once it has taken it.
+// The running copy listens on a local (Unix domain) socket that only its own user may connect
+// to; a second start sends the reading's absolute path (the file name's bytes, ended by a NUL
+// byte, which no path holds) and the running copy answers "ok\n" once it has taken it.
+// Plain system sockets with a notifier on the event loop: all it needs, without a networking
+// library to load at every start.
 class InstanceChannel : public QObject
 {
     Q_OBJECT
@@ -20,7 +22,7 @@ public:
     // For the copy that holds the single-instance lock, and only for it: a socket left behind by
     // a copy that crashed is removed first, so that it never blocks a later start.
     bool listen();
-    QString errorString() const;
+    QString errorString() const { return m_error; }
 
     // For a second start: true once the running copy has acknowledged fileName (made absolute
     // here); false when no copy listens or none answers within timeoutMs.
@@ -34,8 +36,12 @@ Q_SIGNALS:
 
 private:
     void takeConnections();
-    void readMessage(QLocalSocket *socket);
+    void readMessage(QSocketNotifier *client);
+    void dropClient(QSocketNotifier *client);
 
     const QString m_name;
-    QLocalServer *m_server;
+    QString m_error;
+    int m_listeningSocket = -1;
+    // Each connected client, with what it has sent so far.
+    QHash<QSocketNotifier *, QByteArray> m_clients;
 };

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/font_warm_up.h"
 #include "app/frame_placement.h"
 #include "app/frmMDI.h"
 #include "app/instance_channel.h"
@@ -18,7 +19,9 @@ int main(int argc, char *argv[])
     if (commandLine::claims(argc, argv))
         return commandLine::exec(argc, argv);
 
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
     QApplication::setApplicationName(QStringLiteral("orvo"));
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
     programIcon::installForTitleBars();
@@ -29,7 +32,9 @@ int main(int argc, char *argv[])
 
     SingleInstance instance;
     InstanceChannel channel(instance.channelName());
-    switch (instance.acquire()) {
+    const SingleInstance::Status lock = instance.acquire();
+    fonts.wait();   // everything from here on may show text
+    switch (lock) {
     case SingleInstance::Status::Acquired:
         // Listening before the frame is built keeps short the time in which a second start
         // finds the lock taken but nobody to hand its reading to.

@@ -5,6 +5,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
+  # reading the font configuration on a second thread at start-up
+  libfontconfig-dev
   # tests: PDF text extraction, an independent RTF reader, a virtual display
   poppler-utils unrtf xvfb xauth
   # tests: an independent Chinese calendar to check the generated year table against

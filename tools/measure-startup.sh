@@ -52,6 +52,8 @@ done
 export DISPLAY=":$display"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Settings of its own: the user's are neither read nor written, and every run starts alike.
+export XDG_CONFIG_HOME=$work/config
 unset QT_QPA_PLATFORM
 
 measure() {   # <name> <title> <program>: appends "ms KiB" to $work/<name>

@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QLocalSocket>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -25,7 +24,10 @@
 
 #include <future>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class TestOpenFiles : public QObject
 {
@@ -42,6 +44,7 @@ private Q_SLOTS:
     void handOverDeliversTheAbsolutePath();
     void leftoverSocketFileDoesNotBlockListening();
     void handOverWithoutListenerFails();
+    void messageInPiecesIsTaken();
     void overlongMessageIsCutOff();
 
 private:
@@ -257,16 +260,73 @@ void TestOpenFiles::handOverWithoutListenerFails()
     QVERIFY(!InstanceChannel::handOver(channelName(), QStringLiteral("/r.str"), 2000));
 }
 
+namespace {
+
+// A client of the channel that writes by hand what handOver() would write in one go.
+int connectedClient(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket >= 0 && ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        ::close(socket);
+        return -1;
+    }
+    return socket;
+}
+
+bool sendAll(int socket, const QByteArray &bytes)
+{
+    return ::send(socket, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL) == bytes.size();
+}
+
+// What the channel answered, once it has closed the connection.
+QByteArray answerOf(int socket)
+{
+    QByteArray answer;
+    char chunk[64];
+    ssize_t received;
+    while ((received = ::recv(socket, chunk, sizeof chunk, 0)) > 0)
+        answer.append(chunk, received);
+    return answer;
+}
+
+} // namespace
+
+// The message arrives in pieces, with another client that never says anything in between.
+void TestOpenFiles::messageInPiecesIsTaken()
+{
+    InstanceChannel channel(channelName());
+    QVERIFY(channel.listen());
+    QSignalSpy received(&channel, &InstanceChannel::readingReceived);
+    const int silent = connectedClient(channelName());
+    const int client = connectedClient(channelName());
+    QVERIFY(silent >= 0 && client >= 0);
+    const auto closeBoth = qScopeGuard([=] { ::close(silent); ::close(client); });
+
+    QVERIFY(sendAll(client, "/home/ann/my rea"));
+    QTest::qWait(50);
+    QCOMPARE(received.count(), 0);
+    QVERIFY(sendAll(client, QByteArray("ding.str") + '\0'));
+    QTRY_COMPARE(received.count(), 1);
+    QCOMPARE(received.constFirst().constFirst().toString(), QStringLiteral("/home/ann/my reading.str"));
+    QCOMPARE(answerOf(client), QByteArray("ok\n"));
+}
+
 void TestOpenFiles::overlongMessageIsCutOff()
 {
     InstanceChannel channel(channelName());
     QVERIFY(channel.listen());
     QSignalSpy received(&channel, &InstanceChannel::readingReceived);
-    QLocalSocket client;
-    client.connectToServer(channelName());
-    QVERIFY(client.waitForConnected(5000));
-    client.write(QByteArray(InstanceChannel::MaxMessageBytes + 1, 'a'));
-    QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
+    const int client = connectedClient(channelName());
+    QVERIFY(client >= 0);
+    const auto closeClient = qScopeGuard([=] { ::close(client); });
+    QVERIFY(sendAll(client, QByteArray(InstanceChannel::MaxMessageBytes + 1, 'a')));
+    auto answer = std::async(std::launch::async, [client] { return answerOf(client); });
+    QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+    QCOMPARE(answer.get(), QByteArray());   // closed unanswered
     QCOMPARE(received.count(), 0);
 }
 
