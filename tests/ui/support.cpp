@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPrinter>
 #include <QProcess>
+#include <QTemporaryDir>
 
 ScriptedDialogs::ScriptedDialogs()
 {
@@ -105,4 +106,12 @@ QString pdfText(const QString &pdfFile)
 void installTestFonts()
 {
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+}
+
+QString ownSettingsFolder()
+{
+    static QTemporaryDir fallback;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(fallback.path()));
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
 }

@@ -68,3 +68,8 @@ QString pdfText(const QString &pdfFile);
 
 // Fonts as the program sets them up.
 void installTestFonts();
+
+// Where this test program keeps the program's settings: the folder ctest gives each test
+// (XDG_CONFIG_HOME), else a temporary one set here. Test programs running side by side never share
+// a settings file, and none touches the user's. Call it before anything reads settings.
+QString ownSettingsFolder();

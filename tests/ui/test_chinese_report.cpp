@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -81,9 +80,8 @@ private:
 
 void TestChineseReport::initTestCase()
 {
-    // The year-start preference goes to a settings file of the tests, never to the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(programSettings::open()->fileName().contains(QLatin1String("/.qttest/")));
+    // The year-start preference goes to this test's own settings file, never to the user's.
+    QVERIFY(programSettings::open()->fileName().startsWith(ownSettingsFolder() + QLatin1Char('/')));
 }
 
 void TestChineseReport::init()

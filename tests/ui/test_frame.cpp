@@ -139,8 +139,7 @@ void TestFrame::stripsAndStartPanel()
 
 void TestFrame::placementKeptBetweenRuns()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    const auto leaveTestMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(false); });
+    QVERIFY(programSettings::open()->fileName().startsWith(ownSettingsFolder() + QLatin1Char('/')));
     programSettings::open()->remove(QStringLiteral("frame/geometry"));
 
     QWidget firstRun;

@@ -92,8 +92,8 @@ private:
 
 void TestReportOutput::initTestCase()
 {
-    // Settings and the documents folder in a place of their own, never the user's.
-    QStandardPaths::setTestModeEnabled(true);
+    // The folders the saves remember go to this test's own settings file, never to the user's.
+    QVERIFY(programSettings::open()->fileName().startsWith(ownSettingsFolder() + QLatin1Char('/')));
     QFile::remove(programSettings::open()->fileName());
 }
 
@@ -369,7 +369,7 @@ void TestReportOutput::dialogFolderRemembered()
     QTemporaryDir first;
     QTemporaryDir second;
     const QString settingsFile = programSettings::open()->fileName();
-    QVERIFY(settingsFile.contains(QLatin1String("qttest")));   // the test's own settings
+    QVERIFY(settingsFile.startsWith(ownSettingsFolder() + QLatin1Char('/')));   // the test's own settings
 
     ReportForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
     dialogs->fileAnswers = {first.filePath(QStringLiteral("a.pdf")), second.filePath(QStringLiteral("b.zod")),
