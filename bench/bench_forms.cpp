@@ -25,7 +25,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -90,7 +89,7 @@ private:
 
 void BenchForms::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);   // the folders the saves remember stay out of the user's settings
+    ownSettingsFolder();   // the folders the saves remember stay out of the user's settings
     installTestFonts();
     QVERIFY(scratch.isValid());
 }
