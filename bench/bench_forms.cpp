@@ -89,7 +89,7 @@ private:
 
 void BenchForms::initTestCase()
 {
-    ownSettingsFolder();   // the folders the saves remember stay out of the user's settings
+    QVERIFY(useOwnSettings());   // the folders the saves remember stay out of the user's settings
     installTestFonts();
     QVERIFY(scratch.isValid());
 }

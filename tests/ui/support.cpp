@@ -1,5 +1,6 @@
 #include "ui/support.h"
 
+#include "common/program_settings.h"
 #include "common/program_texts.h"
 
 #include <QDesktopServices>
@@ -108,10 +109,10 @@ void installTestFonts()
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
 }
 
-QString ownSettingsFolder()
+bool useOwnSettings()
 {
     static QTemporaryDir fallback;
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(fallback.path()));
-    return qEnvironmentVariable("XDG_CONFIG_HOME");
+    return programSettings::open()->fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + QLatin1Char('/'));
 }

@@ -69,7 +69,8 @@ QString pdfText(const QString &pdfFile);
 // Fonts as the program sets them up.
 void installTestFonts();
 
-// Where this test program keeps the program's settings: the folder ctest gives each test
+// Keeps the program's settings in this test program's own folder: the one ctest gives each test
 // (XDG_CONFIG_HOME), else a temporary one set here. Test programs running side by side never share
-// a settings file, and none touches the user's. Call it before anything reads settings.
-QString ownSettingsFolder();
+// a settings file, and none touches the user's. Call it before anything reads settings; true when
+// the settings file lies in that folder.
+bool useOwnSettings();

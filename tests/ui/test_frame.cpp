@@ -139,7 +139,7 @@ void TestFrame::stripsAndStartPanel()
 
 void TestFrame::placementKeptBetweenRuns()
 {
-    QVERIFY(programSettings::open()->fileName().startsWith(ownSettingsFolder() + QLatin1Char('/')));
+    QVERIFY(useOwnSettings());
     programSettings::open()->remove(QStringLiteral("frame/geometry"));
 
     QWidget firstRun;
