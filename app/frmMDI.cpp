@@ -5,10 +5,10 @@
 #include "common/program_texts.h"
 #include "forms/common_menus.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/modHelp.h"
+#include "widgets/link_label.h"
+#include "widgets/modHelp.h"
 #include "forms/start_panel.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -4,8 +4,8 @@
 #include "australian/frmAustralianAstrologySave.h"
 #include "australian/modAustralianAstrology.h"
 #include "forms/form_registry.h"
-#include "forms/promotion_band.h"
-#include "forms/twips.h"
+#include "widgets/promotion_band.h"
+#include "widgets/look.h"
 
 #include <QAction>
 #include <QLabel>

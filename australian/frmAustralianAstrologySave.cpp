@@ -3,7 +3,7 @@
 #include "australian/frmAustralianAstrologyDisplay.h"
 #include "common/current_reading.h"
 #include "forms/form_registry.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 frmAustralianAstrologySave::frmAustralianAstrologySave()
     : SignReportForm(QStringLiteral("frmAustralianAstrologySave"), QStringLiteral("Orvo Australian Astrology"), 7725,

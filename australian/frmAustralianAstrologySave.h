@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/SignReportForm.h"
+#include "report/SignReportForm.h"
 
 // The Australian report: the name and the credit line. The result form offers no Print, so it
 // is opened only by the program itself.

@@ -5,11 +5,11 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/promotion_band.h"
-#include "forms/protected_text_edit.h"
+#include "widgets/link_label.h"
+#include "widgets/promotion_band.h"
+#include "widgets/protected_text_edit.h"
 #include "forms/start_panel.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include <QAction>
 #include <QGroupBox>

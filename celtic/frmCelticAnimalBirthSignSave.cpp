@@ -6,10 +6,10 @@
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/protected_text_edit.h"
-#include "forms/rtf_writer.h"
-#include "forms/twips.h"
+#include "widgets/link_label.h"
+#include "widgets/protected_text_edit.h"
+#include "report/rtf_writer.h"
+#include "widgets/look.h"
 
 #include <QFileInfo>
 #include <QLabel>

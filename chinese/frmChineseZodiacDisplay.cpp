@@ -7,11 +7,11 @@
 #include "common/calendar_lists.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/plain_text.h"
-#include "forms/promotion_band.h"
+#include "widgets/link_label.h"
+#include "widgets/plain_text.h"
+#include "widgets/promotion_band.h"
 #include "forms/start_panel.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include <QAction>
 #include <QCalendarWidget>

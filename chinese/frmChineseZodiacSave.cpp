@@ -6,10 +6,10 @@
 #include "common/date_text.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/promotion_band.h"
+#include "widgets/link_label.h"
+#include "widgets/promotion_band.h"
 #include "forms/reading_files.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 frmChineseZodiacSave::frmChineseZodiacSave()
     : ReportForm(QStringLiteral("frmChineseZodiacSave"), QStringLiteral("Orvo Chinese Zodiac Software "), 7725, 7770)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/ReportForm.h"
+#include "report/ReportForm.h"
 
 class LinkLabel;
 class PromotionBand;

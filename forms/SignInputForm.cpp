@@ -3,12 +3,12 @@
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/name_box.h"
-#include "forms/promotion_band.h"
+#include "widgets/link_label.h"
+#include "widgets/name_box.h"
+#include "widgets/promotion_band.h"
 #include "forms/reading_files.h"
 #include "forms/start_panel.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include <QComboBox>
 #include <QGroupBox>

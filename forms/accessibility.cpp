@@ -1,6 +1,6 @@
 #include "forms/accessibility.h"
 
-#include "forms/link_label.h"
+#include "widgets/link_label.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -2,7 +2,7 @@
 
 #include "forms/frmAbout.h"
 #include "forms/frmUserGuide.h"
-#include "forms/modHelp.h"
+#include "widgets/modHelp.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "forms/frmAbout.h"
 
 #include "common/program_texts.h"
-#include "forms/link_label.h"
-#include "forms/twips.h"
+#include "widgets/link_label.h"
+#include "widgets/look.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -3,8 +3,8 @@
 #include "common/content.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
-#include "forms/modHelp.h"
-#include "forms/twips.h"
+#include "widgets/modHelp.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QDesktopServices>

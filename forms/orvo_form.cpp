@@ -3,7 +3,7 @@
 #include "forms/accessibility.h"
 #include "forms/common_menus.h"
 #include "forms/form_registry.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 // rtf::escapeText on any UTF-16 text (lone surrogates included): the result is 7-bit, has no
 // unescaped brace or line break, and a rich-text reader gets the text back.
 #include "common/windows1252.h"
-#include "forms/rtf_writer.h"
+#include "report/rtf_writer.h"
 
 #include <cstdint>
 #include <cstdlib>

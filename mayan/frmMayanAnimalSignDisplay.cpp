@@ -1,7 +1,7 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 
 #include "forms/form_registry.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
 #include "mayan/modMayanAnimalMoonSign.h"

@@ -2,7 +2,7 @@
 
 #include "common/current_reading.h"
 #include "forms/form_registry.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/SignReportForm.h"
+#include "report/SignReportForm.h"
 
 // The Mayan report: name, date of birth and the sign's four fields, each closed by the credit line.
 class frmMayanAnimalSignSave : public SignReportForm

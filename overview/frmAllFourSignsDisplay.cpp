@@ -2,10 +2,10 @@
 
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/promotion_band.h"
+#include "widgets/link_label.h"
+#include "widgets/promotion_band.h"
 #include "forms/start_panel.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 #include "overview/frmAllFourSignsMain.h"
 #include "overview/tile_texts.h"
 

@@ -8,8 +8,8 @@
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
-#include "forms/link_label.h"
-#include "forms/protected_text_edit.h"
+#include "widgets/link_label.h"
+#include "widgets/protected_text_edit.h"
 #include "ui/support.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
-#include "forms/protected_text_edit.h"
+#include "widgets/protected_text_edit.h"
 #include "ui/support.h"
 
 #include <QAction>

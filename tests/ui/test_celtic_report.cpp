@@ -4,9 +4,9 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "forms/modHelp.h"
-#include "forms/modRTB.h"
-#include "forms/protected_text_edit.h"
+#include "widgets/modHelp.h"
+#include "report/modRTB.h"
+#include "widgets/protected_text_edit.h"
 #include "ui/support.h"
 
 #include <QClipboard>

@@ -8,7 +8,7 @@
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 #include "ui/support.h"
 
 #include <QAction>

@@ -8,8 +8,8 @@
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
-#include "forms/protected_text_edit.h"
-#include "forms/twips.h"
+#include "widgets/protected_text_edit.h"
+#include "widgets/look.h"
 #include "ui/support.h"
 
 #include <QCalendarWidget>

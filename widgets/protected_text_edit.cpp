@@ -1,4 +1,4 @@
-#include "forms/protected_text_edit.h"
+#include "widgets/protected_text_edit.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

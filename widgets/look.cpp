@@ -1,4 +1,4 @@
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include "common/font_names.h"
 

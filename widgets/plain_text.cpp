@@ -1,4 +1,4 @@
-#include "forms/plain_text.h"
+#include "widgets/plain_text.h"
 
 #include <QTextDocument>
 #include <QWidget>

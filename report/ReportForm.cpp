@@ -1,14 +1,14 @@
-#include "forms/ReportForm.h"
+#include "report/ReportForm.h"
 
 #include "common/program_texts.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "forms/modHelp.h"
-#include "forms/modRTB.h"
-#include "forms/protected_text_edit.h"
-#include "forms/report_printing.h"
-#include "forms/twips.h"
+#include "widgets/modHelp.h"
+#include "report/modRTB.h"
+#include "widgets/protected_text_edit.h"
+#include "report/report_printing.h"
+#include "widgets/look.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "forms/link_label.h"
+#include "widgets/link_label.h"
 
 #include "common/program_texts.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 #include <QMouseEvent>
 

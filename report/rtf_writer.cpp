@@ -1,4 +1,4 @@
-#include "forms/rtf_writer.h"
+#include "report/rtf_writer.h"
 
 #include "common/file_saving.h"
 #include "common/font_names.h"

@@ -1,4 +1,4 @@
-#include "forms/modRTB.h"
+#include "report/modRTB.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>

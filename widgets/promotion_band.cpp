@@ -1,8 +1,8 @@
-#include "forms/promotion_band.h"
+#include "widgets/promotion_band.h"
 
 #include "common/program_texts.h"
-#include "forms/link_label.h"
-#include "forms/twips.h"
+#include "widgets/link_label.h"
+#include "widgets/look.h"
 
 PromotionBand::PromotionBand(QWidget *parent)
     : QFrame(parent)

@@ -1,4 +1,4 @@
-#include "forms/name_box.h"
+#include "widgets/name_box.h"
 
 #include "common/line_codec.h"
 #include "common/saved_reading.h"

@@ -1,4 +1,4 @@
-#include "forms/report_printing.h"
+#include "report/report_printing.h"
 
 #include "common/file_saving.h"
 #include "common/program_texts.h"

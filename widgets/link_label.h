@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/modHelp.h"
+#include "widgets/modHelp.h"
 
 #include <QLabel>
 

@@ -1,12 +1,12 @@
-#include "forms/SignReportForm.h"
+#include "report/SignReportForm.h"
 
 #include "common/current_reading.h"
 #include "common/program_texts.h"
-#include "forms/link_label.h"
-#include "forms/promotion_band.h"
-#include "forms/protected_text_edit.h"
+#include "widgets/link_label.h"
+#include "widgets/promotion_band.h"
+#include "widgets/protected_text_edit.h"
 #include "forms/reading_files.h"
-#include "forms/twips.h"
+#include "widgets/look.h"
 
 SignReportForm::SignReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips,
                                const QColor &background)

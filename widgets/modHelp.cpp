@@ -1,4 +1,4 @@
-#include "forms/modHelp.h"
+#include "widgets/modHelp.h"
 
 #include <QDesktopServices>
 
