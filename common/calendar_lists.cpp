@@ -45,4 +45,22 @@ DateCheck checkDate(int day, int month, int year)
     return DateCheck::Valid;
 }
 
+Checked<QDate> birthDate(const BirthEntry &entry, int firstYear, int lastYear)
+{
+    switch (checkDate(entry.day, entry.month, entry.year)) {
+    case DateCheck::BadFebruary:
+        return InputProblem::BadFebruary;
+    case DateCheck::BadThirtyFirst:
+        return InputProblem::BadThirtyFirst;
+    case DateCheck::Valid:
+        break;
+    }
+    if (entry.year < firstYear || entry.year > lastYear)
+        return InputProblem::YearOutOfRange;
+    const QDate date(entry.year, entry.month, entry.day);
+    if (!date.isValid())   // a day or month outside the lists (a damaged file)
+        return InputProblem::BadThirtyFirst;
+    return date;
+}
+
 } // namespace calendar
