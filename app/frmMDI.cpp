@@ -5,10 +5,11 @@
 #include "common/program_texts.h"
 #include "forms/common_menus.h"
 #include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/modHelp.h"
+#include "forms/form_registry_signals.h"
 #include "forms/start_panel.h"
+#include "widgets/link_label.h"
 #include "widgets/look.h"
+#include "widgets/modHelp.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -91,13 +92,12 @@ frmMDI::frmMDI(QWidget *parent)
     : QMainWindow(parent)
 {
     runningFrame = this;
-    startPanel::setOwner([this](bool visible) { setStartPanelVisible(visible); },
-                         [this] { return isStartPanelVisible(); });
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(texts::frameCaption());
     createControls();
     createMenus();
     connectSignals();
+    StartPanel::instance().setShown(isStartPanelVisible());
     MDIForm_Load();
 }
 
@@ -107,11 +107,10 @@ frmMDI::~frmMDI()
     m_closing = true;
     disconnect(mdiArea, nullptr, this, nullptr);
     mdiArea->removeEventFilter(this);
-    forms::setFormsChangedListener({});
     forms::setMdiArea(nullptr);
     if (runningFrame == this) {
         runningFrame = nullptr;
-        startPanel::setOwner({}, {});
+        StartPanel::instance().setShown(false);
     }
 }
 
@@ -258,7 +257,8 @@ void frmMDI::connectSignals()
     connect(mnuAllFourSigns, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::AllFourSigns)); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
-    forms::setFormsChangedListener([this] { updateMenuBar(); });
+    connect(&FormRegistrySignals::instance(), &FormRegistrySignals::formsChanged, this, &frmMDI::updateMenuBar);
+    connect(&StartPanel::instance(), &StartPanel::visibilityRequested, this, &frmMDI::setStartPanelVisible);
 }
 
 void frmMDI::MDIForm_Load()
@@ -275,6 +275,7 @@ void frmMDI::MDIForm_Load()
 void frmMDI::setStartPanelVisible(bool visible)
 {
     picMain->setVisible(visible);
+    StartPanel::instance().setShown(visible);
     if (visible) {
         fitStartPanel();
         picMain->raise();

@@ -1,4 +1,5 @@
 #include "forms/form_registry.h"
+#include "forms/form_registry_signals.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,12 +25,6 @@ QPointer<QMdiArea> &area()
 {
     static QPointer<QMdiArea> pointer;
     return pointer;
-}
-
-std::function<void()> &listener()
-{
-    static std::function<void()> callback;
-    return callback;
 }
 
 void dropDeadEntries()
@@ -101,15 +96,9 @@ void unload(OrvoForm *form)
     notifyFormsChanged();
 }
 
-void setFormsChangedListener(std::function<void()> callback)
-{
-    listener() = std::move(callback);
-}
-
 void notifyFormsChanged()
 {
-    if (listener())
-        listener()();
+    Q_EMIT FormRegistrySignals::instance().formsChanged();
 }
 
 QList<OrvoForm *> loadedForms()
@@ -132,3 +121,9 @@ void unloadAll()
 }
 
 } // namespace forms
+
+FormRegistrySignals &FormRegistrySignals::instance()
+{
+    static FormRegistrySignals registrySignals;
+    return registrySignals;
+}

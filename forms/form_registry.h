@@ -55,8 +55,7 @@ void unload()
 }
 void unload(OrvoForm *form);
 
-// The frame listens here to put the active form's menus into its menu bar.
-void setFormsChangedListener(std::function<void()> listener);
+// Emits FormRegistrySignals::formsChanged(), which the frame listens to.
 void notifyFormsChanged();
 
 // Every loaded form, in the order they were loaded.
