@@ -96,36 +96,36 @@ RelationText outlookText(YearOutlook outlook, Branch person, Branch year)
                                "look after your health, and wear a little red for luck.")};
     case YearOutlook::Clash:
         return {QStringLiteral("Clash"), QStringLiteral("冲太岁"),
-                QStringLiteral("The %1 clashes with your sign. Expect changes and upheavals; avoid needless risks "
-                               "and think twice before any big move.").arg(animal)};
+                QStringLiteral("The year of the %1 clashes with your sign. Expect changes and upheavals; avoid "
+                               "needless risks and think twice before any big move.").arg(animal)};
     case YearOutlook::Punishment:
         return {QStringLiteral("Punishment"), QStringLiteral("刑太岁"),
-                QStringLiteral("The %1 and your sign punish each other. Guard against quarrels and legal trouble, "
-                               "and keep your promises carefully.").arg(animal)};
+                QStringLiteral("The year of the %1 and your sign punish each other. Guard against quarrels and "
+                               "legal trouble, and keep your promises carefully.").arg(animal)};
     case YearOutlook::Harm:
         return {QStringLiteral("Harm"), QStringLiteral("害太岁"),
-                QStringLiteral("The %1 harms your sign. Hidden friction with others is likely; choose your "
-                               "confidants well and let small slights pass.").arg(animal)};
+                QStringLiteral("The year of the %1 harms your sign. Hidden friction with others is likely; choose "
+                               "your confidants well and let small slights pass.").arg(animal)};
     case YearOutlook::Break:
         return {QStringLiteral("Break"), QStringLiteral("破太岁"),
-                QStringLiteral("The %1 breaks with your sign. Plans may be interrupted or delayed; finish what you "
-                               "start and put agreements in writing.").arg(animal)};
+                QStringLiteral("The year of the %1 breaks with your sign. Plans may be interrupted or delayed; "
+                               "finish what you start and put agreements in writing.").arg(animal)};
     case YearOutlook::Harmony:
         return {QStringLiteral("Harmony"), QStringLiteral("六合"),
-                QStringLiteral("The %1 is in harmony with your sign. Helpful people and good partnerships come "
-                               "your way; a fine year to build something together.").arg(animal)};
+                QStringLiteral("The year of the %1 is in harmony with your sign. Helpful people and good "
+                               "partnerships come your way; a fine year to build something together.").arg(animal)};
     case YearOutlook::Trine: {
         const QList<Branch> trine = trineOf(person);
         return {QStringLiteral("Trine"), QStringLiteral("三合"),
-                QStringLiteral("The %1 belongs to your trine, that of the %2, %3 and %4. Your efforts find support "
-                               "and work flows well; a good year to pursue your goals.")
+                QStringLiteral("The year of the %1 belongs to your trine, that of the %2, %3 and %4. Your efforts "
+                               "find support and work flows well; a good year to pursue your goals.")
                     .arg(animal, animalOfBranch(trine.value(0)), animalOfBranch(trine.value(1)),
                          animalOfBranch(trine.value(2)))};
     }
     case YearOutlook::None:
         return {QStringLiteral("No Relation"), QString(),
-                QStringLiteral("The %1 neither favours nor troubles your sign. What the year brings rests on your "
-                               "own effort.").arg(animal)};
+                QStringLiteral("The year of the %1 neither favours nor troubles your sign. What it brings rests on "
+                               "your own effort.").arg(animal)};
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "chinese/branch_relations.h"
 #include "chinese/element_relation.h"
+#include "chinese/relation_texts.h"
 #include "chinese/years_ahead.h"
 
 #include <QFile>
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void tablesMutualAndComplete_data();
     void tablesMutualAndComplete();
     void everyAnimalInOneTrine();
+    void harmsAndBreaksByTheirRules();
     void agreesWithLunarLibrary();
     void elementCycle_data();
     void elementCycle();
@@ -84,6 +86,27 @@ void TestBranchRelations::everyAnimalInOneTrine()
             QCOMPARE(holds(BranchRelation::ThreeHarmony, a, b), a != b && trine.contains(b));
             QCOMPARE(trineOf(b) == trine, trine.contains(b));
         }
+    }
+}
+
+// The rules the harms and breaks follow: an animal is harmed by the animal that clashes with its
+// six-harmony partner, and each of the six animals at even places (子 寅 辰 午 申 戌) breaks with the
+// animal three places before it. With the clashes and harmonies held against the library below,
+// these pin both tables.
+void TestBranchRelations::harmsAndBreaksByTheirRules()
+{
+    const auto partner = [](BranchRelation relation, Branch a) {
+        for (const Branch b : allBranches()) {
+            if (b != a && holds(relation, a, b))
+                return b;
+        }
+        return a;
+    };
+    for (const Branch a : allBranches()) {
+        QVERIFY2(holds(BranchRelation::Harm, a, partner(BranchRelation::Clash, partner(BranchRelation::SixHarmony, a))),
+                 qPrintable(animalOfBranch(a)));
+        if (static_cast<int>(a) % 2 == 0)
+            QVERIFY2(holds(BranchRelation::Break, a, branchAt(static_cast<int>(a) - 3)), qPrintable(animalOfBranch(a)));
     }
 }
 
@@ -181,6 +204,10 @@ void TestBranchRelations::yearsAhead()
             QCOMPARE(year.firstDay, years.at(i - 1).lastDay.addDays(1));
         }
         outlooks += codes.at(static_cast<int>(year.outlook));
+        const QString line = yearAheadLine(year, animal);
+        QVERIFY2(line.startsWith(year.element + QLatin1Char(' ') + year.animal + QLatin1String(", "))
+                     && line.endsWith(QLatin1Char('.')),
+                 qPrintable(line));
     }
     QTEST(outlooks, "outlooks");
     if (years.size() < 12 && !years.isEmpty())
