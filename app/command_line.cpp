@@ -4,6 +4,8 @@
 #include "chinese/year_start.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
+#include "overview/match_output.h"
+#include "overview/two_people.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -63,6 +65,34 @@ QDate parseIsoDay(const QString &text)
     return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
 }
 
+// `--match FIRST SECOND`: the first date is the option's value, the second the one plain argument.
+int runMatch(const QString &firstText, const QStringList &rest, const QString &yearStartText, bool json,
+             QIODevice &out, QIODevice &err)
+{
+    if (rest.size() != 1)
+        return usageError(err, QStringLiteral("--match takes two dates, YYYY-MM-DD YYYY-MM-DD"));
+    const QString secondText = rest.constFirst();
+    for (const QString &text : {firstText, secondText}) {
+        if (!parseIsoDay(text).isValid())
+            return usageError(err, QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(text));
+    }
+    const std::optional<chinese::YearStart> start = chinese::yearStartFromKey(yearStartText);
+    if (!start)
+        return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(yearStartText));
+    overview::TwoPeopleProblem problem = overview::TwoPeopleProblem::None;
+    const std::optional<TwoPeople> match = overview::twoPeople(QString(), parseIsoDay(firstText), QString(),
+                                                               parseIsoDay(secondText), *start, &problem);
+    if (!match) {
+        return usageError(err, QStringLiteral("%1 is outside the days covered, %2 to %3")
+                                   .arg(problem == overview::TwoPeopleProblem::SecondDate ? secondText : firstText,
+                                        chinese::firstCoveredDay().toString(Qt::ISODate),
+                                        chinese::lastCoveredDay().toString(Qt::ISODate)));
+    }
+    if (json)
+        return answer(out, err, QJsonDocument(overview::matchJson(*match)).toJson(QJsonDocument::Compact) + '\n');
+    return answer(out, err, overview::matchText(*match).toUtf8());
+}
+
 } // namespace
 
 bool claims(int argc, const char *const *argv)
@@ -80,7 +110,8 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     parser.setApplicationDescription(QStringLiteral(
         "Orvo Animal Signs Astrology. Without options the program opens its window, on the saved "
         "reading FILE when one is given (handed to the copy already running, if any); with --signs "
-        "it prints the Celtic, Chinese, Mayan and Australian signs of a birth date and exits."));
+        "it prints the Celtic, Chinese, Mayan and Australian signs of a birth date, with --match how "
+        "the Chinese signs of two birth dates stand to each other, and exits."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version and exit."));
@@ -93,8 +124,12 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
                                        QStringLiteral("Where the Chinese year begins: new-year (the lunar new "
                                                       "year, the default) or spring (the Start of Spring)."),
                                        QStringLiteral("new-year|spring"), QStringLiteral("new-year"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the signs as one JSON object."));
-    parser.addOptions({help, version, signs, name, yearStart, json});
+    const QCommandLineOption match(QStringLiteral("match"),
+                                   QStringLiteral("Print how the Chinese signs of two birth dates stand to each other "
+                                                  "(--match YYYY-MM-DD YYYY-MM-DD: relations, elements, summary) and exit."),
+                                   QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as one JSON object."));
+    parser.addOptions({help, version, signs, match, name, yearStart, json});
     // Only described here: a file name without options never reaches this parser (see claims()).
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A saved reading to open in the window: .str (Chinese) or "
@@ -103,16 +138,26 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 
     if (!parser.parse(arguments))
         return usageError(err, parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(match))
         return usageError(err, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help))
         return answer(out, err, parser.helpText().toUtf8());
     if (parser.isSet(version))
         return answer(out, err, QByteArrayLiteral("orvo " ORVO_VERSION "\n"));
+    if (parser.isSet(match)) {
+        for (const QCommandLineOption *option : {&signs, &name}) {
+            if (parser.isSet(*option))
+                return usageError(err, QStringLiteral("--%1 does not go with --match").arg(option->names().constFirst()));
+        }
+        return runMatch(parser.value(match), parser.positionalArguments(), parser.value(yearStart), parser.isSet(json),
+                        out, err);
+    }
     if (!parser.isSet(signs)) {
         for (const QCommandLineOption *option : {&name, &yearStart, &json}) {
             if (parser.isSet(*option))
-                return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD").arg(option->names().constFirst()));
+                return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD%2")
+                                           .arg(option->names().constFirst(),
+                                                option == &name ? QString() : QStringLiteral(" or --match")));
         }
         return usageError(err, QStringLiteral("nothing to do; see orvo --help"));
     }

@@ -5,7 +5,8 @@
 class QIODevice;
 
 // The terminal mode: `orvo --help`, `orvo --version` and
-// `orvo --signs YYYY-MM-DD [--name NAME] [--year-start new-year|spring] [--json]`.
+// `orvo --signs YYYY-MM-DD [--name NAME] [--year-start new-year|spring] [--json]` and
+// `orvo --match YYYY-MM-DD YYYY-MM-DD [--year-start new-year|spring] [--json]`.
 // It needs no display, takes no single-instance lock and opens no window. `orvo FILE` (a saved
 // reading) is the normal start, which only --help describes here.
 namespace commandLine {
