@@ -12,10 +12,10 @@ constexpr const char *animals[SignCount] = {
     "Platypus", "Possum", "Numbat", "Dibbler", "Dingo", "Emu",
 };
 
-QString contentName(const QString &animal)
+// "Western Swamp Turtle" -> "australian/western-swamp-turtle", the name of its text and its picture.
+QString contentStem(const QString &animal)
 {
-    return QStringLiteral("australian/") + animal.toLower().replace(QLatin1Char(' '), QLatin1Char('-'))
-           + QStringLiteral(".txt");
+    return QStringLiteral("australian/") + animal.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
 }
 
 } // namespace
@@ -26,7 +26,7 @@ const std::array<AustralianSignRow, SignCount> &LoadAustralianSignTable()
         std::array<AustralianSignRow, SignCount> rows;
         for (int position = 0; position < SignCount; ++position) {
             const QString animal = QLatin1String(animals[position]);
-            rows[position] = {animal, content::text(contentName(animal))};
+            rows[position] = {animal, content::text(contentStem(animal) + QStringLiteral(".txt"))};
         }
         return rows;
     }();
@@ -46,6 +46,13 @@ std::optional<AustralianSignRow> findSignRow(const QString &animal)
             return row;
     }
     return std::nullopt;
+}
+
+QString picturePath(const QString &animal)
+{
+    if (!findSignRow(animal))
+        return {};
+    return content::picturePath(contentStem(animal) + QStringLiteral(".jpg"));
 }
 
 } // namespace australian

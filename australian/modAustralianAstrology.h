@@ -26,4 +26,8 @@ QString FindAustralianSign(const QString &monthName);
 // The row whose animal name equals animal exactly, or nothing.
 std::optional<AustralianSignRow> findSignRow(const QString &animal);
 
+// Resource path of the animal's picture (the animal spelt as findSignRow() takes it); empty for
+// any other name.
+QString picturePath(const QString &animal);
+
 } // namespace australian

@@ -2,8 +2,8 @@
 # Regenerates every picture under content/pictures/ from the Fluent Emoji Flat
 # artwork (MIT, Microsoft Corporation), as shipped in the npm package
 # @iconify-json/fluent-emoji-flat, and from our own drawings in
-# content/pictures/drawings/ (named drawings/NAME below) where the icon set has
-# no fitting animal.
+# content/pictures/drawings/ (named drawings/NAME below): the crane and the wren,
+# which the icon set lacks, and all twelve Australian animals.
 #
 # usage: tools/render_pictures.sh [ICON_SET]
 #
@@ -95,15 +95,27 @@ chinese/rooster.jpg	rooster
 chinese/dog.jpg	dog
 chinese/pig.jpg	pig"
 
+AUSTRALIAN="australian/galah.jpg	drawings/galah
+australian/koala.jpg	drawings/koala
+australian/dingbat.jpg	drawings/dingbat
+australian/western-swamp-turtle.jpg	drawings/western-swamp-turtle
+australian/kangaroo.jpg	drawings/kangaroo
+australian/northern-hairy-nosed-wombat.jpg	drawings/northern-hairy-nosed-wombat
+australian/platypus.jpg	drawings/platypus
+australian/possum.jpg	drawings/possum
+australian/numbat.jpg	drawings/numbat
+australian/dibbler.jpg	drawings/dibbler
+australian/dingo.jpg	drawings/dingo
+australian/emu.jpg	drawings/emu"
+
 SYSTEMS="systems/chinese.png	dragon-face
 systems/mayan.png	sun-with-face
 systems/celtic.png	shamrock
 systems/australian.png	kangaroo
 systems/all-four.png	crystal-ball"
 
-# The overview's tiles show the sign's own picture where a system has one; the Australian
-# system has none and shows its symbol, drawn larger, as does the Chinese tile should it ever
-# meet an animal without a picture.
+# The overview's tiles show the sign's own picture; a tile shows its system's symbol, drawn
+# larger, only should it ever meet a sign without a picture.
 OVERVIEW="overview/chinese.png	dragon-face
 overview/australian.png	kangaroo"
 
@@ -117,6 +129,8 @@ CELTIC_SIZE=124x127 CELTIC_EMOJI=100 CELTIC_BG='rgb(238,232,250)'
 MAYAN_SIZE=136x136 MAYAN_EMOJI=108 MAYAN_BG='rgb(255,250,230)'
 # Chinese pictures sit on the dark red tile of the overview: pale rose tiles.
 CHINESE_SIZE=136x136 CHINESE_EMOJI=108 CHINESE_BG='rgb(253,236,230)'
+# Australian pictures sit on the dark green window and tile: pale sand tiles.
+AUSTRALIAN_SIZE=136x136 AUSTRALIAN_EMOJI=108 AUSTRALIAN_BG='rgb(250,240,222)'
 SYSTEM_SIZE=34
 OVERVIEW_SIZE=96
 JPEG_QUALITY=90
@@ -124,7 +138,7 @@ JPEG_QUALITY=90
 # ---------------------------------------------------------------------------
 icon_names() { cut -f2 <<<"$1"; }
 
-all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$CHINESE"; icon_names "$SYSTEMS"; icon_names "$OVERVIEW"; echo "$APP_ICON"; } | sort -u)
+all_icons=$( { icon_names "$CELTIC"; icon_names "$MAYAN"; icon_names "$CHINESE"; icon_names "$AUSTRALIAN"; icon_names "$SYSTEMS"; icon_names "$OVERVIEW"; echo "$APP_ICON"; } | sort -u)
 set_icons=$(grep -v '^drawings/' <<<"$all_icons")
 # shellcheck disable=SC2086  # one icon name per word
 node "$here/extract_icons.js" "$pkg/icons.json" "$work/svg" $set_icons
@@ -155,7 +169,7 @@ icon() {
     -strip -define png:exclude-chunks=date,time "png32:$dest"
 }
 
-mkdir -p "$out/celtic" "$out/mayan" "$out/chinese" "$out/systems" "$out/overview" "$out/app"
+mkdir -p "$out/celtic" "$out/mayan" "$out/chinese" "$out/australian" "$out/systems" "$out/overview" "$out/app"
 
 while IFS=$'\t' read -r file name; do
   tile "$name" "$CELTIC_SIZE" "$CELTIC_EMOJI" "$CELTIC_BG" "$out/$file"
@@ -168,6 +182,10 @@ done <<<"$MAYAN"
 while IFS=$'\t' read -r file name; do
   tile "$name" "$CHINESE_SIZE" "$CHINESE_EMOJI" "$CHINESE_BG" "$out/$file"
 done <<<"$CHINESE"
+
+while IFS=$'\t' read -r file name; do
+  tile "$name" "$AUSTRALIAN_SIZE" "$AUSTRALIAN_EMOJI" "$AUSTRALIAN_BG" "$out/$file"
+done <<<"$AUSTRALIAN"
 
 while IFS=$'\t' read -r file name; do
   icon "$name" "$SYSTEM_SIZE" "$out/$file"
@@ -193,6 +211,7 @@ check() {
 while IFS=$'\t' read -r file _; do check "$file" "$CELTIC_SIZE"; done <<<"$CELTIC"
 while IFS=$'\t' read -r file _; do check "$file" "$MAYAN_SIZE"; done <<<"$MAYAN"
 while IFS=$'\t' read -r file _; do check "$file" "$CHINESE_SIZE"; done <<<"$CHINESE"
+while IFS=$'\t' read -r file _; do check "$file" "$AUSTRALIAN_SIZE"; done <<<"$AUSTRALIAN"
 while IFS=$'\t' read -r file _; do check "$file" "${SYSTEM_SIZE}x$SYSTEM_SIZE"; done <<<"$SYSTEMS"
 while IFS=$'\t' read -r file _; do check "$file" "${OVERVIEW_SIZE}x$OVERVIEW_SIZE"; done <<<"$OVERVIEW"
 for px in $APP_SIZES; do check "app/orvo-$px.png" "${px}x$px"; done
@@ -203,7 +222,7 @@ for px in $APP_SIZES; do check "app/orvo-$px.png" "${px}x$px"; done
 holder=$(node -e 'const i=require(process.argv[1]); console.log(i.author.name)' "$pkg/info.json")
 
 cat >"$out/LICENSE-fluent-emoji.txt" <<LICENCE
-The pictures in this folder (celtic/, mayan/, chinese/, systems/, overview/, app/) are
+The pictures in this folder (celtic/, mayan/, chinese/, australian/, systems/, overview/, app/) are
 rendered from the Fluent Emoji artwork ("Flat" style), taken from the npm package
 $PACKAGE $version, and are used under the licence below, except
 those that SOURCES.md lists as drawn from drawings/ (see LICENSE-drawings.txt).
@@ -313,6 +332,19 @@ $CHINESE_BG, which reads well on the overview's dark red Chinese tile.
 | --- | --- |
 CHINESE
   table "$CHINESE"
+  cat <<AUSTRALIAN
+
+## Australian animal signs
+
+${AUSTRALIAN_SIZE/x/ × } JPEG (quality $JPEG_QUALITY), the drawing ${AUSTRALIAN_EMOJI} px, centred on
+$AUSTRALIAN_BG, which reads well on the program's dark green window.
+All twelve are our own drawings. The Dingbat names no animal of a field guide; it is drawn
+as a flying fox, Australia's great fruit bat.
+
+| file | icon |
+| --- | --- |
+AUSTRALIAN
+  table "$AUSTRALIAN"
   cat <<SYS
 
 ## System symbols
@@ -328,8 +360,8 @@ SYS
 ## Overview tiles
 
 $OVERVIEW_SIZE × $OVERVIEW_SIZE PNG on a transparent background, for the overview of all four
-signs: the symbol of the Australian system, which has no picture of each sign, and the
-Chinese symbol, shown for an animal that has no picture of its own.
+signs: the Australian and Chinese symbols, shown on a tile only for a sign that has no
+picture of its own.
 
 | file | icon |
 | --- | --- |

@@ -1,6 +1,8 @@
 #include "australian/modAustralianAstrology.h"
 #include "common/calendar_lists.h"
 
+#include <QFile>
+#include <QSet>
 #include <QtTest>
 
 class TestAustralianSigns : public QObject
@@ -12,6 +14,7 @@ private Q_SLOTS:
     void unknownMonthHasNoAnimal_data();
     void unknownMonthHasNoAnimal();
     void lookupIsExact();
+    void everySignHasItsOwnPicture();
 };
 
 void TestAustralianSigns::everyMonthHasItsAnimal_data()
@@ -72,6 +75,22 @@ void TestAustralianSigns::lookupIsExact()
     QVERIFY(!australian::findSignRow(QStringLiteral("NORTHERN HAIRY-NOSED WOMBAT")));
     QVERIFY(!australian::findSignRow(QStringLiteral("Northern Hairy-Nosed Wombat")));
     QVERIFY(!australian::findSignRow(QString()));
+}
+
+void TestAustralianSigns::everySignHasItsOwnPicture()
+{
+    QSet<QByteArray> pictures;
+    for (const australian::AustralianSignRow &row : australian::LoadAustralianSignTable()) {
+        QFile picture(australian::picturePath(row.animal));
+        QVERIFY2(picture.open(QIODevice::ReadOnly), qPrintable(row.animal));
+        const QByteArray bytes = picture.readAll();
+        QVERIFY2(bytes.startsWith("\xff\xd8"), qPrintable(row.animal));   // a JPEG
+        pictures.insert(bytes);
+    }
+    // One picture shown for every sign was the fault users saw.
+    QCOMPARE(pictures.size(), australian::SignCount);
+    QVERIFY(australian::picturePath(QStringLiteral("kangaroo")).isEmpty());
+    QVERIFY(australian::picturePath(QString()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAustralianSigns)
