@@ -16,10 +16,13 @@ std::array<TileText, 4> tileTexts(const FourSigns &signs)
     QString chinesePicture = chinese::picturePath(year.animal);
     if (chinesePicture.isEmpty())
         chinesePicture = content::picturePath(QStringLiteral("overview/chinese.png"));
+    QString australianPicture = australian::picturePath(signs.australian.sign);
+    if (australianPicture.isEmpty())
+        australianPicture = content::picturePath(QStringLiteral("overview/australian.png"));
     return {{
         {QStringLiteral("Australian Astrology"), signs.australian.sign,
          QStringLiteral("Sign of everyone born in %1").arg(calendar::monthNames().at(signs.birthDate.month() - 1)),
-         australianSummary(signs.australian.sign), content::picturePath(QStringLiteral("overview/australian.png"))},
+         australianSummary(signs.australian.sign), australianPicture},
         {QStringLiteral("Celtic Animal Birth Sign"), signs.celtic.sign,
          QStringLiteral("Gaelic: %1, birthstone: %2").arg(signs.celtic.gaelicName, signs.celtic.birthstone),
          signs.celtic.keywords, celtic::picturePath(signs.celtic.picture)},
