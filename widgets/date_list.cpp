@@ -1,0 +1,44 @@
+#include "widgets/date_list.h"
+
+#include "widgets/date_list_accessible.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QItemSelectionModel>
+
+DateList::DateList(const QString &objectName, const QString &accessibleName, QWidget *parent)
+    : QComboBox(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&DateListAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
+
+    setObjectName(objectName);
+    setAccessibleName(accessibleName);
+    setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DateList::takeChosenEntry);
+    connect(this, &QComboBox::currentIndexChanged, this, &DateList::announceValue);
+}
+
+void DateList::takeChosenEntry()
+{
+    // With the popup open, the combo box itself takes the entry when the user confirms it.
+    if (view()->isVisible())
+        return;
+    const QModelIndexList chosen = view()->selectionModel()->selectedIndexes();
+    if (!chosen.isEmpty())
+        setCurrentIndex(chosen.constFirst().row());
+}
+
+void DateList::announceValue()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    QAccessibleValueChangeEvent valueEvent(this, currentText());
+    QAccessible::updateAccessibility(&valueEvent);
+}

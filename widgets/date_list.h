@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QComboBox>
+
+// A list of days, months or years of birth. A screen reader hears the list by its own name
+// ("Month of birth") and its value, and can choose an entry through the list's items (their
+// Toggle action), as screen readers and on-screen keyboards do; Qt's own combo box announces
+// itself by its value only and ignores such a choice while its popup is closed.
+class DateList : public QComboBox
+{
+    Q_OBJECT
+public:
+    DateList(const QString &objectName, const QString &accessibleName, QWidget *parent);
+
+private:
+    void takeChosenEntry();
+    void announceValue();
+};
