@@ -1,0 +1,183 @@
+"""Drives the running program through AT-SPI alone, as a screen reader user would: finds
+controls by the names a screen reader speaks, fills them through the Editable Text interface,
+chooses list entries through the lists' items, presses buttons through their actions, and reads
+the result back from the object that has the focus. Keys are sent only to walk the tab order.
+
+Usage: screen_reader.py <program pid>    (exit 0 passed, 1 failed, 77 accessibility bus missing)
+"""
+import os
+import subprocess
+import sys
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    print("SKIP: python3-pyatspi missing")
+    sys.exit(77)
+
+WAIT = float(os.environ.get("WAIT_SECONDS", "60"))
+failures = []
+
+
+def program():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "orvo":
+            return app
+    return None
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def wait_until(what, probe, seconds=None):
+    deadline = time.time() + (seconds or WAIT)
+    while time.time() < deadline:
+        try:
+            found = probe()
+            if found:
+                return found
+        except Exception:   # objects come and go while windows open and close
+            pass
+        time.sleep(0.2)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def find(role, name, exact=True):
+    def probe():
+        app = program()
+        for node in walk(app) if app else []:
+            if node.getRoleName() == role and showing(node) and \
+                    (node.name == name if exact else name in node.name):
+                return node
+        return None
+    return wait_until("%s '%s'" % (role, name), probe)
+
+
+def focused():
+    app = program()
+    for node in walk(app) if app else []:
+        if node.getState().contains(pyatspi.STATE_FOCUSED) and showing(node):
+            return node
+    return None
+
+
+def spoken(node):
+    """What a screen reader says for node: its name, role, description and text."""
+    text = ""
+    try:
+        t = node.queryText()
+        text = t.getText(0, t.characterCount)
+    except NotImplementedError:
+        pass
+    return " ".join(filter(None, [node.name, node.getRoleName(), node.description, text]))
+
+
+def act(node, *names):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i).lower() in names:
+            action.doAction(i)
+            return
+    raise AssertionError("%s '%s' offers none of %s" % (node.getRoleName(), node.name, names))
+
+
+def press(role, name):
+    act(find(role, name), "press", "click", "toggle")
+
+
+def type_into(name, text):
+    box = find("text", name)
+    box.queryEditableText().setTextContents(text)
+    wait_until("'%s' to hold '%s'" % (name, text), lambda: spoken(box).find(text) >= 0, 10)
+
+
+def choose(list_name, entry):
+    combo = find("combo box", list_name)
+    assert "birth" in combo.name.lower(), combo.name
+    items = combo[0]
+    for i in range(items.childCount):
+        item = items[i]
+        if item is not None and item.name == entry:
+            act(item, "toggle", "press", "click")
+            wait_until("%s to show %s" % (list_name, entry),
+                       lambda: entry in (combo.description or ""), 10)
+            return
+    raise AssertionError("%s has no entry %s" % (list_name, entry))
+
+
+def expect_focus(words, what):
+    def probe():
+        node = focused()
+        return node if node is not None and all(w in spoken(node) for w in words) else None
+    try:
+        wait_until(what, probe, 20)
+    except AssertionError:
+        node = focused()
+        failures.append("%s: the focus is on %s" % (what, spoken(node) if node else "nothing"))
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+
+def start_panel():
+    find("push button", "Chinese Zodiac")
+
+
+def step(title, body):
+    try:
+        body()
+        print("ok   " + title)
+    except Exception as error:   # report and go on with the next reading
+        failures.append("%s: %s" % (title, error))
+        print("FAIL " + title)
+
+
+def chinese_reading():
+    press("push button", "Chinese Zodiac")
+    type_into("Name", "Ada Lovelace")
+    press("radio button", "Male")
+    choose("Day of birth", "12")
+    choose("Month of birth", "May")
+    choose("Year of birth", "1990")
+    press("push button", "Proceed")
+    expect_focus(["Horse", "Metal"], "the Chinese result window opens on the sign")
+    press("push button", "Exit")
+    expect_focus(["Chinese Zodiac", "push button"], "Exit returns the focus to the start panel")
+
+
+def celtic_reading():
+    press("push button", "Celtic Animal Birth Sign")
+    type_into("First Name", "ADA")
+    type_into("Last Name", "LOVELACE")
+    choose("Day of birth", "12")
+    choose("Month of birth", "May")
+    choose("Year of birth", "1990")
+    press("push button", "Find")
+    expect_focus(["Adder"], "the Celtic result window opens on the sign")
+
+
+def main():
+    try:
+        wait_until("the program on the accessibility bus", lambda: program() is not None)
+    except AssertionError as error:
+        print("SKIP: %s" % error)
+        return 77
+    start_panel()
+    step("Chinese reading for 12 May 1990 through AT-SPI alone", chinese_reading)
+    step("Celtic reading for 12 May 1990 through AT-SPI alone", celtic_reading)
+    for failure in failures:
+        print("FAIL: " + failure)
+    return 1 if failures else 0
+
+
+sys.exit(main())
