@@ -4,27 +4,14 @@
 //
 // Each figure is the median of many runs of the action alone: what has to be set up before a run
 // (a form unloaded, the input form shown again) is outside the measurement.
-#include "app/frmMDI.h"
 #include "app/system_forms.h"
-#include "australian/frmAustralianAstrologyDisplay.h"
-#include "australian/frmAustralianAstrologyMain.h"
-#include "australian/frmAustralianAstrologySave.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
-#include <QComboBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,11 +23,6 @@ using systems::System;
 namespace {
 
 constexpr int Runs = 40;
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Median wall time of act() over Runs runs, each after prepare(); reported as the benchmark result.
 void measure(const std::function<void()> &prepare, const std::function<void()> &act)
@@ -55,6 +37,14 @@ void measure(const std::function<void()> &prepare, const std::function<void()> &
     }
     std::sort(nanoseconds.begin(), nanoseconds.end());
     QTest::setBenchmarkResult(qreal(nanoseconds.at(Runs / 2)), QTest::WalltimeNanoseconds);
+}
+
+// Unloads the form, if loaded, and deletes it now.
+void unload(OrvoForm *form)
+{
+    if (form)
+        forms::unload(form);
+    FrameFixture::flushDeletes();
 }
 
 } // namespace
@@ -76,143 +66,38 @@ private Q_SLOTS:
 private:
     // Opens the system's input form, fills it with one person's entries and returns it.
     OrvoForm *fillInput(System system);
-    void find(System system);
-    OrvoForm *resultForm(System system);
-    void unloadResult(System system);
-    OrvoForm *showReport(System system);
-    void unloadReport(System system);
 
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<FrameFixture> ui;
     QTemporaryDir scratch;
 };
 
 void BenchForms::initTestCase()
 {
     QVERIFY(useOwnSettings());   // the folders the saves remember stay out of the user's settings
-    installTestFonts();
     QVERIFY(scratch.isValid());
 }
 
 void BenchForms::init()
 {
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    ui = std::make_unique<FrameFixture>();
 }
 
 void BenchForms::cleanup()
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    flushDeletes();
+    ui.reset();
 }
 
 OrvoForm *BenchForms::fillInput(System system)
 {
-    frame->cmdSelectOption_Click(int(system));
-    switch (system) {
-    case System::Celtic: {
-        auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-        input->txtFName->setText(QStringLiteral("ANN"));
-        input->txtlName->setText(QStringLiteral("LEE"));
-        input->cmbDate->setCurrentIndex(4);
-        input->cmbMonth->setCurrentIndex(2);
-        input->cmbYear->setCurrentText(QStringLiteral("1970"));
-        return input;
-    }
-    case System::Chinese: {
-        auto *input = forms::get<frmChineseZodiacMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->optSex[1]->setChecked(true);
-        input->cboDate->setCurrentIndex(4);
-        input->cboMonth->setCurrentIndex(2);
-        input->cboYear->setCurrentText(QStringLiteral("1970"));
-        return input;
-    }
-    case System::Mayan: {
-        auto *input = forms::get<frmMayanAnimalSignMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->cboDate->setCurrentIndex(4);
-        input->cboMonth->setCurrentIndex(2);
-        input->cboYear->setCurrentText(QStringLiteral("1970"));
-        return input;
-    }
-    case System::Australian: {
-        auto *input = forms::get<frmAustralianAstrologyMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->cboMonth->setCurrentIndex(2);
-        return input;
-    }
-    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-        break;
-    }
-    return nullptr;
-}
-
-void BenchForms::find(System system)
-{
-    switch (system) {
-    case System::Celtic: forms::get<frmCelticAnimalBirthSignMain>()->Command1_Click(); break;
-    case System::Chinese: forms::get<frmChineseZodiacMain>()->cmdProceed_Click(); break;
-    case System::Mayan: forms::get<frmMayanAnimalSignMain>()->cmdProceed_Click(); break;
-    case System::Australian: forms::get<frmAustralianAstrologyMain>()->cmdProceed_Click(); break;
-    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-        break;
-    }
-}
-
-OrvoForm *BenchForms::resultForm(System system)
-{
-    switch (system) {
-    case System::Celtic: return forms::isLoaded<frmCelticAnimalBirthSignDisplay>() ? forms::get<frmCelticAnimalBirthSignDisplay>() : nullptr;
-    case System::Chinese: return forms::isLoaded<frmChineseZodiacDisplay>() ? forms::get<frmChineseZodiacDisplay>() : nullptr;
-    case System::Mayan: return forms::isLoaded<frmMayanAnimalSignDisplay>() ? forms::get<frmMayanAnimalSignDisplay>() : nullptr;
-    case System::Australian: return forms::isLoaded<frmAustralianAstrologyDisplay>() ? forms::get<frmAustralianAstrologyDisplay>() : nullptr;
-    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-        break;
-    }
-    return nullptr;
-}
-
-void BenchForms::unloadResult(System system)
-{
-    switch (system) {
-    case System::Celtic: forms::unload<frmCelticAnimalBirthSignDisplay>(); break;
-    case System::Chinese: forms::unload<frmChineseZodiacDisplay>(); break;
-    case System::Mayan: forms::unload<frmMayanAnimalSignDisplay>(); break;
-    case System::Australian: forms::unload<frmAustralianAstrologyDisplay>(); break;
-    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-        break;
-    }
-    flushDeletes();
-}
-
-OrvoForm *BenchForms::showReport(System system)
-{
-    switch (system) {
-    case System::Celtic: return forms::show<frmCelticAnimalBirthSignSave>();
-    case System::Chinese: return forms::show<frmChineseZodiacSave>();
-    case System::Mayan: return forms::show<frmMayanAnimalSignSave>();
-    case System::Australian: return forms::show<frmAustralianAstrologySave>();
-    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-        break;
-    }
-    return nullptr;
-}
-
-void BenchForms::unloadReport(System system)
-{
-    switch (system) {
-    case System::Celtic: forms::unload<frmCelticAnimalBirthSignSave>(); break;
-    case System::Chinese: forms::unload<frmChineseZodiacSave>(); break;
-    case System::Mayan: forms::unload<frmMayanAnimalSignSave>(); break;
-    case System::Australian: forms::unload<frmAustralianAstrologySave>(); break;
-    case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-        break;
-    }
-    flushDeletes();
+    OrvoForm *input = ui->open(system);
+    Entries person{QStringLiteral("Ann Lee"), {}, 5, 3, 1970};
+    if (system == System::Celtic)
+        person.name = person.name.toUpper();
+    if (system == System::Chinese)
+        person.sex = QStringLiteral("Female");
+    if (system == System::Australian)
+        person.day = person.year = 0;   // it asks for the month alone
+    return input && ui->fill(system, person) ? input : nullptr;
 }
 
 void BenchForms::findAction_data()
@@ -230,12 +115,15 @@ void BenchForms::findAction()
 {
     QFETCH(System, system);
     OrvoForm *input = fillInput(system);
+    QVERIFY(input);
+    QPushButton *find = FrameFixture::findButton(system);
+    QVERIFY(find);
     measure([&] {
-        unloadResult(system);
+        unload(FrameFixture::resultForm(system));
         input->showForm();
-    }, [&] { find(system); });
-    QVERIFY(dialogs->messages.isEmpty());
-    QVERIFY(resultForm(system) && resultForm(system)->isShownInFrame());
+    }, [&] { find->click(); });
+    QVERIFY(ui->dialogs()->messages.isEmpty());
+    QVERIFY(FrameFixture::resultForm(system) && FrameFixture::resultForm(system)->isShownInFrame());
 }
 
 void BenchForms::reportComposition_data()
@@ -243,15 +131,15 @@ void BenchForms::reportComposition_data()
     findAction_data();
 }
 
-// The report form built, its report composed and the form shown, from a filled result form.
+// The report form built, its report composed and the form shown, from a filled result form
+// (its Print button).
 void BenchForms::reportComposition()
 {
     QFETCH(System, system);
-    fillInput(system);
-    find(system);
-    QVERIFY(resultForm(system));
+    QVERIFY(fillInput(system));
+    QVERIFY(ui->find(system));
     OrvoForm *report = nullptr;
-    measure([&] { unloadReport(system); }, [&] { report = showReport(system); });
+    measure([&] { unload(FrameFixture::reportForm(system)); }, [&] { report = ui->report(system); });
     QVERIFY(report && report->isShownInFrame());
 }
 
@@ -267,26 +155,22 @@ void BenchForms::saveThenOpen()
 {
     QFETCH(System, system);
     OrvoForm *input = fillInput(system);
-    find(system);
-    ReportForm *report = nullptr;
+    QVERIFY(input);
+    QVERIFY(ui->find(system));
+    OrvoForm *report = nullptr;
     const QString file = scratch.filePath(QStringLiteral("reading.") + (system == System::Celtic ? QStringLiteral("rtf")
                                                                         : system == System::Chinese ? QStringLiteral("str")
                                                                                                     : QStringLiteral("zod")));
     measure([&] {
-        report = static_cast<ReportForm *>(showReport(system));   // loaded once; shown again after Open
-        dialogs->fileAnswers = QStringList{file, file};
+        report = ui->report(system);   // loaded once; shown again after Open
+        ui->dialogs()->fileAnswers = QStringList{file, file};
     }, [&] {
-        report->cmdSave_Click();
-        switch (system) {
-        case System::Celtic: break;
-        case System::Chinese: static_cast<frmChineseZodiacMain *>(input)->cmdOpen_Click(); break;
-        case System::Mayan:
-        case System::Australian: static_cast<SignInputForm *>(input)->cmdOpen_Click(); break;
-        case System::AllFourSigns:   // these benchmarks time the four systems' own windows
-            break;
-        }
+        FrameFixture::click(report, QStringLiteral("cmdSave"));
+        if (system != System::Celtic)
+            FrameFixture::click(input, QStringLiteral("cmdOpen"));
     });
-    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->messageTexts().join(u'|')));
+    QVERIFY(report);
+    QVERIFY2(ui->dialogs()->messages.isEmpty(), qPrintable(ui->dialogs()->messageTexts().join(u'|')));
     QVERIFY(QFileInfo(file).size() > 0);
 }
 

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/system_forms.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class frmMDI;
+class OrvoForm;
+class QPushButton;
+class ScriptedDialogs;
+
+// What a user enters in an input form. An entry left empty (or 0) stays as the form has it; an
+// entry the form does not ask for (the Australian form asks for the month only, a sex only the
+// Chinese form and the overview) must stay empty.
+struct Entries
+{
+    QString name{};   // the Celtic form: the first name(s), a blank, then the last name
+    QString sex{};    // "Male" or "Female"
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+// The program as a widget test drives it: the test fonts, scripted dialogs and the frame shown;
+// when it goes, every window closes and is destroyed. It reaches the forms and their controls by
+// objectName only, so a test written on it does not depend on how a form builds its controls.
+class FrameFixture
+{
+public:
+    using System = systems::System;
+
+    FrameFixture();
+    ~FrameFixture();
+    FrameFixture(const FrameFixture &) = delete;
+    FrameFixture &operator=(const FrameFixture &) = delete;
+
+    frmMDI *frame() const { return m_frame.get(); }
+    ScriptedDialogs *dialogs() const { return m_dialogs.get(); }
+
+    // Chooses the system with its button on the frame; its input form when that is shown.
+    OrvoForm *open(System system);
+    // Enters the entries in the system's loaded input form; false, with a warning that names
+    // what is missing, when the form is not loaded or lacks a control or a list entry.
+    bool fill(System system, const Entries &entries);
+    // Presses the input form's find button; the result form when it is shown, else nullptr.
+    OrvoForm *find(System system);
+    // open, fill and find in one; nullptr when any step fails.
+    OrvoForm *reading(System system, const Entries &entries);
+    // Presses the result form's Print button; the report form when it is shown, else nullptr.
+    // Where the button is switched off (the Australian result form), runs what it would run.
+    OrvoForm *report(System system);
+
+    // The system's loaded forms, nullptr when not loaded. The overview has no report form.
+    static OrvoForm *inputForm(System system);
+    static OrvoForm *resultForm(System system);
+    static OrvoForm *reportForm(System system);
+    static OrvoForm *loadedForm(const QString &objectName);
+    // The button that runs the find action on the system's loaded input form, or nullptr.
+    static QPushButton *findButton(System system);
+
+    // The control of this name and type in the widget; the test ends with a fatal error naming
+    // it when there is none, as a test that no longer fits the forms can check nothing.
+    template<class W>
+    static W *control(const QWidget *widget, const QString &name)
+    {
+        W *found = widget ? widget->findChild<W *>(name) : nullptr;
+        if (!found)
+            missingControl(widget, name);
+        return found;
+    }
+    // The text the control shows: a line edit's or label's text, a list's current entry, a
+    // button's caption, a text box's plain text.
+    static QString text(const QWidget *widget, const QString &name);
+    // Clicks the button of this name; false when the widget has no such button or it is disabled.
+    static bool click(const QWidget *widget, const QString &buttonName);
+
+    // Runs the deletions that unloading and closing windows leave for the event loop.
+    static void flushDeletes();
+
+private:
+    [[noreturn]] static void missingControl(const QWidget *widget, const QString &name);
+
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<frmMDI> m_frame;
+};

@@ -1,0 +1,190 @@
+#include "app/frmMDI.h"
+#include "forms/form_registry.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using System = systems::System;
+
+// Choosing a system or the overview, and leaving them: which windows close, which open, and
+// when the start panel comes back.
+class TestSystemChoice : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void choosingTheOpenSystemAgainStartsEmpty();
+    void choiceClosesAnOpenReportAndItsResultForm();
+    void allFourSignsChoice_data();
+    void allFourSignsChoice();
+    void choosingASystemClosesTheOverview();
+    void exitEndsEvenWithReportOpen();
+    void resultFormTakesItsReportAlong_data();
+    void resultFormTakesItsReportAlong();
+
+private:
+    // At the top of the frame's window area, in the middle.
+    void verifyPlacedAtTopCentre(const OrvoForm *form) const;
+
+    std::unique_ptr<FrameFixture> ui;
+    frmMDI *frame = nullptr;
+};
+
+void TestSystemChoice::init()
+{
+    ui = std::make_unique<FrameFixture>();
+    frame = ui->frame();
+}
+
+void TestSystemChoice::cleanup()
+{
+    frame = nullptr;
+    ui.reset();
+}
+
+void TestSystemChoice::verifyPlacedAtTopCentre(const OrvoForm *form) const
+{
+    const int W = frame->screen()->geometry().width();
+    QCOMPARE(form->parentWidget()->pos(), QPoint((W - form->parentWidget()->width()) / 2, 0));
+}
+
+void TestSystemChoice::choosingTheOpenSystemAgainStartsEmpty()
+{
+    QVERIFY(ui->open(System::Celtic));
+    QVERIFY(ui->fill(System::Celtic, {QStringLiteral("ANN LEE"), {}, 0, 6}));
+    QVERIFY(ui->open(System::Celtic));
+    OrvoForm *fresh = FrameFixture::inputForm(System::Celtic);
+    QVERIFY(fresh);
+    QVERIFY(FrameFixture::text(fresh, QStringLiteral("txtFName")).isEmpty());
+    QCOMPARE(FrameFixture::text(fresh, QStringLiteral("cmbMonth")), QStringLiteral("January"));
+    QVERIFY(fresh->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+    verifyPlacedAtTopCentre(fresh);
+}
+
+void TestSystemChoice::choiceClosesAnOpenReportAndItsResultForm()
+{
+    QVERIFY(ui->reading(System::Celtic, {QStringLiteral("ANN LEE")}));
+    QVERIFY(ui->report(System::Celtic));
+    QVERIFY(ui->open(System::Celtic));
+    QVERIFY(!FrameFixture::reportForm(System::Celtic));
+    QVERIFY(!FrameFixture::resultForm(System::Celtic));
+    QCOMPARE(forms::loadedForms().size(), 1);
+    QVERIFY(FrameFixture::inputForm(System::Celtic));
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
+void TestSystemChoice::allFourSignsChoice_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("button") << QStringLiteral("button");
+    QTest::newRow("start panel label") << QStringLiteral("label");
+    QTest::newRow("File menu") << QStringLiteral("menu");
+}
+
+void TestSystemChoice::allFourSignsChoice()
+{
+    QFETCH(QString, route);
+    QCOMPARE(frame->cmdSelectOption[4]->text(), QStringLiteral("All Four Signs"));
+    QCOMPARE(frame->lblCaption[7]->text(), QStringLiteral("All Four Signs"));
+    QVERIFY(!frame->findChild<QLabel *>(QStringLiteral("imgSystem_4"))->pixmap().isNull());
+    // Beside the four systems: right of the last button, below the last label.
+    QVERIFY(frame->cmdSelectOption[4]->x() > frame->cmdSelectOption[0]->x());
+    QVERIFY(frame->picButtonContainer->rect().contains(frame->cmdSelectOption[4]->geometry()));
+    QVERIFY(frame->lblCaption[7]->y() > frame->lblCaption[3]->y());
+    frame->lblCaption_MouseMove(7);
+    QVERIFY(frame->lblCaption[7]->font().underline());
+
+    // A system with its report open: every one of its windows closes first.
+    QVERIFY(ui->reading(System::Celtic, {QStringLiteral("ANN LEE")}));
+    QVERIFY(ui->report(System::Celtic));
+    if (route == QLatin1String("button")) {
+        frame->cmdSelectOption[4]->click();
+    } else if (route == QLatin1String("label")) {
+        frame->setStartPanelVisible(true);   // the panel lies over the open windows only in tests
+        QTest::mouseClick(frame->lblCaption[7], Qt::LeftButton);
+    } else {
+        frame->mnuAllFourSigns->trigger();
+    }
+    FrameFixture::flushDeletes();
+    QCOMPARE(forms::loadedForms().size(), 1);
+    OrvoForm *input = FrameFixture::inputForm(System::AllFourSigns);
+    QVERIFY(input);
+    QVERIFY(input->isShownInFrame());
+    QVERIFY(FrameFixture::text(input, QStringLiteral("txtName")).isEmpty());
+    QVERIFY(!frame->isStartPanelVisible());
+    verifyPlacedAtTopCentre(input);
+
+    // Closing the overview's input form brings the start panel back.
+    input->close();
+    QVERIFY(!FrameFixture::inputForm(System::AllFourSigns));
+    QVERIFY(frame->isStartPanelVisible());
+}
+
+void TestSystemChoice::choosingASystemClosesTheOverview()
+{
+    QVERIFY(ui->reading(System::AllFourSigns, {QStringLiteral("Ann Lee")}));
+    QVERIFY(ui->open(System::Celtic));
+    QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
+    QVERIFY(!FrameFixture::inputForm(System::AllFourSigns));
+    QCOMPARE(forms::loadedForms().size(), 1);
+    QVERIFY(FrameFixture::inputForm(System::Celtic)->isShownInFrame());
+    QVERIFY(!frame->isStartPanelVisible());
+}
+
+void TestSystemChoice::exitEndsEvenWithReportOpen()
+{
+    QVERIFY(ui->reading(System::Celtic, {QStringLiteral("ANN LEE")}));
+    QVERIFY(ui->report(System::Celtic));
+    QVERIFY(frame->isVisible());
+    frame->cmdMdiExit->click();
+    QVERIFY(!frame->isVisible());
+    QVERIFY(forms::loadedForms().isEmpty());
+}
+
+void TestSystemChoice::resultFormTakesItsReportAlong_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<bool>("back");
+    for (const auto &[name, system] : {std::pair{"Australian", System::Australian}, {"Celtic", System::Celtic},
+                                       {"Chinese", System::Chinese}, {"Mayan", System::Mayan}}) {
+        QTest::addRow("%s Exit", name) << system << false;
+        QTest::addRow("%s Back", name) << system << true;
+    }
+}
+
+void TestSystemChoice::resultFormTakesItsReportAlong()
+{
+    QFETCH(System, system);
+    QFETCH(bool, back);
+    // The result form, its report opened from it, and its File menu entry that closes it.
+    Entries person{QStringLiteral("ANN LEE"), {}, 12, 5, 1990};
+    if (system == System::Chinese)
+        person.sex = QStringLiteral("Female");
+    if (system == System::Australian)
+        person.day = person.year = 0;
+    OrvoForm *result = ui->reading(system, person);
+    QVERIFY(result);
+    const QPointer<OrvoForm> report = ui->report(system);
+    QVERIFY(report);
+    QVERIFY(report->isShownInFrame());
+    FrameFixture::control<QAction>(result, back ? QStringLiteral("mnuBack") : QStringLiteral("mnuExit"))->trigger();
+    // The report goes with its result form and brings nothing back; Back shows the input form.
+    QVERIFY(!forms::loadedForms().contains(report.data()));
+    QTRY_VERIFY(report.isNull());
+    QVERIFY(!FrameFixture::resultForm(system));
+    QList<OrvoForm *> shown = forms::loadedForms();
+    shown.removeIf([](const OrvoForm *form) { return !form->isShownInFrame(); });
+    QCOMPARE(shown, back ? QList<OrvoForm *>{FrameFixture::inputForm(system)} : QList<OrvoForm *>{});
+    QCOMPARE(frame->isStartPanelVisible(), !back);
+}
+
+QTEST_MAIN(TestSystemChoice)
+#include "test_system_choice.moc"
