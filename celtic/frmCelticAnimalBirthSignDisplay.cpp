@@ -165,7 +165,7 @@ void frmCelticAnimalBirthSignDisplay::arrangeControls()
         }
         return grid;
     };
-    QGridLayout *upper = rows(fraUpper, 240, 240, m_captions.mid(0, 5));
+    QGridLayout *upper = rows(fraUpper, 240, 150, m_captions.mid(0, 5));
     for (int row = 0; row < 5; ++row)
         upper->setRowMinimumHeight(row, rowPitch);
     upper->setRowStretch(5, 1);
@@ -188,7 +188,7 @@ void frmCelticAnimalBirthSignDisplay::arrangeControls()
     auto *picture = new QVBoxLayout;
     picture->setSpacing(0);
     picture->addWidget(lblName);
-    picture->addSpacing(twips::toPixels(600 - 165 - 270));
+    picture->addSpacing(4);
     picture->addWidget(picCelticAnimal);
     picture->addStretch(1);
 
