@@ -2,7 +2,7 @@
 
 #include "forms/orvo_form.h"
 
-#include "celtic/celtic_reading.h"
+#include "celtic/CelticReading.h"
 
 class LinkLabel;
 class PromotionBand;

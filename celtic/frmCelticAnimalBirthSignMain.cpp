@@ -1,6 +1,7 @@
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 
 #include "celtic/celtic_input.h"
+#include "celtic/celtic_reading.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "common/calendar_lists.h"
 #include "forms/dialog_service.h"

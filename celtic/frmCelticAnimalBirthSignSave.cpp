@@ -76,19 +76,11 @@ void frmCelticAnimalBirthSignSave::arrangeControls()
     layout()->activate();
 }
 
-const celtic::Reading &frmCelticAnimalBirthSignSave::reading() const
-{
-    // The report closes with its result form, so this holds while the report is loaded.
-    static const celtic::Reading none;
-    if (!forms::isLoaded<frmCelticAnimalBirthSignDisplay>())
-        return none;
-    return forms::get<frmCelticAnimalBirthSignDisplay>()->reading();
-}
-
 void frmCelticAnimalBirthSignSave::composeReport()
 {
+    m_reading = static_cast<frmCelticAnimalBirthSignDisplay *>(resultForm())->reading();
+    const CelticSignRecord &record = m_reading.record;
     const QColor heading = look::darkRed();
-    const CelticSignRecord &record = reading().record;
     insertCreditLine();
     insertEntry(QStringLiteral("Celtic Birth Animal Sign:"), record.signName, heading, 2);
     insertEntry(QStringLiteral("Gaelic Name:"), record.gaelicName, heading, 2);
@@ -108,7 +100,7 @@ OrvoForm *frmCelticAnimalBirthSignSave::resultForm()
 
 QString frmCelticAnimalBirthSignSave::personName() const
 {
-    return celtic::fullName(reading().person);
+    return celtic::fullName(m_reading.person);
 }
 
 void frmCelticAnimalBirthSignSave::cmdSave_Click()

@@ -2,9 +2,7 @@
 
 #include "report/ReportForm.h"
 
-namespace celtic {
-struct Reading;
-}
+#include "celtic/CelticReading.h"
 
 class LinkLabel;
 
@@ -34,5 +32,7 @@ protected:
 
 private:
     void arrangeControls();
-    const celtic::Reading &reading() const;
+
+    // The reading of the result form when the report was composed.
+    celtic::Reading m_reading;
 };
