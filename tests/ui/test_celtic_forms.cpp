@@ -51,6 +51,7 @@ private Q_SLOTS:
     void backKeepsEntriesAndSecondReadingReplacesFirst();
     void exitFromResultShowsStartPanel();
     void characteristicsCannotBeCopied();
+    void tabOrderFollowsTheScreen();
     void openReadingOfAPerson_data();
     void openReadingOfAPerson();
 
@@ -302,6 +303,28 @@ void TestCelticForms::characteristicsCannotBeCopied()
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+void TestCelticForms::tabOrderFollowsTheScreen()
+{
+    auto *input = openInput();
+    QStringList chain;
+    QWidget *widget = input->txtFName;
+    do {
+        if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))
+            chain.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != input->txtFName && chain.size() < 20);
+    QCOMPARE(chain, QStringList({"txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear", "Command1"}));
+    // Each stands right of the one before on its row, or on a row below it.
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        const QRect before = input->findChild<QWidget *>(chain[i - 1])->geometry().translated(
+            input->findChild<QWidget *>(chain[i - 1])->parentWidget()->mapTo(input, QPoint()));
+        const QRect after = input->findChild<QWidget *>(chain[i])->geometry().translated(
+            input->findChild<QWidget *>(chain[i])->parentWidget()->mapTo(input, QPoint()));
+        QVERIFY2(after.top() > before.bottom() || (after.top() < before.bottom() && after.left() > before.right()),
+                 qPrintable(chain[i]));
+    }
 }
 
 void TestCelticForms::openReadingOfAPerson_data()
