@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-
-// Checks of the Celtic input form, without widgets.
+// What the Celtic name boxes take, without widgets.
 namespace celtic {
 
 enum class NameKey { Accept, Reject };
@@ -12,10 +10,5 @@ enum class NameKey { Accept, Reject };
 // and are accepted unchanged. key is the typed character's code; on Accept, *replacement holds
 // the code to insert or pass on.
 NameKey filterNameKey(int key, int *replacement);
-
-enum class InputProblem { None, FirstNameMissing, LastNameMissing, BadFebruary, BadThirtyFirst };
-
-// The checks in their order; the first failing one is reported. monthPos and dayPos are list positions.
-InputProblem checkInput(const QString &firstName, const QString &lastName, int dayPos, int monthPos, int year);
 
 } // namespace celtic

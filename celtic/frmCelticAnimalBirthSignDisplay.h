@@ -2,7 +2,7 @@
 
 #include "forms/orvo_form.h"
 
-#include "celtic/celtic_signs.h"
+#include "celtic/CelticReading.h"
 
 class LinkLabel;
 class PromotionBand;
@@ -12,7 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// The Celtic result form: the sign's name, picture and record.
+// The Celtic result form: the sign's name, picture and record of the reading it holds.
 class frmCelticAnimalBirthSignDisplay : public OrvoForm
 {
     Q_OBJECT
@@ -21,10 +21,14 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+    // The size the window is held at (its design grown to what its layout needs), so that the
+    // frame's sub-window takes it as it is.
+    QSize sizeHint() const override { return minimumSize(); }
 
-    // Writes the sign's name, picture and all eight record fields.
-    void showSign(const celtic::CalendarRow &row);
-    void applyRecord(const QString &sign);
+    // Keeps its own copy of reading and writes the sign's name, picture and record fields.
+    void showReading(const celtic::Reading &reading);
+    // The reading shown; an empty one (no names, no date, empty fields) before the first.
+    const celtic::Reading &reading() const { return m_reading; }
 
     void cmdBack_Click();
     void cmdPrint_Click();
@@ -50,6 +54,13 @@ public:
 
 private:
     void createControls();
+    void arrangeControls();
     void createMenus();
     void connectSignals();
+
+    QGroupBox *fraUpper;
+    QGroupBox *fraMiddle;
+    // The caption labels beside their values, top to bottom.
+    QList<QLabel *> m_captions;
+    celtic::Reading m_reading;
 };

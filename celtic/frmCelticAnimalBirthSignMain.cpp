@@ -1,26 +1,28 @@
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 
 #include "celtic/celtic_input.h"
-#include "celtic/celtic_signs.h"
+#include "celtic/celtic_reading.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "common/calendar_lists.h"
-#include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
+#include "forms/start_panel.h"
 #include "widgets/link_label.h"
+#include "widgets/look.h"
 #include "widgets/name_box.h"
 #include "widgets/promotion_band.h"
-#include "forms/start_panel.h"
-#include "widgets/look.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -28,22 +30,26 @@ const QColor purple(83, 55, 104);
 const QColor lightYellow(255, 255, 128);
 const QColor cyan(0, 255, 255);
 
+// The window's design (twips): 6210 x 4335, strips 6180 wide.
+constexpr int designWidth = 6210;
+constexpr int stripWidth = 6180;
+
 } // namespace
 
 frmCelticAnimalBirthSignMain::frmCelticAnimalBirthSignMain()
+    : OrvoForm(QStringLiteral("frmCelticAnimalBirthSignMain"), QStringLiteral("Orvo Celtic Animal Birth Sign"),
+               designWidth, 4335)
 {
-    setObjectName(QStringLiteral("frmCelticAnimalBirthSignMain"));
-    setWindowTitle(QStringLiteral("Orvo Celtic Animal Birth Sign"));
-    setClientSizeTwips(6210, 4335);
     look::setBackground(this, purple);
     createControls();
+    arrangeControls();
     createMenus();
     connectSignals();
 }
 
 void frmCelticAnimalBirthSignMain::createControls()
 {
-    Label61 = placed(LinkLabel::createForumStrip(this), 20, 0, 6180, 585);
+    Label61 = LinkLabel::createForumStrip(this);
 
     Label5 = new QLabel(QStringLiteral("Know your Celtic Animal Birth Sign Personality now.  Orvo Celtic Animal "
                                        "Birth Sign gives you the result based on your date if birth. Get started now!"),
@@ -52,7 +58,6 @@ void frmCelticAnimalBirthSignMain::createControls()
     Label5->setWordWrap(true);
     Label5->setFont(look::verdana(8.25, true));
     look::setForeground(Label5, QColor(0, 255, 0));
-    placeTwips(Label5, 120, 720, 6015, 615);
 
     fraDetails = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"), this);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
@@ -64,74 +69,125 @@ void frmCelticAnimalBirthSignMain::createControls()
         look::setColours(frame, Qt::white, purple);
     }
 
-    auto makeLabel = [this](const char *name, const char *caption, int left, int width) {
+    auto makeLabel = [this](const char *name, const char *caption) {
         auto *label = new QLabel(QLatin1String(caption), fraNameAndDate);
         label->setObjectName(QLatin1String(name));
         label->setFont(look::verdana(8.25));
         look::setForeground(label, lightYellow);
-        placeTwips(label, left, 300, width, 195);
         return label;
     };
-    Label2 = makeLabel("Label2", "First Name:-", 120, 1065);
-    Label1 = makeLabel("Label1", "Middle Name:-", 2055, 1245);
-    Label3 = makeLabel("Label3", "Last Name:-", 3990, 1050);
+    Label2 = makeLabel("Label2", "First Name:-");
+    Label1 = makeLabel("Label1", "Middle Name:-");
+    Label3 = makeLabel("Label3", "Last Name:-");
+    Label4 = makeLabel("Label4", "Date Of Birth:- ");
 
-    auto makeNameBox = [this](const char *name, int left, QLabel *buddy) {
+    auto makeNameBox = [this](const char *name, QLabel *caption) {
         auto *box = new QLineEdit(fraNameAndDate);
         box->setObjectName(QLatin1String(name));
         box->setFont(look::verdana(8.25));
         look::setColours(box, cyan, purple);
-        box->setAccessibleName(buddy->text());
-        buddy->setBuddy(box);
-        placeTwips(box, left, 540, 1815, 285);
+        box->setMinimumWidth(twips::toPixels(1815));
+        caption->setBuddy(box);
         nameBox::setUp(box);
         box->installEventFilter(this);
         return box;
     };
-    txtFName = makeNameBox("txtFName", 120, Label2);
-    txtMName = makeNameBox("txtMName", 2040, Label1);
-    txtlName = makeNameBox("txtlName", 3990, Label3);
+    txtFName = makeNameBox("txtFName", Label2);
+    txtMName = makeNameBox("txtMName", Label1);
+    txtlName = makeNameBox("txtlName", Label3);
 
-    Label4 = makeLabel("Label4", "Date Of Birth:- ", 120, 1335);
-    Label4->move(Label4->x(), twips::toPixels(1050));
-    auto makeList = [this](const char *name, int left, int width, const QString &accessible) {
+    auto makeList = [this](const char *name, int widthTwips, const QString &accessible) {
         auto *list = new QComboBox(fraNameAndDate);
         list->setObjectName(QLatin1String(name));
         list->setFont(look::verdana(8.25));
         look::setColours(list, cyan, purple);
         list->setAccessibleName(accessible);
-        placeTwips(list, left, 1020, width, 315);
+        // As wide as an empty list asks to be, so that the three keep their look once filled.
+        list->setMinimumWidth(std::max(twips::toPixels(widthTwips), list->sizeHint().width()));
         return list;
     };
-    cmbDate = makeList("cmbDate", 1560, 735, QStringLiteral("Day of birth"));
-    cmbMonth = makeList("cmbMonth", 2400, 1335, QStringLiteral("Month of birth"));
-    cmbYear = makeList("cmbYear", 3840, 855, QStringLiteral("Year of birth"));
-    cmbMonth->move(cmbDate->geometry().right() + 6, cmbMonth->y());
-    cmbYear->move(cmbMonth->geometry().right() + 6, cmbYear->y());
-    twips::growToFit(fraNameAndDate);
-    placeTwips(fraNameAndDate, 120, 240, 5895, 1400);
-    fraNameAndDate->resize(std::max(fraNameAndDate->width(), fraNameAndDate->childrenRect().right() + 8),
-                           std::max(fraNameAndDate->height(), fraNameAndDate->childrenRect().bottom() + 8));
+    cmbDate = makeList("cmbDate", 735, QStringLiteral("Day of birth"));
+    cmbMonth = makeList("cmbMonth", 1335, QStringLiteral("Month of birth"));
+    cmbYear = makeList("cmbYear", 855, QStringLiteral("Year of birth"));
+    Label4->setBuddy(cmbDate);
 
     Command1 = new QPushButton(QStringLiteral("Get My Celtic &Animal Birth Sign"), fraDetails);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(look::verdana(8.25, true));
     look::setColours(Command1, Qt::black, QColor(192, 192, 255));
     Command1->setDefault(true);
-    placeTwips(Command1, 1178, 1560, 3855, 375);
-    Command1->move(Command1->x(), std::max(Command1->y(), fraNameAndDate->geometry().bottom() + 6));
-    placeTwips(fraDetails, 20, 1440, 6180, 2055);
-    fraDetails->move(twips::windowMargin, fraDetails->y());
-    twips::growToFit(fraDetails);
-    fraDetails->move(fraDetails->x(), std::max(fraDetails->y(), Label5->geometry().bottom() + 4));
+    Command1->setMinimumSize(twips::toPixels(3855), twips::toPixels(375));
 
     fraBottom = new PromotionBand(this);
-    fraBottom->arrange(6180);
-    fraBottom->move(twips::toPixels(20), std::max(twips::toPixels(3480), fraDetails->geometry().bottom() + 4));
+}
 
+void frmCelticAnimalBirthSignMain::arrangeControls()
+{
+    // Names in three columns under their captions; the date row has its caption on the left.
+    auto *entries = new QGridLayout(fraNameAndDate);
+    entries->setContentsMargins(twips::toPixels(120), 0, twips::toPixels(120), 6);
+    entries->setHorizontalSpacing(5);
+    entries->setVerticalSpacing(2);
+    entries->addWidget(Label2, 0, 0);
+    entries->addWidget(Label1, 0, 1);
+    entries->addWidget(Label3, 0, 2);
+    entries->addWidget(txtFName, 1, 0);
+    entries->addWidget(txtMName, 1, 1);
+    entries->addWidget(txtlName, 1, 2);
+    entries->setRowMinimumHeight(2, twips::toPixels(120));
+    auto *dateRow = new QHBoxLayout;
+    dateRow->setSpacing(6);
+    dateRow->addWidget(Label4);
+    dateRow->addSpacing(twips::toPixels(1560 - 120 - 1335));
+    for (QComboBox *list : {cmbDate, cmbMonth, cmbYear})
+        dateRow->addWidget(list);
+    dateRow->addStretch(1);
+    entries->addLayout(dateRow, 3, 0, 1, 3);
+
+    auto *details = new QVBoxLayout(fraDetails);
+    details->setContentsMargins(6, 0, 6, 4);
+    details->setSpacing(6);
+    details->addWidget(fraNameAndDate);
+    details->addWidget(Command1, 0, Qt::AlignHCenter);
+
+    // Wrapped texts take the height they need at the design width.
+    const int stripPixels = twips::toPixels(stripWidth);
+    Label61->setMinimumHeight(std::max(twips::toPixels(585), Label61->heightForWidth(stripPixels) + 4));
+    const int textWidth = twips::toPixels(6015);
+    Label5->setMinimumHeight(std::max(twips::toPixels(615), Label5->heightForWidth(textWidth)));
+    fraBottom->setMinimumHeight(fraBottom->arrange(stripWidth));
+    for (QWidget *wrapped : {static_cast<QWidget *>(Label61), static_cast<QWidget *>(Label5),
+                             static_cast<QWidget *>(fraBottom)})
+        wrapped->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+    // The strips run across the window 20 twips from its edges; the rest stands further in.
+    const int edge = twips::toPixels(20);
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(edge, 0, edge, edge);
+    form->setSpacing(0);
+    auto inset = [form](QWidget *widget, int margin) {
+        auto *row = new QHBoxLayout;
+        row->setContentsMargins(margin, 0, margin, 0);
+        row->addWidget(widget);
+        form->addLayout(row);
+    };
+    form->addWidget(Label61);
+    form->addSpacing(twips::toPixels(720 - 585));
+    inset(Label5, twips::toPixels(120) - edge);
+    form->addSpacing(twips::toPixels(1440 - 720 - 615));
+    inset(fraDetails, twips::windowMargin - edge);
+    form->addSpacing(2);
+    form->addWidget(fraBottom);
+    form->addStretch(1);
+
+    // Top to bottom, left to right, as the entries stand.
     setTabOrder(txtFName, txtMName);
     setTabOrder(txtMName, txtlName);
-    setTabOrder(txtlName, Command1);
+    setTabOrder(txtlName, cmbDate);
+    setTabOrder(cmbDate, cmbMonth);
+    setTabOrder(cmbMonth, cmbYear);
+    setTabOrder(cmbYear, Command1);
+    layout()->activate();
 }
 
 void frmCelticAnimalBirthSignMain::createMenus()
@@ -156,10 +212,12 @@ void frmCelticAnimalBirthSignMain::Form_Load()
 {
     cmbDate->addItems(calendar::dayTexts());
     cmbMonth->addItems(calendar::monthNames());
-    cmbYear->addItems(calendar::yearTexts(1900, 2099));
+    cmbYear->addItems(calendar::yearTexts(celtic::FirstYear, celtic::LastYear));
     cmbDate->setCurrentIndex(0);
     cmbMonth->setCurrentIndex(0);
     cmbYear->setCurrentIndex(0);
+    // The lists are sized by what they hold.
+    layout()->activate();
     txtFName->setFocus();
 }
 
@@ -193,40 +251,74 @@ bool frmCelticAnimalBirthSignMain::eventFilter(QObject *watched, QEvent *event)
     return OrvoForm::eventFilter(watched, event);
 }
 
-bool frmCelticAnimalBirthSignMain::validateInput()
+celtic::Person frmCelticAnimalBirthSignMain::enteredPerson() const
 {
-    switch (celtic::checkInput(txtFName->text(), txtlName->text(), cmbDate->currentIndex(),
-                               cmbMonth->currentIndex(), cmbYear->currentText().toInt())) {
-    case celtic::InputProblem::FirstNameMissing:
-        showMessage(this, QStringLiteral("Please Enter First Name !"), DialogService::Icon::None);
-        txtFName->setFocus();
-        return false;
-    case celtic::InputProblem::LastNameMissing:
-        showMessage(this, QStringLiteral("Please Enter Your Last Name !"), DialogService::Icon::None);
-        txtlName->setFocus();
-        return false;
-    case celtic::InputProblem::BadFebruary:
-        showMessage(this, texts::badFebruary());
-        return false;
-    case celtic::InputProblem::BadThirtyFirst:
-        showMessage(this, texts::badThirtyFirst());
-        return false;
-    case celtic::InputProblem::None:
-        break;
-    }
-    return true;
+    celtic::Person person;
+    person.firstName = txtFName->text();
+    person.middleName = txtMName->text();
+    person.lastName = txtlName->text();
+    person.birth = {cmbDate->currentIndex() + 1, cmbMonth->currentIndex() + 1, cmbYear->currentText().toInt()};
+    return person;
+}
+
+void frmCelticAnimalBirthSignMain::fillEntries(const celtic::Person &person)
+{
+    txtFName->setText(person.firstName);
+    txtMName->setText(person.middleName);
+    txtlName->setText(person.lastName);
+    if (person.birth.day >= 1 && person.birth.day <= cmbDate->count())
+        cmbDate->setCurrentIndex(person.birth.day - 1);
+    if (person.birth.month >= 1 && person.birth.month <= cmbMonth->count())
+        cmbMonth->setCurrentIndex(person.birth.month - 1);
+    selectByText(cmbYear, QString::number(person.birth.year));
 }
 
 void frmCelticAnimalBirthSignMain::Command1_Click()
 {
-    if (!validateInput())
-        return;
-    const auto row = celtic::findSign(cmbMonth->currentIndex(), cmbDate->currentIndex());
-    if (!row)
-        return;
+    showReadingOf(enteredPerson());
+}
+
+bool frmCelticAnimalBirthSignMain::openReading(const celtic::Person &person)
+{
+    fillEntries(person);
+    // The person as given, not as read back from the lists: a year they do not hold is refused.
+    return showReadingOf(person);
+}
+
+bool frmCelticAnimalBirthSignMain::showReadingOf(const celtic::Person &person)
+{
+    const Checked<celtic::Reading> reading = celtic::makeReading(person);
+    if (!reading) {
+        if (!isShownInFrame()) {
+            showForm();
+            startPanel::hide();
+        }
+        reportProblem(reading.problem());
+        return false;
+    }
     auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    display->showSign(*row);
+    display->showReading(*reading);
     display->showForm();
     hideForm();
     startPanel::hide();
+    return true;
+}
+
+void frmCelticAnimalBirthSignMain::reportProblem(InputProblem problem)
+{
+    const QString text = inputProblem::message(problem, QStringLiteral("Celtic Animal Birth Sign"), celtic::FirstYear,
+                                               celtic::LastYear);
+    switch (problem) {
+    case InputProblem::FirstNameMissing:
+        showMessage(this, text, DialogService::Icon::None);
+        txtFName->setFocus();
+        break;
+    case InputProblem::LastNameMissing:
+        showMessage(this, text, DialogService::Icon::None);
+        txtlName->setFocus();
+        break;
+    default:   // the date messages leave the focus where it was
+        showMessage(this, text);
+        break;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "forms/orvo_form.h"
 
+#include "celtic/CelticPerson.h"
+
 class LinkLabel;
 class PromotionBand;
 class QAction;
@@ -20,11 +22,17 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+    // The size the window is held at (its design grown to what its layout needs), so that the
+    // frame's sub-window takes it as it is.
+    QSize sizeHint() const override { return minimumSize(); }
 
-    // The get-sign action of Command1 and mnuAstro.
+    // The get-sign action of Command1 and mnuAstro: the reading of the entries, or the message
+    // about the first problem.
     void Command1_Click();
-    // False after telling the user what is wrong.
-    bool validateInput();
+    // Fills the entries from person and runs the get-sign action on it. True: its result form
+    // is shown. False: the message was shown over this form, shown with the entries filled
+    // (a birth year the list does not hold leaves the year list as it was).
+    bool openReading(const celtic::Person &person);
 
     LinkLabel *Label61;
     QLabel *Label5;
@@ -50,6 +58,12 @@ protected:
 
 private:
     void createControls();
+    void arrangeControls();
     void createMenus();
     void connectSignals();
+
+    celtic::Person enteredPerson() const;
+    void fillEntries(const celtic::Person &person);
+    bool showReadingOf(const celtic::Person &person);
+    void reportProblem(InputProblem problem);
 };

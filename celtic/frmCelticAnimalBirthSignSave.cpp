@@ -1,19 +1,28 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 
+#include "celtic/celtic_reading.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "common/program_texts.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/protected_text_edit.h"
 #include "report/rtf_writer.h"
+#include "widgets/link_label.h"
 #include "widgets/look.h"
+#include "widgets/protected_text_edit.h"
 
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window's design (twips): 7725 x 7590, the report box 7665 x 6135 at 30, 390.
+constexpr int boxLeft = 30;
+constexpr int boxWidth = 7665;
+
+} // namespace
 
 frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     : ReportForm(QStringLiteral("frmCelticAnimalBirthSignSave"), QStringLiteral("Orvo Celtic Animal Birth Sign"), 7725, 7590)
@@ -25,28 +34,62 @@ frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     Label1 = new LinkLabel(QStringLiteral("Label1"), texts::webSiteInvitation(), modHelp::Page::Home, this);
     for (LinkLabel *link : {Label14, Label1})
         look::setForeground(link, QColor(255, 255, 128));
-    stackTopLinks({Label14, Label1});
 
     Label2 = new LinkLabel(QStringLiteral("Label2"), texts::fullBrandText(), modHelp::Page::FullBrand, this);
     Label2->setWordWrap(true);
     look::setForeground(Label2, QColor(192, 255, 255));
-    const int width = twips::toPixels(7665);
-    Label2->setGeometry(twips::toPixels(30), belowButtons(), width, Label2->heightForWidth(width));
+    arrangeControls();
+}
+
+void frmCelticAnimalBirthSignSave::arrangeControls()
+{
+    RTB->setMinimumSize(twips::toPixels(boxWidth), twips::toPixels(6135));
+    const QList<QPushButton *> buttons = {cmdPreview, cmdSavePdf, cmdSave, cmdPrint};
+    for (QPushButton *button : buttons)
+        button->setMinimumSize(twips::toPixels(1125), twips::toPixels(345));
+    Label2->setMinimumHeight(Label2->heightForWidth(twips::toPixels(boxWidth)));
+    Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(twips::toPixels(boxLeft), twips::windowMargin, twips::toPixels(boxLeft), twips::windowMargin);
+    form->setSpacing(0);
+    auto *links = new QVBoxLayout;
+    links->setContentsMargins(twips::toPixels(120 - boxLeft), 0, 0, twips::windowMargin);
+    links->setSpacing(1);
+    links->addWidget(Label14, 0, Qt::AlignLeft);
+    links->addWidget(Label1, 0, Qt::AlignLeft);
+    form->addLayout(links);
+    form->addWidget(RTB, 1);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, twips::toPixels(6570 - 6525), 0, 6);
+    row->setSpacing(6);
+    row->addStretch(1);
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    form->addLayout(row);
+    form->addWidget(Label2);
+
+    setTabOrder(RTB, cmdPreview);
+    setTabOrder(cmdPreview, cmdSavePdf);
+    setTabOrder(cmdSavePdf, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    layout()->activate();
 }
 
 void frmCelticAnimalBirthSignSave::composeReport()
 {
+    m_reading = static_cast<frmCelticAnimalBirthSignDisplay *>(resultForm())->reading();
+    const CelticSignRecord &record = m_reading.record;
     const QColor heading = look::darkRed();
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
     insertCreditLine();
-    insertEntry(QStringLiteral("Celtic Birth Animal Sign:"), display->lblCelticBirthAnimalSign->text(), heading, 2);
-    insertEntry(QStringLiteral("Gaelic Name:"), display->lblGaelicName->text(), heading, 2);
-    insertEntry(QStringLiteral("Birthstone: "), display->lblBirthstone->text(), heading, 2);
-    insertEntry(QStringLiteral("The Ruling Planet:"), display->lblRulingPlanet->text(), heading, 2);
-    insertEntry(QStringLiteral("Magickal Abilties :"), display->lblMagickalAbilties->text(), heading, 2);
-    insertEntry(QStringLiteral("Keywords :"), display->lblKeywords->text(), heading, 2);
-    insertEntry(QStringLiteral("Compatibility :"), display->lblCompatibility->text(), heading, 2);
-    insertEntry(QStringLiteral("Characteristics :-"), display->txtCharacterstic->toPlainText(), heading, 2);
+    insertEntry(QStringLiteral("Celtic Birth Animal Sign:"), record.signName, heading, 2);
+    insertEntry(QStringLiteral("Gaelic Name:"), record.gaelicName, heading, 2);
+    insertEntry(QStringLiteral("Birthstone: "), record.birthstone, heading, 2);
+    insertEntry(QStringLiteral("The Ruling Planet:"), record.rulingPlanet, heading, 2);
+    insertEntry(QStringLiteral("Magickal Abilties :"), record.magickalAbilities, heading, 2);
+    insertEntry(QStringLiteral("Keywords :"), record.keywords, heading, 2);
+    insertEntry(QStringLiteral("Compatibility :"), record.compatibility, heading, 2);
+    insertEntry(QStringLiteral("Characteristics :-"), record.characteristics, heading, 2);
     insertCreditLine();
 }
 
@@ -57,11 +100,7 @@ OrvoForm *frmCelticAnimalBirthSignSave::resultForm()
 
 QString frmCelticAnimalBirthSignSave::personName() const
 {
-    // The names typed for this reading; the input form stays loaded behind its result.
-    if (!forms::isLoaded<frmCelticAnimalBirthSignMain>())
-        return {};
-    const auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-    return QStringList{input->txtFName->text(), input->txtMName->text(), input->txtlName->text()}.join(QLatin1Char(' '));
+    return celtic::fullName(m_reading.person);
 }
 
 void frmCelticAnimalBirthSignSave::cmdSave_Click()

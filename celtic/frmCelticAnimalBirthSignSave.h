@@ -2,9 +2,12 @@
 
 #include "report/ReportForm.h"
 
+#include "celtic/CelticReading.h"
+
 class LinkLabel;
 
-// The Celtic report: the result form's record as rich text, saved as a rich-text document.
+// The Celtic report: the record of the reading its result form holds, as rich text, saved as a
+// rich-text document.
 class frmCelticAnimalBirthSignSave : public ReportForm
 {
     Q_OBJECT
@@ -12,6 +15,9 @@ public:
     frmCelticAnimalBirthSignSave();
 
     void cmdSave_Click() override;
+    // The size the window is held at (its design grown to what its layout needs), so that the
+    // frame's sub-window takes it as it is.
+    QSize sizeHint() const override { return minimumSize(); }
 
     LinkLabel *Label1;
     LinkLabel *Label14;
@@ -23,4 +29,10 @@ protected:
     bool printsWithDialog() const override { return true; }
     QString personName() const override;
     QString systemName() const override { return QStringLiteral("Celtic"); }
+
+private:
+    void arrangeControls();
+
+    // The reading of the result form when the report was composed.
+    celtic::Reading m_reading;
 };

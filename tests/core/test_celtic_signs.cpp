@@ -1,5 +1,6 @@
 #include "celtic/CelticSignRecord.h"
 #include "celtic/celtic_input.h"
+#include "celtic/celtic_reading.h"
 #include "celtic/celtic_signs.h"
 #include "common/calendar_lists.h"
 
@@ -17,8 +18,8 @@ private Q_SLOTS:
     void quotedFieldsKeepTheirBlanks();
     void keyFilter_data();
     void keyFilter();
-    void inputChecks_data();
-    void inputChecks();
+    void readingOfAPerson_data();
+    void readingOfAPerson();
 };
 
 void TestCelticSigns::boundaries_data()
@@ -145,7 +146,7 @@ void TestCelticSigns::keyFilter()
         QCOMPARE(replacement, inserted);
 }
 
-void TestCelticSigns::inputChecks_data()
+void TestCelticSigns::readingOfAPerson_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
@@ -153,20 +154,28 @@ void TestCelticSigns::inputChecks_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("problem");
-    using P = celtic::InputProblem;
-    QTest::newRow("both names missing: first name reported") << "" << "" << 30 << 2 << 1901 << int(P::FirstNameMissing);
-    QTest::newRow("last name missing") << "ANN" << "" << 1 << 1 << 1901 << int(P::LastNameMissing);
-    QTest::newRow("blank names pass") << " " << " " << 1 << 1 << 1901 << int(P::None);
-    QTest::newRow("29 Feb 1900 refused") << "A" << "B" << 29 << 2 << 1900 << int(P::BadFebruary);
-    QTest::newRow("29 Feb 2000 accepted") << "A" << "B" << 29 << 2 << 2000 << int(P::None);
-    QTest::newRow("29 Feb 1901 refused") << "A" << "B" << 29 << 2 << 1901 << int(P::BadFebruary);
-    QTest::newRow("30 Feb 2000 refused") << "A" << "B" << 30 << 2 << 2000 << int(P::BadFebruary);
-    QTest::newRow("31 April refused") << "A" << "B" << 31 << 4 << 1990 << int(P::BadThirtyFirst);
-    QTest::newRow("31 November refused") << "A" << "B" << 31 << 11 << 1990 << int(P::BadThirtyFirst);
-    QTest::newRow("31 December accepted") << "A" << "B" << 31 << 12 << 1990 << int(P::None);
+    QTest::addColumn<QString>("sign");   // of a reading that is made
+    using P = InputProblem;
+    QTest::newRow("both names missing: first name reported") << "" << "" << 30 << 2 << 1901 << int(P::FirstNameMissing) << "";
+    QTest::newRow("last name missing, before the date") << "ANN" << "" << 31 << 4 << 1901 << int(P::LastNameMissing) << "";
+    QTest::newRow("blank names pass") << " " << " " << 1 << 1 << 1901 << int(P::None) << "Stag";
+    QTest::newRow("29 Feb 1900 refused") << "A" << "B" << 29 << 2 << 1900 << int(P::BadFebruary) << "";
+    QTest::newRow("29 Feb 2000 Seal") << "A" << "B" << 29 << 2 << 2000 << int(P::None) << "Seal";
+    QTest::newRow("29 Feb 1901 refused") << "A" << "B" << 29 << 2 << 1901 << int(P::BadFebruary) << "";
+    QTest::newRow("30 Feb 2000 refused") << "A" << "B" << 30 << 2 << 2000 << int(P::BadFebruary) << "";
+    QTest::newRow("31 April refused") << "A" << "B" << 31 << 4 << 1990 << int(P::BadThirtyFirst) << "";
+    QTest::newRow("31 November refused") << "A" << "B" << 31 << 11 << 1990 << int(P::BadThirtyFirst) << "";
+    QTest::newRow("23 December 1990 Wren") << "A" << "B" << 23 << 12 << 1990 << int(P::None) << "Wren";
+    QTest::newRow("1 January 1900 Stag") << "A" << "B" << 1 << 1 << 1900 << int(P::None) << "Stag";
+    QTest::newRow("31 December 2099 Stag") << "A" << "B" << 31 << 12 << 2099 << int(P::None) << "Stag";
+    QTest::newRow("1899 refused") << "A" << "B" << 31 << 12 << 1899 << int(P::YearOutOfRange) << "";
+    QTest::newRow("2100 refused") << "A" << "B" << 1 << 6 << 2100 << int(P::YearOutOfRange) << "";
+    QTest::newRow("30 Feb 2100: the date before the range") << "A" << "B" << 30 << 2 << 2100 << int(P::BadFebruary) << "";
+    QTest::newRow("month 13 refused") << "A" << "B" << 1 << 13 << 1990 << int(P::BadThirtyFirst) << "";
+    QTest::newRow("day 0 refused") << "A" << "B" << 0 << 5 << 1990 << int(P::BadThirtyFirst) << "";
 }
 
-void TestCelticSigns::inputChecks()
+void TestCelticSigns::readingOfAPerson()
 {
     QFETCH(QString, first);
     QFETCH(QString, last);
@@ -174,7 +183,18 @@ void TestCelticSigns::inputChecks()
     QFETCH(int, month);
     QFETCH(int, year);
     QFETCH(int, problem);
-    QCOMPARE(int(celtic::checkInput(first, last, day - 1, month - 1, year)), problem);
+    QFETCH(QString, sign);
+    const celtic::Person person{first, last, {day, month, year}, QStringLiteral("MAY")};
+    const Checked<celtic::Reading> reading = celtic::makeReading(person);
+    QCOMPARE(int(reading.problem()), problem);
+    QCOMPARE(reading.ok(), problem == int(InputProblem::None));
+    if (!reading)
+        return;
+    QCOMPARE(reading->birthDate, QDate(year, month, day));
+    QCOMPARE(reading->record.signName, sign);
+    QVERIFY(!reading->record.characteristics.isEmpty());
+    QCOMPARE(reading->picture, int(celtic::signNames().indexOf(sign)) + 1);
+    QCOMPARE(celtic::fullName(reading->person), first + QStringLiteral(" MAY ") + last);
 }
 
 QTEST_GUILESS_MAIN(TestCelticSigns)

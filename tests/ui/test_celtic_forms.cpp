@@ -51,6 +51,9 @@ private Q_SLOTS:
     void backKeepsEntriesAndSecondReadingReplacesFirst();
     void exitFromResultShowsStartPanel();
     void characteristicsCannotBeCopied();
+    void tabOrderFollowsTheScreen();
+    void openReadingOfAPerson_data();
+    void openReadingOfAPerson();
 
 private:
     frmCelticAnimalBirthSignMain *openInput();
@@ -300,6 +303,69 @@ void TestCelticForms::characteristicsCannotBeCopied()
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+void TestCelticForms::tabOrderFollowsTheScreen()
+{
+    auto *input = openInput();
+    QStringList chain;
+    QWidget *widget = input->txtFName;
+    do {
+        if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))
+            chain.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != input->txtFName && chain.size() < 20);
+    QCOMPARE(chain, QStringList({"txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear", "Command1"}));
+    // Each stands right of the one before on its row, or on a row below it.
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        const QRect before = input->findChild<QWidget *>(chain[i - 1])->geometry().translated(
+            input->findChild<QWidget *>(chain[i - 1])->parentWidget()->mapTo(input, QPoint()));
+        const QRect after = input->findChild<QWidget *>(chain[i])->geometry().translated(
+            input->findChild<QWidget *>(chain[i])->parentWidget()->mapTo(input, QPoint()));
+        QVERIFY2(after.top() > before.bottom() || (after.top() < before.bottom() && after.left() > before.right()),
+                 qPrintable(chain[i]));
+    }
+}
+
+void TestCelticForms::openReadingOfAPerson_data()
+{
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QDate>("date");   // an invalid one stands for 31 April 1990
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("no last name") << "" << QDate(1990, 5, 12) << "Please Enter Your Last Name !" << "";
+    QTest::newRow("31 April") << "LEE" << QDate() << "Please Enter Correct Date Or Month !" << "";
+    QTest::newRow("2100, a year the list lacks") << "LEE" << QDate(2100, 5, 12)
+                                                 << "Celtic Animal Birth Sign takes birth years from 1900 to 2099." << "";
+    QTest::newRow("13 May 2099") << "LEE" << QDate(2099, 5, 13) << "" << "Bee";
+}
+
+void TestCelticForms::openReadingOfAPerson()
+{
+    QFETCH(QString, last);
+    QFETCH(QDate, date);
+    QFETCH(QString, message);
+    QFETCH(QString, sign);
+    // As the overview finds it: loaded, not shown, the start panel up.
+    auto *input = forms::get<frmCelticAnimalBirthSignMain>();
+    QVERIFY(frame->isStartPanelVisible());
+    const BirthEntry birth = date.isValid() ? BirthEntry{date.day(), date.month(), date.year()} : BirthEntry{31, 4, 1990};
+    const bool opened = input->openReading({QStringLiteral("ANN"), last, birth, QStringLiteral("MAY")});
+
+    QCOMPARE(opened, message.isEmpty());
+    QCOMPARE(dialogs->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(input->txtMName->text(), QStringLiteral("MAY"));
+    QCOMPARE(input->cmbMonth->currentIndex() + 1, birth.month);
+    QCOMPARE(input->isShownInFrame(), !opened);
+    QCOMPARE(forms::isLoaded<frmCelticAnimalBirthSignDisplay>(), opened);
+    if (!opened)
+        return;
+    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    QVERIFY(display->isShownInFrame());
+    QCOMPARE(display->lblName->text(), sign);
+    QCOMPARE(display->reading().birthDate, date);
+    QCOMPARE(display->reading().person.middleName, QStringLiteral("MAY"));
 }
 
 QTEST_MAIN(TestCelticForms)
