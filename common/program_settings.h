@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSettings>
+#include <QSize>
 
 #include <memory>
 
@@ -9,5 +10,10 @@
 namespace programSettings {
 
 std::unique_ptr<QSettings> open();
+
+// The size kept under key; an empty size where none is kept or the value is damaged (not a
+// size, or not positive). The caller still fits it to the screen.
+QSize size(const QString &key);
+void setSize(const QString &key, const QSize &size);
 
 } // namespace programSettings
