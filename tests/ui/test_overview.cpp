@@ -10,7 +10,6 @@
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
-#include "common/current_reading.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
@@ -288,12 +287,11 @@ void TestOverview::fullReadingLandsOnTheSystemsResult()
     QVERIFY(!forms::isLoaded<frmAllFourSignsDisplay>());
     QVERIFY(!forms::isLoaded<frmAllFourSignsMain>());
     QVERIFY(!frame->isStartPanelVisible());
-    const CurrentReading &reading = CurrentReading::instance();
     switch (tile) {
     case Tile::Australian:
         QVERIFY(forms::get<frmAustralianAstrologyDisplay>()->isShownInFrame());
-        QCOMPARE(reading.name, QStringLiteral("Mary Ann Lee"));
-        QCOMPARE(reading.monthName, QStringLiteral("May"));
+        QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->reading().person.name, QStringLiteral("Mary Ann Lee"));
+        QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->reading().person.month, 5);
         break;
     case Tile::Celtic: {
         QVERIFY(forms::get<frmCelticAnimalBirthSignDisplay>()->isShownInFrame());
@@ -317,8 +315,8 @@ void TestOverview::fullReadingLandsOnTheSystemsResult()
     }
     case Tile::Mayan:
         QVERIFY(forms::get<frmMayanAnimalSignDisplay>()->isShownInFrame());
-        QCOMPARE(reading.name, QStringLiteral("Mary Ann Lee"));
-        QCOMPARE(QDate(reading.mayanYear, calendar::monthNumber(reading.monthName), reading.mayanDay), date);
+        QCOMPARE(forms::get<frmMayanAnimalSignDisplay>()->reading().person.name, QStringLiteral("Mary Ann Lee"));
+        QCOMPARE(forms::get<frmMayanAnimalSignDisplay>()->reading().birthDate, date);
         break;
     }
 }
