@@ -66,10 +66,10 @@ bool ReadingOpener::open(const QString &fileName)
         forms::get<frmChineseZodiacMain>()->openReading(*fields);
         break;
     case systems::System::Mayan:
-        forms::get<frmMayanAnimalSignMain>()->openReading(*fields);
+        forms::get<frmMayanAnimalSignMain>()->openSavedFields(*fields);
         break;
     case systems::System::Australian:
-        forms::get<frmAustralianAstrologyMain>()->openReading(*fields);
+        forms::get<frmAustralianAstrologyMain>()->openSavedFields(*fields);
         break;
     case systems::System::Celtic:          // no saved readings of their own
     case systems::System::AllFourSigns:

@@ -31,6 +31,10 @@ public:
     // left = (screen width - form width) / 2, top = 0, in the frame's client coordinates.
     void placeAtTopCentre();
 
+    // Once the window's size is fixed, that size: a layout's own hint takes wrapping texts at
+    // some other width, and the frame's sub-window would grow around it.
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     // The registry is unloading this form; emitted before its Form_Unload.
     void unloading();

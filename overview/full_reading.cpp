@@ -128,15 +128,14 @@ bool openMayan(const Person &person, QWidget *parent)
 {
     if (!listsBirthYear(&frmMayanAnimalSignMain::cboYear, QStringLiteral("Mayan Animal Sign"), person, parent))
         return false;
-    leaveOverviewFor<frmMayanAnimalSignMain>()->openReading(
-        {person.name, monthName(person), QString::number(person.birthDate.day()),
-         QString::number(person.birthDate.year())});
+    const QDate &born = person.birthDate;
+    leaveOverviewFor<frmMayanAnimalSignMain>()->openReading({person.name, {born.day(), born.month(), born.year()}});
     return true;
 }
 
 bool openAustralian(const Person &person, QWidget *)
 {
-    leaveOverviewFor<frmAustralianAstrologyMain>()->openReading({person.name, monthName(person)});
+    leaveOverviewFor<frmAustralianAstrologyMain>()->openReading({person.name, person.birthDate.month()});
     return true;
 }
 
