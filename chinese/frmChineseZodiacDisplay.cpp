@@ -1,6 +1,7 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
 #include "chinese/chinese_zodiac.h"
+#include "chinese/form_size.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
 #include "common/program_texts.h"
@@ -29,7 +30,6 @@ namespace {
 // The window's design size in twips.
 constexpr int DesignWidth = 10140;
 constexpr int DesignHeight = 7500;
-constexpr int TwipsPerPixel = 15;
 constexpr int RowLabelLeft = 150;
 constexpr int BoxLeft = 2130;
 constexpr int BoxWidth = 4455;
@@ -128,7 +128,7 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay()
     createControls();
     createMenus();
     connectSignals();
-    fitToContents();
+    chinese::fitToLayout(this, QSize(twips::toPixels(DesignWidth), twips::toPixels(DesignHeight)), fraFullBrand);
 }
 
 // The link across the top; the person's frame and the sign's frame side by side, as high as each
@@ -321,20 +321,6 @@ void frmChineseZodiacDisplay::Form_Unload()
 {
     // Back hides the panel again right after; every other way out leaves it showing.
     startPanel::show();
-}
-
-void frmChineseZodiacDisplay::fitToContents()
-{
-    QLayout *outline = layout();
-    outline->invalidate();
-    const int width = std::max(twips::toPixels(DesignWidth), outline->totalMinimumSize().width());
-    const QMargins margins = outline->contentsMargins();
-    fraFullBrand->setFixedHeight(fraFullBrand->arrange((width - margins.left() - margins.right()) * TwipsPerPixel));
-    const int needed = outline->hasHeightForWidth() ? outline->totalHeightForWidth(width) : outline->totalSizeHint().height();
-    const int height = std::max(twips::toPixels(DesignHeight), needed);
-    setMinimumSize(width, height);
-    resize(width, height);
-    outline->activate();
 }
 
 void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)

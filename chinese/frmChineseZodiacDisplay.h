@@ -73,8 +73,6 @@ private:
     void createMenus();
     void connectSignals();
     void showName(const QString &titledName);
-    // The window at its design size, grown where its controls need more room.
-    void fitToContents();
 
     chinese::Reading m_reading;
 };

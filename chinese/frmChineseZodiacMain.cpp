@@ -1,6 +1,7 @@
 #include "chinese/frmChineseZodiacMain.h"
 
 #include "chinese/chinese_zodiac.h"
+#include "chinese/form_size.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
@@ -30,7 +31,6 @@ namespace {
 // The window's design size in twips.
 constexpr int DesignWidth = 4950;
 constexpr int DesignHeight = 4110;
-constexpr int TwipsPerPixel = 15;
 
 QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QWidget *buddy)
 {
@@ -183,21 +183,6 @@ void frmChineseZodiacMain::connectSignals()
         connect(option, &QRadioButton::clicked, this, [this] { chinese::setPreferredYearStart(yearStart()); });
 }
 
-void frmChineseZodiacMain::fitToContents()
-{
-    ensurePolished();   // sizes as the style draws them
-    QLayout *outline = layout();
-    outline->invalidate();
-    const int width = std::max(twips::toPixels(DesignWidth), outline->totalMinimumSize().width());
-    const QMargins margins = outline->contentsMargins();
-    fraFullBrand->setFixedHeight(fraFullBrand->arrange((width - margins.left() - margins.right()) * TwipsPerPixel));
-    const int needed = outline->hasHeightForWidth() ? outline->totalHeightForWidth(width) : outline->totalSizeHint().height();
-    const int height = std::max(twips::toPixels(DesignHeight), needed);
-    setMinimumSize(width, height);
-    resize(width, height);
-    outline->activate();
-}
-
 void frmChineseZodiacMain::Form_Load()
 {
     cboDate->addItems(calendar::dayTexts());
@@ -207,7 +192,7 @@ void frmChineseZodiacMain::Form_Load()
     cboMonth->setCurrentIndex(0);
     selectByText(cboYear, QStringLiteral("1936"));
     setYearStart(chinese::preferredYearStart());
-    fitToContents();
+    chinese::fitToLayout(this, QSize(twips::toPixels(DesignWidth), twips::toPixels(DesignHeight)), fraFullBrand);
     txtName->setFocus();
 }
 

@@ -73,6 +73,4 @@ private:
     void fillEntries(const chinese::Person &person);
     // The reading of person shown in the result form; false after telling the user what is wrong.
     bool proceed(const chinese::Person &person, chinese::YearStart start);
-    // The window at its design size, grown where its controls need more room.
-    void fitToContents();
 };
