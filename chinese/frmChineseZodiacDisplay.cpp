@@ -180,8 +180,9 @@ void frmChineseZodiacDisplay::createDetails()
     fraStarUserDetails->setObjectName(QStringLiteral("fraStarUserDetails"));
     QWidget *frame = fraStarUserDetails;
     auto *column = new QVBoxLayout(frame);
-    const int side = twips::toPixels(120);
-    column->setContentsMargins(side, 4, side, 4);
+    // The design's margins include the frame's own line.
+    const int side = twips::toPixels(120) - 2;
+    column->setContentsMargins(side, 0, side, 4);
     column->setSpacing(0);
 
     lblName = makeLabel(frame, "lblName", QString());
@@ -247,8 +248,8 @@ void frmChineseZodiacDisplay::createSignDetails()
     fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
     QWidget *frame = fraStarUserSignDetails;
     auto *rowsGrid = new QGridLayout(frame);
-    const int side = twips::toPixels(RowLabelLeft);
-    rowsGrid->setContentsMargins(side, 6, side, 4);
+    const int side = twips::toPixels(RowLabelLeft) - 2;
+    rowsGrid->setContentsMargins(side, 0, side, 4);
     rowsGrid->setHorizontalSpacing(twips::toPixels(60));
     rowsGrid->setVerticalSpacing(5);
 

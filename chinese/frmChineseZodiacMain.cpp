@@ -98,7 +98,7 @@ void frmChineseZodiacMain::createDetails()
     frameFont.setPointSizeF(8.25);
     fraDetails->setFont(frameFont);
     auto *grid = new QGridLayout(fraDetails);
-    grid->setContentsMargins(6, 4, 6, 8);
+    grid->setContentsMargins(6, 0, 6, 6);
     grid->setHorizontalSpacing(5);
     grid->setVerticalSpacing(7);
 
