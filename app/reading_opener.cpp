@@ -63,7 +63,7 @@ bool ReadingOpener::open(const QString &fileName)
     m_frame->cmdSelectOption_Click(int(system));
     switch (system) {
     case systems::System::Chinese:
-        forms::get<frmChineseZodiacMain>()->openReading(*fields);
+        forms::get<frmChineseZodiacMain>()->openSavedReading(*fields);
         break;
     case systems::System::Mayan:
         forms::get<frmMayanAnimalSignMain>()->openSavedFields(*fields);
