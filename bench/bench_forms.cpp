@@ -146,6 +146,7 @@ OrvoForm *BenchForms::fillInput(System system)
         return input;
     }
     case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+    case System::TwoPeople:
         break;
     }
     return nullptr;
@@ -159,6 +160,7 @@ void BenchForms::find(System system)
     case System::Mayan: forms::get<frmMayanAnimalSignMain>()->cmdProceed_Click(); break;
     case System::Australian: forms::get<frmAustralianAstrologyMain>()->cmdProceed_Click(); break;
     case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+    case System::TwoPeople:
         break;
     }
 }
@@ -171,6 +173,7 @@ OrvoForm *BenchForms::resultForm(System system)
     case System::Mayan: return forms::isLoaded<frmMayanAnimalSignDisplay>() ? forms::get<frmMayanAnimalSignDisplay>() : nullptr;
     case System::Australian: return forms::isLoaded<frmAustralianAstrologyDisplay>() ? forms::get<frmAustralianAstrologyDisplay>() : nullptr;
     case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+    case System::TwoPeople:
         break;
     }
     return nullptr;
@@ -184,6 +187,7 @@ void BenchForms::unloadResult(System system)
     case System::Mayan: forms::unload<frmMayanAnimalSignDisplay>(); break;
     case System::Australian: forms::unload<frmAustralianAstrologyDisplay>(); break;
     case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+    case System::TwoPeople:
         break;
     }
     flushDeletes();
@@ -197,6 +201,7 @@ OrvoForm *BenchForms::showReport(System system)
     case System::Mayan: return forms::show<frmMayanAnimalSignSave>();
     case System::Australian: return forms::show<frmAustralianAstrologySave>();
     case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+    case System::TwoPeople:
         break;
     }
     return nullptr;
@@ -210,6 +215,7 @@ void BenchForms::unloadReport(System system)
     case System::Mayan: forms::unload<frmMayanAnimalSignSave>(); break;
     case System::Australian: forms::unload<frmAustralianAstrologySave>(); break;
     case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+    case System::TwoPeople:
         break;
     }
     flushDeletes();
@@ -283,6 +289,7 @@ void BenchForms::saveThenOpen()
         case System::Mayan:
         case System::Australian: static_cast<SignInputForm *>(input)->cmdOpen_Click(); break;
         case System::AllFourSigns:   // these benchmarks time the four systems' own windows
+        case System::TwoPeople:
             break;
         }
     });

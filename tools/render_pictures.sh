@@ -99,7 +99,8 @@ SYSTEMS="systems/chinese.png	dragon-face
 systems/mayan.png	sun-with-face
 systems/celtic.png	shamrock
 systems/australian.png	kangaroo
-systems/all-four.png	crystal-ball"
+systems/all-four.png	crystal-ball
+systems/two-people.png	two-hearts"
 
 # The overview's tiles show the sign's own picture where a system has one; the Australian
 # system has none and shows its symbol, drawn larger, as does the Chinese tile should it ever
