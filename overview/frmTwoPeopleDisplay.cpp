@@ -143,7 +143,7 @@ void frmTwoPeopleDisplay::createPerson(int person)
 void frmTwoPeopleDisplay::arrangeControls()
 {
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    column->setContentsMargins(0, 0, 0, twips::windowMargin);
     column->setSpacing(gap);
     column->addWidget(Label61);
 
@@ -270,6 +270,11 @@ void frmTwoPeopleDisplay::showRelations()
         lblRelation.append(title);
         lblExplanation.append(explanation);
     }
+}
+
+QSize frmTwoPeopleDisplay::sizeHint() const
+{
+    return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
 }
 
 void frmTwoPeopleDisplay::Form_Unload()

@@ -126,7 +126,7 @@ void frmTwoPeopleMain::arrangeControls()
 {
     const int margin = twips::toPixels(120);
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    column->setContentsMargins(0, 0, 0, twips::windowMargin);
     column->setSpacing(gap);
     column->addWidget(Label61);
 
@@ -200,6 +200,11 @@ void frmTwoPeopleMain::Form_Load()
     setClientSizeTwips(width * 15, height * 15);
     setFixedSize(width, height);
     txtName[0]->setFocus();
+}
+
+QSize frmTwoPeopleMain::sizeHint() const
+{
+    return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
 }
 
 void frmTwoPeopleMain::Form_Unload()

@@ -23,6 +23,9 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+    // The size the window was fixed at once its texts were in, so that its frame fits it exactly
+    // (the layout alone would ask for the height of its texts wrapped at their own widths).
+    QSize sizeHint() const override;
 
     // The checks, then the result form; this form hides and keeps its entries for Back.
     void cmdFind_Click();
