@@ -73,6 +73,7 @@ bool ReadingOpener::open(const QString &fileName)
         break;
     case systems::System::Celtic:          // no saved readings of their own
     case systems::System::AllFourSigns:
+    case systems::System::TwoPeople:
         break;
     }
     return true;

@@ -5,6 +5,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
+  # the Chinese names of relations and elements in the Two People windows and reports
+  fonts-droid-fallback
   # reading the font configuration on a second thread at start-up
   libfontconfig-dev
   # tests: PDF text extraction, an independent RTF reader, a virtual display
