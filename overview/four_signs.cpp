@@ -4,6 +4,7 @@
 #include "celtic/CelticSignRecord.h"
 #include "celtic/celtic_signs.h"
 #include "chinese/ChineseAnimalRecord.h"
+#include "chinese/lunar_calendar.h"
 #include "common/calendar_lists.h"
 #include "mayan/modMayanAnimalMoonSign.h"
 
@@ -36,7 +37,8 @@ std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart st
         return std::nullopt;
     const std::optional<CelticSignRecord> celticRecord = CelticSignRecord::forSign(celticRow->sign);
     const std::optional<ChineseAnimalRecord> animalRecord = ChineseAnimalRecord::forAnimal(year->animal);
-    if (!celticRecord || !animalRecord)
+    const std::optional<chinese::ChineseDate> lunarDate = chinese::chineseDate(birthDate);
+    if (!celticRecord || !animalRecord || !lunarDate)
         return std::nullopt;
 
     FourSigns signs;
@@ -44,10 +46,25 @@ std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart st
     signs.celtic = {celticRow->sign, celticRecord->gaelicName, celticRecord->birthstone,
                     celticRecord->rulingPlanet, celticRecord->keywords, celticRow->picture};
     signs.chinese = {year->element, year->animal, start, year->firstDay, year->lastDay,
-                     firstSentence(animalRecord->positiveTraits)};
+                     firstSentence(animalRecord->positiveTraits), *lunarDate, std::nullopt};
     signs.mayan = {mayanRow->mayanName, mayanRow->englishName, mayanRow->crystal, mayanRow->picture,
                    firstSentence(mayanRow->interpretation)};
     signs.australian = {australianSign};
+    return signs;
+}
+
+std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::YearStart start,
+                                   chinese::BirthProblem &problem)
+{
+    std::optional<chinese::FourPillars> pillars = chinese::fourPillars(birth, start, problem);
+    if (!pillars)
+        return std::nullopt;
+    std::optional<FourSigns> signs = fourSigns(birth.date, start);
+    if (!signs) {
+        problem = chinese::BirthProblem::DateOutsideRange;
+        return std::nullopt;
+    }
+    signs->chinese.pillars = std::move(pillars);
     return signs;
 }
 

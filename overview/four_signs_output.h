@@ -15,10 +15,24 @@ namespace overview {
 //   Chinese: Metal Horse (new-year, 1990-01-27 to 1991-02-14)
 //   Mayan: Kaw (Snake)
 //   Australian: Kangaroo
+// then the Chinese date, and with the Four Pillars one line per pillar known, the inner and
+// secret animals, the clock the day and hour pillars follow, and one "Note: " line per notice:
+//   Chinese date: 18th day of the 4th month, Year of the Horse
+//   Year pillar: 庚午 gēng wǔ, Yang Metal Horse
 QString plainText(const FourSigns &signs, const QString &name);
 
 // {"date", "name", "celtic": {"sign", ...}, "chinese": {"animal", "element", "yearStart",
-// "firstDay", "lastDay", ...}, "mayan": {"sign", ...}, "australian": {"sign"}}; dates as YYYY-MM-DD.
+// "firstDay", "lastDay", "summary", "lunarDate": {"year", "month", "leap", "day"}, "lunarDateText",
+// and with the Four Pillars "pillars": {"year", "month", "day", "hour"} (those known, two Chinese
+// characters each), "pillarsPinyin", "pillarsEnglish" (the same keys), "innerAnimal",
+// "secretAnimal", "notices": [...], and with a time "utc", "pillarClock", "pillarTime"},
+// "mayan": {"sign", ...}, "australian": {"sign"}}; dates as YYYY-MM-DD.
 QJsonObject toJson(const FourSigns &signs, const QString &name);
+
+// The signs on one line (no line end), after a label such as the date asked for:
+//   1990-05-12 14:30: Celtic Adder; Chinese Metal Horse; Mayan Kaw; Australian Kangaroo;
+//   Chinese date 1990 month 4 day 18; pillars year 庚午 month 辛巳 day 庚辰 hour 癸未
+// (one line; a leap month reads "leap month 4").
+QString summaryLine(const FourSigns &signs, const QString &label);
 
 } // namespace overview
