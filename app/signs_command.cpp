@@ -5,21 +5,16 @@
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
 
+#include "common/json_writer.h"
+
 #include <QHash>
 #include <QIODevice>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 
-constexpr qint64 longestLine = 4096;           // bytes; a longer line is answered as bad
-constexpr qsizetype outputPiece = 1 << 20;     // bytes collected before they are written
+constexpr qint64 longestLine = 4096;          // bytes; a longer line is answered as bad
+constexpr std::size_t outputPiece = 1 << 20;     // bytes collected before they are written
 constexpr qsizetype rememberedAnswers = 8192;   // enough for the repeats of a register, little memory
-
-QByteArray compactJson(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
 
 } // namespace
 
@@ -30,12 +25,8 @@ SignsCommand::SignsCommand(Settings settings)
 
 std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const
 {
-    chinese::BirthMoment birth;
-    birth.date = date;
-    birth.time = time;
-    birth.zone = m_settings.zone;
-    birth.longitude = m_settings.longitude;
-    birth.dayStart = m_settings.dayStart;
+    // Every member given, so that the default zone (the computer's, looked up anew each time) is not.
+    const chinese::BirthMoment birth{date, time, m_settings.zone, m_settings.longitude, m_settings.dayStart};
     chinese::BirthProblem problem = chinese::BirthProblem::None;
     std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem);
     if (!signs) {
@@ -48,27 +39,28 @@ std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::opt
     return signs;
 }
 
-std::optional<QByteArray> SignsCommand::answer(const QDate &date, const std::optional<QTime> &time, QString &error) const
+std::optional<QByteArray> SignsCommand::answer(const QDate &date, const std::optional<QTime> &time, QString &error)
 {
     const std::optional<FourSigns> signs = signsOf(date, time, error);
     if (!signs)
         return std::nullopt;
     if (!m_settings.json)
         return overview::plainText(*signs, m_settings.name).toUtf8();
-    QJsonObject object = overview::toJson(*signs, m_settings.name);
-    if (time)
-        object.insert(QStringLiteral("time"), time->toString(QStringLiteral("HH:mm")));
-    return compactJson(object) + '\n';
+    std::string text;
+    m_json.append(text, *signs, m_settings.name, time);
+    return QByteArray::fromStdString(text) + '\n';
 }
 
-QByteArray SignsCommand::lineFor(const QByteArray &input, qint64 lineNumber, bool &bad)
+void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 lineNumber, bool &bad)
 {
     const QString text = QString::fromUtf8(input).trimmed();
     const qsizetype space = text.indexOf(QLatin1Char(' '));
     const QDate date = terminal::isoDay(QStringView(text).left(space < 0 ? text.size() : space));
     std::optional<QTime> time;
     QString error;
-    if (!date.isValid())
+    if (text.isEmpty())
+        error = QStringLiteral("the line is empty");
+    else if (!date.isValid())
         error = QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(terminal::oneLine(text));
     else if (space >= 0 && !(time = terminal::clockTime(QStringView(text).mid(space + 1))))
         error = QStringLiteral("\"%1\" is not a time written as HH:MM after the date").arg(terminal::oneLine(text.mid(space + 1)));
@@ -77,29 +69,37 @@ QByteArray SignsCommand::lineFor(const QByteArray &input, qint64 lineNumber, boo
     if (error.isEmpty())
         signs = signsOf(date, time, error);
     bad = !signs;
-    if (bad) {
-        if (!m_settings.json)
-            return QStringLiteral("error: line %1: %2").arg(lineNumber).arg(error).toUtf8();
-        return compactJson(QJsonObject{{QStringLiteral("line"), lineNumber},
-                                       {QStringLiteral("input"), terminal::oneLine(text)},
-                                       {QStringLiteral("error"), error}});
-    }
-    const QString label = time ? date.toString(Qt::ISODate) + QLatin1Char(' ') + time->toString(QStringLiteral("HH:mm"))
-                               : date.toString(Qt::ISODate);
+    if (bad)
+        out += errorLine(lineNumber, text, error);
+    else if (m_settings.json)
+        m_json.append(out, *signs, m_settings.name, time);
+    else
+        out += overview::summaryLine(*signs, time ? date.toString(Qt::ISODate) + QLatin1Char(' ') + time->toString(QStringLiteral("HH:mm"))
+                                                  : date.toString(Qt::ISODate))
+                   .toStdString();
+}
+
+std::string SignsCommand::errorLine(qint64 lineNumber, const QString &input, const QString &error) const
+{
     if (!m_settings.json)
-        return overview::summaryLine(*signs, label).toUtf8();
-    QJsonObject object = overview::toJson(*signs, m_settings.name);
-    if (time)
-        object.insert(QStringLiteral("time"), time->toString(QStringLiteral("HH:mm")));
-    return compactJson(object);
+        return QStringLiteral("error: line %1: %2").arg(lineNumber).arg(error).toStdString();
+    std::string line;
+    JsonWriter json(line);
+    json.beginObject();
+    json.member("line", lineNumber);
+    json.member("input", terminal::oneLine(input));
+    json.member("error", error);
+    json.endObject();
+    return line;
 }
 
 SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
 {
     // Good answers depend on the line's text alone (bad ones name their line number).
-    QHash<QByteArray, QByteArray> answered;
-    QByteArray pending;
+    QHash<QByteArray, std::string> answered;
+    std::string pending;
     pending.reserve(outputPiece + longestLine * 4);
+    const auto flush = [&] { return terminal::writeAll(out, QByteArray::fromRawData(pending.data(), qsizetype(pending.size()))); };
     bool anyBad = false;
     qint64 lineNumber = 0;
     for (;;) {
@@ -121,30 +121,26 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
             line.chop(1);
 
         bool bad = false;
-        QByteArray answer;
         if (tooLong) {
             bad = true;
-            const QString error = QStringLiteral("the line is longer than %1 bytes").arg(longestLine);
-            answer = m_settings.json ? compactJson(QJsonObject{{QStringLiteral("line"), lineNumber},
-                                                               {QStringLiteral("error"), error}})
-                                     : QStringLiteral("error: line %1: %2").arg(lineNumber).arg(error).toUtf8();
+            pending += errorLine(lineNumber, QString(), QStringLiteral("the line is longer than %1 bytes").arg(longestLine));
         } else if (const auto known = answered.constFind(line); known != answered.cend()) {
-            answer = *known;
+            pending += *known;
         } else {
-            answer = lineFor(line, lineNumber, bad);
+            const std::size_t from = pending.size();
+            appendLine(pending, line, lineNumber, bad);
             if (!bad && answered.size() < rememberedAnswers)
-                answered.insert(line, answer);
+                answered.insert(line, pending.substr(from));
         }
         anyBad = anyBad || bad;
-        pending += answer;
         pending += '\n';
         if (pending.size() >= outputPiece) {
-            if (!terminal::writeAll(out, pending))
+            if (!flush())
                 return Outcome::OutputFailed;
             pending.clear();
         }
     }
-    if (!terminal::writeAll(out, pending))
+    if (!flush())
         return Outcome::OutputFailed;
     return anyBad ? Outcome::SomeLinesBad : Outcome::AllAnswered;
 }

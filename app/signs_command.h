@@ -3,6 +3,7 @@
 #include "chinese/BirthMoment.h"
 #include "chinese/chinese_calendar.h"
 #include "overview/FourSigns.h"
+#include "overview/FourSignsJson.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -11,6 +12,7 @@
 #include <QTimeZone>
 
 #include <optional>
+#include <string>
 
 class QIODevice;
 
@@ -34,7 +36,7 @@ public:
 
     // The answer for one birth as `--signs DATE` prints it (lines, or one JSON object), ending in
     // '\n'; nothing, with error set to one sentence, where the birth cannot be read.
-    std::optional<QByteArray> answer(const QDate &date, const std::optional<QTime> &time, QString &error) const;
+    std::optional<QByteArray> answer(const QDate &date, const std::optional<QTime> &time, QString &error);
 
     enum class Outcome { AllAnswered, SomeLinesBad, OutputFailed };
 
@@ -47,7 +49,10 @@ public:
 
 private:
     std::optional<FourSigns> signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const;
-    QByteArray lineFor(const QByteArray &input, qint64 lineNumber, bool &bad);
+    // The answer to one line of input, without a line end.
+    void appendLine(std::string &out, const QByteArray &input, qint64 lineNumber, bool &bad);
+    std::string errorLine(qint64 lineNumber, const QString &input, const QString &error) const;
 
     Settings m_settings;
+    FourSignsJson m_json;
 };

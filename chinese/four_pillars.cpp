@@ -58,7 +58,7 @@ std::vector<qint64> momentsOfClock(const QTimeZone &zone, qint64 clock)
 // The year of the pillars at a moment: the Gregorian year once its Start of Spring has come.
 std::optional<StemBranch> yearPillarAt(qint64 utcSeconds)
 {
-    const int year = utcMoment(utcSeconds).date().year();
+    const int year = QDate::fromJulianDay(unixEpochJulianDay + floorDivide(utcSeconds, secondsPerDay)).year();
     const std::optional<TermMoment> spring = solarTerm(year, SolarTerm::StartOfSpring);
     if (!spring)
         return std::nullopt;
@@ -168,13 +168,21 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
 
     if (!birth.time) {
         // The month (and year) pillar of the whole day, unless a term changed it during the day.
-        const qint64 dayBegins = birth.date.startOfDay(birth.zone).toSecsSinceEpoch();
-        const qint64 dayEnds = birth.date.addDays(1).startOfDay(birth.zone).toSecsSinceEpoch();
+        // The local day lies within two days of the date's midnight in UTC whatever the zone, and
+        // most such spans hold no term at all: only otherwise is the zone asked for the day's bounds.
+        const qint64 midnight = clockSeconds(birth.date, QTime(0, 0));
+        const std::optional<TermMoment> before = monthTermAtOrBefore(midnight - 2 * secondsPerDay);
+        const std::optional<TermMoment> after = monthTermAtOrBefore(midnight + 2 * secondsPerDay);
+        qint64 dayBegins = midnight;
         bool monthChanges = false;
         bool yearChanges = false;
-        for (const TermMoment &term : termsBetween(dayBegins + 1, dayEnds)) {
-            monthChanges = monthChanges || term.beginsMonth();
-            yearChanges = yearChanges || term.term == SolarTerm::StartOfSpring;
+        if (!before || !after || before->utcSeconds != after->utcSeconds) {
+            dayBegins = birth.date.startOfDay(birth.zone).toSecsSinceEpoch();
+            const qint64 dayEnds = birth.date.addDays(1).startOfDay(birth.zone).toSecsSinceEpoch();
+            for (const TermMoment &term : termsBetween(dayBegins + 1, dayEnds)) {
+                monthChanges = monthChanges || term.beginsMonth();
+                yearChanges = yearChanges || term.term == SolarTerm::StartOfSpring;
+            }
         }
         if (!yearChanges)
             pillars.year = yearPillarAt(dayBegins);

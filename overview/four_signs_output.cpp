@@ -1,11 +1,9 @@
 #include "overview/four_signs_output.h"
 
 #include "chinese/animal_lines.h"
-#include "chinese/lunar_birthdays.h"
 #include "chinese/year_start.h"
 
 #include <QDateTime>
-#include <QJsonArray>
 #include <QTimeZone>
 
 namespace overview {
@@ -30,40 +28,6 @@ QList<PillarSlot> slotsOf(const chinese::FourPillars &pillars)
             {"month", "Month", pillars.month},
             {"day", "Day", pillars.day},
             {"hour", "Hour", pillars.hour}};
-}
-
-QString clockName(const chinese::FourPillars &pillars)
-{
-    return pillars.trueSolarTime ? QStringLiteral("true-solar") : QStringLiteral("standard");
-}
-
-void addPillars(QJsonObject &chinese, const chinese::FourPillars &pillars)
-{
-    QJsonObject characters;
-    QJsonObject pinyin;
-    QJsonObject english;
-    for (const PillarSlot &slot : slotsOf(pillars)) {
-        if (!slot.pillar)
-            continue;
-        const QString key = QString::fromLatin1(slot.key);
-        characters.insert(key, slot.pillar->characters());
-        pinyin.insert(key, slot.pillar->pinyin());
-        english.insert(key, slot.pillar->english());
-    }
-    chinese.insert(QStringLiteral("pillars"), characters);
-    chinese.insert(QStringLiteral("pillarsPinyin"), pinyin);
-    chinese.insert(QStringLiteral("pillarsEnglish"), english);
-    if (pillars.month)
-        chinese.insert(QStringLiteral("innerAnimal"), pillars.innerAnimal());
-    if (pillars.hour)
-        chinese.insert(QStringLiteral("secretAnimal"), pillars.secretAnimal());
-    if (pillars.utcSeconds) {
-        chinese.insert(QStringLiteral("utc"),
-                       QDateTime::fromSecsSinceEpoch(*pillars.utcSeconds, QTimeZone::utc()).toString(Qt::ISODate));
-        chinese.insert(QStringLiteral("pillarClock"), clockName(pillars));
-        chinese.insert(QStringLiteral("pillarTime"), QDateTime(pillars.pillarDate, pillars.pillarTime).toString(Qt::ISODate));
-    }
-    chinese.insert(QStringLiteral("notices"), QJsonArray::fromStringList(pillars.notices));
 }
 
 } // namespace
@@ -101,46 +65,6 @@ QString plainText(const FourSigns &signs, const QString &name)
     for (const QString &notice : pillars.notices)
         text += QStringLiteral("Note: %1\n").arg(notice);
     return text;
-}
-
-QJsonObject toJson(const FourSigns &signs, const QString &name)
-{
-    const QJsonObject celtic{
-        {QStringLiteral("sign"), signs.celtic.sign},
-        {QStringLiteral("gaelicName"), signs.celtic.gaelicName},
-        {QStringLiteral("birthstone"), signs.celtic.birthstone},
-        {QStringLiteral("rulingPlanet"), signs.celtic.rulingPlanet},
-        {QStringLiteral("keywords"), signs.celtic.keywords},
-    };
-    QJsonObject chinese{
-        {QStringLiteral("animal"), signs.chinese.animal},
-        {QStringLiteral("element"), signs.chinese.element},
-        {QStringLiteral("yearStart"), chinese::yearStartKey(signs.chinese.yearStart)},
-        {QStringLiteral("firstDay"), isoDate(signs.chinese.firstDay)},
-        {QStringLiteral("lastDay"), isoDate(signs.chinese.lastDay)},
-        {QStringLiteral("summary"), signs.chinese.summary},
-        {QStringLiteral("lunarDate"), chinese::chineseDateJson(signs.chinese.lunarDate)},
-        {QStringLiteral("lunarDateText"), signs.chinese.lunarDate.textWithYear()},
-    };
-    if (signs.chinese.pillars)
-        addPillars(chinese, *signs.chinese.pillars);
-    const QJsonObject mayan{
-        {QStringLiteral("sign"), signs.mayan.sign},
-        {QStringLiteral("englishName"), signs.mayan.englishName},
-        {QStringLiteral("crystal"), signs.mayan.crystal},
-        {QStringLiteral("summary"), signs.mayan.summary},
-    };
-    const QJsonObject australian{
-        {QStringLiteral("sign"), signs.australian.sign},
-    };
-    return QJsonObject{
-        {QStringLiteral("date"), isoDate(signs.birthDate)},
-        {QStringLiteral("name"), name},
-        {QStringLiteral("celtic"), celtic},
-        {QStringLiteral("chinese"), chinese},
-        {QStringLiteral("mayan"), mayan},
-        {QStringLiteral("australian"), australian},
-    };
 }
 
 QString summaryLine(const FourSigns &signs, const QString &label)

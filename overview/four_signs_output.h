@@ -2,12 +2,11 @@
 
 #include "overview/FourSigns.h"
 
-#include <QJsonObject>
 #include <QString>
 
 #include <optional>
 
-// The four signs as the command line prints them: plain lines, or one JSON object.
+// The four signs as the command line prints them in plain text (FourSignsJson writes JSON).
 namespace overview {
 
 // "Name: ..." (only when name is not empty), then one line per system, each ending in '\n':
@@ -20,14 +19,6 @@ namespace overview {
 //   Chinese date: 18th day of the 4th month, Year of the Horse
 //   Year pillar: 庚午 gēng wǔ, Yang Metal Horse
 QString plainText(const FourSigns &signs, const QString &name);
-
-// {"date", "name", "celtic": {"sign", ...}, "chinese": {"animal", "element", "yearStart",
-// "firstDay", "lastDay", "summary", "lunarDate": {"year", "month", "leap", "day"}, "lunarDateText",
-// and with the Four Pillars "pillars": {"year", "month", "day", "hour"} (those known, two Chinese
-// characters each), "pillarsPinyin", "pillarsEnglish" (the same keys), "innerAnimal",
-// "secretAnimal", "notices": [...], and with a time "utc", "pillarClock", "pillarTime"},
-// "mayan": {"sign", ...}, "australian": {"sign"}}; dates as YYYY-MM-DD.
-QJsonObject toJson(const FourSigns &signs, const QString &name);
 
 // The signs on one line (no line end), after a label such as the date asked for:
 //   1990-05-12 14:30: Celtic Adder; Chinese Metal Horse; Mayan Kaw; Australian Kangaroo;
