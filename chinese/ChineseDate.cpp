@@ -20,10 +20,15 @@ QString ChineseDate::text() const
         .arg(ordinal(day), leap ? QStringLiteral("leap ") : QString(), ordinal(month));
 }
 
-QString ChineseDate::textWithYear() const
+QString ChineseDate::yearTitle() const
 {
     // The cycle of years counts 甲子 from 1984 (and so from 4 AD).
-    return QStringLiteral("%1, Year of the %2").arg(text(), StemBranch::fromCycleIndex(year - 4).animal());
+    return QStringLiteral("Year of the ") + StemBranch::fromCycleIndex(year - 4).animal();
+}
+
+QString ChineseDate::textWithYear() const
+{
+    return text() + QStringLiteral(", ") + yearTitle();
 }
 
 } // namespace chinese

@@ -15,7 +15,9 @@ struct ChineseDate
 
     // "18th day of the 4th month", "3rd day of the leap 2nd month"
     QString text() const;
-    // text() and the year's animal: "18th day of the 4th month, Year of the Horse"
+    // "Year of the Horse": the animal of the Chinese year
+    QString yearTitle() const;
+    // "18th day of the 4th month, Year of the Horse"
     QString textWithYear() const;
 
     friend bool operator==(const ChineseDate &, const ChineseDate &) = default;

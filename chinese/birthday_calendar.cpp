@@ -65,8 +65,9 @@ QByteArray birthdayCalendar(const QString &name, const QDate &birthDate, const Q
         file += icalendarLine(QString::fromLatin1(line));
     for (const LunarBirthday &birthday : birthdays) {
         const QByteArray key = QStringLiteral("%1\n%2\n%3").arg(name, birthDate.toString(Qt::ISODate)).arg(birthday.lunarYear).toUtf8();
-        const QString description = QStringLiteral("%1 of the Chinese year %2. Born on %3.")
-                                        .arg(birthday.keptOn.textWithYear(), QString::number(birthday.lunarYear),
+        const QString description = QStringLiteral("%1 of the Chinese year %2 (%3). Born on %4.")
+                                        .arg(birthday.keptOn.text(), QString::number(birthday.lunarYear),
+                                             birthday.keptOn.yearTitle(),
                                              longDate(birthDate));
         const QStringList lines = {
             QStringLiteral("BEGIN:VEVENT"),
