@@ -253,6 +253,9 @@ void TestCommandLine::batch_data()
     QTest::newRow("plain lines") << QStringList{"--signs", "-"} << QByteArray("2000-01-01\nsoon\n") << 2
                                  << QStringList{"2000-01-01", "error"};
     QTest::newRow("nothing to read") << json << QByteArray() << 0 << QStringList();
+    QTest::newRow("repeated lines, good and bad, each answered in its place")
+        << json << QByteArray("2000-01-01\nnever\n2000-01-01\nnever\n 2000-01-01 \n") << 2
+        << QStringList{"2000-01-01", "error", "2000-01-01", "error", "2000-01-01"};
 }
 
 void TestCommandLine::batch()
