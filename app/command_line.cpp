@@ -270,13 +270,15 @@ int exec(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVO_VERSION));
     // Unbuffered, so that a failed write shows at once and not in a later flush; the answers
     // are collected into large pieces before they are written.
-    QFile in;
     QFile out;
     QFile err;
-    if (!in.open(fileno(stdin), QIODevice::ReadOnly)
-        || !out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)
+    if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered))
         return OutputFailed;
+    // A closed standard input reads as an empty one; only `--signs -` reads it at all.
+    QFile in;
+    if (!in.open(fileno(stdin), QIODevice::ReadOnly))
+        return run(QCoreApplication::arguments(), out, err);
     return run(QCoreApplication::arguments(), in, out, err);
 }
 

@@ -51,48 +51,6 @@ void JsonWriter::appendString(std::string &out, QStringView text)
     appendEscaped(out, utf8.constData(), utf8.size());
 }
 
-void JsonWriter::separate()
-{
-    if (m_needsComma)
-        put(m_out, ',');
-    m_needsComma = true;
-}
-
-void JsonWriter::beginObject()
-{
-    separate();
-    put(m_out, '{');
-    m_needsComma = false;
-}
-
-void JsonWriter::endObject()
-{
-    put(m_out, '}');
-    m_needsComma = true;
-}
-
-void JsonWriter::beginArray()
-{
-    separate();
-    put(m_out, '[');
-    m_needsComma = false;
-}
-
-void JsonWriter::endArray()
-{
-    put(m_out, ']');
-    m_needsComma = true;
-}
-
-void JsonWriter::key(const char *name)
-{
-    separate();
-    put(m_out, '"');
-    put(m_out, name, static_cast<qsizetype>(std::strlen(name)));
-    put(m_out, "\":", 2);
-    m_needsComma = false;
-}
-
 void JsonWriter::value(QStringView text)
 {
     separate();

@@ -3,6 +3,7 @@
 #include <QStringView>
 
 #include <string>
+#include <string_view>
 
 // Compact JSON written straight into a string of UTF-8 bytes, for output that QJsonDocument would
 // build and take apart object by object (a batch of tens of thousands of answers): std::string
@@ -13,12 +14,19 @@ class JsonWriter
 public:
     explicit JsonWriter(std::string &out) : m_out(out) {}
 
-    void beginObject();
-    void endObject();
-    void beginArray();
-    void endArray();
+    void beginObject() { open('{'); }
+    void endObject() { close('}'); }
+    void beginArray() { open('['); }
+    void endArray() { close(']'); }
     // A member's name: plain ASCII without quotes or backslashes (the program's own keys).
-    void key(const char *name);
+    void key(std::string_view name)
+    {
+        separate();
+        m_out += '"';
+        m_out += name;
+        m_out += "\":";
+        m_needsComma = false;
+    }
     void value(QStringView text);
     void value(const char *utf8);   // a literal of the program's own, escaped like any text
     void value(qint64 number);
@@ -31,12 +39,12 @@ public:
 
     // key() and value() in one.
     template<typename Value>
-    void member(const char *name, const Value &v)
+    void member(std::string_view name, const Value &v)
     {
         key(name);
         value(v);
     }
-    void rawMember(const char *name, const std::string &json)
+    void rawMember(std::string_view name, const std::string &json)
     {
         key(name);
         rawValue(json);
@@ -46,7 +54,23 @@ public:
     static void appendString(std::string &out, QStringView text);
 
 private:
-    void separate();
+    void separate()
+    {
+        if (m_needsComma)
+            m_out += ',';
+        m_needsComma = true;
+    }
+    void open(char bracket)
+    {
+        separate();
+        m_out += bracket;
+        m_needsComma = false;
+    }
+    void close(char bracket)
+    {
+        m_out += bracket;
+        m_needsComma = true;
+    }
 
     std::string &m_out;
     bool m_needsComma = false;
