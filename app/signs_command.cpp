@@ -2,19 +2,18 @@
 
 #include "app/terminal_io.h"
 #include "chinese/four_pillars.h"
+#include "common/json_writer.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
-
-#include "common/json_writer.h"
 
 #include <QHash>
 #include <QIODevice>
 
 namespace {
 
-constexpr qint64 longestLine = 4096;          // bytes; a longer line is answered as bad
+constexpr qint64 longestLine = 4096;             // bytes; a longer line is answered as bad
 constexpr std::size_t outputPiece = 1 << 20;     // bytes collected before they are written
-constexpr qsizetype rememberedAnswers = 8192;   // enough for the repeats of a register, little memory
+constexpr qsizetype rememberedAnswers = 8192;    // enough for the repeats of a register, little memory
 
 } // namespace
 

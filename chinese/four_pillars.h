@@ -27,9 +27,8 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
 QString birthProblemText(BirthProblem problem, const BirthMoment &birth);
 
 // The birthplace's standard time offset at a moment: the clock's offset less any summer time.
-// Where a zone counts winter time as negative summer time (Dublin since 1971), the winter
-// clock is taken as standard all year, so that standard time never runs ahead of the summer
-// clock's other half.
+// Where the time zone database counts the winter clock as a negative summer time (Dublin since
+// 1971), the winter clock is the standard one all year, as everywhere else.
 int standardOffset(const QTimeZone &zone, qint64 utcSeconds);
 
 // The equation of time, apparent minus mean solar time, in seconds at that moment.

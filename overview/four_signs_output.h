@@ -22,7 +22,7 @@ QString plainText(const FourSigns &signs, const QString &name);
 
 // The signs on one line (no line end), after a label such as the date asked for:
 //   1990-05-12 14:30: Celtic Adder; Chinese Metal Horse; Mayan Kaw; Australian Kangaroo;
-//   Chinese date 1990 month 4 day 18; pillars year 庚午 month 辛巳 day 庚辰 hour 癸未
+//   Chinese date 1990 month 4 day 18; pillars year 庚午 month 辛巳 day 丁丑 hour 丁未
 // (one line; a leap month reads "leap month 4").
 QString summaryLine(const FourSigns &signs, const QString &label);
 
