@@ -13,6 +13,8 @@ packages=(
   poppler-utils unrtf xvfb xauth
   # tests: an independent Chinese calendar to check the generated year table against
   libicu-dev
+  # tests: an independent iCalendar parser to read the lunar birthdays' calendar file
+  python3-icalendar
   # the start-up test: finding windows, typing into them, asking them to close
   xdotool libx11-dev
   # the Debian package (cpack -G DEB): its library dependencies, then validation of the installed
