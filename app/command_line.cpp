@@ -1,17 +1,21 @@
 #include "app/command_line.h"
 
+#include "app/signs_command.h"
+#include "app/terminal_io.h"
+#include "chinese/birthday_calendar.h"
 #include "chinese/chinese_calendar.h"
+#include "chinese/day_start.h"
+#include "chinese/lunar_birthdays.h"
+#include "chinese/lunar_calendar.h"
 #include "chinese/year_start.h"
-#include "overview/four_signs.h"
-#include "overview/four_signs_output.h"
 #include "overview/match_output.h"
 #include "overview/two_people.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
-#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -19,27 +23,8 @@ namespace commandLine {
 
 namespace {
 
-// Values typed by the user come back in messages and output on one line, without control codes.
-QString oneLine(QString text)
-{
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    }
-    return text;
-}
-
-bool writeAll(QIODevice &device, const QByteArray &bytes)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 chunk = device.write(bytes.constData() + written, bytes.size() - written);
-        if (chunk <= 0)
-            return false;
-        written += chunk;
-    }
-    return true;
-}
+using terminal::oneLine;
+using terminal::writeAll;
 
 int usageError(QIODevice &err, const QString &message)
 {
@@ -55,14 +40,82 @@ int answer(QIODevice &out, QIODevice &err, const QByteArray &bytes)
     return OutputFailed;
 }
 
-// A real day written exactly as YYYY-MM-DD; an invalid QDate otherwise.
-QDate parseIsoDay(const QString &text)
+QString notADay(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return {};
-    return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    return QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(text);
+}
+
+// The first of the named options that is set, as "--name"; empty when none is.
+QString firstSet(const QCommandLineParser &parser, const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (parser.isSet(name))
+            return QStringLiteral("--") + name;
+    }
+    return {};
+}
+
+// --signs DATE or --signs - (dates from standard input), with the birth's time and place.
+int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QIODevice &err)
+{
+    if (const QString wrong = firstSet(parser, {QStringLiteral("from"), QStringLiteral("count"), QStringLiteral("ics")});
+        !wrong.isEmpty())
+        return usageError(err, QStringLiteral("%1 belongs to --lunar-birthdays, not --signs").arg(wrong));
+
+    SignsCommand::Settings settings;
+    const std::optional<chinese::YearStart> yearStart = chinese::yearStartFromKey(parser.value(QStringLiteral("year-start")));
+    if (!yearStart)
+        return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(parser.value(QStringLiteral("year-start"))));
+    settings.yearStart = *yearStart;
+    const std::optional<chinese::DayStart> dayStart = chinese::dayStartFromKey(parser.value(QStringLiteral("day-starts")));
+    if (!dayStart)
+        return usageError(err, QStringLiteral("--day-starts takes midnight or 23, not \"%1\"").arg(parser.value(QStringLiteral("day-starts"))));
+    settings.dayStart = *dayStart;
+    if (parser.isSet(QStringLiteral("tz"))) {
+        const QString zoneName = parser.value(QStringLiteral("tz"));
+        settings.zone = QTimeZone(zoneName.toUtf8());
+        if (zoneName.isEmpty() || !settings.zone.isValid())
+            return usageError(err, QStringLiteral("\"%1\" is not a time zone name such as Europe/London").arg(zoneName));
+    }
+    if (parser.isSet(QStringLiteral("longitude"))) {
+        settings.longitude = terminal::longitude(parser.value(QStringLiteral("longitude")));
+        if (!settings.longitude)
+            return usageError(err, QStringLiteral("--longitude takes degrees from -180 (west) to 180 (east), not \"%1\"")
+                                       .arg(parser.value(QStringLiteral("longitude"))));
+    }
+    settings.name = oneLine(parser.value(QStringLiteral("name"))).trimmed();
+    settings.json = parser.isSet(QStringLiteral("json"));
+
+    const QString dateText = parser.value(QStringLiteral("signs"));
+    SignsCommand command(std::move(settings));
+    if (dateText == QLatin1String("-")) {
+        if (parser.isSet(QStringLiteral("time")))
+            return usageError(err, QStringLiteral("--time does not go with --signs -: give each line its time"));
+        switch (command.answerLines(in, out)) {
+        case SignsCommand::Outcome::AllAnswered:
+            return 0;
+        case SignsCommand::Outcome::SomeLinesBad:
+            return UsageError;
+        case SignsCommand::Outcome::OutputFailed:
+            writeAll(err, QByteArrayLiteral("orvo: the output could not be written\n"));
+            return OutputFailed;
+        }
+    }
+
+    const QDate birthDate = terminal::isoDay(dateText);
+    if (!birthDate.isValid())
+        return usageError(err, notADay(dateText));
+    std::optional<QTime> time;
+    if (parser.isSet(QStringLiteral("time"))) {
+        time = terminal::clockTime(parser.value(QStringLiteral("time")));
+        if (!time)
+            return usageError(err, QStringLiteral("--time takes HH:MM from 00:00 to 23:59, not \"%1\"").arg(parser.value(QStringLiteral("time"))));
+    }
+    QString error;
+    const std::optional<QByteArray> text = command.answer(birthDate, time, error);
+    if (!text)
+        return usageError(err, error);
+    return answer(out, err, *text);
 }
 
 // `--match FIRST SECOND`: the first date is the option's value, the second the one plain argument.
@@ -73,15 +126,15 @@ int runMatch(const QString &firstText, const QStringList &rest, const QString &y
         return usageError(err, QStringLiteral("--match takes two dates, YYYY-MM-DD YYYY-MM-DD"));
     const QString secondText = rest.constFirst();
     for (const QString &text : {firstText, secondText}) {
-        if (!parseIsoDay(text).isValid())
-            return usageError(err, QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(text));
+        if (!terminal::isoDay(text).isValid())
+            return usageError(err, notADay(text));
     }
     const std::optional<chinese::YearStart> start = chinese::yearStartFromKey(yearStartText);
     if (!start)
         return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(yearStartText));
     overview::TwoPeopleProblem problem = overview::TwoPeopleProblem::None;
-    const std::optional<TwoPeople> match = overview::twoPeople(QString(), parseIsoDay(firstText), QString(),
-                                                               parseIsoDay(secondText), *start, &problem);
+    const std::optional<TwoPeople> match = overview::twoPeople(QString(), terminal::isoDay(firstText), QString(),
+                                                               terminal::isoDay(secondText), *start, &problem);
     if (!match) {
         return usageError(err, QStringLiteral("%1 is outside the days covered, %2 to %3")
                                    .arg(problem == overview::TwoPeopleProblem::SecondDate ? secondText : firstText,
@@ -91,6 +144,54 @@ int runMatch(const QString &firstText, const QStringList &rest, const QString &y
     if (json)
         return answer(out, err, QJsonDocument(overview::matchJson(*match)).toJson(QJsonDocument::Compact) + '\n');
     return answer(out, err, overview::matchText(*match).toUtf8());
+}
+
+
+// --lunar-birthdays DATE [--from YEAR] [--count N]: the Gregorian dates of the Chinese birthday.
+int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevice &err)
+{
+    if (const QString wrong = firstSet(parser, {QStringLiteral("time"), QStringLiteral("tz"), QStringLiteral("longitude"),
+                                                QStringLiteral("day-starts"), QStringLiteral("year-start")});
+        !wrong.isEmpty())
+        return usageError(err, QStringLiteral("%1 belongs to --signs, not --lunar-birthdays").arg(wrong));
+    if (parser.isSet(QStringLiteral("json")) && parser.isSet(QStringLiteral("ics")))
+        return usageError(err, QStringLiteral("--json and --ics exclude each other"));
+
+    const QString dateText = parser.value(QStringLiteral("lunar-birthdays"));
+    const QDate birthDate = terminal::isoDay(dateText);
+    if (!birthDate.isValid())
+        return usageError(err, notADay(dateText));
+    const std::optional<chinese::ChineseDate> birth = chinese::chineseDate(birthDate);
+    if (!birth || birthDate < chinese::firstCoveredDay() || birthDate > chinese::lastCoveredDay()) {
+        return usageError(err, QStringLiteral("%1 is outside the days covered, %2 to %3")
+                                   .arg(dateText, chinese::firstCoveredDay().toString(Qt::ISODate),
+                                        chinese::lastCoveredDay().toString(Qt::ISODate)));
+    }
+    bool fromOk = true;
+    bool countOk = true;
+    const std::optional<chinese::ChineseDate> today = chinese::chineseDate(QDate::currentDate());
+    const int fromYear = parser.isSet(QStringLiteral("from")) ? parser.value(QStringLiteral("from")).toInt(&fromOk)
+                                                              : (today ? today->year : chinese::lastWholeChineseYear());
+    const int count = parser.isSet(QStringLiteral("count")) ? parser.value(QStringLiteral("count")).toInt(&countOk) : 10;
+    if (!fromOk)
+        return usageError(err, QStringLiteral("--from takes a Chinese year such as 2025, not \"%1\"").arg(parser.value(QStringLiteral("from"))));
+    if (!countOk || count < 1)
+        return usageError(err, QStringLiteral("--count takes a number of years from 1, not \"%1\"").arg(parser.value(QStringLiteral("count"))));
+    const std::optional<QList<chinese::LunarBirthday>> birthdays = chinese::lunarBirthdays(*birth, fromYear, count);
+    if (!birthdays) {
+        return usageError(err, QStringLiteral("the Chinese years asked for must lie from %1 to %2")
+                                   .arg(chinese::firstWholeChineseYear())
+                                   .arg(chinese::lastWholeChineseYear()));
+    }
+
+    const QString name = oneLine(parser.value(QStringLiteral("name"))).trimmed();
+    if (parser.isSet(QStringLiteral("ics")))
+        return answer(out, err, chinese::birthdayCalendar(name, birthDate, *birthdays, QDateTime::currentDateTimeUtc()));
+    if (parser.isSet(QStringLiteral("json"))) {
+        return answer(out, err, QJsonDocument(chinese::lunarBirthdaysJson(name, birthDate, *birth, *birthdays)).toJson(QJsonDocument::Compact)
+                                    + '\n');
+    }
+    return answer(out, err, chinese::lunarBirthdaysText(name, *birth, *birthdays).toUtf8());
 }
 
 } // namespace
@@ -106,19 +207,42 @@ bool claims(int argc, const char *const *argv)
 
 int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
+    QBuffer nothing;
+    nothing.open(QIODevice::ReadOnly);
+    return run(arguments, nothing, out, err);
+}
+
+int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Orvo Animal Signs Astrology. Without options the program opens its window, on the saved "
         "reading FILE when one is given (handed to the copy already running, if any); with --signs "
-        "it prints the Celtic, Chinese, Mayan and Australian signs of a birth date, with --match how "
-        "the Chinese signs of two birth dates stand to each other, and exits."));
+        "it prints the Celtic, Chinese, Mayan and Australian signs of a birth date, with its Chinese "
+        "date and Four Pillars, and exits; with --lunar-birthdays it prints the dates of the Chinese "
+        "birthday in coming years; with --match how the Chinese signs of two birth dates stand to "
+        "each other."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version and exit."));
     const QCommandLineOption signs(QStringLiteral("signs"),
-                                   QStringLiteral("Print the four signs of the birth date (1900-01-01 to 2100-12-31) and exit."),
+                                   QStringLiteral("Print the four signs of the birth date (1900-01-01 to 2100-12-31) and exit. "
+                                                  "With - read dates from standard input, \"YYYY-MM-DD\" or "
+                                                  "\"YYYY-MM-DD HH:MM\" one a line, and answer each on one line."),
                                    QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("The name printed with the signs."),
+    const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("The time of birth on the birthplace's clock, for the hour pillar."),
+                                  QStringLiteral("HH:MM"));
+    const QCommandLineOption zone(QStringLiteral("tz"),
+                                  QStringLiteral("The birthplace's time zone, such as Asia/Shanghai (default: this computer's)."),
+                                  QStringLiteral("ZONE"));
+    const QCommandLineOption longitude(QStringLiteral("longitude"),
+                                       QStringLiteral("The birthplace's longitude in degrees, east positive (--longitude=-74.0 "
+                                                      "for the west): the day and hour pillars then follow true solar time."),
+                                       QStringLiteral("DEG"));
+    const QCommandLineOption dayStarts(QStringLiteral("day-starts"),
+                                       QStringLiteral("Where the day pillar's day begins: midnight (the default) or 23 (23:00)."),
+                                       QStringLiteral("midnight|23"), QStringLiteral("midnight"));
+    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("The name printed with the signs or birthdays."),
                                   QStringLiteral("NAME"));
     const QCommandLineOption yearStart(QStringLiteral("year-start"),
                                        QStringLiteral("Where the Chinese year begins: new-year (the lunar new "
@@ -128,8 +252,20 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
                                    QStringLiteral("Print how the Chinese signs of two birth dates stand to each other "
                                                   "(--match YYYY-MM-DD YYYY-MM-DD: relations, elements, summary) and exit."),
                                    QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as one JSON object."));
-    parser.addOptions({help, version, signs, match, name, yearStart, json});
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as JSON: one object (a line)."));
+    const QCommandLineOption lunarBirthdays(QStringLiteral("lunar-birthdays"),
+                                            QStringLiteral("Print the Gregorian dates of the Chinese birthday of someone born "
+                                                           "on that date, one for each Chinese year asked for, and exit."),
+                                            QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("The first Chinese year of the birthdays (default: the current one)."),
+                                  QStringLiteral("YEAR"));
+    const QCommandLineOption count(QStringLiteral("count"), QStringLiteral("How many years of birthdays (default: 10)."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption ics(QStringLiteral("ics"),
+                                 QStringLiteral("Print the birthdays as an iCalendar file, one all-day event each."));
+    parser.addOptions({help, version, signs, time, zone, longitude, dayStarts, name, yearStart, json, lunarBirthdays, from,
+                       count, ics, match});
     // Only described here: a file name without options never reaches this parser (see claims()).
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A saved reading to open in the window: .str (Chinese) or "
@@ -152,34 +288,23 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
         return runMatch(parser.value(match), parser.positionalArguments(), parser.value(yearStart), parser.isSet(json),
                         out, err);
     }
-    if (!parser.isSet(signs)) {
-        for (const QCommandLineOption *option : {&name, &yearStart, &json}) {
-            if (parser.isSet(*option))
-                return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD%2")
-                                           .arg(option->names().constFirst(),
-                                                option == &name ? QString() : QStringLiteral(" or --match")));
-        }
-        return usageError(err, QStringLiteral("nothing to do; see orvo --help"));
+    if (parser.isSet(signs) && parser.isSet(lunarBirthdays))
+        return usageError(err, QStringLiteral("--signs and --lunar-birthdays are two different questions; ask one at a time"));
+    if (parser.isSet(signs))
+        return runSigns(parser, in, out, err);
+    if (parser.isSet(lunarBirthdays))
+        return runLunarBirthdays(parser, out, err);
+    for (const QCommandLineOption *option : {&time, &zone, &longitude, &dayStarts, &yearStart})
+        if (parser.isSet(*option))
+            return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD").arg(option->names().constFirst()));
+    for (const QCommandLineOption *option : {&from, &count, &ics})
+    for (const QCommandLineOption *option : {&name, &json}) {
+        if (parser.isSet(*option))
+            return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD%2")
+                                       .arg(option->names().constFirst(),
+                                            option == &name ? QString() : QStringLiteral(" or --match")));
     }
-
-    const QString dateText = parser.value(signs);
-    const QDate birthDate = parseIsoDay(dateText);
-    if (!birthDate.isValid())
-        return usageError(err, QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(dateText));
-    const std::optional<chinese::YearStart> start = chinese::yearStartFromKey(parser.value(yearStart));
-    if (!start)
-        return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(parser.value(yearStart)));
-    const std::optional<FourSigns> result = overview::fourSigns(birthDate, *start);
-    if (!result) {
-        return usageError(err, QStringLiteral("%1 is outside the days covered, %2 to %3")
-                                   .arg(dateText, chinese::firstCoveredDay().toString(Qt::ISODate),
-                                        chinese::lastCoveredDay().toString(Qt::ISODate)));
-    }
-
-    const QString personName = oneLine(parser.value(name)).trimmed();
-    if (parser.isSet(json))
-        return answer(out, err, QJsonDocument(overview::toJson(*result, personName)).toJson(QJsonDocument::Compact) + '\n');
-    return answer(out, err, overview::plainText(*result, personName).toUtf8());
+    return usageError(err, QStringLiteral("nothing to do; see orvo --help"));
 }
 
 int exec(int argc, char *argv[])
@@ -187,13 +312,18 @@ int exec(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVO_VERSION));
-    // Unbuffered, so that a failed write shows at once and not in a later flush.
+    // Unbuffered, so that a failed write shows at once and not in a later flush; the answers
+    // are collected into large pieces before they are written.
     QFile out;
     QFile err;
     if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered))
         return OutputFailed;
-    return run(QCoreApplication::arguments(), out, err);
+    // A closed standard input reads as an empty one; only `--signs -` reads it at all.
+    QFile in;
+    if (!in.open(fileno(stdin), QIODevice::ReadOnly))
+        return run(QCoreApplication::arguments(), out, err);
+    return run(QCoreApplication::arguments(), in, out, err);
 }
 
 } // namespace commandLine

@@ -4,8 +4,10 @@
 
 class QIODevice;
 
-// The terminal mode: `orvo --help`, `orvo --version` and
-// `orvo --signs YYYY-MM-DD [--name NAME] [--year-start new-year|spring] [--json]` and
+// The terminal mode: `orvo --help`, `orvo --version`,
+// `orvo --signs YYYY-MM-DD|- [--time HH:MM] [--tz ZONE] [--longitude DEG] [--day-starts midnight|23]
+//  [--year-start new-year|spring] [--name NAME] [--json]` and
+// `orvo --lunar-birthdays YYYY-MM-DD [--from YEAR] [--count N] [--name NAME] [--json | --ics]` and
 // `orvo --match YYYY-MM-DD YYYY-MM-DD [--year-start new-year|spring] [--json]`.
 // It needs no display, takes no single-instance lock and opens no window. `orvo FILE` (a saved
 // reading) is the normal start, which only --help describes here.
@@ -13,7 +15,8 @@ namespace commandLine {
 
 // Exit statuses besides 0.
 inline constexpr int OutputFailed = 1;   // stdout could not take the whole answer
-inline constexpr int UsageError = 2;     // bad option, date or value; one line on stderr
+inline constexpr int UsageError = 2;     // bad option, date or value: one line on stderr; with
+                                         // --signs -, any line answered with an error
 
 // True when the arguments after the program name ask for the terminal mode: any of them
 // starting with '-' (a lone "-" does not). Plain arguments alone, such as a saved reading to
@@ -21,7 +24,9 @@ inline constexpr int UsageError = 2;     // bad option, date or value; one line 
 bool claims(int argc, const char *const *argv);
 
 // Answers arguments (program name first) on out, or one line on err; returns the exit status.
-// Nothing reaches out when the answer is an error.
+// Nothing reaches out when the answer is an error. `--signs -` reads its dates from in.
+int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err);
+// The same with nothing to read.
 int run(const QStringList &arguments, QIODevice &out, QIODevice &err);
 
 // run() for main(): a QCoreApplication (no display), stdout and stderr.

@@ -45,7 +45,7 @@ struct CaptionRow
 };
 
 // The start panel's labels, top to bottom. Indexes 3..6 choose a system (3 Australian .. 6 Mayan),
-// 7 the overview of all four.
+// 7 the overview of all four, 8 Two People.
 const CaptionRow captionRows[] = {
     {0, "Welcome to Orvo Animal Signs Astrology", 240, 5055, 12, QColor(0, 255, 255), false},
     {1, "Welcome to Orvo Animal Signs Astrology! Know more about your Chinese Animal sign, Celtic, "
@@ -56,11 +56,12 @@ const CaptionRow captionRows[] = {
     {4, "Celtic Animal Birth Sign", 4360, 2985, 12, QColor(255, 0, 255), true},
     {3, "Australian Astrology", 5160, 2640, 12, QColor(255, 255, 0), true},
     {7, "All Four Signs", 5960, 1965, 12, QColor(255, 160, 64), true},
+    {8, "Two People", 6760, 1470, 12, QColor(255, 128, 192), true},
 };
 
-// Label indexes that choose: the systems and the overview.
+// Label indexes that choose: the systems, the overview and Two People.
 constexpr int firstChoiceLabel = 3;
-constexpr int lastChoiceLabel = 7;
+constexpr int lastChoiceLabel = 8;
 
 struct ChoiceButton
 {
@@ -76,6 +77,7 @@ const ChoiceButton choiceButtons[] = {
     {1, "Celtic Animal Birth Sign", "systems/celtic.png"},
     {0, "Australian Astrology", "systems/australian.png"},
     {4, "All Four Signs", "systems/all-four.png"},
+    {5, "Two People", "systems/two-people.png"},
 };
 
 void styleFrameButton(QPushButton *button)
@@ -243,6 +245,8 @@ void frmMDI::createMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuAllFourSigns = file->addAction(QStringLiteral("&All Four Signs"));
     mnuAllFourSigns->setObjectName(QStringLiteral("mnuAllFourSigns"));
+    mnuTwoPeople = file->addAction(QStringLiteral("&Two People"));
+    mnuTwoPeople->setObjectName(QStringLiteral("mnuTwoPeople"));
     file->addSeparator();
     mnuOpen = file->addAction(QStringLiteral("&Open..."));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
@@ -264,6 +268,7 @@ void frmMDI::connectSignals()
     connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuOpen, &QAction::triggered, m_opener, &ReadingOpener::chooseAndOpen);
     connect(mnuAllFourSigns, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::AllFourSigns)); });
+    connect(mnuTwoPeople, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::TwoPeople)); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
     connect(&FormRegistrySignals::instance(), &FormRegistrySignals::formsChanged, this, &frmMDI::updateMenuBar);

@@ -12,8 +12,8 @@ class QMdiArea;
 class QPushButton;
 class ReadingOpener;
 
-// The main frame: banner, the choices of the four systems and of the overview of all four, the
-// start panel and the exit strip around the area where the system windows open.
+// The main frame: banner, the choices of the four systems, of the overview of all four and of
+// Two People, the start panel and the exit strip around the area where the system windows open.
 class frmMDI : public QMainWindow
 {
     Q_OBJECT
@@ -38,16 +38,17 @@ public:
     QLabel *lblVellimorBanner;
     QWidget *Picture1;
     QWidget *picButtonContainer;
-    // 0..3 the four systems, 4 the overview of all four signs.
-    std::array<QPushButton *, 5> cmdSelectOption{};
+    // 0..3 the four systems, 4 the overview of all four signs, 5 Two People.
+    std::array<QPushButton *, 6> cmdSelectOption{};
     QWidget *picMain;
-    // 3..6 the four systems, 7 the overview of all four signs.
-    std::array<QLabel *, 8> lblCaption{};
+    // 3..6 the four systems, 7 the overview of all four signs, 8 Two People.
+    std::array<QLabel *, 9> lblCaption{};
     QWidget *PicCoBrand;
     LinkLabel *Label7;
     QPushButton *cmdMdiExit;
     QMdiArea *mdiArea;
     QAction *mnuAllFourSigns;
+    QAction *mnuTwoPeople;
     QAction *mnuExit;
     QAction *mnuOpen;
     QAction *mkmoney;

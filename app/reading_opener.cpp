@@ -86,16 +86,17 @@ bool ReadingOpener::open(const QString &fileName)
     m_frame->cmdSelectOption_Click(int(system));
     switch (system) {
     case systems::System::Chinese:
-        forms::get<frmChineseZodiacMain>()->openReading(*fields);
+        forms::get<frmChineseZodiacMain>()->openSavedReading(*fields);
         break;
     case systems::System::Mayan:
-        forms::get<frmMayanAnimalSignMain>()->openReading(*fields);
+        forms::get<frmMayanAnimalSignMain>()->openSavedFields(*fields);
         break;
     case systems::System::Australian:
-        forms::get<frmAustralianAstrologyMain>()->openReading(*fields);
+        forms::get<frmAustralianAstrologyMain>()->openSavedFields(*fields);
         break;
     case systems::System::Celtic:          // no saved readings of their own
     case systems::System::AllFourSigns:
+    case systems::System::TwoPeople:
         break;
     }
     return true;

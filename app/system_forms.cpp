@@ -15,6 +15,9 @@
 #include "mayan/frmMayanAnimalSignSave.h"
 #include "overview/frmAllFourSignsDisplay.h"
 #include "overview/frmAllFourSignsMain.h"
+#include "overview/frmTwoPeopleDisplay.h"
+#include "overview/frmTwoPeopleMain.h"
+#include "overview/frmTwoPeopleSave.h"
 
 namespace systems {
 
@@ -44,6 +47,11 @@ void unloadAllSystemForms()
 
     forms::unload<frmAllFourSignsDisplay>();
     forms::unload<frmAllFourSignsMain>();
+
+    // Unloading the result form takes its report along.
+    forms::unload<frmTwoPeopleDisplay>();
+    forms::unload<frmTwoPeopleMain>();
+    forms::unload<frmTwoPeopleSave>();
 }
 
 OrvoForm *showInputForm(System system)
@@ -59,6 +67,8 @@ OrvoForm *showInputForm(System system)
         return forms::show<frmMayanAnimalSignMain>();
     case System::AllFourSigns:
         return forms::show<frmAllFourSignsMain>();
+    case System::TwoPeople:
+        return forms::show<frmTwoPeopleMain>();
     }
     return nullptr;
 }

@@ -2,14 +2,12 @@
 
 #include "australian/frmAustralianAstrologyMain.h"
 #include "australian/frmAustralianAstrologySave.h"
-#include "australian/modAustralianAstrology.h"
 #include "forms/form_registry.h"
-#include "widgets/promotion_band.h"
+#include "widgets/longest_text_label.h"
 #include "widgets/look.h"
 
-#include <QAction>
+#include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -20,43 +18,32 @@ const QColor yellow(255, 255, 0);
 
 frmAustralianAstrologyDisplay::frmAustralianAstrologyDisplay()
     : SignResultForm({QStringLiteral("frmAustralianAstrologyDisplay"), QStringLiteral("Orvo Australian Astrology"),
-                      QStringLiteral("Orvo Australian Astrology Result"), 8175, 4230, QColor(0, 64, 0), false})
+                      QStringLiteral("Orvo Australian Astrology Result"), 8175, 4230, QColor(0, 64, 0), false, false})
 {
     createControls();
 }
 
 void frmAustralianAstrologyDisplay::createControls()
 {
-    lblLabel[0] = addCaptionLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Sun Sign"), orange, 240, 420);
-    const int valueLeft = (lblLabel[0]->geometry().right() + 1) * 15 + 240;
-
-    // The longest animal decides the width, so that no name in capitals is cut off.
+    QStringList animals;
     QStringList descriptions;
-    QString longestAnimal;
     for (const australian::AustralianSignRow &row : australian::LoadAustralianSignTable()) {
+        animals.append(row.animal.toUpper());
         descriptions.append(row.description);
-        if (row.animal.size() > longestAnimal.size())
-            longestAnimal = row.animal.toUpper();
     }
-    lblResult[0] = addValueLabel(QStringLiteral("lblResult_0"), look::verdana(9.75, true), yellow, valueLeft, 390,
-                                 8175 - 240 - valueLeft, 300);
-    lblResult[0]->resize(std::max(lblResult[0]->width(), lblResult[0]->fontMetrics().horizontalAdvance(longestAnimal) + 4),
-                         lblResult[0]->height());
-    lblLabel[0]->move(lblLabel[0]->x(), lblResult[0]->geometry().center().y() - lblLabel[0]->height() / 2);
+    lblLabel[0] = makeCaptionLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Sun Sign"), orange);
+    lblResult[0] = makeLongestTextLabel(QStringLiteral("lblResult_0"), look::verdana(9.75, true), yellow, animals, false);
+    lblResult[1] = makeLongestTextLabel(QStringLiteral("lblResult_1"), look::verdana(8.25), orange, descriptions, true);
 
-    lblResult[1] = addWrappingLabel(QStringLiteral("lblResult_1"), orange, 210, 0, 7755, 1755, descriptions);
-    lblResult[1]->move(lblResult[1]->x(), lblResult[0]->geometry().bottom() + 1 + twips::toPixels(180));
+    resultRows()->addWidget(lblLabel[0], 0, 0);
+    resultRows()->addWidget(lblResult[0], 0, 1);
+    addBelowRows(lblResult[1], twips::toPixels(180));
+}
 
-    arrangeControls();
-
-    // Print and Exit exist but are switched off and lie below the window's visible area.
-    mnuPrint->setEnabled(false);
-    for (QPushButton *push : {cmdPrint, cmdExit}) {
-        push->setEnabled(false);
-        push->setFocusPolicy(Qt::NoFocus);
-        push->move(push->x(), fraFullBrand->geometry().bottom() + twips::toPixels(600));
-        push->hide();
-    }
+void frmAustralianAstrologyDisplay::showReading(const australian::Reading &reading)
+{
+    m_reading = reading;
+    showSign(reading.sign);
 }
 
 void frmAustralianAstrologyDisplay::showSign(const australian::AustralianSignRow &row)

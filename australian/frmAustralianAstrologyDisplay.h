@@ -1,20 +1,22 @@
 #pragma once
 
+#include "australian/australian_reading.h"
 #include "forms/SignResultForm.h"
 
 #include <array>
 
-namespace australian {
-struct AustralianSignRow;
-}
-
 // The Australian result form: "Sun Sign" with the animal in capitals, and its description.
-// It offers Back only; Print and Exit are switched off and out of reach.
+// It offers Back only; Print and Exit are switched off and out of reach. It holds the reading
+// it shows; the report is made from it.
 class frmAustralianAstrologyDisplay : public SignResultForm
 {
     Q_OBJECT
 public:
     frmAustralianAstrologyDisplay();
+
+    // Keeps a copy of reading and shows its sign.
+    void showReading(const australian::Reading &reading);
+    const australian::Reading &reading() const { return m_reading; }
 
     void showSign(const australian::AustralianSignRow &row);
 
@@ -27,6 +29,8 @@ protected:
 
 private:
     void createControls();
+
+    australian::Reading m_reading;
 };
 
 // Fills the Australian result form (loading it when it is not loaded) with the sign of that

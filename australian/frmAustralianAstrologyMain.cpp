@@ -1,9 +1,7 @@
 #include "australian/frmAustralianAstrologyMain.h"
 
 #include "australian/frmAustralianAstrologyDisplay.h"
-#include "australian/modAustralianAstrology.h"
 #include "common/calendar_lists.h"
-#include "common/current_reading.h"
 #include "forms/form_registry.h"
 
 #include <QComboBox>
@@ -26,20 +24,36 @@ void frmAustralianAstrologyMain::Form_Load()
     txtName->setFocus();
 }
 
-bool frmAustralianAstrologyMain::ValidateAustralianInput()
+void frmAustralianAstrologyMain::showPerson(const australian::Person &person)
 {
-    if (txtName->text().trimmed().isEmpty()) {
-        reportMissingName();
-        return false;
-    }
-    return true;
+    txtName->setText(person.name);
+    if (person.month >= 1 && person.month <= cboMonth->count())
+        cboMonth->setCurrentIndex(person.month - 1);
 }
 
-void frmAustralianAstrologyMain::showReading()
+bool frmAustralianAstrologyMain::find(const australian::Person &person)
 {
-    CurrentReading &reading = CurrentReading::instance();
-    reading.name = txtName->text().trimmed();
-    reading.monthName = cboMonth->currentText();
-    ShowAustralianSign(australian::FindAustralianSign(reading.monthName));
-    forms::show<frmAustralianAstrologyDisplay>();
+    const Checked<australian::Reading> reading = australian::makeReading(person);
+    if (!reading)
+        return refuse(reading.problem());
+    auto *display = forms::get<frmAustralianAstrologyDisplay>();
+    display->showReading(*reading);
+    return leaveFor(display);
+}
+
+bool frmAustralianAstrologyMain::findFromEntries()
+{
+    return find({txtName->text(), cboMonth->currentIndex() + 1});
+}
+
+bool frmAustralianAstrologyMain::openReading(const australian::Person &person)
+{
+    showPerson(person);
+    return find(person);
+}
+
+bool frmAustralianAstrologyMain::openSavedFields(const QStringList &fields)
+{
+    const Checked<australian::Person> person = australian::personFromSavedFields(fields);
+    return person ? openReading(*person) : refuseFile();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "australian/australian_reading.h"
 #include "forms/SignInputForm.h"
 
 // The Australian input form: name and birth month, then "Find My Australian Astrology Sign".
@@ -12,11 +13,16 @@ public:
 
     void Form_Load() override;
 
-    // False after telling the user that the name is missing.
-    bool ValidateAustralianInput();
+    // The entries show person and the find command runs on it: true when its result form shows
+    // the reading; otherwise the problem is told and this form shows, filled.
+    bool openReading(const australian::Person &person);
+    bool openSavedFields(const QStringList &fields) override;
 
 protected:
-    bool validateInput() override { return ValidateAustralianInput(); }
-    void showReading() override;
+    bool findFromEntries() override;
     int savedLineCount() const override { return 2; }
+
+private:
+    void showPerson(const australian::Person &person);
+    bool find(const australian::Person &person);
 };

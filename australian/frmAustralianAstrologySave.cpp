@@ -1,7 +1,6 @@
 #include "australian/frmAustralianAstrologySave.h"
 
 #include "australian/frmAustralianAstrologyDisplay.h"
-#include "common/current_reading.h"
 #include "forms/form_registry.h"
 #include "widgets/look.h"
 
@@ -13,7 +12,8 @@ frmAustralianAstrologySave::frmAustralianAstrologySave()
 
 void frmAustralianAstrologySave::composeReport()
 {
-    insertEntry(QStringLiteral("Name: "), CurrentReading::instance().name, look::teal(), 3);
+    m_reading = forms::get<frmAustralianAstrologyDisplay>()->reading();
+    insertEntry(QStringLiteral("Name: "), m_reading.person.name, look::teal(), 3);
     insertCreditLine();
 }
 
@@ -24,6 +24,5 @@ OrvoForm *frmAustralianAstrologySave::resultForm()
 
 QStringList frmAustralianAstrologySave::savedFields() const
 {
-    const CurrentReading &reading = CurrentReading::instance();
-    return {reading.name, reading.monthName};
+    return australian::savedFields(m_reading);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "australian/australian_reading.h"
 #include "report/SignReportForm.h"
 
-// The Australian report: the name and the credit line. The result form offers no Print, so it
-// is opened only by the program itself.
+// The Australian report: the name and the credit line, from the result form's reading, of which
+// it keeps a copy. The result form offers no Print, so it is opened only by the program itself.
 class frmAustralianAstrologySave : public SignReportForm
 {
     Q_OBJECT
@@ -14,5 +15,9 @@ protected:
     void composeReport() override;
     OrvoForm *resultForm() override;
     QStringList savedFields() const override;
+    QString personName() const override { return m_reading.person.name; }
     QString systemName() const override { return QStringLiteral("Australian"); }
+
+private:
+    australian::Reading m_reading;
 };

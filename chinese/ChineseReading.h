@@ -1,38 +1,26 @@
 #pragma once
 
+#include "chinese/ChineseAnimalRecord.h"
+#include "chinese/ChinesePerson.h"
 #include "chinese/chinese_calendar.h"
 
 #include <QDate>
 #include <QString>
 
-// The result of the last Proceed of the Chinese input form, read by the result form, the
-// report and the saved file. One instance lives as long as the program.
-struct ChineseReading
+namespace chinese {
+
+// A checked reading, made by makeReading(): the person (name trimmed, a sex chosen), the birth
+// date, the year start it was found by, the Chinese year holding the birth date, and that year's
+// animal record and element paragraph. The result form keeps its own copy; the report and the
+// saved file are made from it.
+struct Reading
 {
-    QString name;     // trimmed
-    QString sex;      // "Male" or "Female"
-    QString day;      // the texts of the chosen list entries, trimmed
-    QString month;
-    QString year;
+    Person person;
     QDate birthDate;
-    chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;   // how the year was found
-    QDate firstDay;   // the Chinese year that holds birthDate, both days included
-    QDate lastDay;
-
-    QString animal;
-    QString element;
-    QString rulingPlanet;
-    QString positiveTraits;
-    QString negativeTraits;
-    QString mostCompatible;
-    QString leastCompatible;
-    QString luckyColour;
-    QString gemStone;
-    QString energy;
-    QString luckySeason;
-    QString luckyMonth;
-    QString famousPersons;
-    QString elementDescription;
-
-    static ChineseReading &instance();
+    YearStart yearStart = YearStart::LunarNewYear;
+    NewYearRow year;              // its span, element and animal
+    ChineseAnimalRecord record;   // of year.animal
+    QString elementDescription;   // of year.element
 };
+
+} // namespace chinese

@@ -1,8 +1,6 @@
 #include "chinese/chinese_zodiac.h"
 
 #include "chinese/ChineseAnimalRecord.h"
-#include "chinese/ChineseReading.h"
-#include "chinese/chinese_calendar.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 
@@ -10,69 +8,60 @@
 
 namespace chinese {
 
-InputProblem checkInput(const QString &name, bool male, bool female, int day, int month, int year)
+namespace {
+
+const QString male = QStringLiteral("Male");
+const QString female = QStringLiteral("Female");
+
+// The birth date of person once the name and the sex are there.
+Checked<QDate> checkPerson(const Person &person)
 {
-    if (name.trimmed().isEmpty())
+    if (person.name.trimmed().isEmpty())
         return InputProblem::NameMissing;
-    if (!male && !female)
+    if (person.sex == Sex::None)
         return InputProblem::SexMissing;
-    switch (calendar::checkDate(day, month, year)) {
-    case calendar::DateCheck::BadFebruary: return InputProblem::BadFebruary;
-    case calendar::DateCheck::BadThirtyFirst: return InputProblem::BadThirtyFirst;
-    case calendar::DateCheck::Valid: break;
-    }
-    return InputProblem::None;
+    return calendar::birthDate(person.birth, FirstYear, LastYear);
 }
 
-void ChineseZodiacDescription(ChineseReading &reading, const QString &element, const QString &animal)
+// The number written exactly as the lists write it ("7", never "07" or " 7"); 0 for any other text.
+int listedNumber(const QString &text)
 {
-    if (const auto record = ChineseAnimalRecord::forAnimal(animal)) {
-        reading.animal = animal;
-        reading.element = element;
-        reading.rulingPlanet = record->rulingPlanet;
-        reading.positiveTraits = record->positiveTraits;
-        reading.negativeTraits = record->negativeTraits;
-        reading.mostCompatible = record->mostCompatible;
-        reading.leastCompatible = record->leastCompatible;
-        reading.luckyColour = record->luckyColour;
-        reading.gemStone = record->gemStone;
-        reading.energy = record->energy;
-        reading.luckySeason = record->luckySeason;
-        reading.luckyMonth = record->luckyMonth;
-        reading.famousPersons = record->famousPersons;
-    }
-    if (const auto description = ChineseAnimalRecord::elementDescription(element))
-        reading.elementDescription = *description;
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok && number > 0 && QString::number(number) == text ? number : 0;
 }
 
-bool fillReading(ChineseReading &reading, const QString &name, bool male, const QString &dayText,
-                 const QString &monthText, const QString &yearText, YearStart start)
+} // namespace
+
+Checked<Reading> makeReading(const Person &person, YearStart start)
 {
-    const QString day = dayText.trimmed();
-    const QString month = monthText.trimmed();
-    const QString year = yearText.trimmed();
-    const QDate birthDate(year.toInt(), calendar::monthNumber(month), day.toInt());
-    const auto row = findNewYear(birthDate, start);
-    if (!row)
-        return false;
-    reading.name = name.trimmed();
-    reading.sex = male ? QStringLiteral("Male") : QStringLiteral("Female");
-    reading.day = day;
-    reading.month = month;
-    reading.year = year;
-    reading.birthDate = birthDate;
+    const Checked<QDate> birthDate = checkPerson(person);
+    if (!birthDate)
+        return birthDate.problem();
+    const std::optional<NewYearRow> year = findNewYear(*birthDate, start);
+    if (!year)   // the table covers every day of FirstYear..LastYear
+        return InputProblem::YearOutOfRange;
+    Reading reading;
+    reading.person = person;
+    reading.person.name = person.name.trimmed();
+    reading.birthDate = *birthDate;
     reading.yearStart = start;
-    reading.firstDay = row->firstDay;
-    reading.lastDay = row->lastDay;
-    reading.element = row->element;
-    reading.animal = row->animal;
-    ChineseZodiacDescription(reading, reading.element, reading.animal);
-    return true;
+    reading.year = *year;
+    ChineseZodiacDescription(reading, year->element, year->animal);
+    return reading;
 }
 
-QString yearTitle(const ChineseReading &reading)
+void ChineseZodiacDescription(Reading &reading, const QString &element, const QString &animal)
 {
-    return QStringLiteral("Year of the %1 %2").arg(reading.element, reading.animal);
+    if (auto record = ChineseAnimalRecord::forAnimal(animal))
+        reading.record = std::move(*record);
+    if (auto description = ChineseAnimalRecord::elementDescription(element))
+        reading.elementDescription = std::move(*description);
+}
+
+QString yearTitle(const Reading &reading)
+{
+    return QStringLiteral("Year of the %1 %2").arg(reading.year.element, reading.year.animal);
 }
 
 QString longDate(const QDate &date)
@@ -80,9 +69,9 @@ QString longDate(const QDate &date)
     return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
-QString yearSpan(const ChineseReading &reading)
+QString yearSpan(const Reading &reading)
 {
-    return longDate(reading.firstDay) + QStringLiteral(" \u2013 ") + longDate(reading.lastDay);
+    return longDate(reading.year.firstDay) + QStringLiteral(" \u2013 ") + longDate(reading.year.lastDay);
 }
 
 QString yearStartNote(YearStart start)
@@ -91,12 +80,28 @@ QString yearStartNote(YearStart start)
                                              : QStringLiteral("(year begins at the Chinese New Year)");
 }
 
-QStringList savedFields(const ChineseReading &reading)
+QStringList savedFields(const Reading &reading)
 {
-    QStringList fields = {reading.name, reading.sex, reading.day, reading.month, reading.year};
+    const QDate &date = reading.birthDate;
+    QStringList fields = {reading.person.name, reading.person.sex == Sex::Male ? male : female,
+                          QString::number(date.day()), calendar::monthNames().value(date.month() - 1),
+                          QString::number(date.year())};
     if (reading.yearStart != YearStart::LunarNewYear)
         fields.append(yearStartKey(reading.yearStart));
     return fields;
+}
+
+Checked<Person> personFromSavedFields(const QStringList &fields)
+{
+    Person person;
+    person.name = fields.value(0);
+    const QString sex = fields.value(1);
+    person.sex = sex == male ? Sex::Male : sex == female ? Sex::Female : Sex::None;
+    person.birth = {listedNumber(fields.value(2)), calendar::monthNumber(fields.value(3)),
+                    listedNumber(fields.value(4))};
+    if (const Checked<QDate> birthDate = checkPerson(person); !birthDate)
+        return birthDate.problem();
+    return person;
 }
 
 YearStart savedYearStart(const QStringList &fields)

@@ -1,48 +1,48 @@
 #pragma once
 
+#include "chinese/ChinesePerson.h"
+#include "chinese/ChineseReading.h"
 #include "chinese/chinese_calendar.h"
+#include "common/input_problem.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
-struct ChineseReading;
-
 // The checks and the reading of the Chinese input form, without widgets.
 namespace chinese {
 
-enum class InputProblem { None, NameMissing, SexMissing, BadFebruary, BadThirtyFirst };
+// The birth years the input form offers.
+constexpr int FirstYear = 1900;
+constexpr int LastYear = 2100;
 
-// The checks in their order; the first failing one is reported. A name of blanks counts as
-// missing. day 1..31, month 1..12.
-InputProblem checkInput(const QString &name, bool male, bool female, int day, int month, int year);
+// The reading of person by the given year start, or the first check that fails, in the order
+// the input form reports them: the name (a name of blanks is missing), the sex, the date
+// (BadFebruary, BadThirtyFirst), the year (YearOutOfRange outside FirstYear..LastYear).
+Checked<Reading> makeReading(const Person &person, YearStart start = YearStart::LunarNewYear);
 
-// Copies the animal's record (with the animal and element themselves) and the element's
-// paragraph into reading. An unknown animal leaves the record fields as they were, an unknown
-// element the element paragraph.
-void ChineseZodiacDescription(ChineseReading &reading, const QString &element, const QString &animal);
-
-// Fills every field of reading from the entries of a checked input form: the trimmed texts,
-// the birth date, its Chinese year by the given start with that year's span, and the year's
-// records. False, leaving reading as it was, when the date lies outside the Chinese year table.
-bool fillReading(ChineseReading &reading, const QString &name, bool male, const QString &dayText,
-                 const QString &monthText, const QString &yearText,
-                 YearStart start = YearStart::LunarNewYear);
+// Puts the animal's record and the element's paragraph into reading. An unknown animal leaves
+// the record as it was, an unknown element the paragraph.
+void ChineseZodiacDescription(Reading &reading, const QString &element, const QString &animal);
 
 // "Year of the Wood Rat"
-QString yearTitle(const ChineseReading &reading);
+QString yearTitle(const Reading &reading);
 // "2 February 1984": English month name and all four digits of the year, whatever the locale,
 // so that a day and month can never be mistaken for each other.
 QString longDate(const QDate &date);
 // "2 February 1984 – 19 February 1985"
-QString yearSpan(const ChineseReading &reading);
+QString yearSpan(const Reading &reading);
 // "(year begins at the Chinese New Year)", "(year begins at the Start of Spring)"
 QString yearStartNote(YearStart start);
 
 // The lines of a saved ".str" reading: name, sex, day, month and year, as every version of the
 // program reads them; a reading found by the Start of Spring adds a sixth line naming it, which
 // readers of five lines never look at.
-QStringList savedFields(const ChineseReading &reading);
+QStringList savedFields(const Reading &reading);
+// The person of a saved reading's lines. The lines hold what the input form's lists offer
+// ("Male" or "Female", a day "1".."31", an English month name, a year); anything else is damage,
+// and fields that fail a check of makeReading() give that check's problem.
+Checked<Person> personFromSavedFields(const QStringList &fields);
 // The year start of a saved reading from its sixth line: a file without one (or with a line this
 // version does not know) was made with the Chinese New Year.
 YearStart savedYearStart(const QStringList &fields);

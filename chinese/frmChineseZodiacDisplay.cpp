@@ -1,29 +1,35 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
-#include "chinese/ChineseReading.h"
 #include "chinese/chinese_zodiac.h"
+#include "chinese/form_size.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
-#include "common/calendar_lists.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
+#include "forms/start_panel.h"
 #include "widgets/link_label.h"
+#include "widgets/look.h"
 #include "widgets/plain_text.h"
 #include "widgets/promotion_band.h"
-#include "forms/start_panel.h"
-#include "widgets/look.h"
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace {
 
+// The window's design size in twips.
+constexpr int DesignWidth = 10140;
+constexpr int DesignHeight = 7500;
 constexpr int RowLabelLeft = 150;
 constexpr int BoxLeft = 2130;
 constexpr int BoxWidth = 4455;
@@ -67,23 +73,25 @@ void setLine(QLineEdit *box, const QString &text)
 
 // "Year of the Wood Rat:" on a line of its own, then the span; a date too wide for the rest of a
 // line moves to the next line whole.
-QString yearCaption(const ChineseReading &reading)
+QString yearCaption(const chinese::Reading &reading)
 {
     auto unbroken = [](const QDate &date) { return chinese::longDate(date).replace(QLatin1Char(' '), QChar::Nbsp); };
-    return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(reading.firstDay)
-           + QStringLiteral(" \u2013 ") + unbroken(reading.lastDay);
+    return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(reading.year.firstDay)
+           + QStringLiteral(" \u2013 ") + unbroken(reading.year.lastDay);
 }
 
-// The height label needs for the widest of texts at its width.
-int tallestOf(QLabel *label, const QStringList &texts)
+// The height label needs at width for the tallest of texts.
+int tallestOf(const QLabel *label, int width, const QStringList &texts)
 {
-    const QString kept = label->text();
+    QLabel probe;
+    probe.setFont(label->font());
+    probe.setWordWrap(label->wordWrap());
+    probe.setAlignment(label->alignment());
     int height = 0;
     for (const QString &text : texts) {
-        label->setText(text);
-        height = std::max(height, label->heightForWidth(label->width()));
+        probe.setText(text);
+        height = std::max(height, probe.heightForWidth(width));
     }
-    label->setText(kept);
     return height;
 }
 
@@ -96,14 +104,14 @@ QStringList widestYearCaptions()
         if (metrics.horizontalAdvance(QLocale::c().monthName(month)) > metrics.horizontalAdvance(QLocale::c().monthName(widestMonth)))
             widestMonth = month;
     }
-    ChineseReading sample;
-    sample.firstDay = QDate(2000, widestMonth, 28);
-    sample.lastDay = sample.firstDay;
+    chinese::Reading sample;
+    sample.year.firstDay = QDate(2000, widestMonth, 28);
+    sample.year.lastDay = sample.year.firstDay;
     QStringList captions;
     for (const QString &element : chinese::elementNames()) {
         for (const QString &animal : chinese::animalNames()) {
-            sample.element = element;
-            sample.animal = animal;
+            sample.year.element = element;
+            sample.year.animal = animal;
             captions.append(yearCaption(sample));
         }
     }
@@ -116,51 +124,54 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay()
 {
     setObjectName(QStringLiteral("frmChineseZodiacDisplay"));
     setWindowTitle(QStringLiteral("Orvo Chinese Zodiac Software "));
-    setClientSizeTwips(10140, 7500);
+    setClientSizeTwips(DesignWidth, DesignHeight);
     createControls();
     createMenus();
     connectSignals();
+    chinese::fitToLayout(this, QSize(twips::toPixels(DesignWidth), twips::toPixels(DesignHeight)), fraFullBrand);
 }
 
+// The link across the top; the person's frame and the sign's frame side by side, as high as each
+// other; the buttons under the sign's frame; the promotion band across the bottom. Controls are
+// made in the order of the screen, which is the order Tab visits them.
 void frmChineseZodiacDisplay::createControls()
 {
+    auto *outline = new QVBoxLayout(this);
+    outline->setContentsMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin);
+    outline->setSpacing(6);
+
     Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
     Label14->setWordWrap(true);
     Label14->setAlignment(Qt::AlignCenter);
-    const int fullWidth = twips::toPixels(10140) - 8;
-    Label14->setGeometry(4, 2, fullWidth, Label14->heightForWidth(fullWidth));
+    outline->addWidget(Label14);
 
+    auto *columns = new QGridLayout;
+    columns->setSpacing(6);
     createDetails();
+    columns->addWidget(fraStarUserDetails, 0, 0);
     createSignDetails();
+    columns->addWidget(fraStarUserSignDetails, 0, 1);
 
-    // Both frames start under the link and end together.
-    const int top = std::max(twips::toPixels(330), Label14->geometry().bottom() + 4);
-    fraStarUserDetails->move(fraStarUserDetails->x(), top);
-    fraStarUserSignDetails->move(fraStarUserDetails->geometry().right() + 6, top);
-    const int height = std::max(fraStarUserDetails->height(), fraStarUserSignDetails->height());
-    fraStarUserDetails->resize(fraStarUserDetails->width(), height);
-    fraStarUserSignDetails->resize(fraStarUserSignDetails->width(), height);
-
-    auto button = [this](const char *name, const char *caption, int left) {
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(5);
+    auto button = [this, buttons](const char *name, const char *caption) {
         auto *push = new QPushButton(QLatin1String(caption), this);
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25));
-        placeTwips(push, left, 5940, 1005, 345);
+        push->setMinimumSize(twips::toPixels(1005), twips::toPixels(345));
+        buttons->addWidget(push);
         return push;
     };
-    cmdPrint = button("cmdPrint", "&Print", 3480);
-    cmdExit = button("cmdExit", "E&xit", 4530);
-    cmdBack = button("cmdBack", "&Back", 5595);
-    const int buttonsTop = std::max(cmdPrint->y(), fraStarUserSignDetails->geometry().bottom() + 6);
-    int left = fraStarUserSignDetails->x();
-    for (QPushButton *push : {cmdPrint, cmdExit, cmdBack}) {
-        push->move(left, buttonsTop);
-        left = push->geometry().right() + 5;
-    }
+    cmdPrint = button("cmdPrint", "&Print");
+    cmdExit = button("cmdExit", "E&xit");
+    cmdBack = button("cmdBack", "&Back");
+    buttons->addStretch();
+    columns->addLayout(buttons, 1, 1);
+    columns->setColumnStretch(1, 1);   // room to spare goes to the sign's frame
+    outline->addLayout(columns);
 
     fraFullBrand = new PromotionBand(this);
-    fraFullBrand->arrange(10140 - 120);
-    fraFullBrand->move(twips::toPixels(60), cmdPrint->geometry().bottom() + 6);
+    outline->addWidget(fraFullBrand);
 }
 
 void frmChineseZodiacDisplay::createDetails()
@@ -168,8 +179,11 @@ void frmChineseZodiacDisplay::createDetails()
     fraStarUserDetails = new QGroupBox(QStringLiteral("Welcome"), this);
     fraStarUserDetails->setObjectName(QStringLiteral("fraStarUserDetails"));
     QWidget *frame = fraStarUserDetails;
-    const int inner = twips::toPixels(2910);
-    const int left = twips::toPixels(120);
+    auto *column = new QVBoxLayout(frame);
+    // The design's margins include the frame's own line.
+    const int side = twips::toPixels(120) - 2;
+    column->setContentsMargins(side, 0, side, 4);
+    column->setSpacing(0);
 
     lblName = makeLabel(frame, "lblName", QString());
     lblName->setFont(look::verdana(8.25, true));
@@ -193,13 +207,10 @@ void frmChineseZodiacDisplay::createDetails()
         year->setAlignment(Qt::AlignCenter);
         year->setTextFormat(Qt::PlainText);
         year->setWordWrap(true);
-        year->resize(inner, year->height());
     }
-    const int yearHeight = tallestOf(lblChineseYear, widestYearCaptions());
-    const int yearStartHeight = tallestOf(lblYearStart, {chinese::yearStartNote(chinese::YearStart::LunarNewYear),
-                                                         chinese::yearStartNote(chinese::YearStart::StartOfSpring)});
     txtChineseElement = makeTextBox(frame, "txtChineseElement");
     txtChineseElement->setAccessibleName(QStringLiteral("Your Chinese Element"));
+    txtChineseElement->setFixedSize(twips::toPixels(2910), twips::toPixels(1155));
     lblDOBDesc = makeLabel(frame, "lblDOBDesc", QStringLiteral("Your Date of Birth"));
     lblDOBDesc->setAlignment(Qt::AlignCenter);
     MV = new QCalendarWidget(frame);
@@ -208,30 +219,27 @@ void frmChineseZodiacDisplay::createDetails()
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MV->setGridVisible(false);
 
-    // Top to bottom, each as high as its text needs (two lines for a long name).
-    const QFontMetrics nameMetrics(lblName->font());
-    struct Item { QWidget *widget; int height; int gapAfter; };
+    // Each label as high as the longest text it may show, so that no reading changes the window:
+    // two lines of the name (a longer one is shortened), every year's caption.
+    const int width = std::max(twips::toPixels(2910), MV->sizeHint().width());
+    lblName->setFixedHeight(QFontMetrics(lblName->font()).lineSpacing() * 2 + 2);
+    lblChineseSign->setFixedHeight(lblChineseSign->fontMetrics().height() + 4);
+    lblChineseElement->setFixedHeight(lblChineseElement->fontMetrics().height() + 4);
+    lblChineseYear->setFixedHeight(tallestOf(lblChineseYear, width, widestYearCaptions()));
+    lblYearStart->setFixedHeight(tallestOf(lblYearStart, width, {chinese::yearStartNote(chinese::YearStart::LunarNewYear),
+                                                                 chinese::yearStartNote(chinese::YearStart::StartOfSpring)}));
+
+    struct Item { QWidget *widget; int gapAfter; };
     const Item items[] = {
-        {lblName, nameMetrics.lineSpacing() * 2 + 2, 6},
-        {Label1, Label1->sizeHint().height(), 0},
-        {lblChineseSign, lblChineseSign->fontMetrics().height() + 4, 4},
-        {Label13, Label13->sizeHint().height(), 0},
-        {lblChineseElement, lblChineseElement->fontMetrics().height() + 4, 2},
-        {lblChineseYear, yearHeight, 0},
-        {lblYearStart, yearStartHeight, 4},
-        {txtChineseElement, twips::toPixels(1155), 6},
-        {lblDOBDesc, lblDOBDesc->sizeHint().height(), 2},
-        {MV, MV->sizeHint().height(), 6},
+        {lblName, 6}, {Label1, 0}, {lblChineseSign, 4}, {Label13, 0}, {lblChineseElement, 2},
+        {lblChineseYear, 0}, {lblYearStart, 4}, {txtChineseElement, 6}, {lblDOBDesc, 2}, {MV, 2},
     };
-    int y = QFontMetrics(fraStarUserDetails->font()).height() + 4;
-    int width = inner;
     for (const Item &item : items) {
-        const int w = item.widget == MV ? std::max(inner, MV->sizeHint().width()) : inner;
-        width = std::max(width, w);
-        item.widget->setGeometry(left, y, w, item.height);
-        y += item.height + item.gapAfter;
+        column->addWidget(item.widget, 0, item.widget == txtChineseElement ? Qt::AlignLeft : Qt::Alignment());
+        column->addSpacing(item.gapAfter);
     }
-    fraStarUserDetails->setGeometry(twips::toPixels(60), 0, left + width + left, y + 4);
+    column->addStretch();
+    MV->setMinimumWidth(width);
 }
 
 void frmChineseZodiacDisplay::createSignDetails()
@@ -239,6 +247,11 @@ void frmChineseZodiacDisplay::createSignDetails()
     fraStarUserSignDetails = new QGroupBox(QStringLiteral("Your Star Sign "), this);
     fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
     QWidget *frame = fraStarUserSignDetails;
+    auto *rowsGrid = new QGridLayout(frame);
+    const int side = twips::toPixels(RowLabelLeft) - 2;
+    rowsGrid->setContentsMargins(side, 0, side, 4);
+    rowsGrid->setHorizontalSpacing(twips::toPixels(60));
+    rowsGrid->setVerticalSpacing(5);
 
     txtRulingPlanet = makeLineBox(frame, "txtRulingPlanet");
     txtPositiveTraits = makeTextBox(frame, "txtPositiveTraits");
@@ -266,27 +279,23 @@ void frmChineseZodiacDisplay::createSignDetails()
         {"lblLeastCompSign", "Least Compatible Sign", txtLeastCompSign, OneLine},
         {"lblFamousPersons", "Famous Personalities Born Under this Sign", txtFamousPersons, TwoLines},
     };
-    const int labelLeft = twips::toPixels(RowLabelLeft);
-    const int labelWidth = twips::toPixels(BoxLeft - RowLabelLeft - 60);
-    const int boxLeft = twips::toPixels(BoxLeft);
-    const int boxWidth = twips::toPixels(BoxWidth);
-    int y = QFontMetrics(frame->font()).height() + 6;
-    for (const Row &row : rows) {
-        QLabel *label = makeLabel(frame, row.labelName, QLatin1String(row.caption));
+    int row = 0;
+    for (const Row &each : rows) {
+        QLabel *label = makeLabel(frame, each.labelName, QLatin1String(each.caption));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setBuddy(row.box);
-        row.box->setAccessibleName(label->text());
+        label->setFixedWidth(twips::toPixels(BoxLeft - RowLabelLeft - 60));
+        label->setBuddy(each.box);
+        each.box->setAccessibleName(label->text());
         // A one-line box is at least as high as its font needs; the others are as designed.
-        const int boxHeight = row.height == OneLine ? std::max(twips::toPixels(OneLine), row.box->sizeHint().height())
-                                                    : twips::toPixels(row.height);
-        const int labelHeight = label->heightForWidth(labelWidth);
-        const int rowHeight = std::max(boxHeight, labelHeight);
-        label->setGeometry(labelLeft, y + (rowHeight - labelHeight) / 2, labelWidth, labelHeight);
-        row.box->setGeometry(boxLeft, y + (rowHeight - boxHeight) / 2, boxWidth, boxHeight);
-        y += rowHeight + 5;
+        const int boxHeight = each.height == OneLine ? std::max(twips::toPixels(OneLine), each.box->sizeHint().height())
+                                                     : twips::toPixels(each.height);
+        each.box->setFixedSize(twips::toPixels(BoxWidth), boxHeight);
+        rowsGrid->addWidget(label, row, 0);
+        rowsGrid->addWidget(each.box, row, 1);
+        ++row;
     }
-    fraStarUserSignDetails->setGeometry(0, 0, boxLeft + boxWidth + labelLeft, y + 4);
+    rowsGrid->setRowStretch(row, 1);
 }
 
 void frmChineseZodiacDisplay::createMenus()
@@ -309,27 +318,46 @@ void frmChineseZodiacDisplay::connectSignals()
     connect(mnuExit, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdExit_Click);
 }
 
-void frmChineseZodiacDisplay::Form_Load()
-{
-    showReading();
-}
-
 void frmChineseZodiacDisplay::Form_Unload()
 {
     // Back hides the panel again right after; every other way out leaves it showing.
     startPanel::show();
 }
 
-void frmChineseZodiacDisplay::showReading()
+void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
 {
-    const ChineseReading &reading = ChineseReading::instance();
-    fraStarUserSignDetails->setTitle(reading.animal);
-    lblChineseSign->setText(reading.animal);
-    const QString titledName = (reading.sex == QLatin1String("Male") ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
-                               + reading.name;
+    m_reading = reading;
+    const ChineseAnimalRecord &record = reading.record;
+    fraStarUserSignDetails->setTitle(reading.year.animal);
+    lblChineseSign->setText(reading.year.animal);
+    showName((reading.person.sex == chinese::Sex::Male ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
+             + reading.person.name);
+    if (reading.birthDate.isValid()) {
+        MV->setCurrentPage(reading.birthDate.year(), reading.birthDate.month());
+        MV->setSelectedDate(reading.birthDate);
+    }
+    lblChineseElement->setText(reading.year.element);
+    lblChineseYear->setText(yearCaption(reading));
+    lblYearStart->setText(chinese::yearStartNote(reading.yearStart));
+    txtChineseElement->setPlainText(reading.elementDescription);
+    setLine(txtRulingPlanet, record.rulingPlanet);
+    txtPositiveTraits->setPlainText(record.positiveTraits);
+    txtNegativeTraits->setPlainText(record.negativeTraits);
+    setLine(txtLuckyColor, record.luckyColour);
+    setLine(txtGemStone, record.gemStone);
+    setLine(txtEnergy, record.energy);
+    setLine(txtLuckySeason, record.luckySeason);
+    setLine(txtLuckyMonth, record.luckyMonth);
+    setLine(txtMostCompSign, record.mostCompatible);
+    setLine(txtLeastCompSign, record.leastCompatible);
+    txtFamousPersons->setPlainText(record.famousPersons);
+}
+
+// The label holds two lines; a name too long for them is shortened to one line ending in "..."
+// (a single long word cannot wrap at all) and shown whole in the label's tip.
+void frmChineseZodiacDisplay::showName(const QString &titledName)
+{
     lblName->setText(titledName);
-    // The label holds two lines; a name too long for them is shortened to one line ending in
-    // "..." (a single long word cannot wrap at all) and shown whole in the label's tip.
     const QFontMetrics metrics(lblName->font());
     const QStringList words = titledName.split(QLatin1Char(' '));
     const bool wordTooWide = std::any_of(words.cbegin(), words.cend(), [&](const QString &word) {
@@ -342,29 +370,6 @@ void frmChineseZodiacDisplay::showReading()
         lblName->setToolTip(QString());
     }
     lblName->setAccessibleName(titledName);
-
-    const QDate birthDate(reading.year.toInt(), calendar::monthNumber(reading.month), reading.day.toInt());
-    if (birthDate.isValid()) {
-        MV->setCurrentPage(birthDate.year(), birthDate.month());
-        MV->setSelectedDate(birthDate);
-    }
-
-    lblChineseSign->setText(reading.animal);
-    lblChineseElement->setText(reading.element);
-    lblChineseYear->setText(yearCaption(reading));
-    lblYearStart->setText(chinese::yearStartNote(reading.yearStart));
-    txtChineseElement->setPlainText(reading.elementDescription);
-    setLine(txtRulingPlanet, reading.rulingPlanet);
-    txtPositiveTraits->setPlainText(reading.positiveTraits);
-    txtNegativeTraits->setPlainText(reading.negativeTraits);
-    setLine(txtLuckyColor, reading.luckyColour);
-    setLine(txtGemStone, reading.gemStone);
-    setLine(txtEnergy, reading.energy);
-    setLine(txtLuckySeason, reading.luckySeason);
-    setLine(txtLuckyMonth, reading.luckyMonth);
-    setLine(txtMostCompSign, reading.mostCompatible);
-    setLine(txtLeastCompSign, reading.leastCompatible);
-    txtFamousPersons->setPlainText(reading.famousPersons);
 }
 
 void frmChineseZodiacDisplay::cmdBack_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chinese/ChineseReading.h"
 #include "forms/orvo_form.h"
 
 class LinkLabel;
@@ -20,11 +21,14 @@ class frmChineseZodiacDisplay : public OrvoForm
 public:
     frmChineseZodiacDisplay();
 
-    void Form_Load() override;
     void Form_Unload() override;
+    // The size the window was fitted to; the layout's own hint guesses the line breaks of its
+    // wrapping labels for other widths.
+    QSize sizeHint() const override { return minimumSize(); }
 
-    // Writes the program's Chinese reading into the controls.
-    void showReading();
+    // Keeps reading as this form's own and shows it; its report is made from it.
+    void showReading(const chinese::Reading &reading);
+    const chinese::Reading &reading() const { return m_reading; }
 
     void cmdBack_Click();
     void cmdExit_Click();
@@ -68,4 +72,7 @@ private:
     void createSignDetails();
     void createMenus();
     void connectSignals();
+    void showName(const QString &titledName);
+
+    chinese::Reading m_reading;
 };

@@ -1,141 +1,151 @@
 #include "chinese/frmChineseZodiacMain.h"
 
-#include "chinese/ChineseReading.h"
 #include "chinese/chinese_zodiac.h"
+#include "chinese/form_size.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
-#include "common/current_reading.h"
+#include "common/input_problem.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/name_box.h"
-#include "widgets/promotion_band.h"
 #include "forms/reading_files.h"
 #include "forms/start_panel.h"
+#include "widgets/link_label.h"
 #include "widgets/look.h"
+#include "widgets/name_box.h"
+#include "widgets/promotion_band.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window's design size in twips.
+constexpr int DesignWidth = 4950;
+constexpr int DesignHeight = 4110;
+
+QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QWidget *buddy)
+{
+    auto *label = new QLabel(QLatin1String(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(look::verdana(8.25));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
 
 frmChineseZodiacMain::frmChineseZodiacMain()
 {
     setObjectName(QStringLiteral("frmChineseZodiacMain"));
     setWindowTitle(QStringLiteral("Orvo Chinese Zodiac Software "));
-    setClientSizeTwips(4950, 4110);
+    setClientSizeTwips(DesignWidth, DesignHeight);
     createControls();
     connectSignals();
 }
 
+// Top to bottom: the two invitations, the details, the year start, Open and the promotion band.
+// Controls are made in the order of the screen, which is the order Tab visits them.
 void frmChineseZodiacMain::createControls()
 {
-    // The two invitations share the top line; on a narrow window they take a line each.
+    auto *outline = new QVBoxLayout(this);
+    outline->setContentsMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin);
+    outline->setSpacing(4);
+
+    auto *links = new QVBoxLayout;
+    links->setSpacing(2);
     Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
     Label3 = new LinkLabel(QStringLiteral("Label3"), texts::webSiteInvitation(), modHelp::Page::Home, this);
-    int linksBottom = 0;
     for (LinkLabel *link : {Label14, Label3}) {
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
-        const int width = twips::toPixels(4845);
-        link->setGeometry(twips::toPixels(68), linksBottom + 2, width, link->heightForWidth(width));
-        linksBottom = link->geometry().bottom() + 1;
+        links->addWidget(link);
     }
+    outline->addLayout(links);
 
+    createDetails();
+    outline->addWidget(fraDetails);
+    createYearStart();
+    outline->addWidget(fraYearStart);
+
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Record"), this);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setFont(look::verdana(9.75, true));
+    cmdOpen->setMinimumHeight(twips::toPixels(495));
+    outline->addWidget(cmdOpen);
+
+    fraFullBrand = new PromotionBand(this);
+    outline->addSpacing(2);
+    outline->addWidget(fraFullBrand);
+}
+
+// Name on the first row; day, month and year on the second; the sex and Proceed on the third.
+void frmChineseZodiacMain::createDetails()
+{
     fraDetails = new QGroupBox(QStringLiteral("Your Details Please"), this);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
     QFont frameFont(QStringLiteral("MS Sans Serif"));
     frameFont.setStyleHint(QFont::SansSerif);
     frameFont.setPointSizeF(8.25);
     fraDetails->setFont(frameFont);
+    auto *grid = new QGridLayout(fraDetails);
+    grid->setContentsMargins(6, 0, 6, 6);
+    grid->setHorizontalSpacing(5);
+    grid->setVerticalSpacing(7);
 
-    auto label = [this](const char *name, const char *caption, int left, int top, int width) {
-        auto *text = new QLabel(QLatin1String(caption), fraDetails);
-        text->setObjectName(QLatin1String(name));
-        text->setFont(look::verdana(8.25));
-        placeTwips(text, left, top, width, 195);
-        return text;
-    };
-    Label1 = label("Label1", "Name", 480, 360, 495);
     txtName = new QLineEdit(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(look::verdana(8.25));
     txtName->setAccessibleName(QStringLiteral("Name"));
+    txtName->setMinimumHeight(twips::toPixels(345));
     nameBox::setUp(txtName);
-    placeTwips(txtName, 1050, 270, 3705, 345);
-    Label1->setBuddy(txtName);
+    Label1 = makeLabel(fraDetails, "Label1", "Name", txtName);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtName, 0, 1, 1, 3);
 
-    Label2 = label("Label2", "Birth Day", 180, 810, 810);
-    auto list = [this](const char *name, int left, int width, const char *accessible) {
+    auto list = [this](const char *name, const char *accessible) {
         auto *combo = new QComboBox(fraDetails);
         combo->setObjectName(QLatin1String(name));
         combo->setFont(look::verdana(8.25));
         combo->setAccessibleName(QLatin1String(accessible));
         combo->setMaxVisibleItems(12);
-        placeTwips(combo, left, 720, width, 315);
         return combo;
     };
-    cboDate = list("cboDate", 1050, 645, "Day of birth");
-    cboMonth = list("cboMonth", 1755, 1305, "Month of birth");
-    cboYear = list("cboYear", 3120, 1095, "Year of birth");
-    // Lists wider than designed (fonts differ) push their right-hand neighbours along.
-    cboMonth->move(std::max(cboMonth->x(), cboDate->geometry().right() + 5), cboMonth->y());
-    cboYear->move(std::max(cboYear->x(), cboMonth->geometry().right() + 5), cboYear->y());
-    Label2->setBuddy(cboDate);
+    cboDate = list("cboDate", "Day of birth");
+    cboMonth = list("cboMonth", "Month of birth");
+    cboYear = list("cboYear", "Year of birth");
+    Label2 = makeLabel(fraDetails, "Label2", "Birth Day", cboDate);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(cboDate, 1, 1);
+    grid->addWidget(cboMonth, 1, 2);
+    grid->addWidget(cboYear, 1, 3);
 
-    Label5 = label("Label5", "Sex", 630, 1260, 330);
     const char *sexes[] = {"Male", "Female"};
-    const int sexLeft[] = {1080, 1950};
-    const int sexWidth[] = {735, 915};
     for (int index = 0; index < 2; ++index) {
         auto *option = new QRadioButton(QLatin1String(sexes[index]), fraDetails);
         option->setObjectName(QStringLiteral("optSex_%1").arg(index));
         option->setFont(look::verdana(8.25));
-        placeTwips(option, sexLeft[index], 1260, sexWidth[index], 225);
+        grid->addWidget(option, 2, 1 + index);
         optSex[index] = option;
     }
-    optSex[1]->move(std::max(optSex[1]->x(), optSex[0]->geometry().right() + 8), optSex[1]->y());
-    Label5->move(Label5->x(), optSex[0]->y() + (optSex[0]->height() - Label5->height()) / 2);
+    Label5 = makeLabel(fraDetails, "Label5", "Sex", optSex[0]);
+    grid->addWidget(Label5, 2, 0);
 
     cmdProceed = new QPushButton(QStringLiteral("&Proceed"), fraDetails);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed->setFont(look::verdana(8.25));
-    placeTwips(cmdProceed, 3540, 1170, 1185, 375);
-    cmdProceed->move(std::max(cmdProceed->x(), optSex[1]->geometry().right() + 8), cmdProceed->y());
-
-    placeTwips(fraDetails, 68, 540, 4845, 1695);
-    twips::growToFit(fraDetails);
-    const int shift = std::max(0, linksBottom + 4 - fraDetails->y());
-    createYearStart();
-
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Record"), this);
-    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    cmdOpen->setFont(look::verdana(9.75, true));
-    placeTwips(cmdOpen, 68, 2280, 4845, 495);
-
-    fraFullBrand = new PromotionBand(this);
-    fraFullBrand->arrange(4845);
-    fraFullBrand->move(twips::toPixels(53), twips::toPixels(2880));
-
-    fraDetails->move(fraDetails->x(), fraDetails->y() + shift);
-    fraYearStart->move(fraDetails->x(), fraDetails->geometry().bottom() + 4);
-    cmdOpen->move(cmdOpen->x(), std::max(cmdOpen->y() + shift, fraYearStart->geometry().bottom() + 4));
-    fraFullBrand->move(fraFullBrand->x(), std::max(fraFullBrand->y() + shift, cmdOpen->geometry().bottom() + 6));
-
-    setTabOrder(txtName, optSex[0]);
-    setTabOrder(optSex[0], optSex[1]);
-    setTabOrder(optSex[1], cmdProceed);
-    setTabOrder(cmdProceed, cboYear);
-    setTabOrder(cboYear, cboDate);
-    setTabOrder(cboDate, cboMonth);
-    setTabOrder(cboMonth, optYearStart[0]);
-    setTabOrder(optYearStart[0], optYearStart[1]);
-    setTabOrder(optYearStart[1], cmdOpen);
+    cmdProceed->setMinimumSize(twips::toPixels(1185), twips::toPixels(375));
+    grid->addWidget(cmdProceed, 2, 3, Qt::AlignRight);
+    grid->setColumnStretch(2, 1);
 }
 
 // Its own frame under the details, so that its two buttons are exclusive apart from the sex.
@@ -160,8 +170,6 @@ void frmChineseZodiacMain::createYearStart()
     }
     row->addStretch();
     optYearStart[0]->setChecked(true);
-    fraYearStart->setGeometry(fraDetails->x(), fraDetails->geometry().bottom() + 4, fraDetails->width(),
-                              fraYearStart->sizeHint().height());
 }
 
 void frmChineseZodiacMain::connectSignals()
@@ -177,14 +185,14 @@ void frmChineseZodiacMain::connectSignals()
 
 void frmChineseZodiacMain::Form_Load()
 {
-    // The new-year table is constant data of the core library: nothing to fill here.
     cboDate->addItems(calendar::dayTexts());
     cboMonth->addItems(calendar::monthNames());
-    cboYear->addItems(calendar::yearTexts(chinese::firstCoveredDay().year(), chinese::lastCoveredDay().year()));
+    cboYear->addItems(calendar::yearTexts(chinese::FirstYear, chinese::LastYear));
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     selectByText(cboYear, QStringLiteral("1936"));
     setYearStart(chinese::preferredYearStart());
+    chinese::fitToLayout(this, QSize(twips::toPixels(DesignWidth), twips::toPixels(DesignHeight)), fraFullBrand);
     txtName->setFocus();
 }
 
@@ -193,73 +201,93 @@ void frmChineseZodiacMain::Form_Unload()
     startPanel::show();
 }
 
-bool frmChineseZodiacMain::validateInput()
+chinese::Person frmChineseZodiacMain::person() const
 {
-    switch (chinese::checkInput(txtName->text(), optSex[0]->isChecked(), optSex[1]->isChecked(),
-                                cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1,
-                                cboYear->currentText().toInt())) {
-    case chinese::InputProblem::NameMissing:
-        showMessage(this, texts::enterYourName());
-        txtName->setFocus();
-        return false;
-    case chinese::InputProblem::SexMissing:
-        showMessage(this, QStringLiteral("Please Specify Your Sex"));
-        cmdProceed->setFocus();
-        return false;
-    case chinese::InputProblem::BadFebruary:
-        showMessage(this, texts::badFebruary());
-        return false;
-    case chinese::InputProblem::BadThirtyFirst:
-        showMessage(this, texts::badThirtyFirst());
-        return false;
-    case chinese::InputProblem::None:
-        break;
-    }
-    return true;
+    chinese::Person person;
+    person.name = txtName->text();
+    person.sex = optSex[0]->isChecked()   ? chinese::Sex::Male
+                 : optSex[1]->isChecked() ? chinese::Sex::Female
+                                          : chinese::Sex::None;
+    person.birth = {cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()};
+    return person;
 }
 
-void frmChineseZodiacMain::ChineseZodiacDescription(const QString &element, const QString &animal)
+void frmChineseZodiacMain::fillEntries(const chinese::Person &person)
 {
-    chinese::ChineseZodiacDescription(ChineseReading::instance(), element, animal);
+    txtName->setText(person.name);
+    // Neither button for a person without a sex, so that Proceed asks for it.
+    const chinese::Sex sexes[] = {chinese::Sex::Male, chinese::Sex::Female};
+    for (int index = 0; index < 2; ++index) {
+        optSex[index]->setAutoExclusive(false);
+        optSex[index]->setChecked(person.sex == sexes[index]);
+        optSex[index]->setAutoExclusive(true);
+    }
+    // A day or month the lists do not hold leaves them as they were.
+    const BirthEntry &birth = person.birth;
+    if (birth.day >= 1 && birth.day <= cboDate->count())
+        cboDate->setCurrentIndex(birth.day - 1);
+    if (birth.month >= 1 && birth.month <= cboMonth->count())
+        cboMonth->setCurrentIndex(birth.month - 1);
+    selectByText(cboYear, QString::number(birth.year));
+}
+
+bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearStart start)
+{
+    const Checked<chinese::Reading> reading = chinese::makeReading(person, start);
+    if (!reading) {
+        if (!isShownInFrame())
+            showForm();
+        const InputProblem problem = reading.problem();
+        showMessage(this, inputProblem::message(problem, QStringLiteral("Chinese Zodiac"), chinese::FirstYear,
+                                                chinese::LastYear));
+        // A date message leaves the focus where it was.
+        if (problem == InputProblem::NameMissing)
+            txtName->setFocus();
+        else if (problem == InputProblem::SexMissing)
+            cmdProceed->setFocus();
+        else if (problem == InputProblem::YearOutOfRange)
+            cboYear->setFocus();
+        return false;
+    }
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+    display->showReading(*reading);
+    display->showForm();
+    hideForm();
+    return true;
 }
 
 void frmChineseZodiacMain::cmdProceed_Click()
 {
-    if (!validateInput())
-        return;
-    ChineseReading &reading = ChineseReading::instance();
-    if (!chinese::fillReading(reading, txtName->text(), optSex[0]->isChecked(), cboDate->currentText(),
-                              cboMonth->currentText(), cboYear->currentText(), yearStart()))
-        return;
-    CurrentReading::instance().name = reading.name;
-    CurrentReading::instance().monthName = reading.month;
-
-    const bool wasLoaded = forms::isLoaded<frmChineseZodiacDisplay>();
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    if (wasLoaded)
-        display->showReading();
-    display->showForm();
-    hideForm();
+    proceed(person(), yearStart());
 }
 
 void frmChineseZodiacMain::cmdOpen_Click()
 {
     // Five lines, or six when the reading was made with the Start of Spring.
-    const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), 6);
-    if (fields)
-        openReading(*fields);
+    if (const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), 6))
+        openSavedReading(*fields);
 }
 
-void frmChineseZodiacMain::openReading(const QStringList &fields)
+bool frmChineseZodiacMain::openSavedReading(const QStringList &fields)
 {
-    txtName->setText(fields.value(0));
-    optSex[fields.value(1) == QLatin1String("Male") ? 0 : 1]->setChecked(true);
-    selectByText(cboDate, fields.value(2));
-    selectByText(cboMonth, fields.value(3));
-    selectByText(cboYear, fields.value(4));
-    setYearStart(chinese::savedYearStart(fields));
-    cmdProceed_Click();
+    const Checked<chinese::Person> saved = chinese::personFromSavedFields(fields);
+    if (!saved) {
+        showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
+        return false;
+    }
+    return openReading(*saved, chinese::savedYearStart(fields));
+}
+
+bool frmChineseZodiacMain::openReading(const chinese::Person &person, chinese::YearStart start)
+{
+    fillEntries(person);
+    setYearStart(start);
+    // The name as its box keeps it: one line, no longer than a saved file reads back.
+    chinese::Person entered = person;
+    entered.name = txtName->text();
+    const bool shown = proceed(entered, start);
     startPanel::hide();
+    return shown;
 }
 
 chinese::YearStart frmChineseZodiacMain::yearStart() const

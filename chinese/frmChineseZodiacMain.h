@@ -1,7 +1,10 @@
 #pragma once
 
+#include "chinese/ChinesePerson.h"
 #include "chinese/chinese_calendar.h"
 #include "forms/orvo_form.h"
+
+#include <QStringList>
 
 #include <array>
 
@@ -14,7 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// The Chinese input form: name, sex and birth date, then Proceed; or a saved record opened again.
+// The Chinese input form: name, birth date and sex, then Proceed; or a saved record opened again.
 class frmChineseZodiacMain : public OrvoForm
 {
     Q_OBJECT
@@ -23,23 +26,27 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+    // The size the window was fitted to; the layout's own hint guesses the line breaks of its
+    // wrapping labels for other widths.
+    QSize sizeHint() const override { return minimumSize(); }
 
-    // Checks the entries, computes the reading by the chosen year start and shows it in the
-    // result form.
+    // Checks the entries and shows their reading by the chosen year start in the result form.
     void cmdProceed_Click();
-    // Reads a saved ".str" record into the entries and proceeds with it.
+    // Asks for a saved ".str" record and opens it.
     void cmdOpen_Click();
-    // Fills the entries from the fields of a saved record (the year start too) and proceeds; what
-    // Open does after reading the file, also for records that come from elsewhere.
-    void openReading(const QStringList &fields);
+    // Fills the entries from person and start and shows the reading in the result form, as
+    // Proceed does. The year start is chosen on the form only: the user's preference stays as it
+    // was. On a problem: its message, this form shown with the entries filled, and false.
+    bool openReading(const chinese::Person &person, chinese::YearStart start);
+    // Opens the lines of a saved record (openReading); a damaged record gets "Please Check The
+    // File." and leaves the entries as they were.
+    bool openSavedReading(const QStringList &fields);
 
+    // The person as the entries hold them.
+    chinese::Person person() const;
     chinese::YearStart yearStart() const;
     // Selects the choice on the form only: the user's preference stays as it was.
     void setYearStart(chinese::YearStart start);
-    // False after telling the user what is wrong (and moving the focus to the entry at fault).
-    bool validateInput();
-    // Copies the animal's and the element's records into the program's Chinese reading.
-    void ChineseZodiacDescription(const QString &element, const QString &animal);
 
     LinkLabel *Label14;
     LinkLabel *Label3;
@@ -60,6 +67,10 @@ public:
 
 private:
     void createControls();
+    void createDetails();
     void createYearStart();
     void connectSignals();
+    void fillEntries(const chinese::Person &person);
+    // The reading of person shown in the result form; false after telling the user what is wrong.
+    bool proceed(const chinese::Person &person, chinese::YearStart start);
 };

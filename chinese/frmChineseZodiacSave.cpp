@@ -1,6 +1,5 @@
 #include "chinese/frmChineseZodiacSave.h"
 
-#include "chinese/ChineseReading.h"
 #include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "common/date_text.h"
@@ -25,27 +24,29 @@ frmChineseZodiacSave::frmChineseZodiacSave()
 
 void frmChineseZodiacSave::composeReport()
 {
-    const ChineseReading &reading = ChineseReading::instance();
+    m_reading = forms::get<frmChineseZodiacDisplay>()->reading();
+    const chinese::Reading &reading = m_reading;
+    const ChineseAnimalRecord &record = reading.record;
     const QColor heading = look::darkRed();
     constexpr int breaks = 3;
-    insertEntry(QStringLiteral("Name: "), reading.name, heading, breaks);
+    insertEntry(QStringLiteral("Name: "), reading.person.name, heading, breaks);
     insertEntry(QStringLiteral("Date of Birth: "), dateText::shortDate(reading.birthDate), heading, breaks);
-    insertEntry(QStringLiteral("Sign: "), reading.animal, heading, breaks);
+    insertEntry(QStringLiteral("Sign: "), reading.year.animal, heading, breaks);
     insertEntry(chinese::yearTitle(reading) + QStringLiteral(": "),
                 chinese::yearSpan(reading) + QLatin1Char(' ') + chinese::yearStartNote(reading.yearStart), heading,
                 breaks);
-    insertEntry(QStringLiteral("Element: ") + reading.element + QStringLiteral(": "), reading.elementDescription, heading, breaks);
-    insertEntry(QStringLiteral("Ruling Planet: "), reading.rulingPlanet, heading, breaks);
-    insertEntry(QStringLiteral("Positive Traits: "), reading.positiveTraits, heading, breaks);
-    insertEntry(QStringLiteral("Negative Traits: "), reading.negativeTraits, heading, breaks);
-    insertEntry(QStringLiteral("Most Compatible Sign: "), reading.mostCompatible, heading, breaks);
-    insertEntry(QStringLiteral("Least Compatible Sign: "), reading.leastCompatible, heading, breaks);
-    insertEntry(QStringLiteral("Lucky Color: "), reading.luckyColour, heading, breaks);
-    insertEntry(QStringLiteral("GemStone: "), reading.gemStone, heading, breaks);
-    insertEntry(QStringLiteral("Energy: "), reading.energy, heading, breaks);
-    insertEntry(QStringLiteral("Favourable Season: "), reading.luckySeason, heading, breaks);
-    insertEntry(QStringLiteral("Favourable Month: "), reading.luckyMonth, heading, breaks);
-    insertEntry(QStringLiteral("Famous Persons of this Star Sign are: "), reading.famousPersons, heading, breaks);
+    insertEntry(QStringLiteral("Element: ") + reading.year.element + QStringLiteral(": "), reading.elementDescription, heading, breaks);
+    insertEntry(QStringLiteral("Ruling Planet: "), record.rulingPlanet, heading, breaks);
+    insertEntry(QStringLiteral("Positive Traits: "), record.positiveTraits, heading, breaks);
+    insertEntry(QStringLiteral("Negative Traits: "), record.negativeTraits, heading, breaks);
+    insertEntry(QStringLiteral("Most Compatible Sign: "), record.mostCompatible, heading, breaks);
+    insertEntry(QStringLiteral("Least Compatible Sign: "), record.leastCompatible, heading, breaks);
+    insertEntry(QStringLiteral("Lucky Color: "), record.luckyColour, heading, breaks);
+    insertEntry(QStringLiteral("GemStone: "), record.gemStone, heading, breaks);
+    insertEntry(QStringLiteral("Energy: "), record.energy, heading, breaks);
+    insertEntry(QStringLiteral("Favourable Season: "), record.luckySeason, heading, breaks);
+    insertEntry(QStringLiteral("Favourable Month: "), record.luckyMonth, heading, breaks);
+    insertEntry(QStringLiteral("Famous Persons of this Star Sign are: "), record.famousPersons, heading, breaks);
 }
 
 OrvoForm *frmChineseZodiacSave::resultForm()
@@ -55,11 +56,10 @@ OrvoForm *frmChineseZodiacSave::resultForm()
 
 QString frmChineseZodiacSave::personName() const
 {
-    return ChineseReading::instance().name;
+    return m_reading.person.name;
 }
 
 void frmChineseZodiacSave::cmdSave_Click()
 {
-    const ChineseReading &reading = ChineseReading::instance();
-    readingFiles::save(this, readingFiles::chineseAstrology(), chinese::savedFields(reading));
+    readingFiles::save(this, readingFiles::chineseAstrology(), chinese::savedFields(m_reading));
 }

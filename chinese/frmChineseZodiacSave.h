@@ -1,12 +1,13 @@
 #pragma once
 
+#include "chinese/ChineseReading.h"
 #include "report/ReportForm.h"
 
 class LinkLabel;
 class PromotionBand;
 
-// The Chinese report: the headed entries of the current Chinese reading, its Chinese year's span
-// among them; saved as a ".str" record that the input form can open again.
+// The Chinese report: the headed entries of the reading of the result form, its Chinese year's
+// span among them; saved as a ".str" record that the input form can open again.
 class frmChineseZodiacSave : public ReportForm
 {
     Q_OBJECT
@@ -24,4 +25,7 @@ protected:
     OrvoForm *resultForm() override;
     QString personName() const override;
     QString systemName() const override { return QStringLiteral("Chinese"); }
+
+private:
+    chinese::Reading m_reading;   // the result form's, as the report was composed
 };

@@ -2,15 +2,16 @@
 
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/name_box.h"
-#include "widgets/promotion_band.h"
 #include "forms/reading_files.h"
 #include "forms/start_panel.h"
+#include "widgets/link_label.h"
 #include "widgets/look.h"
+#include "widgets/name_box.h"
+#include "widgets/promotion_band.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@ SignInputForm::SignInputForm(const Design &design)
     look::setBackground(this, design.background);
 
     Label61 = LinkLabel::createForumStrip(this);
+    Label61->setContentsMargins(0, 2, 0, 2);
 
     Label3 = new QLabel(design.introduction, this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -70,6 +72,7 @@ SignInputForm::SignInputForm(const Design &design)
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, buttonColour);
+        push->setMinimumSize(push->sizeHint() + QSize(4 * gap, gap));
         return push;
     };
     cmdProceed = button("cmdProceed", design.proceedCaption, fraDetails);
@@ -91,53 +94,48 @@ QComboBox *SignInputForm::makeList(const QString &objectName, const QString &acc
     list->setEditable(false);
     list->setMaxVisibleItems(12);
     look::setColours(list, Qt::black, Qt::white);
-    list->resize(twips::toPixels(widthTwips), list->sizeHint().height());
+    // As wide as designed, or as an empty list asks in this font where that is wider.
+    list->setMinimumWidth(std::max(twips::toPixels(widthTwips), list->sizeHint().width()));
     return list;
 }
 
 void SignInputForm::arrangeControls(const QList<QComboBox *> &extraBirthLists)
 {
-    const int width = twips::toPixels(m_design.widthTwips);
     const int margin = twips::toPixels(120);
 
-    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
-    const int inner = width - 2 * margin;
-    Label3->setGeometry(margin, Label61->geometry().bottom() + gap, inner, Label3->heightForWidth(inner));
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addWidget(Label61);
 
-    // Inside the frame: captions in one column, entries in the next.
-    const int top = fraDetails->fontMetrics().height() + gap;
-    for (QLabel *label : {Label1, Label2})
-        label->adjustSize();
-    const int fieldLeft = margin + std::max(Label1->width(), Label2->width()) + 2 * gap;
+    auto *content = new QVBoxLayout;
+    content->setContentsMargins(margin, gap, margin, gap);
+    content->setSpacing(gap);
+    content->addWidget(Label3);
+    content->addWidget(fraDetails);
+    content->addWidget(cmdOpen, 0, Qt::AlignHCenter);
+    window->addLayout(content);
+    window->addStretch();
+    window->addWidget(fraFullBrand);
+
+    // Inside the frame: captions in one column, entries in the next, the find button under them.
+    auto *rows = new QGridLayout(fraDetails);
+    rows->setContentsMargins(margin, 0, margin, margin / 2 + gap);
+    rows->setHorizontalSpacing(2 * gap);
+    rows->setVerticalSpacing(gap);
+    rows->addWidget(Label1, 0, 0);
+    rows->addWidget(txtName, 0, 1);
+    rows->addWidget(Label2, 1, 0);
+    auto *birthRow = new QHBoxLayout;
+    birthRow->setSpacing(gap);
     const QList<QComboBox *> birthLists = QList<QComboBox *>{cboMonth} + extraBirthLists;
-    int rowHeight = txtName->sizeHint().height();
     for (QComboBox *list : birthLists)
-        rowHeight = std::max(rowHeight, list->sizeHint().height());
-
-    txtName->setGeometry(fieldLeft, top, inner - fieldLeft - margin, rowHeight);
-    int x = fieldLeft;
-    const int birthTop = top + rowHeight + gap;
-    for (QComboBox *list : birthLists) {
-        list->setGeometry(x, birthTop, std::max(list->width(), list->sizeHint().width()), rowHeight);
-        x = list->geometry().right() + 1 + gap;
-    }
-    Label1->move(margin, top + (rowHeight - Label1->height()) / 2);
-    Label2->move(margin, birthTop + (rowHeight - Label2->height()) / 2);
-
-    cmdProceed->adjustSize();
-    cmdProceed->resize(cmdProceed->width() + 4 * gap, cmdProceed->height() + gap);
-    fraDetails->resize(std::max(inner, x + margin), 0);
-    cmdProceed->move((fraDetails->width() - cmdProceed->width()) / 2, birthTop + rowHeight + 2 * gap);
-    fraDetails->move(margin, Label3->geometry().bottom() + gap);
-    twips::growToFit(fraDetails, margin / 2 + gap);
-
-    cmdOpen->adjustSize();
-    cmdOpen->resize(cmdOpen->width() + 4 * gap, cmdOpen->height() + gap);
-    cmdOpen->move((width - cmdOpen->width()) / 2, fraDetails->geometry().bottom() + 1 + gap);
-
-    fraFullBrand->arrange(m_design.widthTwips);
-    fraFullBrand->move(0, std::max(cmdOpen->geometry().bottom() + 1 + gap,
-                                   twips::toPixels(m_design.heightTwips) - fraFullBrand->height()));
+        birthRow->addWidget(list);
+    birthRow->addStretch();
+    rows->addLayout(birthRow, 1, 1);
+    rows->setRowMinimumHeight(2, gap);
+    rows->addWidget(cmdProceed, 3, 0, 1, 2, Qt::AlignHCenter);
+    rows->setColumnStretch(1, 1);
 
     QWidget *previous = txtName;
     for (QWidget *next : QList<QWidget *>(birthLists.cbegin(), birthLists.cend()) + QList<QWidget *>{cmdProceed, cmdOpen}) {
@@ -157,31 +155,41 @@ void SignInputForm::Form_Unload()
 void SignInputForm::cmdProceed_Click()
 {
     const QScopedValueRollback<bool> proceeding(m_proceeding, true);
-    if (!validateInput())
-        return;
-    showReading();
-    hideForm();
-    startPanel::hide();
+    findFromEntries();
 }
 
 void SignInputForm::cmdOpen_Click()
 {
-    const auto fields = readingFiles::open(this, readingFiles::zodiacSigns(), savedLineCount());
-    if (fields)
-        openReading(*fields);
+    if (const auto fields = readingFiles::open(this, readingFiles::zodiacSigns(), savedLineCount()))
+        openSavedFields(*fields);
 }
 
-void SignInputForm::openReading(const QStringList &fields)
+QWidget *SignInputForm::entryOf(InputProblem problem) const
 {
-    txtName->setText(fields.value(0));
-    selectByText(cboMonth, fields.value(1));
-    applySavedFields(fields);
-    cmdProceed_Click();
+    return problem == InputProblem::NameMissing ? txtName : nullptr;
 }
 
-void SignInputForm::reportMissingName()
+bool SignInputForm::refuse(InputProblem problem)
 {
-    showMessage(this, texts::enterYourName(), DialogService::Icon::Error);
-    txtName->setFocus();
+    showForm();
+    showMessage(this, inputProblem::message(problem, m_design.systemName, m_design.firstYear, m_design.lastYear),
+                problem == InputProblem::NameMissing ? DialogService::Icon::Error : DialogService::Icon::Information);
+    if (QWidget *entry = entryOf(problem))
+        entry->setFocus();
+    return false;
 }
 
+bool SignInputForm::refuseFile()
+{
+    showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
+    return false;
+}
+
+bool SignInputForm::leaveFor(OrvoForm *resultForm)
+{
+    const QScopedValueRollback<bool> proceeding(m_proceeding, true);
+    resultForm->showForm();
+    hideForm();
+    startPanel::hide();
+    return true;
+}

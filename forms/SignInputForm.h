@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/input_problem.h"
 #include "forms/orvo_form.h"
 
 #include <QColor>
@@ -14,21 +15,22 @@ class QPushButton;
 
 // The input form the Mayan and Australian systems share: "Personal Details" with the name and
 // the birth lists, the find button, Open of a saved ".zod" reading, the forum link and the
-// promotion band. A system adds its own lists, checks and find command.
+// promotion band. A system adds its own lists and makes its reading from what they hold.
 class SignInputForm : public OrvoForm
 {
     Q_OBJECT
 public:
     void Form_Unload() override;
 
-    // The find command: the system's checks, then its reading and result form; the input form
-    // hides, and so does the frame's start panel.
+    // The find command: the reading of what the entries hold shown on the system's result form,
+    // this form and the frame's start panel hidden; or the first problem told.
     void cmdProceed_Click();
-    // Opens a saved reading, fills the entries from it and runs the find command.
+    // Asks for a saved reading and opens it with openSavedFields().
     void cmdOpen_Click();
-    // Fills the entries from the fields of a saved reading and runs the find command; what
-    // Open does after reading the file, also for readings that come from elsewhere.
-    void openReading(const QStringList &fields);
+    // Opens the fields of a saved reading (its lines, decoded), wherever it came from: the
+    // entries show the person and the find command runs. Fields that fail the input checks give
+    // "Please Check The File." and leave the entries as they were. False when no reading shows.
+    virtual bool openSavedFields(const QStringList &fields) = 0;
 
     LinkLabel *Label61;
     QLabel *Label3;
@@ -53,6 +55,9 @@ protected:
         QString introduction;    // Label3
         QString birthCaption;    // Label2
         QString proceedCaption;
+        QString systemName = {};   // for a year outside the years listed: "Mayan Animal Sign"
+        int firstYear = 0;
+        int lastYear = 0;
     };
 
     explicit SignInputForm(const Design &design);
@@ -61,17 +66,20 @@ protected:
     void arrangeControls(const QList<QComboBox *> &extraBirthLists);
     QComboBox *makeList(const QString &objectName, const QString &accessibleName, int widthTwips);
 
-    // False after telling the user what is wrong.
-    virtual bool validateInput() = 0;
-    // Stores the reading, finds the sign and fills and shows the result form.
-    virtual void showReading() = 0;
-    // How many lines of a saved reading this form reads, and what it does with those after the
-    // name and the month.
+    // The system's find: its reading of the entries handed to its result form, or the problem told.
+    virtual bool findFromEntries() = 0;
+    // How many lines of a saved reading this form reads.
     virtual int savedLineCount() const = 0;
-    virtual void applySavedFields(const QStringList &fields) { Q_UNUSED(fields) }
+    // The entry a problem is about; the focus goes there after its message.
+    virtual QWidget *entryOf(InputProblem problem) const;
 
-    // "Please Enter Your Name", with the focus back in the name box.
-    void reportMissingName();
+    // Tells the user the problem (its message, its icon), shows this form and puts the focus in
+    // the entry concerned. Returns false, for the find that failed.
+    bool refuse(InputProblem problem);
+    // "Please Check The File." Returns false.
+    bool refuseFile();
+    // The end of a find that found: the result form shown, this form and the start panel hidden.
+    bool leaveFor(OrvoForm *resultForm);
 
 private:
     const Design m_design;

@@ -1,13 +1,15 @@
 #include "forms/SignResultForm.h"
 
-#include "common/program_texts.h"
 #include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/promotion_band.h"
 #include "forms/start_panel.h"
+#include "widgets/link_label.h"
+#include "widgets/longest_text_label.h"
 #include "widgets/look.h"
+#include "widgets/promotion_band.h"
 
 #include <QAction>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +19,7 @@ namespace {
 
 const QColor buttonColour(192, 192, 192);
 constexpr int gap = 6;
+constexpr int inset = twips::toPixels(120);   // the frame's inner margin, the buttons' side margins
 
 } // namespace
 
@@ -24,41 +27,106 @@ SignResultForm::SignResultForm(const Design &design)
     : OrvoForm(design.objectName, design.caption, design.widthTwips, design.heightTwips)
     , m_design(design)
 {
-    look::setBackground(this, design.background);
+    createControls();
+    createMenus();
+    arrangeControls();
+    connectSignals();
+}
+
+void SignResultForm::createControls()
+{
+    look::setBackground(this, m_design.background);
 
     Label61 = LinkLabel::createForumStrip(this);
+    Label61->setContentsMargins(0, 2, 0, 2);
 
-    fraStarUserSignDetails = new QGroupBox(design.frameCaption, this);
+    fraStarUserSignDetails = new QGroupBox(m_design.frameCaption, this);
     fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
     fraStarUserSignDetails->setFont(look::verdana(9.75, true));
-    look::setColours(fraStarUserSignDetails, Qt::white, design.background);
+    look::setColours(fraStarUserSignDetails, Qt::white, m_design.background);
 
     auto button = [this](const char *name, const char *text) {
         auto *push = new QPushButton(QLatin1String(text), this);
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, buttonColour);
-        placeTwips(push, 0, 0, 1095, 375);
+        push->setMinimumSize(twips::toPixels(1095), twips::toPixels(375));
         return push;
     };
     cmdPrint = button("cmdPrint", "&Print");
     cmdExit = button("cmdExit", "E&xit");
     cmdBack = button("cmdBack", "&Back");
+    if (!m_design.offersPrintAndExit) {
+        for (QPushButton *push : {cmdPrint, cmdExit}) {
+            push->setEnabled(false);
+            push->setFocusPolicy(Qt::NoFocus);
+            push->hide();
+        }
+    }
 
     Label13 = new LinkLabel(QStringLiteral("Label13"), QString(), modHelp::Page::FullBrand, this);
-    Label13->resize(twips::toPixels(75), twips::toPixels(195));
+    Label13->setFixedSize(twips::toPixels(75), twips::toPixels(195));
 
     fraFullBrand = new PromotionBand(this);
+}
 
+void SignResultForm::createMenus()
+{
     QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     mnuPrint = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
-    if (design.separatorAfterPrint)
+    mnuPrint->setEnabled(m_design.offersPrintAndExit);
+    if (m_design.separatorAfterPrint)
         addMenuSeparator(file, QStringLiteral("mnuSep3"));
     mnuBack = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
     addMenuSeparator(file, QStringLiteral("mnuSep4"));
     mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
     addCommonMenus();
+}
 
+void SignResultForm::arrangeControls()
+{
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addWidget(Label61);
+    window->addSpacing(gap);
+
+    auto *frame = new QHBoxLayout;
+    frame->setContentsMargins(twips::windowMargin, 0, twips::windowMargin, 0);
+    frame->addWidget(fraStarUserSignDetails);
+    window->addLayout(frame);
+    window->addSpacing(gap);
+
+    m_frame = new QVBoxLayout(fraStarUserSignDetails);
+    m_frame->setContentsMargins(inset, twips::windowMargin, twips::windowMargin, inset);
+    m_frame->setSpacing(0);
+    m_rows = new QGridLayout;
+    m_rows->setContentsMargins(inset, 0, 0, 0);
+    m_rows->setHorizontalSpacing(twips::toPixels(180));
+    m_rows->setVerticalSpacing(gap + twips::windowMargin);
+    m_rows->setColumnStretch(1, 1);
+    m_frame->addLayout(m_rows);
+
+    // Print, Exit, Back in a row at the bottom right; switched off, Print and Exit stay out of it.
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(inset, 0, inset, 0);
+    buttons->setSpacing(gap);
+    buttons->addWidget(Label13, 0, Qt::AlignVCenter);
+    buttons->addStretch();
+    if (m_design.offersPrintAndExit) {
+        buttons->addWidget(cmdPrint);
+        buttons->addWidget(cmdExit);
+    }
+    buttons->addWidget(cmdBack);
+    window->addLayout(buttons);
+    window->addSpacing(gap);
+
+    window->addWidget(fraFullBrand);
+    window->addStretch();
+}
+
+void SignResultForm::connectSignals()
+{
     connect(cmdPrint, &QPushButton::clicked, this, &SignResultForm::cmdPrint_Click);
     connect(mnuPrint, &QAction::triggered, this, &SignResultForm::cmdPrint_Click);
     connect(cmdBack, &QPushButton::clicked, this, &SignResultForm::cmdBack_Click);
@@ -67,20 +135,22 @@ SignResultForm::SignResultForm(const Design &design)
     connect(mnuExit, &QAction::triggered, this, &SignResultForm::cmdExit_Click);
 }
 
-QLabel *SignResultForm::addCaptionLabel(const QString &objectName, const QString &text, const QColor &colour,
-                                        int left, int top)
+void SignResultForm::addBelowRows(QWidget *widget, int spacing)
+{
+    m_frame->addSpacing(spacing);
+    m_frame->addWidget(widget);
+}
+
+QLabel *SignResultForm::makeCaptionLabel(const QString &objectName, const QString &text, const QColor &colour)
 {
     auto *label = new QLabel(text, fraStarUserSignDetails);
     label->setObjectName(objectName);
     label->setFont(look::verdana(8.25, true));
     look::setForeground(label, colour);
-    label->adjustSize();
-    label->move(twips::toPixels(left), twips::toPixels(top));
     return label;
 }
 
-QLabel *SignResultForm::addValueLabel(const QString &objectName, const QFont &font, const QColor &colour, int left,
-                                      int top, int width, int height)
+QLabel *SignResultForm::makeValueLabel(const QString &objectName, const QFont &font, const QColor &colour)
 {
     auto *label = new QLabel(fraStarUserSignDetails);
     label->setObjectName(objectName);
@@ -88,48 +158,29 @@ QLabel *SignResultForm::addValueLabel(const QString &objectName, const QFont &fo
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setForeground(label, colour);
-    label->setGeometry(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                       std::max(twips::toPixels(height), label->fontMetrics().height() + 2));
     return label;
 }
 
-QLabel *SignResultForm::addWrappingLabel(const QString &objectName, const QColor &colour, int left, int top,
-                                         int width, int height, const QStringList &texts)
+LongestTextLabel *SignResultForm::makeLongestTextLabel(const QString &objectName, const QFont &font,
+                                                       const QColor &colour, const QStringList &texts, bool wrapping)
 {
-    QLabel *label = addValueLabel(objectName, look::verdana(8.25), colour, left, top, width, height);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    int needed = label->height();
-    for (const QString &text : texts) {
-        label->setText(text);
-        needed = std::max(needed, label->heightForWidth(label->width()));
-    }
-    label->clear();
-    label->resize(label->width(), needed);
+    auto *label = new LongestTextLabel(texts, fraStarUserSignDetails);
+    label->setObjectName(objectName);
+    label->setFont(font);
+    label->setWordWrap(wrapping);
+    label->setAlignment(Qt::AlignLeft | (wrapping ? Qt::AlignTop : Qt::AlignVCenter));
+    look::setForeground(label, colour);
     return label;
 }
 
-void SignResultForm::arrangeControls()
+void SignResultForm::resizeEvent(QResizeEvent *event)
 {
-    const int width = twips::toPixels(m_design.widthTwips);
-    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
-
-    fraStarUserSignDetails->move(twips::windowMargin, Label61->geometry().bottom() + 1 + gap);
-    fraStarUserSignDetails->resize(width - 2 * twips::windowMargin, 0);
-    twips::growToFit(fraStarUserSignDetails, twips::toPixels(120));
-
-    // Print, Exit, Back in a row at the bottom right; the switched-off ones may be placed
-    // elsewhere by the system afterwards.
-    const int buttonTop = fraStarUserSignDetails->geometry().bottom() + 1 + gap;
-    int right = std::max(width, fraStarUserSignDetails->geometry().right() + 1) - twips::toPixels(120);
-    for (QPushButton *push : {cmdBack, cmdExit, cmdPrint}) {
-        push->move(right - push->width(), buttonTop);
-        right = push->x() - gap;
+    OrvoForm::resizeEvent(event);
+    // Switched off, Print and Exit lie below what the window shows.
+    if (!m_design.offersPrintAndExit) {
+        for (QPushButton *push : {cmdPrint, cmdExit})
+            push->move(push->x(), height());
     }
-    Label13->move(twips::toPixels(120), buttonTop + (cmdBack->height() - Label13->height()) / 2);
-
-    fraFullBrand->arrange(m_design.widthTwips);
-    fraFullBrand->move(0, cmdBack->geometry().bottom() + 1 + gap);
 }
 
 void SignResultForm::Form_Unload()

@@ -5,15 +5,18 @@
 #include <QColor>
 
 class LinkLabel;
+class LongestTextLabel;
 class PromotionBand;
 class QAction;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
-// The result form the Mayan and Australian systems share: the result frame with caption and
-// value labels, Print, Exit and Back with their menu entries, the links and the promotion band.
-// A system adds its labels (and picture) to the frame.
+// A result form: the forum link, the result frame, the Print, Exit and Back buttons with their
+// File menu entries and the common menus, the promotion band. A system adds its labels (and
+// picture) to the frame's rows and says which input and report forms are its own.
 class SignResultForm : public OrvoForm
 {
     Q_OBJECT
@@ -46,7 +49,9 @@ protected:
         int widthTwips;
         int heightTwips;
         QColor background;
-        bool separatorAfterPrint;   // in the File menu
+        bool separatorAfterPrint;     // in the File menu
+        bool offersPrintAndExit = true;   // false: both buttons switched off and out of sight,
+                                          // the Print menu entry unavailable
     };
 
     explicit SignResultForm(const Design &design);
@@ -54,18 +59,28 @@ protected:
     virtual void showInputForm() = 0;
     virtual void showReportForm() = 0;
 
-    // Labels inside the result frame; rectangles in twips relative to the frame.
-    QLabel *addCaptionLabel(const QString &objectName, const QString &text, const QColor &colour,
-                            int left, int top);
-    QLabel *addValueLabel(const QString &objectName, const QFont &font, const QColor &colour,
-                          int left, int top, int width, int height);
-    // A wrapping label tall enough for the longest of texts.
-    QLabel *addWrappingLabel(const QString &objectName, const QColor &colour, int left, int top, int width,
-                             int height, const QStringList &texts);
+    // The frame's rows: captions in column 0, their values right of them in column 1.
+    QGridLayout *resultRows() const { return m_rows; }
+    // Below the rows, across the frame, spacing pixels under what stands above.
+    void addBelowRows(QWidget *widget, int spacing);
 
-    // Once the frame holds its labels: the frame, then the button row, then the promotion band.
-    void arrangeControls();
+    // Labels for the frame, in the look of the result forms.
+    QLabel *makeCaptionLabel(const QString &objectName, const QString &text, const QColor &colour);
+    QLabel *makeValueLabel(const QString &objectName, const QFont &font, const QColor &colour);
+    // A label wide or (wrapping) tall enough for the longest of texts, so that the window, sized
+    // once, holds every reading.
+    LongestTextLabel *makeLongestTextLabel(const QString &objectName, const QFont &font, const QColor &colour,
+                                           const QStringList &texts, bool wrapping);
+
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void createControls();
+    void createMenus();
+    void arrangeControls();
+    void connectSignals();
+
     const Design m_design;
+    QGridLayout *m_rows = nullptr;
+    QVBoxLayout *m_frame = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -41,8 +42,40 @@ void OrvoForm::placeTwips(QWidget *widget, int left, int top, int width, int hei
     twips::place(widget, left, top, width, height);
 }
 
+namespace {
+
+bool holds(QLayout *layout, const QWidget *widget)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == widget || (item->layout() && holds(item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void OrvoForm::fixSize()
 {
+    if (QLayout *arranged = layout()) {
+        // The design size, or what the layout needs where fonts need more: wrapping texts take
+        // their height at the window's width. Controls still placed by hand beside the layout
+        // keep their room too.
+        int width = std::max(m_designSize.width(), arranged->totalMinimumSize().width());
+        int handPlacedBottom = 0;
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow() || !child->isVisibleTo(this) || holds(arranged, child))
+                continue;
+            width = std::max(width, child->geometry().right() + 1 + twips::windowMargin);
+            handPlacedBottom = std::max(handPlacedBottom, child->geometry().bottom() + 1 + twips::windowMargin);
+        }
+        const int laidOut = arranged->hasHeightForWidth() ? arranged->totalHeightForWidth(width)
+                                                          : arranged->totalSizeHint().height();
+        setFixedSize(width, std::max({m_designSize.height(), laidOut, handPlacedBottom}));
+        return;
+    }
+    // To be removed once every form stands on a layout: a form placed by hand.
     const QRect used = childrenRect();
     const int width = std::max(m_designSize.width(), used.right() + 1 + twips::windowMargin);
     // A strip designed across the whole window (link strip, promotion band, report box) stays
@@ -154,6 +187,11 @@ void OrvoForm::selectByText(QComboBox *list, const QString &text)
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
         list->setCurrentIndex(index);
+}
+
+QSize OrvoForm::sizeHint() const
+{
+    return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
 }
 
 void OrvoForm::closeEvent(QCloseEvent *event)

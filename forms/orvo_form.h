@@ -32,6 +32,10 @@ public:
     // coordinates; a form shown on its own: the screen's width.
     void placeAtTopCentre();
 
+    // Once the window's size is fixed, that size: a layout's own hint takes wrapping texts at
+    // some other width, and the frame's sub-window would grow around it.
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     // The registry is unloading this form; emitted before its Form_Unload.
     void unloading();

@@ -4,6 +4,7 @@
 #include "common/saved_reading.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
+#include "forms/save_dialog.h"
 
 namespace readingFiles {
 
@@ -25,16 +26,7 @@ void save(QWidget *parent, const Kind &kind, const QStringList &fields)
     request.title = kind.saveTitle;
     request.filter = kind.filter;
     request.defaultSuffix = kind.extension;
-    request.confirmOverwrite = true;
-    request.directory = dialogFolders::last(kind.extension);
-    const QString fileName = DialogService::current().saveFileName(parent, request);
-    if (fileName.isEmpty())
-        return;
-    if (!savedReading::writeFile(fileName, fields)) {
-        showMessage(parent, texts::couldNotSave(), DialogService::Icon::Error);
-        return;
-    }
-    dialogFolders::remember(kind.extension, fileName);
+    saveDialog::save(parent, request, [&fields](const QString &fileName) { return savedReading::writeFile(fileName, fields); });
 }
 
 std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount)

@@ -1,11 +1,12 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 
 #include "forms/form_registry.h"
-#include "widgets/look.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
-#include "mayan/modMayanAnimalMoonSign.h"
+#include "widgets/longest_text_label.h"
+#include "widgets/look.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -15,9 +16,7 @@ const QColor lightOrange(255, 192, 128);
 const QColor yellow(255, 255, 0);
 const QColor lightYellow(255, 255, 192);
 
-// Twips inside the result frame.
-constexpr int captionLeft = 240;
-constexpr int pictureSize = 2055;   // the pictures are up to 137 x 136 pixels
+constexpr int pictureSize = 2055;   // twips; the pictures are up to 137 x 136 pixels
 
 } // namespace
 
@@ -31,43 +30,39 @@ frmMayanAnimalSignDisplay::frmMayanAnimalSignDisplay()
 void frmMayanAnimalSignDisplay::createControls()
 {
     const char *captions[] = {"Mayan Animal Moon Sign", "English Name", "Crystal", "Interpretation"};
-    const int rowTops[] = {390, 870, 1260, 1650};
-    int valueLeft = 0;
-    for (int i = 0; i < 4; ++i) {
-        lblLabel[i] = addCaptionLabel(QStringLiteral("lblLabel_%1").arg(i), QLatin1String(captions[i]), lightOrange,
-                                      captionLeft, rowTops[i]);
-        valueLeft = std::max(valueLeft, lblLabel[i]->geometry().right() + 1);
-    }
-    const int frameWidth = 9240;
-    const int pictureLeft = frameWidth - 120 - pictureSize;
-    const int valueLeftTwips = valueLeft * 15 + 180;
+    for (int i = 0; i < 4; ++i)
+        lblLabel[i] = makeCaptionLabel(QStringLiteral("lblLabel_%1").arg(i), QLatin1String(captions[i]), lightOrange);
+    lblResult[0] = makeValueLabel(QStringLiteral("lblResult_0"), look::verdana(14.25, true), yellow);
+    lblResult[1] = makeValueLabel(QStringLiteral("lblResult_1"), look::verdana(8.25), lightYellow);
+    lblResult[2] = makeValueLabel(QStringLiteral("lblResult_2"), look::verdana(8.25), lightYellow);
+    QStringList interpretations;
+    for (const mayan::MayanSignRow &row : mayan::LoadMayanSignTable())
+        interpretations.append(row.interpretation);
+    lblResult[3] = makeLongestTextLabel(QStringLiteral("lblResult_3"), look::verdana(8.25), lightYellow, interpretations,
+                                        true);
 
     imgAnimalPics = new QLabel(fraStarUserSignDetails);
     imgAnimalPics->setObjectName(QStringLiteral("imgAnimalPics"));
     imgAnimalPics->setAlignment(Qt::AlignCenter);
-    imgAnimalPics->setGeometry(twips::toPixels(pictureLeft), twips::toPixels(300), twips::toPixels(pictureSize),
-                               twips::toPixels(pictureSize));
+    imgAnimalPics->setFixedSize(twips::toPixels(pictureSize), twips::toPixels(pictureSize));
 
-    const int valueWidth = pictureLeft - 120 - valueLeftTwips;
-    lblResult[0] = addValueLabel(QStringLiteral("lblResult_0"), look::verdana(14.25, true), yellow, valueLeftTwips,
-                                 rowTops[0] - 90, valueWidth, 420);
-    lblResult[1] = addValueLabel(QStringLiteral("lblResult_1"), look::verdana(8.25), lightYellow, valueLeftTwips,
-                                 rowTops[1], valueWidth, 255);
-    lblResult[2] = addValueLabel(QStringLiteral("lblResult_2"), look::verdana(8.25), lightYellow, valueLeftTwips,
-                                 rowTops[2], valueWidth, 255);
-    for (int i = 0; i < 3; ++i)
-        lblLabel[i]->move(lblLabel[i]->x(), lblResult[i]->geometry().center().y() - lblLabel[i]->height() / 2);
+    // Three captions with their values beside the picture, the fourth caption at the picture's
+    // foot; its value, the interpretation, wraps across the frame below.
+    QGridLayout *rows = resultRows();
+    for (int i = 0; i < 3; ++i) {
+        rows->addWidget(lblLabel[i], i, 0);
+        rows->addWidget(lblResult[i], i, 1);
+    }
+    rows->addWidget(lblLabel[3], 3, 0, Qt::AlignBottom);
+    rows->addWidget(imgAnimalPics, 0, 2, 4, 1, Qt::AlignTop);
+    rows->setRowStretch(3, 1);
+    addBelowRows(lblResult[3], twips::windowMargin);
+}
 
-    // The interpretation wraps in a wide label below the picture, its caption just above it.
-    QStringList interpretations;
-    for (const mayan::MayanSignRow &row : mayan::LoadMayanSignTable())
-        interpretations.append(row.interpretation);
-    lblResult[3] = addWrappingLabel(QStringLiteral("lblResult_3"), lightYellow, 120, 0, 8955, 1875, interpretations);
-    const int wideTop = std::max(imgAnimalPics->geometry().bottom(), lblResult[2]->geometry().bottom()) + 4;
-    lblLabel[3]->move(lblLabel[3]->x(), std::max(lblLabel[3]->y(), wideTop - lblLabel[3]->height()));
-    lblResult[3]->move(lblResult[3]->x(), lblLabel[3]->geometry().bottom() + 1 + 4);
-
-    arrangeControls();
+void frmMayanAnimalSignDisplay::showReading(const mayan::Reading &reading)
+{
+    m_reading = reading;
+    showSign(reading.sign);
 }
 
 void frmMayanAnimalSignDisplay::showSign(const mayan::MayanSignRow &row)

@@ -1,19 +1,21 @@
 #pragma once
 
 #include "forms/SignResultForm.h"
+#include "mayan/mayan_reading.h"
 
 #include <array>
 
-namespace mayan {
-struct MayanSignRow;
-}
-
 // The Mayan result form: the sign's Mayan and English names, crystal, interpretation and picture.
+// It holds the reading it shows; the report is made from it.
 class frmMayanAnimalSignDisplay : public SignResultForm
 {
     Q_OBJECT
 public:
     frmMayanAnimalSignDisplay();
+
+    // Keeps a copy of reading and shows its sign.
+    void showReading(const mayan::Reading &reading);
+    const mayan::Reading &reading() const { return m_reading; }
 
     // Writes the row's four fields and picture.
     void showSign(const mayan::MayanSignRow &row);
@@ -28,6 +30,8 @@ protected:
 
 private:
     void createControls();
+
+    mayan::Reading m_reading;
 };
 
 // Fills the Mayan result form (loading it when it is not loaded) with the sign of that Mayan

@@ -1,12 +1,8 @@
 #include "mayan/frmMayanAnimalSignMain.h"
 
 #include "common/calendar_lists.h"
-#include "common/current_reading.h"
-#include "common/program_texts.h"
-#include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/modMayanAnimalMoonSign.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,7 +14,8 @@ frmMayanAnimalSignMain::frmMayanAnimalSignMain()
                      QColor(0, 128, 0), QColor(255, 192, 128),
                      QStringLiteral("Know your Mayan Animal Sign Personality now.  Orvo Mayan Animal Sign gives you "
                                     "the result based on your date if birth. Get started now!"),
-                     QStringLiteral("Birth Day"), QStringLiteral("&Find My Mayan Animal Sign")})
+                     QStringLiteral("Birth Day"), QStringLiteral("&Find My Mayan Animal Sign"),
+                     QStringLiteral("Mayan Animal Sign"), mayan::FirstYear, mayan::LastYear})
 {
     createControls();
     createMenus();
@@ -51,44 +48,68 @@ void frmMayanAnimalSignMain::Form_Load()
 {
     cboMonth->addItems(calendar::monthNames());
     cboDate->addItems(calendar::dayTexts());
-    cboYear->addItems(calendar::yearTexts(1900, 2050));
+    cboYear->addItems(calendar::yearTexts(mayan::FirstYear, mayan::LastYear));
     for (QComboBox *list : {cboMonth, cboDate, cboYear})
         list->setCurrentIndex(0);
     txtName->setFocus();
 }
 
-bool frmMayanAnimalSignMain::ValidateMayanInput()
+mayan::Person frmMayanAnimalSignMain::personOfEntries() const
 {
-    switch (mayan::checkInput(txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(),
-                              cboYear->currentText().toInt())) {
-    case mayan::InputProblem::NameMissing:
-        reportMissingName();
-        return false;
-    case mayan::InputProblem::BadFebruary:
-        showMessage(this, texts::badFebruary());
-        return false;
-    case mayan::InputProblem::BadThirtyFirst:
-        showMessage(this, texts::badThirtyFirst());
-        return false;
-    case mayan::InputProblem::None:
-        break;
+    return {txtName->text(), {cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()}};
+}
+
+void frmMayanAnimalSignMain::showPerson(const mayan::Person &person)
+{
+    txtName->setText(person.name);
+    if (person.birth.month >= 1 && person.birth.month <= cboMonth->count())
+        cboMonth->setCurrentIndex(person.birth.month - 1);
+    if (person.birth.day >= 1 && person.birth.day <= cboDate->count())
+        cboDate->setCurrentIndex(person.birth.day - 1);
+    selectByText(cboYear, QString::number(person.birth.year));
+}
+
+bool frmMayanAnimalSignMain::find(const mayan::Person &person)
+{
+    const Checked<mayan::Reading> reading = mayan::makeReading(person);
+    if (!reading)
+        return refuse(reading.problem());
+    auto *display = forms::get<frmMayanAnimalSignDisplay>();
+    display->showReading(*reading);
+    return leaveFor(display);
+}
+
+bool frmMayanAnimalSignMain::findFromEntries()
+{
+    return find(personOfEntries());
+}
+
+bool frmMayanAnimalSignMain::openReading(const mayan::Person &person)
+{
+    showPerson(person);
+    return find(person);
+}
+
+bool frmMayanAnimalSignMain::openSavedFields(const QStringList &fields)
+{
+    // A reading of the Australian system holds a name and a month only: the day and the year
+    // stay as they are entered.
+    QStringList lines = fields;
+    if (lines.value(2).isEmpty() && lines.value(3).isEmpty())
+        lines = {lines.value(0), lines.value(1), cboDate->currentText(), cboYear->currentText()};
+    const Checked<mayan::Person> person = mayan::personFromSavedFields(lines);
+    return person ? openReading(*person) : refuseFile();
+}
+
+QWidget *frmMayanAnimalSignMain::entryOf(InputProblem problem) const
+{
+    switch (problem) {
+    case InputProblem::BadFebruary:
+    case InputProblem::BadThirtyFirst:
+        return cboDate;
+    case InputProblem::YearOutOfRange:
+        return cboYear;
+    default:
+        return SignInputForm::entryOf(problem);
     }
-    return true;
-}
-
-void frmMayanAnimalSignMain::showReading()
-{
-    CurrentReading &reading = CurrentReading::instance();
-    reading.name = txtName->text().trimmed();
-    reading.mayanDay = cboDate->currentText().toInt();
-    reading.monthName = cboMonth->currentText();
-    reading.mayanYear = cboYear->currentText().toInt();
-    ShowMayanSign(mayan::FindMayanSign(reading.monthName, reading.mayanDay));
-    forms::show<frmMayanAnimalSignDisplay>();
-}
-
-void frmMayanAnimalSignMain::applySavedFields(const QStringList &fields)
-{
-    selectByText(cboDate, fields.value(2));
-    selectByText(cboYear, fields.value(3));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/SignInputForm.h"
+#include "mayan/mayan_reading.h"
 
 class QAction;
 
@@ -13,8 +14,10 @@ public:
 
     void Form_Load() override;
 
-    // False after telling the user what is wrong; the name is checked first.
-    bool ValidateMayanInput();
+    // The entries show person and the find command runs on it: true when its result form shows
+    // the reading; otherwise the problem is told and this form shows, filled.
+    bool openReading(const mayan::Person &person);
+    bool openSavedFields(const QStringList &fields) override;
 
     QComboBox *cboDate;
     QComboBox *cboYear;
@@ -22,13 +25,16 @@ public:
     QAction *mnuExit;
 
 protected:
-    bool validateInput() override { return ValidateMayanInput(); }
-    void showReading() override;
+    bool findFromEntries() override;
     int savedLineCount() const override { return 4; }
-    void applySavedFields(const QStringList &fields) override;
+    QWidget *entryOf(InputProblem problem) const override;
 
 private:
     void createControls();
     void createMenus();
     void connectSignals();
+
+    mayan::Person personOfEntries() const;
+    void showPerson(const mayan::Person &person);
+    bool find(const mayan::Person &person);
 };

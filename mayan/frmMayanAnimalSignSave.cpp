@@ -1,11 +1,9 @@
 #include "mayan/frmMayanAnimalSignSave.h"
 
-#include "common/current_reading.h"
+#include "common/calendar_lists.h"
 #include "forms/form_registry.h"
-#include "widgets/look.h"
 #include "mayan/frmMayanAnimalSignDisplay.h"
-
-#include <QLabel>
+#include "widgets/look.h"
 
 frmMayanAnimalSignSave::frmMayanAnimalSignSave()
     : SignReportForm(QStringLiteral("frmMayanAnimalSignSave"), QStringLiteral("Orvo Mayan Animal Sign"), 7725, 7860,
@@ -15,16 +13,17 @@ frmMayanAnimalSignSave::frmMayanAnimalSignSave()
 
 void frmMayanAnimalSignSave::composeReport()
 {
-    const CurrentReading &reading = CurrentReading::instance();
-    const auto &values = forms::get<frmMayanAnimalSignDisplay>()->lblResult;
+    m_reading = forms::get<frmMayanAnimalSignDisplay>()->reading();
+    const QDate &born = m_reading.birthDate;
+    const mayan::MayanSignRow &sign = m_reading.sign;
     const std::pair<QString, QString> entries[] = {
-        {QStringLiteral("Name: "), reading.name},
+        {QStringLiteral("Name: "), m_reading.person.name},
         {QStringLiteral("Date of Birth: "),
-         QStringLiteral("%1 %2, %3").arg(reading.monthName).arg(reading.mayanDay).arg(reading.mayanYear)},
-        {QStringLiteral("Mayan Animal Moon Sign: "), values[0]->text()},
-        {QStringLiteral("English Name: "), values[1]->text()},
-        {QStringLiteral("Crystal: "), values[2]->text()},
-        {QStringLiteral("Interpretation: "), values[3]->text()},
+         QStringLiteral("%1 %2, %3").arg(calendar::monthNames().value(born.month() - 1)).arg(born.day()).arg(born.year())},
+        {QStringLiteral("Mayan Animal Moon Sign: "), sign.mayanName},
+        {QStringLiteral("English Name: "), sign.englishName},
+        {QStringLiteral("Crystal: "), sign.crystal},
+        {QStringLiteral("Interpretation: "), sign.interpretation},
     };
     for (const auto &[heading, value] : entries) {
         insertEntry(heading, value, look::teal(), 3);
@@ -39,6 +38,5 @@ OrvoForm *frmMayanAnimalSignSave::resultForm()
 
 QStringList frmMayanAnimalSignSave::savedFields() const
 {
-    const CurrentReading &reading = CurrentReading::instance();
-    return {reading.name, reading.monthName, QString::number(reading.mayanDay), QString::number(reading.mayanYear)};
+    return mayan::savedFields(m_reading);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "mayan/mayan_reading.h"
 #include "report/SignReportForm.h"
 
-// The Mayan report: name, date of birth and the sign's four fields, each closed by the credit line.
+// The Mayan report: name, date of birth and the sign's four fields, each closed by the credit
+// line; composed from the result form's reading, of which it keeps a copy.
 class frmMayanAnimalSignSave : public SignReportForm
 {
     Q_OBJECT
@@ -13,5 +15,9 @@ protected:
     void composeReport() override;
     OrvoForm *resultForm() override;
     QStringList savedFields() const override;
+    QString personName() const override { return m_reading.person.name; }
     QString systemName() const override { return QStringLiteral("Mayan"); }
+
+private:
+    mayan::Reading m_reading;
 };

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "chinese/ChineseDate.h"
+#include "chinese/FourPillars.h"
 #include "chinese/chinese_calendar.h"
 
 #include <QDate>
 #include <QString>
+
+#include <optional>
 
 // What each of the four systems says about one birth date. The summaries are short
 // characterising lines taken from each sign's own content; empty where a system has none.
@@ -26,6 +30,8 @@ struct FourSigns
         QDate firstDay;        // the Chinese year holding the birth date, both days included
         QDate lastDay;
         QString summary;       // the first sentence of the animal's positive traits
+        chinese::ChineseDate lunarDate;              // of the birth date
+        std::optional<chinese::FourPillars> pillars; // where the birth's time and place were asked for
     };
     struct Mayan
     {

@@ -4,8 +4,13 @@
 #include "celtic/CelticSignRecord.h"
 #include "celtic/celtic_signs.h"
 #include "chinese/ChineseAnimalRecord.h"
+#include "chinese/lunar_calendar.h"
 #include "common/calendar_lists.h"
 #include "mayan/modMayanAnimalMoonSign.h"
+
+#include <QHash>
+
+#include <vector>
 
 namespace overview {
 
@@ -21,33 +26,101 @@ QString firstSentence(const QString &paragraph)
     return text;
 }
 
+namespace {
+
+// What the Celtic, Mayan and Australian systems say about a day of the year.
+struct DaySigns
+{
+    FourSigns::Celtic celtic;
+    FourSigns::Mayan mayan;
+    FourSigns::Australian australian;
+};
+
+std::optional<DaySigns> lookUpDay(int month, int day)
+{
+    const QString monthName = calendar::monthNames().at(month - 1);
+    const std::optional<celtic::CalendarRow> celticRow = celtic::findSign(month - 1, day - 1);
+    const std::optional<mayan::MayanSignRow> mayanRow = mayan::findSignRow(mayan::FindMayanSign(monthName, day));
+    const QString australianSign = australian::FindAustralianSign(monthName);
+    if (!celticRow || !mayanRow || australianSign.isEmpty())
+        return std::nullopt;
+    const std::optional<CelticSignRecord> celticRecord = CelticSignRecord::forSign(celticRow->sign);
+    if (!celticRecord)
+        return std::nullopt;
+    return DaySigns{{celticRow->sign, celticRecord->gaelicName, celticRecord->birthstone, celticRecord->rulingPlanet,
+                     celticRecord->keywords, celticRow->picture},
+                    {mayanRow->mayanName, mayanRow->englishName, mayanRow->crystal, mayanRow->picture,
+                     firstSentence(mayanRow->interpretation)},
+                    {australianSign}};
+}
+
+// The three depend on the month and day alone, and the Chinese summary on the animal alone, so
+// each is looked up once (on first use, for every day and animal), not for every birth date:
+// a batch of dates would otherwise read and cut the same records again and again.
+const std::optional<DaySigns> &daySigns(int month, int day)
+{
+    static const std::vector<std::optional<DaySigns>> table = [] {
+        std::vector<std::optional<DaySigns>> days(12 * 31);
+        for (int m = 1; m <= 12; ++m) {
+            for (int d = 1; d <= QDate(2000, m, 1).daysInMonth(); ++d)   // 2000 has 29 February
+                days[(m - 1) * 31 + d - 1] = lookUpDay(m, d);
+        }
+        return days;
+    }();
+    return table[(month - 1) * 31 + day - 1];
+}
+
+std::optional<QString> animalSummary(const QString &animal)
+{
+    static const QHash<QString, QString> summaries = [] {
+        QHash<QString, QString> result;
+        for (const QString &name : chinese::animalNames()) {
+            if (const std::optional<ChineseAnimalRecord> record = ChineseAnimalRecord::forAnimal(name))
+                result.insert(name, firstSentence(record->positiveTraits));
+        }
+        return result;
+    }();
+    const auto found = summaries.constFind(animal);
+    if (found == summaries.cend())
+        return std::nullopt;
+    return *found;
+}
+
+} // namespace
+
 std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart start)
 {
     // The Chinese table is the narrowest of the four systems; the others hold every day of the year.
     const std::optional<chinese::NewYearRow> year = chinese::findNewYear(birthDate, start);
     if (!year)
         return std::nullopt;
-
-    const QString monthName = calendar::monthNames().at(birthDate.month() - 1);
-    const std::optional<celtic::CalendarRow> celticRow = celtic::findSign(birthDate.month() - 1, birthDate.day() - 1);
-    const std::optional<mayan::MayanSignRow> mayanRow = mayan::findSignRow(mayan::FindMayanSign(monthName, birthDate.day()));
-    const QString australianSign = australian::FindAustralianSign(monthName);
-    if (!celticRow || !mayanRow || australianSign.isEmpty())
-        return std::nullopt;
-    const std::optional<CelticSignRecord> celticRecord = CelticSignRecord::forSign(celticRow->sign);
-    const std::optional<ChineseAnimalRecord> animalRecord = ChineseAnimalRecord::forAnimal(year->animal);
-    if (!celticRecord || !animalRecord)
+    const std::optional<DaySigns> &day = daySigns(birthDate.month(), birthDate.day());
+    const std::optional<QString> summary = animalSummary(year->animal);
+    const std::optional<chinese::ChineseDate> lunarDate = chinese::chineseDate(birthDate);
+    if (!day || !summary || !lunarDate)
         return std::nullopt;
 
     FourSigns signs;
     signs.birthDate = birthDate;
-    signs.celtic = {celticRow->sign, celticRecord->gaelicName, celticRecord->birthstone,
-                    celticRecord->rulingPlanet, celticRecord->keywords, celticRow->picture};
-    signs.chinese = {year->element, year->animal, start, year->firstDay, year->lastDay,
-                     firstSentence(animalRecord->positiveTraits)};
-    signs.mayan = {mayanRow->mayanName, mayanRow->englishName, mayanRow->crystal, mayanRow->picture,
-                   firstSentence(mayanRow->interpretation)};
-    signs.australian = {australianSign};
+    signs.celtic = day->celtic;
+    signs.chinese = {year->element, year->animal, start, year->firstDay, year->lastDay, *summary, *lunarDate, std::nullopt};
+    signs.mayan = day->mayan;
+    signs.australian = day->australian;
+    return signs;
+}
+
+std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::YearStart start,
+                                   chinese::BirthProblem &problem)
+{
+    std::optional<chinese::FourPillars> pillars = chinese::fourPillars(birth, start, problem);
+    if (!pillars)
+        return std::nullopt;
+    std::optional<FourSigns> signs = fourSigns(birth.date, start);
+    if (!signs) {
+        problem = chinese::BirthProblem::DateOutsideRange;
+        return std::nullopt;
+    }
+    signs->chinese.pillars = std::move(pillars);
     return signs;
 }
 

@@ -1,6 +1,10 @@
 #include "overview/four_signs_output.h"
 
+#include "chinese/animal_lines.h"
 #include "chinese/year_start.h"
+
+#include <QDateTime>
+#include <QTimeZone>
 
 namespace overview {
 
@@ -9,6 +13,21 @@ namespace {
 QString isoDate(const QDate &date)
 {
     return date.toString(Qt::ISODate);
+}
+
+struct PillarSlot
+{
+    const char *key;
+    const char *title;
+    const std::optional<chinese::StemBranch> pillar;
+};
+
+QList<PillarSlot> slotsOf(const chinese::FourPillars &pillars)
+{
+    return {{"year", "Year", pillars.year},
+            {"month", "Month", pillars.month},
+            {"day", "Day", pillars.day},
+            {"hour", "Hour", pillars.hour}};
 }
 
 } // namespace
@@ -24,43 +43,46 @@ QString plainText(const FourSigns &signs, const QString &name)
                      isoDate(signs.chinese.firstDay), isoDate(signs.chinese.lastDay));
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);
+    text += QStringLiteral("Chinese date: %1\n").arg(signs.chinese.lunarDate.textWithYear());
+    if (!signs.chinese.pillars)
+        return text;
+    const chinese::FourPillars &pillars = *signs.chinese.pillars;
+    for (const PillarSlot &slot : slotsOf(pillars)) {
+        if (slot.pillar) {
+            text += QStringLiteral("%1 pillar: %2 %3, %4\n")
+                        .arg(QLatin1String(slot.title), slot.pillar->characters(), slot.pillar->pinyin(), slot.pillar->english());
+        }
+    }
+    if (pillars.month)
+        text += QStringLiteral("Inner animal: %1. %2\n").arg(pillars.innerAnimal(), chinese::innerAnimalLine(pillars.month->branch()));
+    if (pillars.hour)
+        text += QStringLiteral("Secret animal: %1. %2\n").arg(pillars.secretAnimal(), chinese::secretAnimalLine(pillars.hour->branch()));
+    if (pillars.utcSeconds) {
+        text += QStringLiteral("%1: %2\n")
+                    .arg(pillars.trueSolarTime ? QStringLiteral("True solar time") : QStringLiteral("Standard time"),
+                         QDateTime(pillars.pillarDate, pillars.pillarTime).toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    }
+    for (const QString &notice : pillars.notices)
+        text += QStringLiteral("Note: %1\n").arg(notice);
     return text;
 }
 
-QJsonObject toJson(const FourSigns &signs, const QString &name)
+QString summaryLine(const FourSigns &signs, const QString &label)
 {
-    const QJsonObject celtic{
-        {QStringLiteral("sign"), signs.celtic.sign},
-        {QStringLiteral("gaelicName"), signs.celtic.gaelicName},
-        {QStringLiteral("birthstone"), signs.celtic.birthstone},
-        {QStringLiteral("rulingPlanet"), signs.celtic.rulingPlanet},
-        {QStringLiteral("keywords"), signs.celtic.keywords},
-    };
-    const QJsonObject chinese{
-        {QStringLiteral("animal"), signs.chinese.animal},
-        {QStringLiteral("element"), signs.chinese.element},
-        {QStringLiteral("yearStart"), chinese::yearStartKey(signs.chinese.yearStart)},
-        {QStringLiteral("firstDay"), isoDate(signs.chinese.firstDay)},
-        {QStringLiteral("lastDay"), isoDate(signs.chinese.lastDay)},
-        {QStringLiteral("summary"), signs.chinese.summary},
-    };
-    const QJsonObject mayan{
-        {QStringLiteral("sign"), signs.mayan.sign},
-        {QStringLiteral("englishName"), signs.mayan.englishName},
-        {QStringLiteral("crystal"), signs.mayan.crystal},
-        {QStringLiteral("summary"), signs.mayan.summary},
-    };
-    const QJsonObject australian{
-        {QStringLiteral("sign"), signs.australian.sign},
-    };
-    return QJsonObject{
-        {QStringLiteral("date"), isoDate(signs.birthDate)},
-        {QStringLiteral("name"), name},
-        {QStringLiteral("celtic"), celtic},
-        {QStringLiteral("chinese"), chinese},
-        {QStringLiteral("mayan"), mayan},
-        {QStringLiteral("australian"), australian},
-    };
+    const chinese::ChineseDate &lunar = signs.chinese.lunarDate;
+    QString line = label + QStringLiteral(": Celtic ") + signs.celtic.sign + QStringLiteral("; Chinese ")
+        + signs.chinese.element + QLatin1Char(' ') + signs.chinese.animal + QStringLiteral("; Mayan ") + signs.mayan.sign
+        + QStringLiteral("; Australian ") + signs.australian.sign + QStringLiteral("; Chinese date ")
+        + QString::number(lunar.year) + (lunar.leap ? QStringLiteral(" leap month ") : QStringLiteral(" month "))
+        + QString::number(lunar.month) + QStringLiteral(" day ") + QString::number(lunar.day);
+    if (signs.chinese.pillars) {
+        line += QStringLiteral("; pillars");
+        for (const PillarSlot &slot : slotsOf(*signs.chinese.pillars)) {
+            if (slot.pillar)
+                line += QLatin1Char(' ') + QLatin1String(slot.key) + QLatin1Char(' ') + slot.pillar->characters();
+        }
+    }
+    return line;
 }
 
 } // namespace overview

@@ -4,6 +4,7 @@
 #include "celtic/celtic_input.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "chinese/frmChineseZodiacMain.h"
+#include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
@@ -108,19 +109,15 @@ bool openChinese(const Person &person, QWidget *parent)
 {
     if (!listsBirthYear(&frmChineseZodiacMain::cboYear, QStringLiteral("Chinese Zodiac"), person, parent))
         return false;
-    auto *form = leaveOverviewFor<frmChineseZodiacMain>();
-    const QString day = QString::number(person.birthDate.day());
-    const QString year = QString::number(person.birthDate.year());
-    if (!person.sex.isEmpty()) {
-        form->openReading({person.name, person.sex, day, monthName(person), year});
-        return true;
-    }
+    chinese::Person chinesePerson;
+    chinesePerson.name = person.name;
     // Without a sex the form's own check asks for it; everything else is filled in already.
-    form->txtName->setText(person.name);
-    selectText(form->cboDate, day);
-    selectText(form->cboMonth, monthName(person));
-    selectText(form->cboYear, year);
-    form->cmdProceed_Click();
+    chinesePerson.sex = person.sex == QLatin1String("Male")     ? chinese::Sex::Male
+                        : person.sex == QLatin1String("Female") ? chinese::Sex::Female
+                                                                : chinese::Sex::None;
+    chinesePerson.birth = {person.birthDate.day(), person.birthDate.month(), person.birthDate.year()};
+    // The year start the overview's Chinese tile was found by.
+    leaveOverviewFor<frmChineseZodiacMain>()->openReading(chinesePerson, chinese::preferredYearStart());
     return true;
 }
 
@@ -128,15 +125,14 @@ bool openMayan(const Person &person, QWidget *parent)
 {
     if (!listsBirthYear(&frmMayanAnimalSignMain::cboYear, QStringLiteral("Mayan Animal Sign"), person, parent))
         return false;
-    leaveOverviewFor<frmMayanAnimalSignMain>()->openReading(
-        {person.name, monthName(person), QString::number(person.birthDate.day()),
-         QString::number(person.birthDate.year())});
+    const QDate &born = person.birthDate;
+    leaveOverviewFor<frmMayanAnimalSignMain>()->openReading({person.name, {born.day(), born.month(), born.year()}});
     return true;
 }
 
 bool openAustralian(const Person &person, QWidget *)
 {
-    leaveOverviewFor<frmAustralianAstrologyMain>()->openReading({person.name, monthName(person)});
+    leaveOverviewFor<frmAustralianAstrologyMain>()->openReading({person.name, person.birthDate.month()});
     return true;
 }
 

@@ -1,25 +1,47 @@
 #include "report/ReportForm.h"
 
-#include "common/program_texts.h"
-#include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
-#include "widgets/modHelp.h"
+#include "forms/save_dialog.h"
 #include "report/modRTB.h"
-#include "widgets/protected_text_edit.h"
 #include "report/report_printing.h"
 #include "widgets/look.h"
+#include "widgets/modHelp.h"
+#include "widgets/protected_text_edit.h"
 
-#include <QFileInfo>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
 
+namespace {
+
+// Design sizes in twips: the report box and the buttons under it.
+constexpr int reportWidth = 7665;
+constexpr int reportHeight = 6135;
+constexpr int buttonWidth = 1125;
+constexpr int buttonHeight = 345;
+// Pixels: the report box stands this far from the window's sides, the buttons from its right
+// edge and from the report box; the links this far from the window's left edge.
+constexpr int boxMargin = 2;
+constexpr int buttonsRight = 3;
+constexpr int buttonsTop = 3;
+constexpr int linksLeft = twips::toPixels(120);
+constexpr int gap = 6;
+
+} // namespace
+
 ReportForm::ReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
     : OrvoForm(objectName, caption, widthTwips, heightTwips)
 {
+    createControls();
+    arrangeControls();
+    connectSignals();
+}
 
+void ReportForm::createControls()
+{
     RTB = new ProtectedTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
@@ -27,59 +49,85 @@ ReportForm::ReportForm(const QString &objectName, const QString &caption, int wi
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->document()->setDefaultFont(look::verdana(9.75));
     RTB->setFont(look::verdana(9.75));
-    RTB->setGeometry(twips::toPixels(30), twips::toPixels(390), twips::toPixels(7665), twips::toPixels(6135));
+    RTB->setMinimumWidth(twips::toPixels(reportWidth));
+    RTB->setFixedHeight(twips::toPixels(reportHeight));
 
-    auto button = [this](const char *name, const char *text, int left) {
+    auto button = [this](const char *name, const char *text) {
         auto *push = new QPushButton(QLatin1String(text), this);
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, QColor(192, 192, 255));
-        placeTwips(push, left, 6570, 1125, 345);
+        push->setMinimumSize(twips::toPixels(buttonWidth), twips::toPixels(buttonHeight));
         return push;
     };
     // "Save" and "Print" keep their letters; the two others take free ones.
-    cmdPreview = button("cmdPreview", "Print Pre&view...", 3090);
-    cmdSavePdf = button("cmdSavePdf", "Save as P&DF...", 4245);
-    cmdSave = button("cmdSave", "&Save", 5400);
-    cmdPrint = button("cmdPrint", "&Print", 6555);
-    twips::keepApart(buttonRow());
+    cmdPreview = button("cmdPreview", "Print Pre&view...");
+    cmdSavePdf = button("cmdSavePdf", "Save as P&DF...");
+    cmdSave = button("cmdSave", "&Save");
+    cmdPrint = button("cmdPrint", "&Print");
+}
+
+void ReportForm::arrangeControls()
+{
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+
+    m_links = new QVBoxLayout;
+    m_links->setContentsMargins(linksLeft, twips::windowMargin, twips::windowMargin, twips::windowMargin);
+    m_links->setSpacing(0);
+    window->addLayout(m_links);
+
+    auto *box = new QHBoxLayout;
+    box->setContentsMargins(boxMargin, 0, boxMargin, 0);
+    box->addWidget(RTB);
+    window->addLayout(box);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, buttonsTop, buttonsRight, 0);
+    buttons->setSpacing(gap);
+    buttons->addStretch();
+    for (QPushButton *push : {cmdPreview, cmdSavePdf, cmdSave, cmdPrint})
+        buttons->addWidget(push);
+    window->addLayout(buttons);
+
+    m_below = new QVBoxLayout;
+    m_below->setContentsMargins(0, gap, 0, 0);
+    m_below->setSpacing(gap);
+    window->addLayout(m_below);
+    window->addStretch();
+}
+
+void ReportForm::connectSignals()
+{
     connect(cmdPreview, &QPushButton::clicked, this, &ReportForm::cmdPreview_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &ReportForm::cmdSavePdf_Click);
     connect(cmdSave, &QPushButton::clicked, this, &ReportForm::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportForm::cmdPrint_Click);
 }
 
-QList<QWidget *> ReportForm::buttonRow() const
+void ReportForm::addTopStrip(QWidget *strip)
 {
-    return {cmdPreview, cmdSavePdf, cmdSave, cmdPrint};
-}
-
-void ReportForm::reserveTopStrip(int heightPixels)
-{
-    const int shift = std::max(0, heightPixels - RTB->y());
-    QList<QWidget *> moved = buttonRow();
-    moved.append(RTB);
-    for (QWidget *widget : moved)
-        widget->move(widget->x(), widget->y() + shift);
+    auto *window = static_cast<QBoxLayout *>(layout());
+    window->insertWidget(0, strip);
+    window->insertSpacing(1, twips::windowMargin);
 }
 
 void ReportForm::stackTopLinks(const QList<QLabel *> &links)
 {
-    int y = twips::windowMargin;
-    for (QLabel *link : links) {
-        link->adjustSize();
-        link->move(twips::toPixels(120), y);
-        y = link->geometry().bottom() + 1;
-    }
-    reserveTopStrip(y + twips::windowMargin);
+    for (QLabel *link : links)
+        m_links->addWidget(link, 0, Qt::AlignLeft);
+}
+
+void ReportForm::addBelowButtons(QWidget *widget)
+{
+    m_below->addWidget(widget);
 }
 
 int ReportForm::belowButtons() const
 {
-    int bottom = 0;
-    for (const QWidget *button : buttonRow())
-        bottom = std::max(bottom, button->geometry().bottom());
-    return bottom + 6;
+    layout()->activate();
+    return cmdPrint->geometry().bottom() + 1 + gap;
 }
 
 void ReportForm::Form_Load()
@@ -162,22 +210,10 @@ void ReportForm::cmdPreview_Click()
 
 void ReportForm::cmdSavePdf_Click()
 {
-    const QString pdf = QStringLiteral("pdf");
     DialogService::FileRequest request;
     request.title = QStringLiteral("Save as PDF");
     request.filter = QStringLiteral("PDF Document (*.pdf)");
-    request.defaultSuffix = pdf;
-    request.confirmOverwrite = true;
-    request.directory = dialogFolders::last(pdf);
+    request.defaultSuffix = QStringLiteral("pdf");
     request.fileName = reportPrinting::pdfFileName(personName(), systemName());
-    QString fileName = DialogService::current().saveFileName(this, request);
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".pdf");
-    if (!reportPrinting::savePdf(*RTB, fileName)) {
-        showMessage(this, texts::couldNotSave(), DialogService::Icon::Error);
-        return;
-    }
-    dialogFolders::remember(pdf, fileName);
+    saveDialog::save(this, request, [this](const QString &fileName) { return reportPrinting::savePdf(*RTB, fileName); });
 }

@@ -5,12 +5,15 @@
 #include <QColor>
 
 class ProtectedTextEdit;
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 
 // What every report form shares: the report box `RTB` with its link watch and copy protection,
-// Save, Print, print preview and saving as PDF, placement, and the way back to the result form
-// when it closes. A system's report form composes its entries and says how it saves and prints.
+// Save, Print, print preview and saving as PDF, and the way back to the result form when it
+// closes. The window stands on a layout, top to bottom: the form's links, the report box, the
+// button row, then what the form adds below it. A system's report form composes its entries
+// and says how it saves and prints.
 class ReportForm : public OrvoForm
 {
     Q_OBJECT
@@ -56,17 +59,24 @@ protected:
 
     static QString lineBreaks(int count);
 
-    // The strip above the report box holds the form's links: at least heightPixels high.
-    void reserveTopStrip(int heightPixels);
+    // A strip across the whole top of the window, above the links (the forum strip).
+    void addTopStrip(QWidget *strip);
     // The links above the report box, one under the other, clear of the window's edges.
     void stackTopLinks(const QList<QLabel *> &links);
-    // Where the space below the buttons starts (pixels), for the form's promotion labels.
+    // Below the button row, one under the other: promotion labels and bands, window wide.
+    void addBelowButtons(QWidget *widget);
+
+    // To be removed once no report form places controls by hand: where the space below the
+    // buttons starts (pixels). addBelowButtons() does this on the layout.
     int belowButtons() const;
 
 private:
+    void createControls();
+    void arrangeControls();
+    void connectSignals();
     void closeWithResultForm();
-    // The buttons under the report box, left to right.
-    QList<QWidget *> buttonRow() const;
 
+    QBoxLayout *m_links = nullptr;
+    QBoxLayout *m_below = nullptr;
     bool m_closingWithResultForm = false;
 };

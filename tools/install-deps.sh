@@ -5,12 +5,16 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
+  # the Chinese names of relations and elements in the Two People windows and reports
+  fonts-droid-fallback
   # reading the font configuration on a second thread at start-up
   libfontconfig-dev
   # tests: PDF text extraction, an independent RTF reader, a virtual display
   poppler-utils unrtf xvfb xauth
   # tests: an independent Chinese calendar to check the generated year table against
   libicu-dev
+  # tests: an independent iCalendar parser to read the lunar birthdays' calendar file
+  python3-icalendar
   # the start-up test: finding windows, typing into them, asking them to close
   xdotool libx11-dev
   # the Debian package (cpack -G DEB): its library dependencies, then validation of the installed

@@ -112,7 +112,8 @@ SYSTEMS="systems/chinese.png	dragon-face
 systems/mayan.png	sun-with-face
 systems/celtic.png	shamrock
 systems/australian.png	kangaroo
-systems/all-four.png	crystal-ball"
+systems/all-four.png	crystal-ball
+systems/two-people.png	two-hearts"
 
 # The overview's tiles show the sign's own picture; a tile shows its system's symbol, drawn
 # larger, only should it ever meet a sign without a picture.

@@ -4,23 +4,18 @@
 
 class LinkLabel;
 
-// The promotion band of the system windows: `fraFullBrand` holding `lblCobrand` and `lblFullBrand`.
+// The promotion band of the system windows: `fraFullBrand` holding `lblCobrand` and `lblFullBrand`,
+// one under the other, wrapping to the band's width.
 class PromotionBand : public QFrame
 {
     Q_OBJECT
 public:
     explicit PromotionBand(QWidget *parent);
 
-    // Lays the two labels out for a band of the given width in twips; returns the height used in pixels.
+    // For a band placed by hand: sizes it to the given width in twips, as high as its labels
+    // need there; returns that height in pixels. A band in a layout needs none of this.
     int arrange(int widthTwips);
 
     LinkLabel *lblCobrand;
     LinkLabel *lblFullBrand;
-
-protected:
-    // A band made wider (its window grew) wraps its labels to the new width.
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
-    int arrangeLabels(int width);
 };

@@ -1,9 +1,12 @@
+#include "australian/australian_reading.h"
 #include "australian/modAustralianAstrology.h"
 #include "common/calendar_lists.h"
 
 #include <QFile>
 #include <QSet>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(InputProblem)
 
 class TestAustralianSigns : public QObject
 {
@@ -15,6 +18,10 @@ private Q_SLOTS:
     void unknownMonthHasNoAnimal();
     void lookupIsExact();
     void everySignHasItsOwnPicture();
+    void readingOfAPerson_data();
+    void readingOfAPerson();
+    void damagedSavedFieldsRefused_data();
+    void damagedSavedFieldsRefused();
 };
 
 void TestAustralianSigns::everyMonthHasItsAnimal_data()
@@ -91,6 +98,59 @@ void TestAustralianSigns::everySignHasItsOwnPicture()
     QCOMPARE(pictures.size(), australian::SignCount);
     QVERIFY(australian::picturePath(QStringLiteral("kangaroo")).isEmpty());
     QVERIFY(australian::picturePath(QString()).isEmpty());
+}
+
+void TestAustralianSigns::readingOfAPerson_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<InputProblem>("problem");
+    QTest::addColumn<QString>("animal");
+    QTest::newRow("name of blanks") << "   " << 6 << InputProblem::NameMissing << "";
+    QTest::newRow("month 0") << "Bruce" << 0 << InputProblem::BadThirtyFirst << "";
+    QTest::newRow("month 13") << "Bruce" << 13 << InputProblem::BadThirtyFirst << "";
+    QTest::newRow("June, name trimmed") << " Bruce Lee  " << 6 << InputProblem::None << "Northern Hairy-nosed Wombat";
+    QTest::newRow("December") << "Bruce" << 12 << InputProblem::None << "Emu";
+}
+
+void TestAustralianSigns::readingOfAPerson()
+{
+    QFETCH(QString, name);
+    QFETCH(int, month);
+    QFETCH(InputProblem, problem);
+    QFETCH(QString, animal);
+    const Checked<australian::Reading> reading = australian::makeReading({name, month});
+    QCOMPARE(reading.problem(), problem);
+    if (problem != InputProblem::None)
+        return;
+    QCOMPARE(reading->person.name, name.trimmed());
+    QCOMPARE(reading->sign.animal, animal);
+    // Saved and opened again, the person is the same.
+    const Checked<australian::Person> opened = australian::personFromSavedFields(australian::savedFields(*reading));
+    QVERIFY(opened);
+    QCOMPARE(opened->name, reading->person.name);
+    QCOMPARE(opened->month, month);
+}
+
+void TestAustralianSigns::damagedSavedFieldsRefused_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<InputProblem>("problem");
+    QTest::newRow("empty name") << QStringList{"", "March"} << InputProblem::NameMissing;
+    QTest::newRow("month no list holds") << QStringList{"Bruce", "Marchy"} << InputProblem::BadThirtyFirst;
+    QTest::newRow("month line missing") << QStringList{"Bruce"} << InputProblem::BadThirtyFirst;
+    QTest::newRow("a Mayan reading: its first two lines") << QStringList{"Bruce", "March", "7", "1985"}
+                                                          << InputProblem::None;
+}
+
+void TestAustralianSigns::damagedSavedFieldsRefused()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(InputProblem, problem);
+    const Checked<australian::Person> person = australian::personFromSavedFields(fields);
+    QCOMPARE(person.problem(), problem);
+    if (person)
+        QCOMPARE(person->month, 3);
 }
 
 QTEST_GUILESS_MAIN(TestAustralianSigns)

@@ -6,7 +6,12 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-using chinese::InputProblem;
+using chinese::Sex;
+using chinese::YearStart;
+
+Q_DECLARE_METATYPE(InputProblem)
+Q_DECLARE_METATYPE(chinese::Sex)
+Q_DECLARE_METATYPE(chinese::YearStart)
 
 class TestChineseZodiac : public QObject
 {
@@ -20,10 +25,13 @@ private Q_SLOTS:
     void longTexts();
     void elementParagraphs_data();
     void elementParagraphs();
-    void validation_data();
-    void validation();
-    void readingFromEntries();
-    void dateOutsideTableLeavesReading();
+    void checksInOrder_data();
+    void checksInOrder();
+    void readingFromPerson();
+    void savedFieldsReadBack_data();
+    void savedFieldsReadBack();
+    void damagedSavedFields_data();
+    void damagedSavedFields();
 };
 
 void TestChineseZodiac::descriptionCopiesRecord_data()
@@ -47,53 +55,51 @@ void TestChineseZodiac::descriptionCopiesRecord()
     QFETCH(QString, element);
     QFETCH(QString, animal);
     QFETCH(QStringList, fields);
-    ChineseReading reading;
+    chinese::Reading reading;
     chinese::ChineseZodiacDescription(reading, element, animal);
-    QCOMPARE(reading.animal, animal);
-    QCOMPARE(reading.element, element);
-    QCOMPARE((QStringList{reading.rulingPlanet, reading.mostCompatible, reading.leastCompatible, reading.luckyColour,
-                          reading.gemStone, reading.energy, reading.luckySeason, reading.luckyMonth}),
+    const ChineseAnimalRecord &record = reading.record;
+    QCOMPARE(record.animal, animal);
+    QCOMPARE((QStringList{record.rulingPlanet, record.mostCompatible, record.leastCompatible, record.luckyColour,
+                          record.gemStone, record.energy, record.luckySeason, record.luckyMonth}),
              fields);
     QCOMPARE(reading.elementDescription, *ChineseAnimalRecord::elementDescription(element));
-    QCOMPARE(reading.positiveTraits, ChineseAnimalRecord::forAnimal(animal)->positiveTraits);
+    QCOMPARE(record.positiveTraits, ChineseAnimalRecord::forAnimal(animal)->positiveTraits);
 }
 
 void TestChineseZodiac::secondDescriptionLeavesNothingOfTheFirst()
 {
-    ChineseReading reading;
+    chinese::Reading reading;
     chinese::ChineseZodiacDescription(reading, QStringLiteral("Metal"), QStringLiteral("Dog"));
-    const ChineseReading first = reading;
+    const chinese::Reading first = reading;
     chinese::ChineseZodiacDescription(reading, QStringLiteral("Water"), QStringLiteral("Rabbit"));
-    const QStringList before = {first.animal, first.element, first.rulingPlanet, first.positiveTraits,
-                                first.negativeTraits, first.mostCompatible, first.leastCompatible, first.luckyColour,
-                                first.gemStone, first.luckySeason, first.luckyMonth, first.famousPersons,
-                                first.elementDescription};
-    const QStringList after = {reading.animal, reading.element, reading.rulingPlanet, reading.positiveTraits,
-                               reading.negativeTraits, reading.mostCompatible, reading.leastCompatible,
-                               reading.luckyColour, reading.gemStone, reading.luckySeason, reading.luckyMonth,
-                               reading.famousPersons, reading.elementDescription};
+    const auto fields = [](const chinese::Reading &r) {
+        const ChineseAnimalRecord &a = r.record;
+        return QStringList{a.animal, a.rulingPlanet, a.positiveTraits, a.negativeTraits, a.mostCompatible,
+                           a.leastCompatible, a.luckyColour, a.gemStone, a.luckySeason, a.luckyMonth,
+                           a.famousPersons, r.elementDescription};
+    };
+    const QStringList before = fields(first);
+    const QStringList after = fields(reading);
     for (qsizetype i = 0; i < before.size(); ++i)
         QVERIFY2(before[i] != after[i], qPrintable(after[i]));
-    QCOMPARE(reading.rulingPlanet, QStringLiteral("Jupiter"));
-    QCOMPARE(reading.luckyMonth, QStringLiteral("March"));
+    QCOMPARE(reading.record.rulingPlanet, QStringLiteral("Jupiter"));
+    QCOMPARE(reading.record.luckyMonth, QStringLiteral("March"));
 }
 
 void TestChineseZodiac::unknownNamesChangeNothing()
 {
-    ChineseReading reading;
+    chinese::Reading reading;
     chinese::ChineseZodiacDescription(reading, QStringLiteral("Metal"), QStringLiteral("Dog"));
     const QString metal = reading.elementDescription;
 
     // Names compare exactly: "dog" is no animal, "metal" no element.
     chinese::ChineseZodiacDescription(reading, QStringLiteral("Wood"), QStringLiteral("dog"));
-    QCOMPARE(reading.animal, QStringLiteral("Dog"));
-    QCOMPARE(reading.element, QStringLiteral("Metal"));
-    QCOMPARE(reading.rulingPlanet, QStringLiteral("Venus"));
+    QCOMPARE(reading.record.animal, QStringLiteral("Dog"));
+    QCOMPARE(reading.record.rulingPlanet, QStringLiteral("Venus"));
     QCOMPARE(reading.elementDescription, *ChineseAnimalRecord::elementDescription(QStringLiteral("Wood")));
 
     chinese::ChineseZodiacDescription(reading, QStringLiteral("metal"), QStringLiteral("Ox"));
-    QCOMPARE(reading.animal, QStringLiteral("Ox"));
-    QCOMPARE(reading.element, QStringLiteral("metal"));
+    QCOMPARE(reading.record.animal, QStringLiteral("Ox"));
     QCOMPARE(reading.elementDescription, *ChineseAnimalRecord::elementDescription(QStringLiteral("Wood")));
     QVERIFY(reading.elementDescription != metal);
     QVERIFY(!ChineseAnimalRecord::forAnimal(QString()));
@@ -159,77 +165,146 @@ void TestChineseZodiac::elementParagraphs()
     QVERIFY(text->contains(QRegularExpression(QStringLiteral("\\byou\\b"))));
 }
 
-void TestChineseZodiac::validation_data()
+void TestChineseZodiac::checksInOrder_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("male");
-    QTest::addColumn<bool>("female");
+    QTest::addColumn<Sex>("sex");
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
-    QTest::addColumn<int>("problem");
-    QTest::newRow("no name and no sex: the name is reported") << "" << false << false << 1 << 1 << 1936 << int(InputProblem::NameMissing);
-    QTest::newRow("name of blanks is missing") << "   " << true << false << 1 << 1 << 1936 << int(InputProblem::NameMissing);
-    QTest::newRow("no sex") << "Ann" << false << false << 1 << 1 << 1936 << int(InputProblem::SexMissing);
-    QTest::newRow("no sex comes before a bad date") << "Ann" << false << false << 31 << 2 << 1937 << int(InputProblem::SexMissing);
-    QTest::newRow("29 Feb 1936 accepted") << "Ann" << false << true << 29 << 2 << 1936 << int(InputProblem::None);
-    QTest::newRow("29 Feb 1996 accepted") << "Ann" << true << false << 29 << 2 << 1996 << int(InputProblem::None);
-    QTest::newRow("29 Feb 2000 accepted") << "Ann" << true << false << 29 << 2 << 2000 << int(InputProblem::None);
-    QTest::newRow("29 Feb 1937 refused") << "Ann" << true << false << 29 << 2 << 1937 << int(InputProblem::BadFebruary);
-    QTest::newRow("30 Feb 2000 refused") << "Ann" << true << false << 30 << 2 << 2000 << int(InputProblem::BadFebruary);
-    QTest::newRow("31 Jun 1970 refused") << "Ann" << true << false << 31 << 6 << 1970 << int(InputProblem::BadThirtyFirst);
-    QTest::newRow("31 Nov 2008 refused") << "Ann" << true << false << 31 << 11 << 2008 << int(InputProblem::BadThirtyFirst);
-    QTest::newRow("31 Jul 1970 accepted") << "Ann" << true << false << 31 << 7 << 1970 << int(InputProblem::None);
+    QTest::addColumn<YearStart>("start");
+    QTest::addColumn<InputProblem>("problem");
+    QTest::addColumn<QString>("sign");   // element and animal of a reading
+    const auto row = [](const char *title, const char *name, Sex sex, int day, int month, int year,
+                        InputProblem problem, const char *sign = "", YearStart start = YearStart::LunarNewYear) {
+        QTest::newRow(title) << QString::fromUtf8(name) << sex << day << month << year << start << problem
+                             << QString::fromLatin1(sign);
+    };
+    row("no name and no sex: the name is reported", "", Sex::None, 1, 1, 1936, InputProblem::NameMissing);
+    row("name of blanks is missing", "   ", Sex::Male, 1, 1, 1936, InputProblem::NameMissing);
+    row("no sex", "Ann", Sex::None, 1, 1, 1936, InputProblem::SexMissing);
+    row("no sex comes before a bad date", "Ann", Sex::None, 31, 2, 1937, InputProblem::SexMissing);
+    row("29 Feb 1936 accepted", "Ann", Sex::Female, 29, 2, 1936, InputProblem::None, "Fire Rat");
+    row("29 Feb 1996 accepted", "Ann", Sex::Male, 29, 2, 1996, InputProblem::None, "Fire Rat");
+    row("29 Feb 2000 accepted", "Ann", Sex::Male, 29, 2, 2000, InputProblem::None, "Metal Dragon");
+    row("29 Feb 1900 refused", "Ann", Sex::Male, 29, 2, 1900, InputProblem::BadFebruary);
+    row("29 Feb 1937 refused", "Ann", Sex::Male, 29, 2, 1937, InputProblem::BadFebruary);
+    row("30 Feb 2000 refused", "Ann", Sex::Male, 30, 2, 2000, InputProblem::BadFebruary);
+    row("31 Jun 1970 refused", "Ann", Sex::Male, 31, 6, 1970, InputProblem::BadThirtyFirst);
+    row("31 Nov 2008 refused", "Ann", Sex::Male, 31, 11, 2008, InputProblem::BadThirtyFirst);
+    row("31 Jul 1970 accepted", "Ann", Sex::Male, 31, 7, 1970, InputProblem::None, "Metal Dog");
+    row("a bad date comes before the year", "Ann", Sex::Male, 31, 4, 2101, InputProblem::BadThirtyFirst);
+    row("1 Jan 1900, first of the list", "Ann", Sex::Male, 1, 1, 1900, InputProblem::None, "Earth Pig");
+    row("31 Dec 2100, last of the list", "Ann", Sex::Male, 31, 12, 2100, InputProblem::None, "Metal Monkey");
+    row("31 Dec 1899 out of range", "Ann", Sex::Male, 31, 12, 1899, InputProblem::YearOutOfRange);
+    row("1 Jan 2101 out of range", "Ann", Sex::Male, 1, 1, 2101, InputProblem::YearOutOfRange);
+    row("5 Feb 2024 by the Chinese New Year", "Ann", Sex::Female, 5, 2, 2024, InputProblem::None, "Water Rabbit");
+    row("5 Feb 2024 by the Start of Spring", "Ann", Sex::Female, 5, 2, 2024, InputProblem::None, "Wood Dragon",
+        YearStart::StartOfSpring);
 }
 
-void TestChineseZodiac::validation()
+void TestChineseZodiac::checksInOrder()
 {
     QFETCH(QString, name);
-    QFETCH(bool, male);
-    QFETCH(bool, female);
+    QFETCH(Sex, sex);
     QFETCH(int, day);
     QFETCH(int, month);
     QFETCH(int, year);
-    QFETCH(int, problem);
-    QCOMPARE(int(chinese::checkInput(name, male, female, day, month, year)), problem);
+    QFETCH(YearStart, start);
+    QFETCH(InputProblem, problem);
+    QFETCH(QString, sign);
+    const Checked<chinese::Reading> reading = chinese::makeReading({name, sex, {day, month, year}}, start);
+    QCOMPARE(int(reading.problem()), int(problem));
+    QCOMPARE(reading.ok(), problem == InputProblem::None);
+    if (!reading)
+        return;
+    QCOMPARE(reading->year.element + QLatin1Char(' ') + reading->year.animal, sign);
+    QCOMPARE(reading->record.animal, reading->year.animal);
+    QCOMPARE(reading->yearStart, start);
+    QCOMPARE(reading->birthDate, QDate(year, month, day));
+    QVERIFY(reading->year.firstDay <= reading->birthDate && reading->birthDate <= reading->year.lastDay);
 }
 
-void TestChineseZodiac::readingFromEntries()
+void TestChineseZodiac::readingFromPerson()
 {
-    ChineseReading reading;
-    QVERIFY(chinese::fillReading(reading, QStringLiteral("  Ann Lee "), false, QStringLiteral("5"),
-                                 QStringLiteral("March"), QStringLiteral("1970")));
-    QCOMPARE(reading.name, QStringLiteral("Ann Lee"));
-    QCOMPARE(reading.sex, QStringLiteral("Female"));
-    QCOMPARE((QStringList{reading.day, reading.month, reading.year}), (QStringList{"5", "March", "1970"}));
-    QCOMPARE(reading.birthDate, QDate(1970, 3, 5));
-    QCOMPARE(reading.animal, QStringLiteral("Dog"));
-    QCOMPARE(reading.element, QStringLiteral("Metal"));
-    QCOMPARE(reading.rulingPlanet, QStringLiteral("Venus"));
-    QCOMPARE(reading.elementDescription, *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal")));
+    auto reading = chinese::makeReading({QStringLiteral("  Ann Lee "), Sex::Female, {5, 3, 1970}});
+    QVERIFY(reading);
+    QCOMPARE(reading->person.name, QStringLiteral("Ann Lee"));
+    QCOMPARE(reading->person.sex, Sex::Female);
+    QCOMPARE(reading->birthDate, QDate(1970, 3, 5));
+    QCOMPARE(reading->year.animal, QStringLiteral("Dog"));
+    QCOMPARE(reading->year.element, QStringLiteral("Metal"));
+    QCOMPARE(reading->record.rulingPlanet, QStringLiteral("Venus"));
+    QCOMPARE(reading->elementDescription, *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal")));
 
-    QVERIFY(chinese::fillReading(reading, QStringLiteral("Bo"), true, QStringLiteral("23"), QStringLiteral("January"),
-                                 QStringLiteral("1936")));
-    QCOMPARE(reading.sex, QStringLiteral("Male"));
-    QCOMPARE(reading.birthDate, QDate(1936, 1, 23));
-    QCOMPARE(reading.animal, QStringLiteral("Pig"));
-    QCOMPARE(reading.element, QStringLiteral("Wood"));
-    QCOMPARE(reading.luckySeason, QStringLiteral("Early Winter"));
-    QCOMPARE(reading.elementDescription, *ChineseAnimalRecord::elementDescription(QStringLiteral("Wood")));
+    // A second reading holds nothing of the first.
+    reading = chinese::makeReading({QStringLiteral("Bo"), Sex::Male, {23, 1, 1936}});
+    QVERIFY(reading);
+    QCOMPARE(reading->person.sex, Sex::Male);
+    QCOMPARE(reading->birthDate, QDate(1936, 1, 23));
+    QCOMPARE(reading->year.animal, QStringLiteral("Pig"));
+    QCOMPARE(reading->year.element, QStringLiteral("Wood"));
+    QCOMPARE(reading->record.luckySeason, QStringLiteral("Early Winter"));
+    QCOMPARE(reading->elementDescription, *ChineseAnimalRecord::elementDescription(QStringLiteral("Wood")));
 }
 
-void TestChineseZodiac::dateOutsideTableLeavesReading()
+void TestChineseZodiac::savedFieldsReadBack_data()
 {
-    ChineseReading reading;
-    QVERIFY(chinese::fillReading(reading, QStringLiteral("Ann"), true, QStringLiteral("1"), QStringLiteral("May"),
-                                 QStringLiteral("1990")));
-    QVERIFY(!chinese::fillReading(reading, QStringLiteral("Bo"), false, QStringLiteral("1"), QStringLiteral("May"),
-                                  QStringLiteral("2101")));
-    QVERIFY(!chinese::fillReading(reading, QStringLiteral("Bo"), false, QStringLiteral("31"), QStringLiteral("April"),
-                                  QStringLiteral("1990")));
-    QCOMPARE(reading.name, QStringLiteral("Ann"));
-    QCOMPARE(reading.animal, QStringLiteral("Horse"));
-    QCOMPARE(reading.birthDate, QDate(1990, 5, 1));
+    QTest::addColumn<Sex>("sex");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<YearStart>("start");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("Chinese New Year: five lines") << Sex::Male << QDate(1985, 2, 19) << YearStart::LunarNewYear
+                                                  << QStringList{"Ann Lee", "Male", "19", "February", "1985"};
+    QTest::newRow("Start of Spring: a sixth line") << Sex::Female << QDate(2024, 2, 5) << YearStart::StartOfSpring
+                                                   << QStringList{"Ann Lee", "Female", "5", "February", "2024", "spring"};
+}
+
+void TestChineseZodiac::savedFieldsReadBack()
+{
+    QFETCH(Sex, sex);
+    QFETCH(QDate, date);
+    QFETCH(YearStart, start);
+    QFETCH(QStringList, fields);
+    const auto reading = chinese::makeReading({QStringLiteral(" Ann Lee "), sex, {date.day(), date.month(), date.year()}}, start);
+    QVERIFY(reading);
+    QCOMPARE(chinese::savedFields(*reading), fields);
+    const Checked<chinese::Person> person = chinese::personFromSavedFields(fields);
+    QVERIFY(person);
+    QCOMPARE(person->name, QStringLiteral("Ann Lee"));
+    QCOMPARE(person->sex, sex);
+    QCOMPARE(QDate(person->birth.year, person->birth.month, person->birth.day), date);
+    QCOMPARE(chinese::savedYearStart(fields), start);
+}
+
+void TestChineseZodiac::damagedSavedFields_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<InputProblem>("problem");
+    QTest::newRow("no lines") << QStringList() << InputProblem::NameMissing;
+    QTest::newRow("name and sex only") << QStringList{"Bo", "Male"} << InputProblem::YearOutOfRange;
+    QTest::newRow("sex in lower case") << QStringList{"Bo", "male", "5", "May", "1950"} << InputProblem::SexMissing;
+    QTest::newRow("day 32") << QStringList{"Bo", "Male", "32", "May", "1950"} << InputProblem::BadThirtyFirst;
+    QTest::newRow("day with a leading zero") << QStringList{"Bo", "Male", "05", "May", "1950"} << InputProblem::BadThirtyFirst;
+    QTest::newRow("month unknown") << QStringList{"Bo", "Male", "5", "Smarch", "1950"} << InputProblem::BadThirtyFirst;
+    QTest::newRow("31 June") << QStringList{"Bo", "Male", "31", "June", "1970"} << InputProblem::BadThirtyFirst;
+    QTest::newRow("29 February 1900") << QStringList{"Bo", "Male", "29", "February", "1900"} << InputProblem::BadFebruary;
+    QTest::newRow("year 1899") << QStringList{"Bo", "Male", "5", "May", "1899"} << InputProblem::YearOutOfRange;
+    QTest::newRow("year not a number") << QStringList{"Bo", "Male", "5", "May", "19x0"} << InputProblem::YearOutOfRange;
+    QTest::newRow("unknown sixth line: kept out of the check") << QStringList{"Bo", "Male", "5", "May", "1950", "equinox"}
+                                                              << InputProblem::None;
+}
+
+void TestChineseZodiac::damagedSavedFields()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(InputProblem, problem);
+    const Checked<chinese::Person> person = chinese::personFromSavedFields(fields);
+    QCOMPARE(int(person.problem()), int(problem));
+    QCOMPARE(person.ok(), problem == InputProblem::None);
+    // Whatever passes here makes a reading.
+    if (person)
+        QVERIFY(chinese::makeReading(*person, chinese::savedYearStart(fields)));
 }
 
 QTEST_GUILESS_MAIN(TestChineseZodiac)

@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -17,6 +18,11 @@ private Q_SLOTS:
     void errors_data();
     void errors();
     void failedOutputIsNotSilent();
+    void chineseDateAndPillars_data();
+    void chineseDateAndPillars();
+    void batch_data();
+    void batch();
+    void lunarBirthdays();
 };
 
 namespace {
@@ -36,13 +42,15 @@ QProcessEnvironment displaylessEnvironment()
     return environment;
 }
 
-Run runOrvo(const QStringList &arguments, const QString &outputFile = QString())
+Run runOrvo(const QStringList &arguments, const QString &outputFile = QString(), const QByteArray &input = QByteArray())
 {
     QProcess process;
     process.setProcessEnvironment(displaylessEnvironment());
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(ORVO_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     Run run;
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -105,7 +113,14 @@ void TestCommandLine::plainLines()
                             "Celtic: Adder (Nathair)\n"
                             "Chinese: Metal Horse (new-year, 1990-01-27 to 1991-02-14)\n"
                             "Mayan: Kaw (Snake)\n"
-                            "Australian: Kangaroo\n"));
+                            "Australian: Kangaroo\n"
+                            "Chinese date: 18th day of the 4th month, Year of the Horse\n"
+                            "Year pillar: 庚午 gēng wǔ, Yang Metal Horse\n"
+                            "Month pillar: 辛巳 xīn sì, Yin Metal Snake\n"
+                            "Day pillar: 丁丑 dīng chǒu, Yin Fire Ox\n"
+                            "Inner animal: Snake. Inside, you are deep and thoughtful, and you trust what you feel long "
+                            "before you can explain it.\n"
+                            "Note: The hour pillar needs the time of birth.\n"));
 }
 
 void TestCommandLine::versionAndHelp()
@@ -116,6 +131,9 @@ void TestCommandLine::versionAndHelp()
     const Run help = runOrvo({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("--signs <YYYY-MM-DD>") && help.out.contains("--year-start <new-year|spring>"));
+    for (const char *option : {"--time <HH:MM>", "--tz <ZONE>", "--longitude <DEG>", "--day-starts <midnight|23>",
+                               "--lunar-birthdays <YYYY-MM-DD>", "--from <YEAR>", "--count <N>", "--ics"})
+        QVERIFY2(help.out.contains(option), option);
     QCOMPARE(version.err + help.err, QByteArray());
 }
 
@@ -135,6 +153,23 @@ void TestCommandLine::errors_data()
     QTest::newRow("--year-start without --signs") << QStringList{"--year-start", "spring"};
     QTest::newRow("a file beside --signs") << QStringList{"--signs", "1990-05-12", "ann.zod"};
     QTest::newRow("a line break in the echoed date") << QStringList{"--signs", "1990-05-12\n1990-05-13"};
+    QTest::newRow("a time in the gap of the clocks going forward")
+        << QStringList{"--signs", "2024-03-31", "--time", "01:30", "--tz", "Europe/London", "--json"};
+    QTest::newRow("--time 24:00") << QStringList{"--signs", "1990-05-12", "--time", "24:00"};
+    QTest::newRow("--time without its leading zero") << QStringList{"--signs", "1990-05-12", "--time", "9:30"};
+    QTest::newRow("unknown zone") << QStringList{"--signs", "1990-05-12", "--tz", "Atlantis/Capital"};
+    QTest::newRow("--longitude 181") << QStringList{"--signs", "1990-05-12", "--time", "10:00", "--longitude", "181"};
+    QTest::newRow("--longitude nan") << QStringList{"--signs", "1990-05-12", "--time", "10:00", "--longitude", "nan"};
+    QTest::newRow("--day-starts 22") << QStringList{"--signs", "1990-05-12", "--day-starts", "22"};
+    QTest::newRow("--time without --signs") << QStringList{"--time", "10:00"};
+    QTest::newRow("--time with dates from standard input") << QStringList{"--signs", "-", "--time", "10:00"};
+    QTest::newRow("--ics with --signs") << QStringList{"--signs", "1990-05-12", "--ics"};
+    QTest::newRow("--tz with --lunar-birthdays") << QStringList{"--lunar-birthdays", "1990-05-12", "--tz", "UTC"};
+    QTest::newRow("--json and --ics") << QStringList{"--lunar-birthdays", "1990-05-12", "--json", "--ics"};
+    QTest::newRow("--count 0") << QStringList{"--lunar-birthdays", "1990-05-12", "--count", "0"};
+    QTest::newRow("birthdays beyond 2100") << QStringList{"--lunar-birthdays", "1990-05-12", "--from", "2095", "--count", "7"};
+    QTest::newRow("--from not a number") << QStringList{"--lunar-birthdays", "1990-05-12", "--from", "next"};
+    QTest::newRow("two questions at once") << QStringList{"--signs", "1990-05-12", "--lunar-birthdays", "1990-05-12"};
 }
 
 void TestCommandLine::errors()
@@ -156,6 +191,112 @@ void TestCommandLine::failedOutputIsNotSilent()
                             QStringLiteral("/dev/full"));
     QCOMPARE(run.status, 1);
     QCOMPARE(run.err, QByteArray("orvo: the output could not be written\n"));
+    const Run batch = runOrvo({QStringLiteral("--signs"), QStringLiteral("-"), QStringLiteral("--json")},
+                              QStringLiteral("/dev/full"), QByteArray("1990-05-12\n1990-05-13\n"));
+    QCOMPARE(batch.status, 1);
+    QCOMPARE(batch.err, QByteArray("orvo: the output could not be written\n"));
+}
+
+void TestCommandLine::chineseDateAndPillars_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");   // year-month-day of the Chinese date ("L" before a leap month), pillars
+    QTest::newRow("12 May 1990 14:30 in Shanghai, summer time")
+        << QStringList{"--signs", "1990-05-12", "--time", "14:30", "--tz", "Asia/Shanghai", "--json"} << "1990-4-18 庚午 辛巳 丁丑 丁未";
+    QTest::newRow("4 Feb 2024 08:28 in London")
+        << QStringList{"--signs", "2024-02-04", "--time", "08:28", "--tz", "Europe/London", "--json"} << "2023-12-25 甲辰 丙寅 戊戌 丙辰";
+    QTest::newRow("late Rat hour, day begins at 23:00")
+        << QStringList{"--signs", "2000-01-01", "--time", "23:30", "--tz", "Asia/Shanghai", "--day-starts", "23", "--json"}
+        << "1999-11-25 己卯 丙子 己未 甲子";
+    QTest::newRow("a western longitude as its own argument")
+        << QStringList{"--signs", "2024-06-01", "--time", "12:00", "--tz", "America/New_York", "--longitude", "-87.6", "--json"}
+        << "2024-4-25 甲辰 己巳 丙申 癸巳";
+    QTest::newRow("a leap month, no time") << QStringList{"--json", "--signs", "2023-03-22"} << "2023-L2-1 癸卯 乙卯 己卯";
+}
+
+void TestCommandLine::chineseDateAndPillars()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runOrvo(arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    const QJsonObject chinese = QJsonDocument::fromJson(run.out).object().value(QStringLiteral("chinese")).toObject();
+    const QJsonObject lunar = chinese.value(QStringLiteral("lunarDate")).toObject();
+    const QJsonObject pillars = chinese.value(QStringLiteral("pillars")).toObject();
+    QStringList actual{QStringLiteral("%1-%2%3-%4")
+                           .arg(lunar.value(QStringLiteral("year")).toInt())
+                           .arg(lunar.value(QStringLiteral("leap")).toBool() ? QStringLiteral("L") : QString())
+                           .arg(lunar.value(QStringLiteral("month")).toInt())
+                           .arg(lunar.value(QStringLiteral("day")).toInt())};
+    for (const char *key : {"year", "month", "day", "hour"}) {
+        if (pillars.contains(QLatin1String(key)))
+            actual << pillars.value(QLatin1String(key)).toString();
+    }
+    QTEST(actual.join(QLatin1Char(' ')), "expected");
+}
+
+void TestCommandLine::batch_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("expected");   // per output line: the date answered, or "error"
+    const QStringList json{"--signs", "-", "--json", "--tz", "Europe/London"};
+    QTest::newRow("good lines, the last without its line end")
+        << json << QByteArray("1990-05-12\r\n2024-02-04 08:28\n1990-05-12") << 0
+        << QStringList{"1990-05-12", "2024-02-04 08:28", "1990-05-12"};
+    QTest::newRow("bad lines in between, the rest answered in order")
+        << json << QByteArray("1990-05-12\n1990-02-30\n\n2024-03-31 01:30\n2024-02-04 8:28\n1899-12-31\n2100-12-31 23:59\n") << 2
+        << QStringList{"1990-05-12", "error", "error", "error", "error", "error", "2100-12-31 23:59"};
+    QTest::newRow("a line too long to be a date")
+        << json << QByteArray(5000, '9') + "\n2000-01-01\n" << 2 << QStringList{"error", "2000-01-01"};
+    QTest::newRow("plain lines") << QStringList{"--signs", "-"} << QByteArray("2000-01-01\nsoon\n") << 2
+                                 << QStringList{"2000-01-01", "error"};
+    QTest::newRow("nothing to read") << json << QByteArray() << 0 << QStringList();
+    QTest::newRow("repeated lines, good and bad, each answered in its place")
+        << json << QByteArray("2000-01-01\nnever\n2000-01-01\nnever\n 2000-01-01 \n") << 2
+        << QStringList{"2000-01-01", "error", "2000-01-01", "error", "2000-01-01"};
+}
+
+void TestCommandLine::batch()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, expected);
+    const Run run = runOrvo(arguments, QString(), input);
+    QTEST(run.status, "status");
+    QCOMPARE(run.err, QByteArray());
+    QVERIFY(run.out.isEmpty() || run.out.endsWith('\n'));
+    QStringList actual;
+    const QList<QByteArray> lines = run.out.isEmpty() ? QList<QByteArray>() : run.out.chopped(1).split('\n');
+    for (const QByteArray &line : lines) {
+        if (!arguments.contains(QStringLiteral("--json"))) {
+            actual << (line.startsWith("error: ") ? QStringLiteral("error") : QString::fromUtf8(line.left(10)));
+            continue;
+        }
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.contains(QStringLiteral("error")))
+            actual << QStringLiteral("error");
+        else if (object.contains(QStringLiteral("time")))
+            actual << object.value(QStringLiteral("date")).toString() + QLatin1Char(' ') + object.value(QStringLiteral("time")).toString();
+        else
+            actual << object.value(QStringLiteral("date")).toString();
+    }
+    QCOMPARE(actual, expected);
+}
+
+void TestCommandLine::lunarBirthdays()
+{
+    // Born on the 15th of the leap 2nd month of 2023; 2024 has no leap month, 2025 a leap 6th.
+    const Run run = runOrvo({QStringLiteral("--lunar-birthdays"), QStringLiteral("2023-04-05"), QStringLiteral("--from"),
+                             QStringLiteral("2024"), QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--json")});
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    const QJsonArray birthdays = QJsonDocument::fromJson(run.out).object().value(QStringLiteral("birthdays")).toArray();
+    QStringList actual;
+    for (const QJsonValue &birthday : birthdays)
+        actual << QStringLiteral("%1 %2").arg(birthday[QStringLiteral("lunarYear")].toInt()).arg(birthday[QStringLiteral("date")].toString());
+    QCOMPARE(actual, (QStringList{"2024 2024-03-24", "2025 2025-03-14"}));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

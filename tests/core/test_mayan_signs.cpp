@@ -1,8 +1,11 @@
 #include "common/calendar_lists.h"
+#include "mayan/mayan_reading.h"
 #include "mayan/modMayanAnimalMoonSign.h"
 
 #include <QFile>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(InputProblem)
 
 class TestMayanSigns : public QObject
 {
@@ -18,6 +21,10 @@ private Q_SLOTS:
     void interpretationsAndPicturesExist();
     void inputChecks_data();
     void inputChecks();
+    void readingOfAPerson_data();
+    void readingOfAPerson();
+    void damagedSavedFieldsRefused_data();
+    void damagedSavedFieldsRefused();
 };
 
 void TestMayanSigns::changeOverDays_data()
@@ -179,6 +186,79 @@ void TestMayanSigns::inputChecks()
     QFETCH(int, year);
     QFETCH(int, problem);
     QCOMPARE(int(mayan::checkInput(name, day - 1, month - 1, year)), problem);
+}
+
+void TestMayanSigns::readingOfAPerson_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<InputProblem>("problem");
+    QTest::addColumn<QString>("sign");
+    using P = InputProblem;
+    QTest::newRow("blank name beats 31 April") << " \t " << 31 << 4 << 1990 << P::NameMissing << "";
+    QTest::newRow("29 Feb 1900 refused") << "Ana" << 29 << 2 << 1900 << P::BadFebruary << "";
+    QTest::newRow("31 June refused") << "Ana" << 31 << 6 << 1990 << P::BadThirtyFirst << "";
+    QTest::newRow("1899 before the years listed") << "Ana" << 1 << 1 << 1899 << P::YearOutOfRange << "";
+    QTest::newRow("2051 after the years listed") << "Ana" << 1 << 1 << 2051 << P::YearOutOfRange << "";
+    QTest::newRow("29 Feb 2000: Coz") << "  Ana Lucia " << 29 << 2 << 2000 << P::None << "Coz";
+    QTest::newRow("1 Jan 1900: Xibkay") << "Ana" << 1 << 1 << 1900 << P::None << "Xibkay";
+    QTest::newRow("31 Dec 2050: Xibkay") << "Ana" << 31 << 12 << 2050 << P::None << "Xibkay";
+}
+
+void TestMayanSigns::readingOfAPerson()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(InputProblem, problem);
+    QFETCH(QString, sign);
+    const Checked<mayan::Reading> reading = mayan::makeReading({name, {day, month, year}});
+    QCOMPARE(reading.problem(), problem);
+    if (problem != InputProblem::None)
+        return;
+    QCOMPARE(reading->person.name, name.trimmed());
+    QCOMPARE(reading->birthDate, QDate(year, month, day));
+    QCOMPARE(reading->sign.mayanName, sign);
+
+    // Saved and opened again, the reading is the same.
+    const Checked<mayan::Person> opened = mayan::personFromSavedFields(mayan::savedFields(*reading));
+    QVERIFY(opened);
+    const Checked<mayan::Reading> again = mayan::makeReading(*opened);
+    QCOMPARE(again->person.name, reading->person.name);
+    QCOMPARE(again->birthDate, reading->birthDate);
+}
+
+void TestMayanSigns::damagedSavedFieldsRefused_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<InputProblem>("problem");
+    using P = InputProblem;
+    QTest::newRow("empty name") << QStringList{"", "March", "7", "1985"} << P::NameMissing;
+    QTest::newRow("name of blanks") << QStringList{"   ", "March", "7", "1985"} << P::NameMissing;
+    QTest::newRow("month no list holds") << QStringList{"Ana", "Marchy", "7", "1985"} << P::BadThirtyFirst;
+    QTest::newRow("month in small letters") << QStringList{"Ana", "march", "7", "1985"} << P::BadThirtyFirst;
+    QTest::newRow("day with a leading zero") << QStringList{"Ana", "March", "07", "1985"} << P::BadThirtyFirst;
+    QTest::newRow("day 32") << QStringList{"Ana", "March", "32", "1985"} << P::BadThirtyFirst;
+    QTest::newRow("30 February") << QStringList{"Ana", "February", "30", "1984"} << P::BadFebruary;
+    QTest::newRow("year line missing") << QStringList{"Ana", "March", "7"} << P::YearOutOfRange;
+    QTest::newRow("year with a blank") << QStringList{"Ana", "March", "7", " 1985"} << P::YearOutOfRange;
+    QTest::newRow("year the list does not hold") << QStringList{"Ana", "March", "7", "1850"} << P::YearOutOfRange;
+    QTest::newRow("sound reading") << QStringList{"Ana", "March", "7", "1985"} << P::None;
+}
+
+void TestMayanSigns::damagedSavedFieldsRefused()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(InputProblem, problem);
+    const Checked<mayan::Person> person = mayan::personFromSavedFields(fields);
+    QCOMPARE(person.problem(), problem);
+    if (person) {
+        QCOMPARE(person->name, QStringLiteral("Ana"));
+        QCOMPARE(QDate(person->birth.year, person->birth.month, person->birth.day), QDate(1985, 3, 7));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMayanSigns)

@@ -4,7 +4,7 @@
 #include "australian/frmAustralianAstrologySave.h"
 #include "australian/modAustralianAstrology.h"
 #include "common/content.h"
-#include "common/current_reading.h"
+#include "common/calendar_lists.h"
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
@@ -111,7 +111,6 @@ void TestAustralianForms::inputFormStartsWithJanuary()
 
 void TestAustralianForms::blankNameIsRefused()
 {
-    CurrentReading::instance().name = QStringLiteral("earlier");
     auto *input = openInput();
     input->txtName->setText(QStringLiteral("    "));
     input->cboMonth->setFocus();
@@ -121,7 +120,14 @@ void TestAustralianForms::blankNameIsRefused()
     QCOMPARE(input->focusWidget(), input->txtName);
     QVERIFY(input->isShownInFrame());
     QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
-    QCOMPARE(CurrentReading::instance().name, QStringLiteral("earlier"));
+
+    // A person handed over by the rest of the program is checked the same way and shown.
+    input->cboMonth->setFocus();
+    QVERIFY(!input->openReading({QStringLiteral(" "), 7}));
+    QCOMPARE(dialogs->messageTexts().size(), 2);
+    QCOMPARE(input->focusWidget(), input->txtName);
+    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("July"));
+    QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
 }
 
 void TestAustralianForms::findShowsAnimalInCapitals_data()
@@ -148,8 +154,8 @@ void TestAustralianForms::findShowsAnimalInCapitals()
     QCOMPARE(display->lblLabel[0]->text(), QStringLiteral("Sun Sign"));
     QCOMPARE(display->lblResult[0]->text(), shown);
     QCOMPARE(display->lblResult[1]->text(), content::text(QStringLiteral("australian/") + content));
-    QCOMPARE(CurrentReading::instance().name, QStringLiteral("Bruce"));
-    QCOMPARE(CurrentReading::instance().monthName, month);
+    QCOMPARE(display->reading().person.name, QStringLiteral("Bruce"));
+    QCOMPARE(display->reading().person.month, calendar::monthNumber(month));
 }
 
 void TestAustralianForms::everySignFitsItsLabels()
@@ -279,7 +285,7 @@ void TestAustralianForms::mayanFileUsesItsFirstTwoLines()
     QCOMPARE(input->txtName->text(), QStringLiteral("Ana"));
     QCOMPARE(input->cboMonth->currentText(), QStringLiteral("March"));
     QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->lblResult[0]->text(), QStringLiteral("DINGBAT"));
-    QCOMPARE(CurrentReading::instance().monthName, QStringLiteral("March"));
+    QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->reading().person.month, 3);
 }
 
 void TestAustralianForms::badFilesChangeNothing_data()
@@ -288,6 +294,8 @@ void TestAustralianForms::badFilesChangeNothing_data()
     QTest::addColumn<bool>("message");
     QTest::newRow("upper-case extension ZOD") << "reading.ZOD" << true;
     QTest::newRow("file that is not there") << "missing.zod" << true;
+    QTest::newRow("month no list holds") << "marchy.zod" << true;
+    QTest::newRow("no name") << "nameless.zod" << true;
     QTest::newRow("cancel") << "" << false;
 }
 
@@ -296,6 +304,8 @@ void TestAustralianForms::badFilesChangeNothing()
     QFETCH(QString, fileName);
     QFETCH(bool, message);
     QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.ZOD")), {QStringLiteral("Other"), QStringLiteral("May")}));
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("marchy.zod")), {QStringLiteral("Other"), QStringLiteral("Marchy")}));
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("nameless.zod")), {QStringLiteral("  "), QStringLiteral("May")}));
     auto *input = openInput();
     input->txtName->setText(QStringLiteral("Keep"));
     input->cboMonth->setCurrentText(QStringLiteral("August"));

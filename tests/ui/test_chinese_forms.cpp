@@ -4,7 +4,6 @@
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
 #include "chinese/year_start.h"
-#include "common/current_reading.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
@@ -35,6 +34,16 @@ QString rendered(const QString &text, Qt::TextFormat format)
 {
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
     return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
+// Whether widget lies inside a widget of the given class below top (the parts of a compound widget).
+bool within(const QWidget *widget, const QWidget *top, const char *className)
+{
+    for (const QWidget *parent = widget->parentWidget(); parent && parent != top; parent = parent->parentWidget()) {
+        if (parent->inherits(className))
+            return true;
+    }
+    return false;
 }
 
 // A label's text as one line, with its kept-together blanks as plain ones.
@@ -72,6 +81,9 @@ private Q_SLOTS:
     void yearStartDecidesTheYear();
     void yearStartByKeyboard();
     void yearStartIsRemembered();
+    void openReadingOfABadPerson_data();
+    void openReadingOfABadPerson();
+    void nothingClipped();
 
 private:
     frmChineseZodiacMain *openInput();
@@ -169,9 +181,10 @@ void TestChineseForms::inputFormStartsEmpty()
 void TestChineseForms::tabOrder()
 {
     auto *input = openInput();
-    const QList<QWidget *> expected = {input->txtName,         input->optSex[0],        input->optSex[1],
-                                       input->cmdProceed,      input->cboYear,          input->cboDate,
-                                       input->cboMonth,        input->optYearStart[0], input->optYearStart[1],
+    // As on the screen: top to bottom, left to right.
+    const QList<QWidget *> expected = {input->txtName,         input->cboDate,          input->cboMonth,
+                                       input->cboYear,         input->optSex[0],        input->optSex[1],
+                                       input->cmdProceed,      input->optYearStart[0], input->optYearStart[1],
                                        input->cmdOpen};
     QList<QWidget *> order;
     QWidget *widget = input->txtName;
@@ -262,9 +275,9 @@ void TestChineseForms::proceedShowsReading()
     QCOMPARE(display->lblChineseSign->font().pointSizeF(), 11.25);
     QVERIFY(display->lblChineseElement->font().bold());
     QCOMPARE(display->lblChineseElement->palette().color(QPalette::WindowText), look::darkRed());
-    // The name and month storage shared with the Mayan and Australian systems.
-    QCOMPARE(CurrentReading::instance().name, QStringLiteral("Ann Lee"));
-    QCOMPARE(CurrentReading::instance().monthName, QLocale::c().monthName(date.month()));
+    // The result form holds the reading its report and saved file are made from.
+    QCOMPARE(display->reading().person.name, QStringLiteral("Ann Lee"));
+    QCOMPARE(display->reading().birthDate, date);
 }
 
 void TestChineseForms::monthCalendarOnLeapDay()
@@ -528,7 +541,7 @@ void TestChineseForms::yearStartIsRemembered()
     QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), QStringLiteral("Dragon"));
 
     // A reading opened from elsewhere shows its own year start but leaves the preference.
-    input->openReading({"Bo", "Male", "5", "February", "2024"});
+    QVERIFY(input->openReading({QStringLiteral("Bo"), chinese::Sex::Male, {5, 2, 2024}}, YearStart::LunarNewYear));
     QVERIFY(input->optYearStart[0]->isChecked());
     QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), QStringLiteral("Rabbit"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
@@ -538,6 +551,70 @@ void TestChineseForms::yearStartIsRemembered()
     frame->lblCaption_Click(0);
     QVERIFY(openInput()->optYearStart[0]->isChecked());
     QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
+}
+
+void TestChineseForms::openReadingOfABadPerson_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("sex");   // -1 none
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("no name") << "" << 1 << QDate(1970, 3, 5) << "Please Enter Your Name" << "txtName";
+    QTest::newRow("no sex") << "Ann" << -1 << QDate(1970, 3, 5) << "Please Specify Your Sex" << "cmdProceed";
+    QTest::newRow("year the lists lack") << "Ann" << 0 << QDate(1850, 3, 5)
+                                         << "Chinese Zodiac takes birth years from 1900 to 2100." << "cboYear";
+}
+
+void TestChineseForms::openReadingOfABadPerson()
+{
+    QFETCH(QString, name);
+    QFETCH(int, sex);
+    QFETCH(QDate, date);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    auto *input = openInput();
+    input->optSex[1 - std::max(sex, 0)]->setChecked(true);   // what the form showed before
+    input->hideForm();
+    const chinese::Sex sexes[] = {chinese::Sex::None, chinese::Sex::Male, chinese::Sex::Female};
+    QVERIFY(!input->openReading({name, sexes[sex + 1], {date.day(), date.month(), date.year()}},
+                                YearStart::StartOfSpring));
+    QCOMPARE(dialogs->messageTexts(), QStringList{message});
+    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
+    // The form shows the person as far as its entries can hold them.
+    QVERIFY(input->isShownInFrame());
+    QCOMPARE(input->focusWidget()->objectName(), focus);
+    QCOMPARE(input->txtName->text(), name);
+    QCOMPARE(input->optSex[0]->isChecked(), sex == 0);
+    QCOMPARE(input->optSex[1]->isChecked(), sex == 1);
+    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("March"));
+    QCOMPARE(input->yearStart(), YearStart::StartOfSpring);
+    QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
+}
+
+// Every caption whole, in the windows as the layouts size them.
+void TestChineseForms::nothingClipped()
+{
+    auto *display = proceed(QStringLiteral("Ann"), 0, 5, 2, 2024);
+    QVERIFY(display);
+    display->cmdPrint->click();
+    for (OrvoForm *form : forms::loadedForms()) {
+        form->showForm();
+        for (QWidget *widget : form->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(form) || within(widget, form, "QCalendarWidget")
+                || within(widget, form, "QAbstractScrollArea"))
+                continue;
+            const QString where = form->objectName() + QLatin1Char('.') + widget->objectName();
+            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(where));
+            auto *label = qobject_cast<QLabel *>(widget);
+            if (label && label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
+            } else if (label || qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)) {
+                QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(where));
+                QVERIFY2(widget->height() >= widget->minimumSizeHint().height(), qPrintable(where));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestChineseForms)

@@ -1,6 +1,6 @@
 #include "app/frmMDI.h"
+#include "common/calendar_lists.h"
 #include "common/content.h"
-#include "common/current_reading.h"
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
@@ -11,6 +11,7 @@
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
 #include "mayan/modMayanAnimalMoonSign.h"
+#include "ui/real_message_boxes.h"
 #include "ui/support.h"
 
 #include <QAction>
@@ -141,9 +142,13 @@ void TestMayanForms::checksStopTheFind_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("errorIcon");
-    QTest::newRow("blank name beats 31 April") << "   " << 31 << "April" << 1990 << "Please Enter Your Name" << true;
-    QTest::newRow("29 February 1900") << "Ana" << 29 << "February" << 1900 << "Please Enter Correct Date Or Month!" << false;
-    QTest::newRow("31 November") << "Ana" << 31 << "November" << 1975 << "Please Enter Correct Date Or Month !" << false;
+    QTest::addColumn<QString>("entry");   // where the focus goes
+    QTest::newRow("blank name beats 31 April") << "   " << 31 << "April" << 1990 << "Please Enter Your Name" << true
+                                               << "txtName";
+    QTest::newRow("29 February 1900") << "Ana" << 29 << "February" << 1900 << "Please Enter Correct Date Or Month!"
+                                      << false << "cboDate";
+    QTest::newRow("31 November") << "Ana" << 31 << "November" << 1975 << "Please Enter Correct Date Or Month !" << false
+                                 << "cboDate";
 }
 
 void TestMayanForms::checksStopTheFind()
@@ -154,20 +159,31 @@ void TestMayanForms::checksStopTheFind()
     QFETCH(int, year);
     QFETCH(QString, message);
     QFETCH(bool, errorIcon);
-    CurrentReading::instance() = {QStringLiteral("earlier"), QStringLiteral("May"), 3, 1999};
+    QFETCH(QString, entry);
     auto *input = openInput();
     enter(input, name, day, month, year);
     input->cboYear->setFocus();
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{message});
-    QCOMPARE(dialogs->messages.first().icon, errorIcon ? Icon::Error : Icon::Information);
-    QCOMPARE(dialogs->messages.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
-    if (errorIcon)
-        QCOMPARE(input->focusWidget(), input->txtName);
+    {
+        // The program's own message box, as the user sees it.
+        RealMessageBoxes shown(*dialogs);
+        input->cmdProceed->click();
+        QCOMPARE(shown.boxes.size(), 1);
+        QCOMPARE(shown.boxes.first().text, message);
+        QCOMPARE(shown.boxes.first().icon, errorIcon ? QMessageBox::Critical : QMessageBox::Information);
+        QCOMPARE(shown.boxes.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
+    }
+    QCOMPARE(input->focusWidget()->objectName(), entry);
     QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
     QVERIFY(input->isShownInFrame());
-    QCOMPARE(CurrentReading::instance().name, QStringLiteral("earlier"));
-    QCOMPARE(CurrentReading::instance().mayanDay, 3);
+
+    // A person handed over by the rest of the program is checked the same way, and the form
+    // shows it with the problem.
+    input->cboYear->setFocus();
+    QVERIFY(!input->openReading({name, {day, calendar::monthNumber(month), year}}));
+    QCOMPARE(dialogs->messageTexts(), QStringList{message});
+    QCOMPARE(input->focusWidget()->objectName(), entry);
+    QCOMPARE(input->txtName->text(), name);
+    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
 }
 
 void TestMayanForms::findShowsSign_data()
@@ -207,11 +223,8 @@ void TestMayanForms::findShowsSign()
     QCOMPARE(display->imgAnimalPics->pixmap().toImage(),
              QImage(content::picturePath(QStringLiteral("mayan/") + picture)).convertToFormat(QImage::Format_RGB32));
 
-    const CurrentReading &reading = CurrentReading::instance();
-    QCOMPARE(reading.name, QStringLiteral("Ana Lucia"));
-    QCOMPARE(reading.monthName, month);
-    QCOMPARE(reading.mayanDay, day);
-    QCOMPARE(reading.mayanYear, year);
+    QCOMPARE(display->reading().person.name, QStringLiteral("Ana Lucia"));
+    QCOMPARE(display->reading().birthDate, QDate(year, calendar::monthNumber(month), day));
 }
 
 void TestMayanForms::everySignFitsItsLabels()
@@ -391,6 +404,8 @@ void TestMayanForms::badFilesChangeNothing_data()
     QTest::newRow("file that is not there") << "missing.zod" << "Please Check The File.";
     QTest::newRow("folder named .zod") << "folder.zod" << "Please Check The File.";
     QTest::newRow("FIFO named .zod, never opened") << "fifo.zod" << "Please Check The File.";
+    QTest::newRow("month no list holds") << "marchy.zod" << "Please Check The File.";
+    QTest::newRow("year line missing") << "three-lines.zod" << "Please Check The File.";
     QTest::newRow("cancel") << "" << "";
 }
 
@@ -402,6 +417,10 @@ void TestMayanForms::badFilesChangeNothing()
                                     {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5"), QStringLiteral("1960")}));
     QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.str")),
                                     {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5"), QStringLiteral("1960")}));
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("marchy.zod")),
+                                    {QStringLiteral("Other"), QStringLiteral("Marchy"), QStringLiteral("5"), QStringLiteral("1960")}));
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("three-lines.zod")),
+                                    {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5")}));
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.zod")));
     QCOMPARE(mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("fifo.zod"))).constData(), 0600), 0);
 
@@ -433,14 +452,15 @@ void TestMayanForms::australianFileKeepsDayAndYear()
              QStringLiteral("28June1988"));
     QCOMPARE(forms::get<frmMayanAnimalSignDisplay>()->lblResult[0]->text(), QStringLiteral("Aak"));
 
-    // A file without a name fills what it has, and the find's own check reports the name.
+    // A file without a name is damaged: refused, and the entries stay as they were.
     QVERIFY(savedReading::writeFile(file, {QString(), QStringLiteral("March")}));
     forms::get<frmMayanAnimalSignDisplay>()->cmdBack->click();
     dialogs->fileAnswers << file;
     input->cmdOpen->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("March"));
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+    QCOMPARE(input->txtName->text() + input->cboMonth->currentText(), QStringLiteral("BruceJune"));
     QVERIFY(input->isShownInFrame());
+    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
 }
 
 void TestMayanForms::linksOpenTheirPages()

@@ -40,6 +40,8 @@ private Q_SLOTS:
     void backKeepsEntriesAndExitShowsStartPanel();
     void fullReadingLandsOnTheSystemsResult_data();
     void fullReadingLandsOnTheSystemsResult();
+    void fullReadingKeepsTheYearStart_data();
+    void fullReadingKeepsTheYearStart();
     void fullReadingAsksForWhatTheOverviewLacks_data();
     void fullReadingAsksForWhatTheOverviewLacks();
     void fullReadingAtTheEndsOfTheSystemsYears_data();
@@ -282,6 +284,28 @@ void TestOverview::fullReadingLandsOnTheSystemsResult()
         QCOMPARE(QDate(entry("cboYear").toInt(), 5, entry("cboDate").toInt()), date);
         break;
     }
+}
+
+void TestOverview::fullReadingKeepsTheYearStart_data()
+{
+    QTest::addColumn<chinese::YearStart>("start");
+    QTest::newRow("new year: Water Rabbit") << chinese::YearStart::LunarNewYear;
+    QTest::newRow("spring: Wood Dragon, not the new year's Water Rabbit") << chinese::YearStart::StartOfSpring;
+}
+
+void TestOverview::fullReadingKeepsTheYearStart()
+{
+    QFETCH(chinese::YearStart, start);
+    chinese::setPreferredYearStart(start);
+    frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Ann Lee"), QDate(2024, 2, 5), QStringLiteral("Female"));
+    QVERIFY(display);
+    const QString tile = display->lblSign[Tile::Chinese]->text();
+    display->cmdFullReading[Tile::Chinese]->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(dialogs->messages.isEmpty());
+    const chinese::Reading &reading = forms::get<frmChineseZodiacDisplay>()->reading();
+    QCOMPARE(reading.year.element + QLatin1Char(' ') + reading.year.animal, tile);
+    QVERIFY(reading.yearStart == start);
 }
 
 void TestOverview::fullReadingAsksForWhatTheOverviewLacks_data()

@@ -20,6 +20,7 @@
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "mayan/frmMayanAnimalSignSave.h"
 #include "shared/file_size_limit.h"
+#include "ui/real_message_boxes.h"
 #include "ui/support.h"
 
 #include <QComboBox>
@@ -237,6 +238,8 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
         writeFile(dir.filePath(QStringLiteral("plain")), earlier), fileName = dir.filePath(QStringLiteral("plain/reading.pdf"));
 
     dialogs->fileAnswers = {fileName};
+    // The program's own message box, as the user sees it.
+    RealMessageBoxes shown(*dialogs);
     {
         std::optional<FileSizeLimit> limit;
         if (sizeLimit) {
@@ -245,9 +248,10 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
         }
         report->cmdSavePdf->click();
     }
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
-    QCOMPARE(dialogs->messages.first().icon, DialogService::Icon::Error);
-    QCOMPARE(dialogs->messages.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
+    QCOMPARE(shown.boxes.size(), 1);
+    QCOMPARE(shown.boxes.first().text, QStringLiteral("The file could not be saved."));
+    QCOMPARE(shown.boxes.first().icon, QMessageBox::Critical);
+    QCOMPARE(shown.boxes.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
     if (sizeLimit) {
         QCOMPARE(readAll(fileName).toUtf8(), earlier);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.pdf")});
@@ -255,7 +259,7 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
 
     dialogs->fileAnswers = {QString()};   // cancel says nothing
     report->cmdSavePdf->click();
-    QCOMPARE(dialogs->messages.size(), 1);
+    QCOMPARE(shown.boxes.size(), 1);
 }
 
 void TestReportOutput::previewPaintsTheReport()

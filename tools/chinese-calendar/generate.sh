@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Regenerates chinese/chinese_years.inc from the lunar-calendar library pinned in package.json.
-# The library is installed into a temporary folder outside the source tree; nothing is fetched
-# when the program is built or run.
+# Regenerates the Chinese calendar tables compiled into the program from the lunar-calendar
+# library pinned in package.json and package-lock.json:
+#   chinese/chinese_years.inc    the Chinese years, by the lunar new year and by the Start of Spring
+#   chinese/chinese_months.inc   the first day of every Chinese month
+#   chinese/solar_terms.inc      the moments of the 24 solar terms
+# The library is installed with `npm ci` into node_modules here (not committed); nothing is
+# fetched when the program is built or run. A rerun writes the same bytes.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cp "$here/package.json" "$here/package-lock.json" "$work/"
-(cd "$work" && npm ci --no-audit --no-fund --silent)
-node "$here/generate.js" "$work/node_modules/lunar-javascript" "$root/chinese/chinese_years.inc"
-echo "wrote $root/chinese/chinese_years.inc"
+(cd "$here" && npm ci --no-audit --no-fund --silent)
+library="$here/node_modules/lunar-javascript"
+node "$here/generate.js" "$library" "$root/chinese/chinese_years.inc"
+node "$here/generate_lunar_tables.js" "$library" "$root/chinese/chinese_months.inc" "$root/chinese/solar_terms.inc"
+echo "wrote chinese/chinese_years.inc, chinese/chinese_months.inc and chinese/solar_terms.inc"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "chinese/BirthMoment.h"
+#include "chinese/chinese_calendar.h"
+#include "overview/FourSigns.h"
+#include "overview/FourSignsJson.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <QTimeZone>
+
+#include <optional>
+#include <string>
+
+class QIODevice;
+
+// `orvo --signs`: the four signs with the Chinese date and Four Pillars of one birth, or of
+// every line read from a stream (`--signs -`).
+class SignsCommand
+{
+public:
+    // What every birth of one run shares.
+    struct Settings
+    {
+        QTimeZone zone = QTimeZone::systemTimeZone();
+        std::optional<double> longitude;
+        chinese::DayStart dayStart = chinese::DayStart::Midnight;
+        chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;
+        QString name;   // one line
+        bool json = false;
+    };
+
+    explicit SignsCommand(Settings settings);
+
+    // The answer for one birth as `--signs DATE` prints it (lines, or one JSON object), ending in
+    // '\n'; nothing, with error set to one sentence, where the birth cannot be read.
+    std::optional<QByteArray> answer(const QDate &date, const std::optional<QTime> &time, QString &error);
+
+    enum class Outcome { AllAnswered, SomeLinesBad, OutputFailed };
+
+    // Reads births ("YYYY-MM-DD" or "YYYY-MM-DD HH:MM") from in, one a line, until its end, and
+    // writes one line for each to out, in order: the signs on one line (a JSON object with
+    // json), or for a line that cannot be read "error: line N: ..." ({"line", "input",
+    // "error"}). The answers are collected and written in large pieces; a line asked for again
+    // is answered from the first answer.
+    Outcome answerLines(QIODevice &in, QIODevice &out);
+
+private:
+    std::optional<FourSigns> signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const;
+    // The answer to one line of input, without a line end.
+    void appendLine(std::string &out, const QByteArray &input, qint64 lineNumber, bool &bad);
+    std::string errorLine(qint64 lineNumber, const QString &input, const QString &error) const;
+
+    Settings m_settings;
+    FourSignsJson m_json;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+class QIODevice;
+
+// The terminal's side of the command line: writing, and the values typed there.
+namespace terminal {
+
+// Writes all of bytes, however many calls the device needs; false as soon as one write fails.
+bool writeAll(QIODevice &device, const QByteArray &bytes);
+
+// Values typed by the user come back in messages and output on one line, without control codes.
+QString oneLine(QString text);
+
+// A real day written exactly as YYYY-MM-DD; an invalid QDate otherwise.
+QDate isoDay(QStringView text);
+// A time written exactly as HH:MM (00:00 .. 23:59); nothing otherwise.
+std::optional<QTime> clockTime(QStringView text);
+// Degrees written as a decimal number ("-74", "116.39"), from -180 to 180; nothing otherwise.
+std::optional<double> longitude(const QString &text);
+
+} // namespace terminal

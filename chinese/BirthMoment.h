@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chinese/day_start.h"
+
+#include <QDate>
+#include <QTime>
+#include <QTimeZone>
+
+#include <optional>
+
+namespace chinese {
+
+// When and where someone was born, as the input form and the command line take it.
+struct BirthMoment
+{
+    QDate date;                        // as the clock at the birthplace showed it
+    std::optional<QTime> time;         // hours and minutes on that clock; seconds are ignored
+    QTimeZone zone = QTimeZone::systemTimeZone();   // the birthplace's, with its history
+    std::optional<double> longitude;   // degrees, east positive: the day and hour pillars then
+                                       // follow true solar time instead of standard time
+    DayStart dayStart = DayStart::Midnight;
+};
+
+} // namespace chinese

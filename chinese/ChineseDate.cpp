@@ -1,0 +1,34 @@
+#include "chinese/ChineseDate.h"
+
+#include "chinese/StemBranch.h"
+
+namespace chinese {
+
+QString ordinal(int number)
+{
+    const int lastTwo = number % 100;
+    const int last = number % 10;
+    const char *suffix = "th";
+    if (lastTwo < 11 || lastTwo > 13)
+        suffix = last == 1 ? "st" : last == 2 ? "nd" : last == 3 ? "rd" : "th";
+    return QString::number(number) + QLatin1String(suffix);
+}
+
+QString ChineseDate::text() const
+{
+    return QStringLiteral("%1 day of the %2%3 month")
+        .arg(ordinal(day), leap ? QStringLiteral("leap ") : QString(), ordinal(month));
+}
+
+QString ChineseDate::yearTitle() const
+{
+    // The cycle of years counts 甲子 from 1984 (and so from 4 AD).
+    return QStringLiteral("Year of the ") + StemBranch::fromCycleIndex(year - 4).animal();
+}
+
+QString ChineseDate::textWithYear() const
+{
+    return text() + QStringLiteral(", ") + yearTitle();
+}
+
+} // namespace chinese

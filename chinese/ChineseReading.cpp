@@ -1,7 +1,0 @@
-#include "chinese/ChineseReading.h"
-
-ChineseReading &ChineseReading::instance()
-{
-    static ChineseReading reading;
-    return reading;
-}

@@ -1,0 +1,78 @@
+#include "chinese/lunar_birthdays.h"
+
+#include "chinese/lunar_calendar.h"
+
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace chinese {
+
+std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYear)
+{
+    if (birth.month < 1 || birth.month > 12 || birth.day < 1 || birth.day > 30)
+        return std::nullopt;
+    std::optional<ChineseMonth> month = chineseMonth(lunarYear, birth.month, birth.leap);
+    if (!month && birth.leap)
+        month = chineseMonth(lunarYear, birth.month, false);
+    if (!month)
+        return std::nullopt;
+    const int day = std::min(birth.day, month->length);
+    return LunarBirthday{lunarYear, ChineseDate{lunarYear, month->month, month->leap, day},
+                         month->firstDay.addDays(day - 1)};
+}
+
+std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count)
+{
+    if (count < 1 || fromYear < firstWholeChineseYear() || fromYear > lastWholeChineseYear() - count + 1)
+        return std::nullopt;
+    QList<LunarBirthday> birthdays;
+    birthdays.reserve(count);
+    for (int year = fromYear; year < fromYear + count; ++year) {
+        const std::optional<LunarBirthday> birthday = lunarBirthday(birth, year);
+        if (!birthday)
+            return std::nullopt;
+        birthdays.append(*birthday);
+    }
+    return birthdays;
+}
+
+QJsonObject chineseDateJson(const ChineseDate &date)
+{
+    return QJsonObject{{QStringLiteral("year"), date.year},
+                       {QStringLiteral("month"), date.month},
+                       {QStringLiteral("leap"), date.leap},
+                       {QStringLiteral("day"), date.day}};
+}
+
+QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, const ChineseDate &birth,
+                               const QList<LunarBirthday> &birthdays)
+{
+    QJsonArray list;
+    for (const LunarBirthday &birthday : birthdays) {
+        list.append(QJsonObject{{QStringLiteral("lunarYear"), birthday.lunarYear},
+                                {QStringLiteral("date"), birthday.date.toString(Qt::ISODate)},
+                                {QStringLiteral("month"), birthday.keptOn.month},
+                                {QStringLiteral("leap"), birthday.keptOn.leap},
+                                {QStringLiteral("day"), birthday.keptOn.day}});
+    }
+    return QJsonObject{{QStringLiteral("name"), name},
+                       {QStringLiteral("date"), birthDate.toString(Qt::ISODate)},
+                       {QStringLiteral("lunarDate"), chineseDateJson(birth)},
+                       {QStringLiteral("birthdays"), list}};
+}
+
+QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays)
+{
+    QString text;
+    if (!name.isEmpty())
+        text += QStringLiteral("Name: %1\n").arg(name);
+    text += QStringLiteral("Chinese date of birth: %1\n").arg(birth.textWithYear());
+    for (const LunarBirthday &birthday : birthdays) {
+        text += QStringLiteral("%1: %2 (%3)\n")
+                    .arg(QString::number(birthday.lunarYear), birthday.date.toString(Qt::ISODate), birthday.keptOn.text());
+    }
+    return text;
+}
+
+} // namespace chinese

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "chinese/ChineseDate.h"
+
+#include <QDate>
+#include <QJsonObject>
+#include <QList>
+
+#include <optional>
+
+// The Gregorian dates of a Chinese birthday: the same Chinese month and day in later years.
+namespace chinese {
+
+struct LunarBirthday
+{
+    int lunarYear = 0;
+    ChineseDate keptOn;   // the Chinese date it falls on that year (see lunarBirthday())
+    QDate date;
+};
+
+// The birthday in that Chinese year. Born in a leap month: that leap month where the year has
+// one of the same number, otherwise the ordinary month. A day the month lacks (the 30th of a
+// 29-day month): the month's last day. Nothing for a year outside the tables (1899..2100) or a
+// birth date that is not a day of the Chinese calendar.
+std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYear);
+
+// The birthdays of the Chinese years fromYear .. fromYear + count - 1; nothing unless count is
+// at least 1 and every one of those years lies in the tables.
+std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count);
+
+// {"name", "date", "lunarDate": {"year", "month", "leap", "day"}, "birthdays": [{"lunarYear",
+// "date", "month", "leap", "day"}, ...]}; dates as YYYY-MM-DD.
+QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, const ChineseDate &birth,
+                               const QList<LunarBirthday> &birthdays);
+
+// The same as lines: "Name: ..." (when there is one), the Chinese date of birth, then
+// "2025: 2025-06-13 (18th day of the 4th month)" per year; each line ends in '\n'.
+QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays);
+
+// {"year", "month", "leap", "day"}
+QJsonObject chineseDateJson(const ChineseDate &date);
+
+} // namespace chinese

@@ -1,0 +1,192 @@
+#include "chinese/pillar_notices.h"
+
+#include "chinese/chinese_zodiac.h"
+#include "chinese/lunar_calendar.h"
+#include "chinese/solar_terms.h"
+
+#include <QDateTime>
+
+#include <cstdlib>
+
+namespace chinese {
+
+namespace {
+
+constexpr qint64 hour = 3600;
+constexpr int quarterOfAnHour = 15;   // minutes
+
+QDateTime localMoment(qint64 utcSeconds, const QTimeZone &zone)
+{
+    return QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
+}
+
+// "08:27 on 4 February 2024"
+QString localText(qint64 utcSeconds, const QTimeZone &zone)
+{
+    const QDateTime moment = localMoment(utcSeconds, zone);
+    return QStringLiteral("%1 on %2").arg(moment.time().toString(QStringLiteral("HH:mm")), longDate(moment.date()));
+}
+
+QString utcOffsetText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString amountText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    if (minutes == 60)
+        return QStringLiteral("an hour");
+    if (minutes == 30)
+        return QStringLiteral("half an hour");
+    if (minutes % 60 == 0)
+        return QStringLiteral("%1 hours").arg(minutes / 60);
+    return QStringLiteral("%1 minutes").arg(minutes);
+}
+
+QString whichPillars(const TermMoment &term)
+{
+    return term.term == SolarTerm::StartOfSpring ? QStringLiteral("the year and month pillars depend")
+                                                 : QStringLiteral("the month pillar depends");
+}
+
+QString yearName(const StemBranch &year)
+{
+    return year.element() + QLatin1Char(' ') + year.animal();
+}
+
+void addMissingTime(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars)
+{
+    notices << QStringLiteral("The hour pillar needs the time of birth.");
+    if (pillars.month)
+        return;
+    const qint64 dayBegins = birth.date.startOfDay(birth.zone).toSecsSinceEpoch();
+    const qint64 dayEnds = birth.date.addDays(1).startOfDay(birth.zone).toSecsSinceEpoch();
+    for (const TermMoment &term : termsBetween(dayBegins + 1, dayEnds)) {
+        if (!term.beginsMonth())
+            continue;
+        notices << QStringLiteral("The %1 need%2 it too: the %3 began at %4 that day, birthplace time.")
+                       .arg(pillars.year ? QStringLiteral("month pillar") : QStringLiteral("year and month pillars"),
+                            pillars.year ? QStringLiteral("s") : QString(), termName(term.term),
+                            localMoment(term.utcSeconds, birth.zone).time().toString(QStringLiteral("HH:mm")));
+        return;
+    }
+}
+
+void addClockChanges(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars, qint64 moment)
+{
+    if (pillars.repeatedTime) {
+        notices << QStringLiteral("The clocks went back that night, so %1 came twice; the first, at %2, is taken.")
+                       .arg(birth.time->toString(QStringLiteral("HH:mm")), utcOffsetText(pillars.utcOffset));
+        return;
+    }
+    const QList<QTimeZone::OffsetData> changes =
+        birth.zone.transitions(QDateTime::fromSecsSinceEpoch(moment - hour, QTimeZone::utc()),
+                               QDateTime::fromSecsSinceEpoch(moment + hour, QTimeZone::utc()));
+    for (const QTimeZone::OffsetData &change : changes) {
+        const qint64 at = change.atUtc.toSecsSinceEpoch();
+        const int before = birth.zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at - 1, QTimeZone::utc()));
+        const int shift = change.offsetFromUtc - before;
+        if (shift == 0)
+            continue;
+        // The change as the clock read just before it: "at 02:00" for a change from 02:00 to 03:00.
+        const QDateTime clockBefore = QDateTime::fromSecsSinceEpoch(at + before, QTimeZone::utc());
+        notices << QStringLiteral("The clocks went %1 %2 at %3 on %4, within an hour of the birth: which side of the "
+                                  "change the time of birth was read on decides the hour pillar.")
+                       .arg(shift > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amountText(shift),
+                            clockBefore.time().toString(QStringLiteral("HH:mm")), longDate(clockBefore.date()));
+        return;
+    }
+}
+
+void addNearTerms(QStringList &notices, const BirthMoment &birth, qint64 moment)
+{
+    for (const TermMoment &term : termsBetween(moment - hour + 1, moment + hour)) {
+        if (!term.beginsMonth())
+            continue;
+        notices << QStringLiteral("The %1 began at %2, birthplace time, within an hour of the birth: %3 on the exact minute.")
+                       .arg(termName(term.term), localText(term.utcSeconds, birth.zone), whichPillars(term));
+    }
+}
+
+void addNearDayChange(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars)
+{
+    const int minute = pillars.pillarTime.hour() * 60 + pillars.pillarTime.minute();
+    const QString clock = pillars.trueSolarTime ? QStringLiteral("true solar time") : QStringLiteral("standard time");
+    if (std::abs(minute - 23 * 60) <= quarterOfAnHour) {
+        notices << (birth.dayStart == DayStart::At23
+                        ? QStringLiteral("The birth is within a quarter of an hour of 23:00 (%1), where the next day "
+                                         "begins: the day and hour pillars depend on the exact minute.")
+                        : QStringLiteral("The birth is within a quarter of an hour of 23:00 (%1), where the Rat hour "
+                                         "of the next day begins: the hour pillar depends on the exact minute."))
+                       .arg(clock);
+    } else if (birth.dayStart == DayStart::Midnight && (minute >= 24 * 60 - quarterOfAnHour || minute <= quarterOfAnHour)) {
+        notices << QStringLiteral("The birth is within a quarter of an hour of midnight (%1): the day pillar depends "
+                                  "on the exact minute.")
+                       .arg(clock);
+    }
+}
+
+// The Chinese New Year against the Start of Spring: the year pillar counts from the latter.
+void addYearBoundaries(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars, YearStart animalStart)
+{
+    if (!pillars.year)
+        return;
+    const StemBranch lunarYear = StemBranch::fromCycleIndex(pillars.lunarDate.year - 1984);
+    if (!(lunarYear == *pillars.year)) {
+        // The two years are neighbours; the later one has begun by one count and not by the other.
+        const bool springFirst = (pillars.year->cycleIndex() - lunarYear.cycleIndex() + 60) % 60 == 1;
+        const int laterYear = springFirst ? pillars.lunarDate.year + 1 : pillars.lunarDate.year;
+        const std::optional<ChineseMonth> newYear = chineseMonth(laterYear, 1, false);
+        const std::optional<TermMoment> spring = solarTerm(laterYear, SolarTerm::StartOfSpring);
+        if (newYear && spring) {
+            const QString springDay = longDate(localMoment(spring->utcSeconds, birth.zone).date());
+            const QString newYearDay = longDate(newYear->firstDay);
+            notices << (springFirst
+                            ? QStringLiteral("Born between the Start of Spring (%1) and the Chinese New Year (%2): by the "
+                                             "Chinese New Year the year is still the %3's, by the Start of Spring it is "
+                                             "already the %4's. The year pillar always begins at the Start of Spring.")
+                                  .arg(springDay, newYearDay, yearName(lunarYear), yearName(*pillars.year))
+                            : QStringLiteral("Born between the Chinese New Year (%1) and the Start of Spring (%2): by the "
+                                             "Chinese New Year the year is already the %3's, by the Start of Spring it is "
+                                             "still the %4's. The year pillar always begins at the Start of Spring.")
+                                  .arg(newYearDay, springDay, yearName(lunarYear), yearName(*pillars.year)));
+        }
+    }
+    if (animalStart != YearStart::StartOfSpring)
+        return;
+    // The animal's year by the Start of Spring counts the whole day of it (in China), the
+    // pillar its moment.
+    const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring);
+    const std::optional<TermMoment> spring = solarTerm(birth.date.year(), SolarTerm::StartOfSpring);
+    if (!byDay || !spring || byDay->animal == pillars.year->animal())
+        return;
+    const bool before = pillars.utcSeconds ? *pillars.utcSeconds < spring->utcSeconds
+                                           : birth.date.startOfDay(birth.zone).toSecsSinceEpoch() < spring->utcSeconds;
+    notices << QStringLiteral("Counting the Start of Spring by its day in China, the year is the %1's; the year pillar "
+                              "begins at its exact moment, %2 birthplace time, %3 this birth, so it is the %4's.")
+                   .arg(byDay->element + QLatin1Char(' ') + byDay->animal, localText(spring->utcSeconds, birth.zone),
+                        before ? QStringLiteral("after") : QStringLiteral("before"), yearName(*pillars.year));
+}
+
+} // namespace
+
+QStringList pillarNotices(const BirthMoment &birth, const FourPillars &pillars, YearStart animalStart)
+{
+    QStringList notices;
+    if (!pillars.utcSeconds) {
+        addMissingTime(notices, birth, pillars);
+    } else {
+        addClockChanges(notices, birth, pillars, *pillars.utcSeconds);
+        addNearTerms(notices, birth, *pillars.utcSeconds);
+        addNearDayChange(notices, birth, pillars);
+    }
+    addYearBoundaries(notices, birth, pillars, animalStart);
+    return notices;
+}
+
+} // namespace chinese

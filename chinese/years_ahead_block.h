@@ -1,0 +1,26 @@
+#pragma once
+
+#include "chinese/chinese_calendar.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// The coming Chinese years of one person as the Chinese result and report show them.
+namespace chinese {
+
+struct YearsAheadBlock
+{
+    QString title;       // "The Years Ahead for the Horse"
+    QStringList lines;   // one per year, as yearAheadLine() words it, the year running on `from` first
+};
+
+// Twelve years from the one running on `from`, by the given year start (fewer where the year
+// table ends first). An empty block for an animal other than "Rat" .. "Pig" or a date the table
+// does not cover.
+YearsAheadBlock yearsAheadBlock(const QString &animal, const QDate &from, YearStart start);
+
+// The title and then each line, each ending in '\n'; empty for an empty block.
+QString yearsAheadText(const YearsAheadBlock &block);
+
+} // namespace chinese

@@ -1,7 +1,0 @@
-#include "common/current_reading.h"
-
-CurrentReading &CurrentReading::instance()
-{
-    static CurrentReading reading;
-    return reading;
-}

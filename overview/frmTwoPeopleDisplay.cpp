@@ -1,0 +1,303 @@
+#include "overview/frmTwoPeopleDisplay.h"
+
+#include "chinese/element_relation.h"
+#include "forms/form_registry.h"
+#include "forms/start_panel.h"
+#include "overview/frmTwoPeopleMain.h"
+#include "overview/frmTwoPeopleSave.h"
+#include "overview/two_people.h"
+#include "overview/two_people_texts.h"
+#include "widgets/link_label.h"
+#include "widgets/look.h"
+#include "widgets/promotion_band.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor navy(0, 0, 96);
+const QColor lightYellow(255, 255, 128);
+const QColor lightCyan(192, 255, 255);
+const QColor sky(160, 208, 255);
+const QColor chineseRed(128, 0, 0);   // the Chinese window colour, as on the overview's Chinese tile
+constexpr int designWidth = 12300;    // twips
+constexpr int tileWidth = 392;        // pixels
+constexpr int pictureSize = 136;      // pixels: the Chinese animal pictures
+constexpr int badgeSize = 48;         // pixels
+constexpr int gap = 6;                // pixels
+
+// The element's traditional colour, dark enough for its white character to read (4.5:1 or more).
+QColor elementColour(const QString &element)
+{
+    if (element == QLatin1String("Wood"))
+        return QColor(34, 120, 34);
+    if (element == QLatin1String("Fire"))
+        return QColor(192, 32, 32);
+    if (element == QLatin1String("Earth"))
+        return QColor(153, 102, 0);
+    if (element == QLatin1String("Metal"))
+        return QColor(112, 112, 128);
+    return QColor(16, 64, 160);   // Water
+}
+
+QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(font);
+    look::setForeground(label, colour);
+    return label;
+}
+
+QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFont(look::verdana(8.25, true));
+    look::setColours(button, Qt::black, QColor(192, 192, 192));
+    button->setMinimumSize(button->sizeHint() + QSize(4 * gap, gap));
+    return button;
+}
+
+QGroupBox *makeFrame(const QString &objectName, const QString &title, QWidget *parent)
+{
+    auto *frame = new QGroupBox(title, parent);
+    frame->setObjectName(objectName);
+    frame->setFont(look::verdana(9, true));
+    look::setColours(frame, sky, navy);
+    return frame;
+}
+
+} // namespace
+
+frmTwoPeopleDisplay::frmTwoPeopleDisplay()
+    : OrvoForm(QStringLiteral("frmTwoPeopleDisplay"), QStringLiteral("Orvo Two People Result"), designWidth, 3000)
+{
+    look::setBackground(this, navy);
+    createControls();
+    arrangeControls();
+    createMenus();
+    connectSignals();
+}
+
+void frmTwoPeopleDisplay::createControls()
+{
+    Label61 = LinkLabel::createForumStrip(this);
+    lblHeading = makeLabel(QStringLiteral("lblHeading"), look::verdana(12, true), lightYellow, this);
+    lblHeading->setAlignment(Qt::AlignCenter);
+
+    createPerson(0);
+    createPerson(1);
+
+    fraRelations = makeFrame(QStringLiteral("fraRelations"), QStringLiteral("The Two Animals"), this);
+    fraElements = makeFrame(QStringLiteral("fraElements"), QStringLiteral("The Two Elements"), this);
+    lblElementRelation = makeLabel(QStringLiteral("lblElementRelation"), look::verdana(9.75, true), lightYellow, fraElements);
+    lblElementExplanation = makeLabel(QStringLiteral("lblElementExplanation"), look::verdana(8.25), Qt::white, fraElements);
+    fraSummary = makeFrame(QStringLiteral("fraSummary"), QStringLiteral("Summary"), this);
+    lblSummary = makeLabel(QStringLiteral("lblSummary"), look::verdana(9, true), Qt::white, fraSummary);
+
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
+    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this);
+    cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), this);
+
+    fraFullBrand = new PromotionBand(this);
+}
+
+void frmTwoPeopleDisplay::createPerson(int person)
+{
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("fraPerson_%1").arg(person));
+    frame->setFont(look::verdana(9, true));
+    look::setColours(frame, Qt::white, chineseRed);
+    frame->setFixedWidth(tileWidth);
+    fraPerson[person] = frame;
+
+    imgAnimal[person] = new QLabel(frame);
+    imgAnimal[person]->setObjectName(QStringLiteral("imgAnimal_%1").arg(person));
+    imgAnimal[person]->setFixedSize(pictureSize, pictureSize);
+    imgAnimal[person]->setAlignment(Qt::AlignCenter);
+
+    lblSign[person] = makeLabel(QStringLiteral("lblSign_%1").arg(person), look::verdana(11, true), lightYellow, frame);
+
+    // The element's picture: its Chinese character, white on the element's colour.
+    imgElement[person] = new QLabel(frame);
+    imgElement[person]->setObjectName(QStringLiteral("imgElement_%1").arg(person));
+    imgElement[person]->setFixedSize(badgeSize, badgeSize);
+    imgElement[person]->setAlignment(Qt::AlignCenter);
+    imgElement[person]->setFont(look::verdana(22, true));
+    imgElement[person]->setAutoFillBackground(true);
+
+    lblElement[person] = makeLabel(QStringLiteral("lblElement_%1").arg(person), look::verdana(9, true), lightCyan, frame);
+    lblDetail[person] = makeLabel(QStringLiteral("lblDetail_%1").arg(person), look::verdana(8.25), Qt::white, frame);
+}
+
+void frmTwoPeopleDisplay::arrangeControls()
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, twips::windowMargin);
+    column->setSpacing(gap);
+    column->addWidget(Label61);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(2 * gap, 0, 2 * gap, 0);
+    body->setSpacing(gap);
+    body->addWidget(lblHeading);
+
+    auto *tiles = new QHBoxLayout;
+    tiles->setSpacing(gap);
+    tiles->addStretch(1);
+    for (int person = 0; person < 2; ++person) {
+        auto *grid = new QGridLayout(fraPerson[person]);
+        grid->setHorizontalSpacing(2 * gap);
+        grid->setVerticalSpacing(gap);
+        grid->addWidget(imgAnimal[person], 0, 0, 3, 1, Qt::AlignTop);
+        grid->addWidget(lblSign[person], 0, 1, 1, 2);
+        grid->addWidget(imgElement[person], 1, 1, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(lblElement[person], 1, 2, Qt::AlignVCenter);
+        grid->addWidget(lblDetail[person], 2, 1, 1, 2, Qt::AlignTop);
+        grid->setColumnStretch(2, 1);
+        grid->setRowStretch(2, 1);
+        tiles->addWidget(fraPerson[person]);
+    }
+    tiles->addStretch(1);
+    body->addLayout(tiles);
+
+    m_relationRows = new QVBoxLayout(fraRelations);
+    m_relationRows->setSpacing(gap);
+    body->addWidget(fraRelations);
+
+    auto *elements = new QVBoxLayout(fraElements);
+    elements->setSpacing(gap);
+    elements->addWidget(lblElementRelation);
+    elements->addWidget(lblElementExplanation);
+    body->addWidget(fraElements);
+
+    auto *summary = new QVBoxLayout(fraSummary);
+    summary->addWidget(lblSummary);
+    body->addWidget(fraSummary);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(gap);
+    buttons->addStretch(1);
+    for (QPushButton *button : {cmdPrint, cmdBack, cmdExit})
+        buttons->addWidget(button);
+    body->addLayout(buttons);
+    column->addLayout(body);
+
+    fraFullBrand->setMinimumHeight(fraFullBrand->arrange(designWidth));
+    column->addWidget(fraFullBrand);
+
+    setTabOrder(cmdPrint, cmdBack);
+    setTabOrder(cmdBack, cmdExit);
+}
+
+void frmTwoPeopleDisplay::createMenus()
+{
+    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    mnuPrint = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
+    mnuBack = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
+    addMenuSeparator(file, QStringLiteral("mnuSep"));
+    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    addCommonMenus();
+}
+
+void frmTwoPeopleDisplay::connectSignals()
+{
+    connect(cmdPrint, &QPushButton::clicked, this, &frmTwoPeopleDisplay::cmdPrint_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmTwoPeopleDisplay::cmdBack_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmTwoPeopleDisplay::cmdExit_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmTwoPeopleDisplay::cmdPrint_Click);
+    connect(mnuBack, &QAction::triggered, this, &frmTwoPeopleDisplay::cmdBack_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmTwoPeopleDisplay::cmdExit_Click);
+}
+
+void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
+{
+    m_match = match;
+    lblHeading->setText(overview::pairName(match));
+    const std::array<const TwoPeople::Person *, 2> people = {&m_match.first, &m_match.second};
+    for (int person = 0; person < 2; ++person) {
+        const TwoPeople::Person &who = *people[person];
+        // A title takes "&" for a mnemonic; a name is shown as typed.
+        fraPerson[person]->setTitle(QString(who.name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        imgAnimal[person]->setPixmap(QPixmap(chinese::picturePath(who.animal)));
+        imgAnimal[person]->setAccessibleName(who.animal);
+        lblSign[person]->setText(overview::signName(who));
+        imgElement[person]->setText(QString(chinese::elementCharacter(who.element)));
+        imgElement[person]->setAccessibleName(who.element);
+        look::setColours(imgElement[person], Qt::white, elementColour(who.element));
+        lblElement[person]->setText(QStringLiteral("Element: %1").arg(who.element));
+        lblDetail[person]->setText(overview::birthDetail(who, m_match.yearStart));
+    }
+    showRelations();
+    const chinese::RelationText elements = overview::elementsText(m_match);
+    lblElementRelation->setText(overview::relationTitle(elements));
+    lblElementExplanation->setText(elements.explanation);
+    lblSummary->setText(m_match.summary);
+
+    // The window takes the height its texts need at its width.
+    const int width = std::max(twips::toPixels(designWidth), layout()->minimumSize().width());
+    const int height = layout()->totalHeightForWidth(width);
+    setClientSizeTwips(width * 15, height * 15);
+    setFixedSize(width, height);
+}
+
+void frmTwoPeopleDisplay::showRelations()
+{
+    qDeleteAll(lblRelation);
+    qDeleteAll(lblExplanation);
+    lblRelation.clear();
+    lblExplanation.clear();
+    const QList<chinese::RelationText> relations = overview::shownRelations(m_match);
+    for (int row = 0; row < relations.size(); ++row) {
+        QLabel *title = makeLabel(QStringLiteral("lblRelation_%1").arg(row), look::verdana(9.75, true), lightYellow,
+                                  fraRelations);
+        title->setText(overview::relationTitle(relations[row]));
+        QLabel *explanation = makeLabel(QStringLiteral("lblExplanation_%1").arg(row), look::verdana(8.25), Qt::white,
+                                        fraRelations);
+        explanation->setText(relations[row].explanation);
+        m_relationRows->addWidget(title);
+        m_relationRows->addWidget(explanation);
+        lblRelation.append(title);
+        lblExplanation.append(explanation);
+    }
+}
+
+QSize frmTwoPeopleDisplay::sizeHint() const
+{
+    return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
+}
+
+void frmTwoPeopleDisplay::Form_Unload()
+{
+    startPanel::show();
+}
+
+void frmTwoPeopleDisplay::cmdPrint_Click()
+{
+    auto *report = forms::get<frmTwoPeopleSave>();
+    report->showReading(m_match);
+    report->showForm();
+}
+
+void frmTwoPeopleDisplay::cmdBack_Click()
+{
+    forms::unload(this);
+    forms::show<frmTwoPeopleMain>();
+    startPanel::hide();
+}
+
+void frmTwoPeopleDisplay::cmdExit_Click()
+{
+    forms::unload<frmTwoPeopleMain>();
+    forms::unload(this);
+}

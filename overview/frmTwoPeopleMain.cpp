@@ -1,0 +1,241 @@
+#include "overview/frmTwoPeopleMain.h"
+
+#include "chinese/year_start.h"
+#include "common/calendar_lists.h"
+#include "forms/dialog_service.h"
+#include "forms/form_registry.h"
+#include "forms/start_panel.h"
+#include "overview/frmTwoPeopleDisplay.h"
+#include "overview/tile_texts.h"
+#include "overview/two_people_entry.h"
+#include "widgets/link_label.h"
+#include "widgets/look.h"
+#include "widgets/name_box.h"
+#include "widgets/promotion_band.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor navy(0, 0, 96);
+const QColor lightYellow(255, 255, 128);
+const QColor sky(160, 208, 255);
+constexpr int designWidth = 6600;   // twips
+constexpr int gap = 6;              // pixels
+
+// Captions of the two boxes; each letter is taken once in the window and its menu bar.
+const char *const nameCaptions[] = {"&Name", "Na&me"};
+const char *const dateCaptions[] = {"&Birth Date", "Bir&th Date"};
+
+} // namespace
+
+frmTwoPeopleMain::frmTwoPeopleMain()
+    : OrvoForm(QStringLiteral("frmTwoPeopleMain"), QStringLiteral("Orvo Two People"), designWidth, 4800)
+{
+    look::setBackground(this, navy);
+    createControls();
+    arrangeControls();
+    createMenus();
+    connectSignals();
+}
+
+void frmTwoPeopleMain::createControls()
+{
+    Label61 = LinkLabel::createForumStrip(this);
+
+    Label3 = new QLabel(QStringLiteral("Two people, two birth dates: see how your Chinese animal signs and elements "
+                                       "stand to each other, by the relations the tradition has long named. Get "
+                                       "started now!"),
+                        this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+    Label3->setFont(look::verdana(8.25, true));
+    look::setForeground(Label3, lightYellow);
+
+    createPerson(0);
+    createPerson(1);
+
+    lblYearStart = new QLabel(this);
+    lblYearStart->setObjectName(QStringLiteral("lblYearStart"));
+    lblYearStart->setWordWrap(true);
+    lblYearStart->setFont(look::verdana(8.25));
+    look::setForeground(lblYearStart, sky);
+
+    cmdFind = new QPushButton(QStringLiteral("F&ind"), this);
+    cmdFind->setObjectName(QStringLiteral("cmdFind"));
+    cmdFind->setFont(look::verdana(8.25, true));
+    look::setColours(cmdFind, Qt::black, QColor(192, 192, 192));
+    cmdFind->setDefault(true);
+    cmdFind->setMinimumSize(cmdFind->sizeHint() + QSize(8 * gap, gap));
+
+    fraFullBrand = new PromotionBand(this);
+    fraFullBrand->setMinimumHeight(fraFullBrand->arrange(designWidth));
+}
+
+void frmTwoPeopleMain::createPerson(int person)
+{
+    auto *box = new QGroupBox(overview::personTitle(person), this);
+    box->setObjectName(QStringLiteral("fraPerson_%1").arg(person));
+    box->setFont(look::verdana(9, true));
+    look::setColours(box, sky, navy);
+    fraPerson[person] = box;
+
+    const auto caption = [box, person](const char *name, const char *text) {
+        auto *label = new QLabel(QLatin1String(text), box);
+        label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(person));
+        label->setFont(look::verdana(8.25, true));
+        look::setForeground(label, sky);
+        return label;
+    };
+    lblName[person] = caption("lblName", nameCaptions[person]);
+    lblBirthDate[person] = caption("lblBirthDate", dateCaptions[person]);
+
+    txtName[person] = new QLineEdit(box);
+    txtName[person]->setObjectName(QStringLiteral("txtName_%1").arg(person));
+    txtName[person]->setFont(look::verdana(9));
+    txtName[person]->setAccessibleName(overview::personTitle(person) + QStringLiteral(": Name"));
+    nameBox::setUp(txtName[person]);
+    look::setColours(txtName[person], Qt::black, Qt::white);
+    lblName[person]->setBuddy(txtName[person]);
+
+    const auto list = [box, person](const char *name, const QString &what) {
+        auto *combo = new QComboBox(box);
+        combo->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(person));
+        combo->setAccessibleName(QStringLiteral("%1: %2").arg(overview::personTitle(person), what));
+        combo->setFont(look::verdana(9));
+        combo->setMaxVisibleItems(12);
+        look::setColours(combo, Qt::black, Qt::white);
+        return combo;
+    };
+    cboDate[person] = list("cboDate", QStringLiteral("Day of birth"));
+    cboMonth[person] = list("cboMonth", QStringLiteral("Month of birth"));
+    cboYear[person] = list("cboYear", QStringLiteral("Year of birth"));
+    lblBirthDate[person]->setBuddy(cboDate[person]);
+}
+
+void frmTwoPeopleMain::arrangeControls()
+{
+    const int margin = twips::toPixels(120);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, twips::windowMargin);
+    column->setSpacing(gap);
+    column->addWidget(Label61);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(margin, 0, margin, 0);
+    body->setSpacing(gap);
+    body->addWidget(Label3);
+    for (int person = 0; person < 2; ++person) {
+        auto *grid = new QGridLayout(fraPerson[person]);
+        grid->setHorizontalSpacing(2 * gap);
+        grid->setVerticalSpacing(gap);
+        grid->addWidget(lblName[person], 0, 0);
+        grid->addWidget(txtName[person], 0, 1);
+        grid->addWidget(lblBirthDate[person], 1, 0);
+        auto *dateRow = new QHBoxLayout;
+        dateRow->setSpacing(gap);
+        for (QComboBox *box : {cboDate[person], cboMonth[person], cboYear[person]})
+            dateRow->addWidget(box);
+        dateRow->addStretch(1);
+        grid->addLayout(dateRow, 1, 1);
+        grid->setColumnStretch(1, 1);
+        body->addWidget(fraPerson[person]);
+    }
+    body->addWidget(lblYearStart);
+    body->addWidget(cmdFind, 0, Qt::AlignHCenter);
+    column->addLayout(body);
+    column->addWidget(fraFullBrand);
+
+    QWidget *previous = nullptr;
+    for (int person = 0; person < 2; ++person) {
+        for (QWidget *control : std::initializer_list<QWidget *>{txtName[person], cboDate[person], cboMonth[person],
+                                                                  cboYear[person]}) {
+            if (previous)
+                setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    setTabOrder(previous, cmdFind);
+}
+
+void frmTwoPeopleMain::createMenus()
+{
+    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    mnuFind = addMenuEntry(file, QStringLiteral("mnuFind"), QStringLiteral("F&ind"));
+    addMenuSeparator(file, QStringLiteral("mnuSep"));
+    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    addCommonMenus();
+}
+
+void frmTwoPeopleMain::connectSignals()
+{
+    connect(cmdFind, &QPushButton::clicked, this, &frmTwoPeopleMain::cmdFind_Click);
+    connect(mnuFind, &QAction::triggered, this, &frmTwoPeopleMain::cmdFind_Click);
+    for (QLineEdit *box : txtName)
+        connect(box, &QLineEdit::returnPressed, this, &frmTwoPeopleMain::cmdFind_Click);
+    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
+}
+
+void frmTwoPeopleMain::Form_Load()
+{
+    for (int person = 0; person < 2; ++person) {
+        cboDate[person]->addItems(calendar::dayTexts());
+        cboMonth[person]->addItems(calendar::monthNames());
+        cboYear[person]->addItems(calendar::yearTexts(overview::twoPeopleFirstYear, overview::twoPeopleLastYear));
+    }
+    lblYearStart->setText(QStringLiteral("Chinese years are counted from %1, as chosen on the Chinese Zodiac form.")
+                              .arg(overview::yearStartName(chinese::preferredYearStart())));
+    // The lists are sized by what they hold: the window takes its size once they are filled.
+    const int width = std::max(twips::toPixels(designWidth), layout()->minimumSize().width());
+    const int height = layout()->totalHeightForWidth(width);
+    setClientSizeTwips(width * 15, height * 15);
+    setFixedSize(width, height);
+    txtName[0]->setFocus();
+}
+
+QSize frmTwoPeopleMain::sizeHint() const
+{
+    return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
+}
+
+void frmTwoPeopleMain::Form_Unload()
+{
+    startPanel::show();
+}
+
+void frmTwoPeopleMain::cmdFind_Click()
+{
+    std::array<overview::PersonEntry, 2> entries;
+    for (int person = 0; person < 2; ++person) {
+        entries[person] = {txtName[person]->text(),
+                           {cboDate[person]->currentIndex() + 1, cboMonth[person]->currentIndex() + 1,
+                            cboYear[person]->currentText().toInt()}};
+    }
+    overview::EntryProblem problem;
+    const std::optional<TwoPeople> match =
+        overview::matchEntries(entries[0], entries[1], chinese::preferredYearStart(), &problem);
+    if (!match) {
+        const bool nameMissing = problem.problem == InputProblem::NameMissing;
+        showMessage(this, overview::entryMessage(problem),
+                    nameMissing ? DialogService::Icon::Error : DialogService::Icon::Information);
+        if (nameMissing)
+            txtName[problem.person]->setFocus();
+        else
+            cboDate[problem.person]->setFocus();
+        return;
+    }
+    auto *display = forms::get<frmTwoPeopleDisplay>();
+    display->showReading(*match);
+    display->showForm();
+    hideForm();
+    startPanel::hide();
+}

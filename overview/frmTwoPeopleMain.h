@@ -1,0 +1,54 @@
+#pragma once
+
+#include "forms/orvo_form.h"
+
+#include <array>
+
+class LinkLabel;
+class PromotionBand;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The input form of Two People: a name and a birth date for each of two people, then how their
+// Chinese signs stand to each other. Index 0 of every array is the first person, 1 the second.
+class frmTwoPeopleMain : public OrvoForm
+{
+    Q_OBJECT
+public:
+    frmTwoPeopleMain();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    // The size the window was fixed at once its texts were in, so that its frame fits it exactly
+    // (the layout alone would ask for the height of its texts wrapped at their own widths).
+    QSize sizeHint() const override;
+
+    // The checks, then the result form; this form hides and keeps its entries for Back.
+    void cmdFind_Click();
+
+    LinkLabel *Label61;
+    QLabel *Label3;
+    std::array<QGroupBox *, 2> fraPerson{};
+    std::array<QLabel *, 2> lblName{};
+    std::array<QLineEdit *, 2> txtName{};
+    std::array<QLabel *, 2> lblBirthDate{};
+    std::array<QComboBox *, 2> cboDate{};
+    std::array<QComboBox *, 2> cboMonth{};
+    std::array<QComboBox *, 2> cboYear{};
+    QLabel *lblYearStart;
+    QPushButton *cmdFind;
+    PromotionBand *fraFullBrand;
+    QAction *mnuFind;
+    QAction *mnuExit;
+
+private:
+    void createControls();
+    void createPerson(int person);
+    void arrangeControls();
+    void createMenus();
+    void connectSignals();
+};

@@ -1,0 +1,160 @@
+#include "chinese/birthday_calendar.h"
+#include "chinese/lunar_birthdays.h"
+#include "chinese/lunar_calendar.h"
+
+#include <QtTest>
+
+class TestLunarBirthdays : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void chineseDates_data();
+    void chineseDates();
+    void birthdays_data();
+    void birthdays();
+    void yearsBeyondTheTables();
+    void foldedLines_data();
+    void foldedLines();
+    void textEscaped();
+    void sameEventsSameUids();
+};
+
+namespace {
+
+// "2023 leap 2 1"
+QString dateText(const chinese::ChineseDate &date)
+{
+    return QStringLiteral("%1 %2%3 %4").arg(date.year).arg(date.leap ? QStringLiteral("leap ") : QString()).arg(date.month).arg(date.day);
+}
+
+} // namespace
+
+void TestLunarBirthdays::chineseDates_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("first covered day") << QDate(1900, 1, 1) << "1899 12 1";
+    QTest::newRow("New Year 1900") << QDate(1900, 1, 31) << "1900 1 1";
+    QTest::newRow("last day of 2023, a 30-day 12th month") << QDate(2024, 2, 9) << "2023 12 30";
+    QTest::newRow("30th of the ordinary 2nd month before the leap one") << QDate(2023, 3, 21) << "2023 2 30";
+    QTest::newRow("first day of the leap 2nd month") << QDate(2023, 3, 22) << "2023 leap 2 1";
+    QTest::newRow("the rare leap 11th month") << QDate(2033, 12, 22) << "2033 leap 11 1";
+    QTest::newRow("last covered day") << QDate(2100, 12, 31) << "2100 12 1";
+}
+
+void TestLunarBirthdays::chineseDates()
+{
+    QFETCH(QDate, date);
+    const std::optional<chinese::ChineseDate> chinese = chinese::chineseDate(date);
+    QVERIFY(chinese);
+    QTEST(dateText(*chinese), "expected");
+}
+
+void TestLunarBirthdays::birthdays_data()
+{
+    QTest::addColumn<QDate>("born");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("keptOn");
+    QTest::addColumn<QDate>("expected");
+    // 2023-04-05 is the 15th day of the leap 2nd month of 2023; 2042 has a leap 2nd month, 2025 none.
+    QTest::newRow("leap-month birth in a year with that leap month") << QDate(2023, 4, 5) << 2042 << "2042 leap 2 15" << QDate(2042, 4, 5);
+    QTest::newRow("leap-month birth in a year without it") << QDate(2023, 4, 5) << 2025 << "2025 2 15" << QDate(2025, 3, 14);
+    QTest::newRow("ordinary-month birth in a year with that leap month")
+        << QDate(2023, 3, 6) << 2042 << "2042 2 15" << QDate(2042, 3, 6);
+    // 2024-04-08 is the 30th of the 2nd month; in 2025 that month has 29 days, in 2027 30.
+    QTest::newRow("30th of a 29-day month: its last day") << QDate(2024, 4, 8) << 2025 << "2025 2 29" << QDate(2025, 3, 28);
+    QTest::newRow("30th of a 30-day month") << QDate(2024, 4, 8) << 2027 << "2027 2 30" << QDate(2027, 4, 6);
+    QTest::newRow("30th of a leap month that returns with 29 days") << QDate(2017, 8, 21) << 2025 << "2025 leap 6 29" << QDate(2025, 8, 22);
+    QTest::newRow("last whole Chinese year") << QDate(1990, 5, 12) << 2100 << "2100 4 18" << QDate(2100, 5, 26);
+}
+
+void TestLunarBirthdays::birthdays()
+{
+    QFETCH(QDate, born);
+    QFETCH(int, year);
+    QFETCH(QDate, expected);
+    const std::optional<QList<chinese::LunarBirthday>> birthdays = chinese::lunarBirthdays(*chinese::chineseDate(born), year, 1);
+    QVERIFY(birthdays && birthdays->size() == 1);
+    QCOMPARE(birthdays->constFirst().lunarYear, year);
+    QTEST(dateText(birthdays->constFirst().keptOn), "keptOn");
+    QCOMPARE(birthdays->constFirst().date, expected);
+    QCOMPARE(chinese::chineseDate(expected), birthdays->constFirst().keptOn);
+}
+
+void TestLunarBirthdays::yearsBeyondTheTables()
+{
+    const chinese::ChineseDate born = *chinese::chineseDate(QDate(1990, 5, 12));
+    QVERIFY(chinese::lunarBirthdays(born, 1899, 202));
+    QVERIFY(!chinese::lunarBirthdays(born, 1898, 2));
+    QVERIFY(!chinese::lunarBirthdays(born, 2100, 2));
+    QVERIFY(!chinese::lunarBirthdays(born, 2020, 0));
+    QVERIFY(!chinese::lunarBirthdays(born, 2020, std::numeric_limits<int>::max()));
+    QVERIFY(!chinese::lunarBirthdays(born, std::numeric_limits<int>::max(), 1));
+}
+
+void TestLunarBirthdays::foldedLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("short") << QStringLiteral("SUMMARY:Ann's lunar birthday");
+    QTest::newRow("exactly 75 octets") << QStringLiteral("DESCRIPTION:") + QString(63, QLatin1Char('x'));
+    QTest::newRow("76 octets") << QStringLiteral("DESCRIPTION:") + QString(64, QLatin1Char('x'));
+    QTest::newRow("three-byte characters across the folds") << QStringLiteral("SUMMARY:") + QString(60, QChar(0x674E));
+    QTest::newRow("four-byte characters across the folds")
+        << QStringLiteral("SUMMARY:a") + QString::fromUcs4(std::u32string(50, U'\U0001F409').data(), 50);
+}
+
+void TestLunarBirthdays::foldedLines()
+{
+    QFETCH(QString, line);
+    const QByteArray folded = chinese::icalendarLine(line);
+    QVERIFY(folded.endsWith("\r\n"));
+    QByteArray unfolded;
+    const QList<QByteArray> physical = folded.chopped(2).split('\n');
+    for (qsizetype i = 0; i < physical.size(); ++i) {
+        QByteArray part = physical.at(i);
+        if (i + 1 < physical.size()) {
+            QVERIFY(part.endsWith('\r'));
+            part.chop(1);
+        }
+        QVERIFY2(part.size() <= 75, part.constData());
+        QVERIFY(QString::fromUtf8(part).toUtf8() == part);   // no character cut in two
+        if (i > 0) {
+            QVERIFY(part.startsWith(' '));
+            part.remove(0, 1);
+        }
+        unfolded += part;
+    }
+    QCOMPARE(QString::fromUtf8(unfolded), line);
+    QCOMPARE(physical.size() > 1, line.toUtf8().size() > 75);
+}
+
+void TestLunarBirthdays::textEscaped()
+{
+    QCOMPARE(chinese::icalendarText(QStringLiteral("O'Neil; Ann, \\ \"Li\"\nnext\tline\x01")),
+             QStringLiteral("O'Neil\\; Ann\\, \\\\ \"Li\"\\nnextline"));
+}
+
+void TestLunarBirthdays::sameEventsSameUids()
+{
+    const QDate born(1990, 5, 12);
+    const auto birthdays = *chinese::lunarBirthdays(*chinese::chineseDate(born), 2025, 3);
+    const auto uids = [](const QByteArray &file) {
+        QByteArrayList found;
+        for (const QByteArray &line : file.split('\n')) {
+            if (line.startsWith("UID:"))
+                found << line.trimmed();
+        }
+        return found;
+    };
+    const QByteArrayList first = uids(chinese::birthdayCalendar(QStringLiteral("Ann"), born, birthdays, QDateTime::currentDateTimeUtc()));
+    const QByteArrayList later = uids(chinese::birthdayCalendar(QStringLiteral("Ann"), born, birthdays.mid(1), QDateTime(QDate(2030, 1, 1), QTime(), QTimeZone::utc())));
+    const QByteArrayList someoneElse = uids(chinese::birthdayCalendar(QStringLiteral("Bo"), born, birthdays, QDateTime::currentDateTimeUtc()));
+    QCOMPARE(first.size(), 3);
+    QCOMPARE(QSet<QByteArray>(first.cbegin(), first.cend()).size(), 3);
+    QCOMPARE(later, first.mid(1));
+    for (const QByteArray &uid : someoneElse)
+        QVERIFY(!first.contains(uid));
+}
+
+QTEST_GUILESS_MAIN(TestLunarBirthdays)
+#include "test_lunar_birthdays.moc"
