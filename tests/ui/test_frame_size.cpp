@@ -101,7 +101,7 @@ void TestFrameSize::everythingInsideARestoredFrame()
     QList<QWidget *> whole{frame->lblVellimorBanner, frame->cmdMdiExit};
     QList<QPushButton *> choices;
     for (const char *name : {"cmdSelectOption_2", "cmdSelectOption_3", "cmdSelectOption_1", "cmdSelectOption_0",
-                             "cmdSelectOption_4"})
+                             "cmdSelectOption_4", "cmdSelectOption_5"})
         choices.append(FrameFixture::control<QPushButton>(frame, QLatin1String(name)));
     for (QPushButton *choice : std::as_const(choices)) {
         whole.append(choice);

@@ -56,10 +56,14 @@ void TestStartPanel::stripsAndStartPanel()
         QCOMPARE(frame->cmdSelectOption[i]->text(), captions[i]);
         QCOMPARE(frame->lblCaption[i + 3]->text(), captions[i]);
     }
-    // Left to right: Chinese, Mayan, Celtic, Australian.
-    QVERIFY(frame->cmdSelectOption[2]->x() < frame->cmdSelectOption[3]->x());
-    QVERIFY(frame->cmdSelectOption[3]->x() < frame->cmdSelectOption[1]->x());
-    QVERIFY(frame->cmdSelectOption[1]->x() < frame->cmdSelectOption[0]->x());
+    // In reading order (left to right, row after row where the frame is narrow): Chinese, Mayan,
+    // Celtic, Australian.
+    const auto readsBefore = [](const QWidget *a, const QWidget *b) {
+        return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
+    };
+    QVERIFY(readsBefore(frame->cmdSelectOption[2], frame->cmdSelectOption[3]));
+    QVERIFY(readsBefore(frame->cmdSelectOption[3], frame->cmdSelectOption[1]));
+    QVERIFY(readsBefore(frame->cmdSelectOption[1], frame->cmdSelectOption[0]));
     QCOMPARE(frame->lblCaption[0]->text(), QStringLiteral("Welcome to Orvo Animal Signs Astrology"));
     QCOMPARE(frame->lblCaption[5]->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     QCOMPARE(frame->lblCaption[3]->palette().color(QPalette::WindowText), QColor(255, 255, 0));

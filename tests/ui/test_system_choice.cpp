@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
+#include <QMdiArea>
 #include <QtTest>
 
 using System = systems::System;
@@ -51,7 +51,7 @@ void TestSystemChoice::cleanup()
 
 void TestSystemChoice::verifyPlacedAtTopCentre(const OrvoForm *form) const
 {
-    const int W = frame->screen()->geometry().width();
+    const int W = frame->mdiArea->viewport()->width();   // the frame's window area, not the screen
     QCOMPARE(form->parentWidget()->pos(), QPoint((W - form->parentWidget()->width()) / 2, 0));
 }
 

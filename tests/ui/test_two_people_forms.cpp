@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -127,7 +128,7 @@ void TestTwoPeopleForms::choiceOpensAnEmptyInput()
     QVERIFY(input->txtName[0]->text().isEmpty());
     QCOMPARE(input->cboYear[1]->itemText(0), QStringLiteral("1900"));
     QCOMPARE(input->cboYear[1]->itemText(input->cboYear[1]->count() - 1), QStringLiteral("2100"));
-    const int W = frame->screen()->geometry().width();
+    const int W = frame->mdiArea->viewport()->width();   // the frame's window area, not the screen
     QCOMPARE(input->parentWidget()->pos(), QPoint((W - input->parentWidget()->width()) / 2, 0));
 
     input->close();
