@@ -68,8 +68,9 @@ void frmUserGuide::placeOnMainWindow()
     const QScreen *screen = frame ? frame->screen() : this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSize wanted = programSettings::size(sizeKey);
+    // The first time, smaller than the frame, so that the frame's menu bar stays in sight.
     if (wanted.isEmpty())
-        wanted = QSize(640, 560);
+        wanted = frame ? QSize(640, 560).boundedTo(frame->size() * 0.85) : QSize(640, 560);
     // The guide gets the title bar and borders the frame has (known once the frame is shown).
     const QSize borders = frame ? frame->frameGeometry().size() - frame->size() : QSize(0, 0);
     // A kept size larger than this screen (another screen, damaged settings) shrinks to fit.

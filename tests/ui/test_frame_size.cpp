@@ -131,17 +131,21 @@ void TestFrameSize::everythingInsideARestoredFrame()
 
 void TestFrameSize::guideCentredOnTheFrameKeepsItsSize_data()
 {
+    QTest::addColumn<QSize>("frameSize");
     QTest::addColumn<QVariant>("kept");
-    QTest::addColumn<QSize>("expected");
-    QTest::newRow("first start") << QVariant() << QSize(640, 560);
-    QTest::newRow("kept size") << QVariant(QSize(500, 380)) << QSize(500, 380);
-    QTest::newRow("kept size larger than the screen") << QVariant(QSize(99999, 99999)) << QSize();
-    QTest::newRow("damaged size") << QVariant(QStringLiteral("500x380")) << QSize(640, 560);
-    QTest::newRow("negative size") << QVariant(QSize(-5, 300)) << QSize(640, 560);
+    QTest::addColumn<QSize>("expected");   // invalid: as large as the screen holds
+    const QSize frame(900, 700);
+    QTest::newRow("first start") << frame << QVariant() << QSize(640, 560);
+    QTest::newRow("first start in a small frame") << QSize(760, 600) << QVariant() << QSize(640, 510);
+    QTest::newRow("kept size") << frame << QVariant(QSize(500, 380)) << QSize(500, 380);
+    QTest::newRow("kept size larger than the screen") << frame << QVariant(QSize(99999, 99999)) << QSize();
+    QTest::newRow("damaged size") << frame << QVariant(QStringLiteral("500x380")) << QSize(640, 560);
+    QTest::newRow("negative size") << frame << QVariant(QSize(-5, 300)) << QSize(640, 560);
 }
 
 void TestFrameSize::guideCentredOnTheFrameKeepsItsSize()
 {
+    QFETCH(QSize, frameSize);
     QFETCH(QVariant, kept);
     QFETCH(QSize, expected);
     const QString key = QStringLiteral("userGuide/size");
@@ -152,15 +156,15 @@ void TestFrameSize::guideCentredOnTheFrameKeepsItsSize()
     ui = std::make_unique<FrameFixture>();
     frmMDI *frame = ui->frame();
     frame->showNormal();
-    frame->setGeometry(200, 150, 900, 700);
-    QTRY_COMPARE(frame->geometry(), QRect(200, 150, 900, 700));
+    frame->setGeometry(QRect(QPoint(200, 150), frameSize));
+    QTRY_COMPARE(frame->geometry(), QRect(QPoint(200, 150), frameSize));
 
     frmUserGuide *guide = frmUserGuide::showGuide();
     if (expected.isValid()) {
         QCOMPARE(guide->size(), expected);
         const QPoint offset = guide->frameGeometry().center() - frame->frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
-    } else {   // as large as the screen holds
+    } else {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(screen.contains(guide->frameGeometry()));
         QVERIFY(guide->width() >= screen.width() - 50 && guide->height() >= screen.height() - 50);
