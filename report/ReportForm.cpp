@@ -16,6 +16,18 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+namespace {
+
+// Printing to a file that could not be saved, or a printer in trouble, is said.
+void printOrSay(QWidget *form, const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly)
+{
+    if (!reportPrinting::print(reportBox, printer, selectionOnly))
+        showMessage(form, reportPrinting::printsToFile(printer) ? texts::couldNotSave() : QStringLiteral("The report could not be printed."),
+                    DialogService::Icon::Error);
+}
+
+} // namespace
+
 ReportForm::ReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
     : OrvoForm(objectName, caption, widthTwips, heightTwips)
 {
@@ -138,26 +150,26 @@ void ReportForm::cmdPrint_Click()
         const bool selection = RTB->textCursor().hasSelection();
         if (!DialogService::current().choosePrinter(this, printer, selection))
             return;
-        reportPrinting::print(*RTB, printer, selection && printer.printRange() == QPrinter::Selection);
+        printOrSay(this, *RTB, printer, selection && printer.printRange() == QPrinter::Selection);
         return;
     }
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
     if (const auto printer = DialogService::current().defaultPrinter()) {
-        reportPrinting::print(*RTB, *printer, false);
+        printOrSay(this, *RTB, *printer, false);
         return;
     }
     // Without a default printer the user picks one (or a PDF file) rather than nothing happening.
     QPrinter printer(QPrinter::HighResolution);
     if (DialogService::current().choosePrinter(this, printer, false))
-        reportPrinting::print(*RTB, printer, false);
+        printOrSay(this, *RTB, printer, false);
 }
 
 void ReportForm::cmdPreview_Click()
 {
     // The preview's Print button shows the print dialog, so this way never prints silently either.
-    DialogService::current().printPreview(this, [this](QPrinter &printer) { reportPrinting::print(*RTB, printer, false); });
+    DialogService::current().printPreview(this, [this](QPrinter &printer) { printOrSay(this, *RTB, printer, false); });
 }
 
 void ReportForm::cmdSavePdf_Click()
