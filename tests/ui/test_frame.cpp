@@ -563,7 +563,7 @@ void TestFrame::sharedTempFolderLockIsPerUser()
 
     SingleInstance first;
     QCOMPARE(first.acquire(), SingleInstance::Status::Acquired);
-    QCOMPARE(QFileInfo(first.lockFileName()).absolutePath(), QFileInfo(shared.path()).absoluteFilePath());
+    QCOMPARE(QFileInfo(first.lockFileName()).absolutePath(), QFileInfo(shared.path()).absoluteFilePath() + QStringLiteral("/orvo-animal-signs-%1").arg(::geteuid()));
     SingleInstance second;
     QCOMPARE(second.acquire(), SingleInstance::Status::HeldElsewhere);
 }
