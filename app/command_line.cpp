@@ -2,6 +2,7 @@
 
 #include "chinese/chinese_calendar.h"
 #include "chinese/year_start.h"
+#include "common/version.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
 
