@@ -8,6 +8,7 @@
 #include "chinese/lunar_birthdays.h"
 #include "chinese/lunar_calendar.h"
 #include "chinese/year_start.h"
+#include "common/version.h"
 #include "overview/match_output.h"
 #include "overview/two_people.h"
 

@@ -431,7 +431,7 @@ void TestOverview::printThatFailsSaysSo()
     QVERIFY(display);
     dialogs->pdfOutput = dir.filePath(QStringLiteral("missing folder/overview.pdf"));
     display->cmdPrint->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The overview could not be printed.")});
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
     QCOMPARE(dialogs->messages.constFirst().icon, Icon::Error);
     QVERIFY(display->isShownInFrame());
 }
