@@ -1,5 +1,6 @@
 #include "app/frmMDI.h"
 
+#include "app/reading_opener.h"
 #include "app/system_forms.h"
 #include "common/content.h"
 #include "common/program_texts.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,8 +21,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -96,6 +98,7 @@ frmMDI::frmMDI(QWidget *parent)
     runningFrame = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(texts::frameCaption());
+    m_opener = new ReadingOpener(this);
     createControls();
     createMenus();
     connectSignals();
@@ -154,17 +157,14 @@ void frmMDI::createStrips(QWidget *central)
     look::setForeground(lblVellimorBanner, Qt::black);
     lblVellimorBanner->installEventFilter(this);
     twips::place(lblVellimorBanner, 0, 40, 9480, 465);
+    Picture6->setMinimumWidth(lblVellimorBanner->width());
     column->addWidget(Picture6);
 
     Picture1 = new QWidget(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     look::setBackground(Picture1, palette().color(QPalette::Window));
-    Picture1->setFixedHeight(twips::toPixels(900));
     picButtonContainer = new QWidget(Picture1);
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
-    auto *row = new QHBoxLayout(picButtonContainer);
-    row->setContentsMargins(twips::toPixels(240), 0, 0, 0);
-    row->setSpacing(twips::toPixels(90));
     for (const ChoiceButton &choice : choiceButtons) {
         auto *icon = new QLabel(picButtonContainer);
         icon->setObjectName(QStringLiteral("imgSystem_%1").arg(choice.index));
@@ -175,13 +175,8 @@ void frmMDI::createStrips(QWidget *central)
         styleFrameButton(button);
         button->setMinimumSize(twips::toPixels(1890), twips::toPixels(495));
         cmdSelectOption[choice.index] = button;
-        row->addWidget(icon);
-        row->addWidget(button);
-        row->addSpacing(twips::toPixels(150));
+        m_choices.append({icon, button});
     }
-    const QSize rowSize = row->sizeHint();
-    picButtonContainer->resize(std::max(twips::toPixels(10935), rowSize.width()), twips::toPixels(800));
-    picButtonContainer->move(0, (Picture1->height() - picButtonContainer->height()) / 2);
     column->addWidget(Picture1);
 
     mdiArea = new QMdiArea(central);
@@ -233,6 +228,14 @@ void frmMDI::createStartPanel(QWidget *central)
             label->setCursor(Qt::PointingHandCursor);
         lblCaption[row.index] = label;
     }
+    // The frame gets no smaller than the captions need, standing close together.
+    int widest = 0;
+    int heights = 0;
+    for (const QLabel *label : lblCaption) {
+        widest = std::max(widest, label->width());
+        heights += label->height();
+    }
+    mdiArea->setMinimumSize(widest + 2 * twips::toPixels(240), heights + twips::toPixels(240));
     picMain->raise();
 }
 
@@ -244,6 +247,11 @@ void frmMDI::createMenus()
     mnuAllFourSigns->setObjectName(QStringLiteral("mnuAllFourSigns"));
     mnuTwoPeople = file->addAction(QStringLiteral("&Two People"));
     mnuTwoPeople->setObjectName(QStringLiteral("mnuTwoPeople"));
+    file->addSeparator();
+    mnuOpen = file->addAction(QStringLiteral("&Open..."));
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOpen->setShortcut(QKeySequence::Open);
+    addAction(mnuOpen);   // Ctrl+O also while a system window shows its own menu bar
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
@@ -258,6 +266,7 @@ void frmMDI::connectSignals()
     for (int index = 0; index < int(cmdSelectOption.size()); ++index)
         connect(cmdSelectOption[index], &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
     connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuOpen, &QAction::triggered, m_opener, &ReadingOpener::chooseAndOpen);
     connect(mnuAllFourSigns, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::AllFourSigns)); });
     connect(mnuTwoPeople, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::TwoPeople)); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -268,13 +277,7 @@ void frmMDI::connectSignals()
 
 void frmMDI::MDIForm_Load()
 {
-    const QScreen *screen = this->screen();
-    const int W = screen ? screen->geometry().width() : 1024;
-    lblVellimorBanner->move((W - lblVellimorBanner->width()) / 2, lblVellimorBanner->y());
-    picButtonContainer->move((W - picButtonContainer->width()) / 2, picButtonContainer->y());
-    for (QLabel *label : lblCaption)
-        label->move((W - label->width()) / 2, label->y());
-    cmdMdiExit->move(W - (cmdMdiExit->width() + twips::toPixels(120)), cmdMdiExit->y());
+    arrangeStrips();
 }
 
 void frmMDI::setStartPanelVisible(bool visible)
@@ -370,6 +373,7 @@ void frmMDI::closeEvent(QCloseEvent *event)
 void frmMDI::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    arrangeStrips();
     fitStartPanel();
 }
 
@@ -377,6 +381,88 @@ void frmMDI::fitStartPanel()
 {
     // The start panel lies over the child-window area, covering it while no system is in use.
     picMain->setGeometry(mdiArea->geometry());
+    // The captions stand centred at their design heights where the panel has the room; in a
+    // shorter panel the gaps between them shrink alike, so that the last one stays whole.
+    const int margin = twips::toPixels(240);
+    int designBottom = 0;
+    int heights = 0;
+    for (const CaptionRow &row : captionRows) {
+        designBottom = twips::toPixels(row.top) + lblCaption[row.index]->height();
+        heights += lblCaption[row.index]->height();
+    }
+    const int designGaps = designBottom + margin - heights;
+    const int room = std::max(0, picMain->height() - heights);
+    const double shrink = designGaps > room ? double(room) / designGaps : 1.0;
+    int y = 0;
+    int previousBottom = 0;
+    for (const CaptionRow &row : captionRows) {
+        QLabel *label = lblCaption[row.index];
+        y += int(std::max(0, twips::toPixels(row.top) - previousBottom) * shrink);
+        label->move((picMain->width() - label->width()) / 2, y);
+        y += label->height();
+        previousBottom = twips::toPixels(row.top) + label->height();
+    }
+}
+
+void frmMDI::arrangeStrips()
+{
+    // Everything follows the frame's own width, not the screen's: a frame smaller than the
+    // screen shows the banner, the choices and Exit whole.
+    const int width = centralWidget()->width();
+    lblVellimorBanner->move((width - lblVellimorBanner->width()) / 2, lblVellimorBanner->y());
+    cmdMdiExit->move(width - (cmdMdiExit->width() + twips::toPixels(120)), cmdMdiExit->y());
+    arrangeChoices(width);
+}
+
+void frmMDI::arrangeChoices(int width)
+{
+    // The choices fill as few centred rows as the width allows, each row holding about as many
+    // as the others, in reading order.
+    const int margin = twips::toPixels(240);
+    const int pictureGap = twips::toPixels(90);
+    const int choiceGap = twips::toPixels(330);
+    const int rowGap = twips::toPixels(90);
+    QList<int> widths;
+    int rowHeight = 0;
+    for (auto [picture, button] : std::as_const(m_choices)) {
+        // Sized afresh each time: the text's width depends on the screen the frame stands on.
+        button->resize(button->sizeHint().expandedTo(button->minimumSize()));
+        widths.append(picture->width() + pictureGap + button->width());
+        rowHeight = std::max({rowHeight, picture->height(), button->height()});
+    }
+    const auto rowWidth = [&](qsizetype first, qsizetype count) {
+        int sum = 0;
+        for (qsizetype i = first; i < std::min(first + count, widths.size()); ++i)
+            sum += widths[i] + (i > first ? choiceGap : 0);
+        return sum;
+    };
+    const qsizetype count = widths.size();
+    qsizetype perRow = count;
+    for (qsizetype rows = 1; rows < count; ++rows) {
+        perRow = (count + rows - 1) / rows;
+        bool fits = true;
+        for (qsizetype first = 0; first < count; first += perRow)
+            fits = fits && rowWidth(first, perRow) <= width - 2 * margin;
+        if (fits)
+            break;
+        perRow = 1;
+    }
+    const qsizetype rows = (count + perRow - 1) / perRow;
+    // One row stands in the strip's design height; more rows make the strip taller.
+    const int padding = std::max(rowGap, (twips::toPixels(900) - rowHeight) / 2);
+    const int height = 2 * padding + int(rows) * rowHeight + int(rows - 1) * rowGap;
+    for (qsizetype first = 0; first < count; first += perRow) {
+        int x = std::max(0, (width - rowWidth(first, perRow)) / 2);
+        const int y = padding + int(first / perRow) * (rowHeight + rowGap);
+        for (qsizetype i = first; i < std::min(first + perRow, count); ++i) {
+            auto [picture, button] = m_choices[i];
+            picture->move(x, y + (rowHeight - picture->height()) / 2);
+            button->move(x + picture->width() + pictureGap, y + (rowHeight - button->height()) / 2);
+            x += widths[i] + choiceGap;
+        }
+    }
+    picButtonContainer->setGeometry(0, 0, width, height);
+    Picture1->setFixedHeight(height);
 }
 
 void frmMDI::updateMenuBar()

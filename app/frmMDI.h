@@ -3,12 +3,14 @@
 #include <QMainWindow>
 
 #include <array>
+#include <utility>
 
 class LinkLabel;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QPushButton;
+class ReadingOpener;
 
 // The main frame: banner, the choices of the four systems, of the overview of all four and of
 // Two People, the start panel and the exit strip around the area where the system windows open.
@@ -48,6 +50,7 @@ public:
     QAction *mnuAllFourSigns;
     QAction *mnuTwoPeople;
     QAction *mnuExit;
+    QAction *mnuOpen;
     QAction *mkmoney;
 
 protected:
@@ -63,7 +66,12 @@ private:
     void connectSignals();
     void updateMenuBar();
     void fitStartPanel();
+    void arrangeStrips();
+    void arrangeChoices(int width);
 
+    // The choices in reading order, each button with its picture on the left.
+    QList<std::pair<QLabel *, QPushButton *>> m_choices;
+    ReadingOpener *m_opener = nullptr;
     QList<QAction *> m_ownMenuBar;
     bool m_closing = false;
 };

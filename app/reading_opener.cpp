@@ -5,6 +5,8 @@
 #include "australian/frmAustralianAstrologyMain.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "common/saved_reading.h"
+#include "forms/dialog_folders.h"
+#include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/reading_files.h"
 #include "mayan/frmMayanAnimalSignMain.h"
@@ -47,6 +49,27 @@ void ReadingOpener::openWaiting()
         return;
     }
     open(std::exchange(m_waiting, QString()));
+}
+
+void ReadingOpener::chooseAndOpen()
+{
+    // The folder of the last reading opened this way; the file's own kind remembers it too, so
+    // that its system's Open button starts there as well.
+    const QString anyReading = QStringLiteral("reading");
+    const readingFiles::Kind chinese = readingFiles::chineseAstrology();
+    const readingFiles::Kind zodiac = readingFiles::zodiacSigns();
+    DialogService::FileRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Orvo Saved Readings (*.%1 *.%2);;%3;;%4")
+                         .arg(chinese.extension, zodiac.extension, chinese.filter, zodiac.filter);
+    request.mustExist = true;
+    request.directory = dialogFolders::last(anyReading);
+    const QString fileName = DialogService::current().openFileName(m_frame, request);
+    if (fileName.isEmpty() || !open(fileName))
+        return;
+    dialogFolders::remember(anyReading, fileName);
+    const bool isChinese = savedReading::hasExtension(fileName, chinese.extension);
+    dialogFolders::remember(isChinese ? chinese.extension : zodiac.extension, fileName);
 }
 
 bool ReadingOpener::open(const QString &fileName)

@@ -22,6 +22,9 @@ public:
     // request still waiting gives way to a newer one.
     void request(const QString &fileName);
 
+    // Asks for a saved reading of any system (File > Open) and opens it; nothing on cancel.
+    void chooseAndOpen();
+
     // Opens fileName now. False after "Please Check The File." (a wrong extension, a file that
     // cannot be read), with every window left as it was.
     bool open(const QString &fileName);

@@ -24,4 +24,16 @@ std::unique_ptr<QSettings> open()
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
+QSize size(const QString &key)
+{
+    const QVariant value = open()->value(key);
+    const QSize kept = value.typeId() == QMetaType::QSize ? value.toSize() : QSize();
+    return kept.width() > 0 && kept.height() > 0 ? kept : QSize();
+}
+
+void setSize(const QString &key, const QSize &size)
+{
+    open()->setValue(key, size);
+}
+
 } // namespace programSettings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSettings>
+#include <QSize>
 
 #include <memory>
 
@@ -16,5 +17,10 @@ QString fileName();
 // Anything else there (a FIFO, which would block the first read for ever, a device, a folder)
 // is left alone: the settings then start as the defaults and are not written, without a word.
 std::unique_ptr<QSettings> open();
+
+// The size kept under key; an empty size where none is kept or the value is damaged (not a
+// size, or not positive). The caller still fits it to the screen.
+QSize size(const QString &key);
+void setSize(const QString &key, const QSize &size);
 
 } // namespace programSettings

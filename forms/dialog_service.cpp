@@ -3,6 +3,7 @@
 #include "common/program_texts.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -23,6 +24,7 @@ public:
                     : icon == Icon::Information ? QMessageBox::Information
                                                 : QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Ok);
+        keepTitleWhole(box);
         box.exec();
     }
 
@@ -62,6 +64,21 @@ public:
     }
 
 private:
+    // A box sized to a short text alone is narrower than its title, which the window manager
+    // then cuts ("Orvo An...strology"). Title bars commonly use a bold face of about the
+    // application's font; beside the title they hold an icon and up to three buttons.
+    static void keepTitleWhole(QMessageBox &box)
+    {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int decorations = 6 * QFontMetrics(titleFont).height();
+        const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + decorations;
+        // QMessageBox sets its own size from its text; only what its layout holds widens it.
+        if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                          1, grid->columnCount());
+    }
+
     static QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
     {
         QFileDialog dialog(parent, request.title);

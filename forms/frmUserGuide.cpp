@@ -1,6 +1,7 @@
 #include "forms/frmUserGuide.h"
 
 #include "common/content.h"
+#include "common/program_settings.h"
 #include "common/program_texts.h"
 #include "forms/form_registry.h"
 #include "widgets/modHelp.h"
@@ -10,12 +11,17 @@
 #include <QDesktopServices>
 #include <QMdiArea>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 QPointer<frmUserGuide> guide;
+
+const QString sizeKey = QStringLiteral("userGuide/size");
 
 // The frame when there is one, so that the guide closes with the program.
 QWidget *mainWindow()
@@ -48,7 +54,34 @@ frmUserGuide::frmUserGuide(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtGuide);
-    resize(640, 560);
+    placeOnMainWindow();
+}
+
+frmUserGuide::~frmUserGuide()
+{
+    programSettings::setSize(sizeKey, size());
+}
+
+void frmUserGuide::placeOnMainWindow()
+{
+    const QWidget *frame = parentWidget();
+    const QScreen *screen = frame ? frame->screen() : this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QSize wanted = programSettings::size(sizeKey);
+    if (wanted.isEmpty())
+        wanted = QSize(640, 560);
+    // The guide gets the title bar and borders the frame has (known once the frame is shown).
+    const QSize borders = frame ? frame->frameGeometry().size() - frame->size() : QSize(0, 0);
+    // A kept size larger than this screen (another screen, damaged settings) shrinks to fit.
+    resize(wanted.boundedTo(available.size() - borders).expandedTo(minimumSizeHint()));
+    QRect placed(QPoint(), size() + borders);
+    placed.moveCenter(frame ? frame->frameGeometry().center() : available.center());
+    // Not over the screen's edge, where the title bar could no longer be reached.
+    placed.moveRight(std::min(placed.right(), available.right()));
+    placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+    placed.moveLeft(std::max(placed.left(), available.left()));
+    placed.moveTop(std::max(placed.top(), available.top()));
+    move(placed.topLeft());
 }
 
 frmUserGuide *frmUserGuide::showGuide()

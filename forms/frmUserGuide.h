@@ -6,8 +6,9 @@ class QTextBrowser;
 class QUrl;
 
 // The offline user guide (content/guide/guide.html) in a window of its own, created on first use
-// and kept until the frame closes. Links to web pages open in the browser; links inside the
-// guide move to their section; any other link does nothing.
+// and kept until the frame closes. It first shows centred on the frame, at the size it had when
+// the program last closed. Links to web pages open in the browser; links inside the guide move to
+// their section; any other link does nothing.
 class frmUserGuide : public QWidget
 {
     Q_OBJECT
@@ -19,7 +20,10 @@ public:
 
     QTextBrowser *txtGuide;
 
+    ~frmUserGuide() override;
+
 private:
     explicit frmUserGuide(QWidget *parent);
+    void placeOnMainWindow();
     void followLink(const QUrl &url);
 };

@@ -172,9 +172,14 @@ bool OrvoForm::isShownInFrame() const
 void OrvoForm::placeAtTopCentre()
 {
     QWidget *window = parentWidget() ? parentWidget() : this;
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = screen ? screen->geometry().width() : 1024;
-    window->move(std::max(0, (screenWidth - window->width()) / 2), 0);
+    // Inside the frame the room is the frame's window area as it stands (a restored frame may be
+    // much narrower than the screen); a form on its own has the screen.
+    int roomWidth = 1024;
+    if (const QWidget *area = window->parentWidget())
+        roomWidth = area->width();
+    else if (const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
+        roomWidth = screen->geometry().width();
+    window->move(std::max(0, (roomWidth - window->width()) / 2), 0);
 }
 
 void OrvoForm::selectByText(QComboBox *list, const QString &text)

@@ -28,7 +28,8 @@ public:
     void showForm();
     void hideForm();
     bool isShownInFrame() const;
-    // left = (screen width - form width) / 2, top = 0, in the frame's client coordinates.
+    // left = (width of the frame's window area - form width) / 2, top = 0, in that area's
+    // coordinates; a form shown on its own: the screen's width.
     void placeAtTopCentre();
 
     // Once the window's size is fixed, that size: a layout's own hint takes wrapping texts at

@@ -19,6 +19,10 @@ DateList::DateList(const QString &objectName, const QString &accessibleName, QWi
     setAccessibleName(accessibleName);
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);
+    // A list of about fifteen rows that scrolls, rather than a popup as tall as the screen:
+    // styles that place the popup over the list (Fusion) ignore maxVisibleItems otherwise.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setMaxVisibleItems(visibleRows);
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DateList::takeChosenEntry);
     connect(this, &QComboBox::currentIndexChanged, this, &DateList::announceValue);
 }

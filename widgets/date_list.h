@@ -12,6 +12,9 @@ class DateList : public QComboBox
 public:
     DateList(const QString &objectName, const QString &accessibleName, QWidget *parent);
 
+    // The rows the open list shows at once; typing digits moves to the first entry they begin.
+    static constexpr int visibleRows = 15;
+
 private:
     void takeChosenEntry();
     void announceValue();
