@@ -5,7 +5,6 @@
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/year_start.h"
-#include "common/calendar_lists.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/start_panel.h"
@@ -17,11 +16,6 @@
 
 namespace fullReading {
 namespace {
-
-QString monthName(const Person &person)
-{
-    return calendar::monthNames().at(person.birthDate.month() - 1);
-}
 
 // The years the system's input form lists. The overview offers years that some systems do not;
 // a form that is not loaded is loaded to ask it and unloaded again, leaving the frame as it was.
