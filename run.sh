@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the program needs, builds a release build in build-release/ and starts the program.
+# Installs what the program needs (no test tools), builds a release build in build-release/ and
+# starts the program.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh

@@ -8,6 +8,7 @@
 #include "chinese/lunar_birthdays.h"
 #include "chinese/lunar_calendar.h"
 #include "chinese/year_start.h"
+#include "common/version.h"
 #include "overview/match_output.h"
 #include "overview/two_people.h"
 
@@ -298,6 +299,8 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
         if (parser.isSet(*option))
             return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD").arg(option->names().constFirst()));
     for (const QCommandLineOption *option : {&from, &count, &ics})
+        if (parser.isSet(*option))
+            return usageError(err, QStringLiteral("--%1 needs --lunar-birthdays YYYY-MM-DD").arg(option->names().constFirst()));
     for (const QCommandLineOption *option : {&name, &json}) {
         if (parser.isSet(*option))
             return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD%2")

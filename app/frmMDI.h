@@ -46,7 +46,7 @@ public:
     QWidget *PicCoBrand;
     LinkLabel *Label7;
     QPushButton *cmdMdiExit;
-    QMdiArea *mdiArea;
+    QMdiArea *mdiArea = nullptr;
     QAction *mnuAllFourSigns;
     QAction *mnuTwoPeople;
     QAction *mnuExit;

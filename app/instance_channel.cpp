@@ -1,5 +1,7 @@
 #include "app/instance_channel.h"
 
+#include "common/native_file_name.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -20,12 +22,15 @@ namespace {
 const QByteArray acknowledgement("ok\n");
 // A client that connects and says nothing is dropped after this long.
 constexpr int clientPatienceMs = 5000;
-constexpr int pendingConnections = 8;
+// Connections waiting to be taken; the system may allow fewer.
+constexpr int pendingConnections = SOMAXCONN;
+// How long listening pauses when no connection can be taken for want of open files or memory.
+constexpr int pauseAfterErrorMs = 100;
 
 // False when the path does not fit into a socket address.
 bool socketAddress(const QString &name, sockaddr_un *address)
 {
-    const QByteArray path = QFile::encodeName(name);
+    const QByteArray path = nativeFileName::encode(name);
     *address = {};
     address->sun_family = AF_UNIX;
     if (path.isEmpty() || size_t(path.size()) >= sizeof address->sun_path)
@@ -50,6 +55,31 @@ bool limitTo(int socket, const QDeadlineTimer &deadline)
         && ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) == 0;
 }
 
+// True when the process at the other end of socket runs as this process's user.
+bool peerIsOwnUser(int socket)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer
+        && peer.uid == ::geteuid();
+}
+
+// The absolute path of fileName as the bytes the system knows it by.
+QByteArray absolutePath(const QString &fileName)
+{
+    const QByteArray path = nativeFileName::encode(fileName);
+    if (path.startsWith('/'))
+        return path;
+    QByteArray folder(4096, Qt::Uninitialized);
+    while (!::getcwd(folder.data(), size_t(folder.size()))) {
+        if (errno != ERANGE)
+            return nativeFileName::encode(QFileInfo(fileName).absoluteFilePath());
+        folder.resize(folder.size() * 2);
+    }
+    folder.truncate(qsizetype(std::strlen(folder.constData())));
+    return folder.endsWith('/') ? folder + path : folder + '/' + path;
+}
+
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString &name, QObject *parent)
@@ -66,7 +96,7 @@ InstanceChannel::~InstanceChannel()
     if (m_listeningSocket >= 0) {
         ::close(m_listeningSocket);
         // The lock is still held here, so no newer copy listens under this name yet.
-        ::unlink(QFile::encodeName(m_name).constData());
+        ::unlink(nativeFileName::encode(m_name).constData());
     }
 }
 
@@ -96,8 +126,8 @@ bool InstanceChannel::listen()
         return false;
     }
     m_listeningSocket = socket;
-    auto *notifier = new QSocketNotifier(socket, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &InstanceChannel::takeConnections);
+    m_listening = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+    connect(m_listening, &QSocketNotifier::activated, this, &InstanceChannel::takeConnections);
     return true;
 }
 
@@ -105,10 +135,29 @@ void InstanceChannel::takeConnections()
 {
     for (;;) {
         const int socket = ::accept4(m_listeningSocket, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (socket < 0)
-            return;   // none left (or one that gave up before it was taken)
+        if (socket < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;   // one that gave up before it was taken
+            if (errno == EAGAIN || errno == EWOULDBLOCK)
+                return;     // none left
+            // Out of open files (or memory): the oldest waiting client makes room for one that
+            // may carry a reading. With none to end, the notifier would fire again at once.
+            if ((errno == EMFILE || errno == ENFILE) && !m_clientOrder.isEmpty()) {
+                dropClient(m_clientOrder.constFirst());
+                continue;
+            }
+            pauseListening();
+            return;
+        }
+        if (!peerIsOwnUser(socket)) {
+            ::close(socket);
+            continue;
+        }
+        if (m_clientOrder.size() >= MaxClients)
+            dropClient(m_clientOrder.constFirst());
         auto *client = new QSocketNotifier(socket, QSocketNotifier::Read, this);
         m_clients.insert(client, {});
+        m_clientOrder.append(client);
         connect(client, &QSocketNotifier::activated, this, [this, client] { readMessage(client); });
         QTimer::singleShot(clientPatienceMs, client, [this, client] { dropClient(client); });
         readMessage(client);   // what came with the connection already
@@ -141,7 +190,7 @@ void InstanceChannel::readMessage(QSocketNotifier *client)
         dropClient(client);
         return;
     }
-    const QString fileName = QFile::decodeName(message.left(end));
+    const QString fileName = nativeFileName::decode(message.left(end));
     ::send(socket, acknowledgement.constData(), size_t(acknowledgement.size()), MSG_NOSIGNAL);
     dropClient(client);   // one message a connection
     if (!fileName.isEmpty())
@@ -152,13 +201,25 @@ void InstanceChannel::dropClient(QSocketNotifier *client)
 {
     if (!m_clients.remove(client))
         return;
+    m_clientOrder.removeOne(client);
     client->setEnabled(false);
     ::close(int(client->socket()));
     client->deleteLater();   // it may be the one whose signal runs now
 }
 
-bool InstanceChannel::handOver(const QString &name, const QString &fileName, int timeoutMs)
+void InstanceChannel::pauseListening()
 {
+    m_listening->setEnabled(false);
+    QTimer::singleShot(pauseAfterErrorMs, m_listening, [this] {
+        m_listening->setEnabled(true);
+        takeConnections();
+    });
+}
+
+bool InstanceChannel::handOver(const QString &name, const QString &fileName, int timeoutMs, bool *sent)
+{
+    if (sent)
+        *sent = false;
     const QDeadlineTimer deadline(timeoutMs);
     sockaddr_un address;
     if (!socketAddress(name, &address))
@@ -176,7 +237,10 @@ bool InstanceChannel::handOver(const QString &name, const QString &fileName, int
         if (errno != EINTR)
             return false;
     }
-    const QByteArray message = QFile::encodeName(QFileInfo(fileName).absoluteFilePath()) + '\0';
+    // Whoever listens under this name learns which file this user opens: only the user's own.
+    if (!peerIsOwnUser(socket))
+        return false;
+    const QByteArray message = absolutePath(fileName) + '\0';
     for (qsizetype sent = 0; sent < message.size();) {
         if (!limitTo(socket, deadline))
             return false;
@@ -186,6 +250,8 @@ bool InstanceChannel::handOver(const QString &name, const QString &fileName, int
         else if (written < 0 && errno != EINTR)
             return false;
     }
+    if (sent)
+        *sent = true;
     QByteArray answer;
     while (answer.size() < acknowledgement.size()) {
         if (!limitTo(socket, deadline))

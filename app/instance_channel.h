@@ -9,7 +9,9 @@ class QSocketNotifier;
 // Hands a saved reading from a second start of the program to the copy that already runs.
 // The running copy listens on a local (Unix domain) socket that only its own user may connect
 // to; a second start sends the reading's absolute path (the file name's bytes, ended by a NUL
-// byte, which no path holds) and the running copy answers "ok\n" once it has taken it.
+// byte, which no path holds) and the running copy answers "ok\n" once it has taken it. Each side
+// asks the system who the other is and talks only to a process of its own user. File names are
+// carried as their bytes, whatever their encoding (see nativeFileName).
 // Plain system sockets with a notifier on the event loop: all it needs, without a networking
 // library to load at every start.
 class InstanceChannel : public QObject
@@ -25,11 +27,17 @@ public:
     QString errorString() const { return m_error; }
 
     // For a second start: true once the running copy has acknowledged fileName (made absolute
-    // here); false when no copy listens or none answers within timeoutMs.
-    static bool handOver(const QString &name, const QString &fileName, int timeoutMs = 10000);
+    // here); false when no copy of this user's listens or none answers within timeoutMs. *sent
+    // (when given) tells whether the whole message reached the other copy, which then takes it
+    // whenever it runs again (a copy that is stopped or busy answers late).
+    static bool handOver(const QString &name, const QString &fileName, int timeoutMs = 10000, bool *sent = nullptr);
 
     // The longest message taken; a longer one is cut off unanswered.
     static constexpr int MaxMessageBytes = 16 * 1024;
+    // The most connections held at once: each newer one ends the oldest one still waiting, so
+    // that a flood of idle connections neither uses up the open files nor keeps a real second
+    // start out.
+    static constexpr int MaxClients = 64;
 
 Q_SIGNALS:
     void readingReceived(const QString &fileName);
@@ -38,10 +46,13 @@ private:
     void takeConnections();
     void readMessage(QSocketNotifier *client);
     void dropClient(QSocketNotifier *client);
+    void pauseListening();
 
     const QString m_name;
     QString m_error;
     int m_listeningSocket = -1;
-    // Each connected client, with what it has sent so far.
+    QSocketNotifier *m_listening = nullptr;
+    // Each connected client, with what it has sent so far; and the clients oldest first.
     QHash<QSocketNotifier *, QByteArray> m_clients;
+    QList<QSocketNotifier *> m_clientOrder;
 };

@@ -6,13 +6,38 @@
 #include "app/program_icon.h"
 #include "app/reading_opener.h"
 #include "app/single_instance.h"
+#include "common/file_saving.h"
+#include "common/native_file_name.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int handOverPatienceMs = 10000;
+
+// The running copy took the reading's name but has not said so in time: it is stopped or busy,
+// and opens the reading once it runs again. The name goes after the first line break, which
+// keeps the message plain text.
+QString handedOverUnanswered(const QString &reading)
+{
+    return QStringLiteral("Application is already running, but it has not answered for %1 seconds (it may be "
+                          "stopped or busy). It will open this reading when it runs again:\n\n%2")
+        .arg(handOverPatienceMs / 1000)
+        .arg(QDir::toNativeSeparators(reading));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // A size limit or a closed pipe must make a write fail, which every write checks, rather
+    // than end the program with its windows.
+    fileSaving::reportWriteFailuresAsErrors();
     // Options (--signs, --help, --version ...) are answered on the terminal, before any display
     // is opened or the single-instance lock taken. Plain arguments (a saved reading to open)
     // fall through to the normal start below.
@@ -26,9 +51,9 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("orvo"));
     programIcon::installForTitleBars();
 
-    // `orvo FILE`, as a file manager starts it: the saved reading to open.
-    const QStringList arguments = QApplication::arguments();
-    const QString reading = arguments.size() > 1 ? arguments.at(1) : QString();
+    // `orvo FILE`, as a file manager starts it: the saved reading to open. QApplication has taken
+    // its own options out of argv; the name's bytes are kept even where they are not UTF-8.
+    const QString reading = argc > 1 ? nativeFileName::decode(argv[1]) : QString();
 
     SingleInstance instance;
     InstanceChannel channel(instance.channelName());
@@ -41,15 +66,23 @@ int main(int argc, char *argv[])
         if (!channel.listen())
             qWarning("orvo: readings from a second start cannot be taken: %s", qPrintable(channel.errorString()));
         break;
-    case SingleInstance::Status::HeldElsewhere:
-        if (!reading.isEmpty() && InstanceChannel::handOver(instance.channelName(), reading))
+    case SingleInstance::Status::HeldElsewhere: {
+        bool sent = false;
+        if (!reading.isEmpty() && InstanceChannel::handOver(instance.channelName(), reading, handOverPatienceMs, &sent))
             return 0;
-        showMessage(nullptr, texts::alreadyRunning(), DialogService::Icon::Information);
+        showMessage(nullptr, sent ? handedOverUnanswered(reading) : texts::alreadyRunning(), DialogService::Icon::Information);
         return 0;
+    }
     case SingleInstance::Status::Unavailable:
         // Refusing a second copy is a convenience; a lock that cannot be made must not lock the
         // user out of the program.
         showMessage(nullptr, instance.errorString(), DialogService::Icon::Error);
+        break;
+    case SingleInstance::Status::NoSafeFolder:
+        // Another user could listen there for the readings this user opens: this copy runs on
+        // its own, and a second start will too.
+        std::fprintf(stderr, "orvo: runs without taking readings from a second start: %s\n",
+                     qPrintable(instance.errorString()));
         break;
     }
 

@@ -1,7 +1,6 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
 #include "chinese/chinese_zodiac.h"
-#include "chinese/form_size.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
 #include "common/program_texts.h"
@@ -128,7 +127,6 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay()
     createControls();
     createMenus();
     connectSignals();
-    chinese::fitToLayout(this, QSize(twips::toPixels(DesignWidth), twips::toPixels(DesignHeight)), fraFullBrand);
 }
 
 // The link across the top; the person's frame and the sign's frame side by side, as high as each

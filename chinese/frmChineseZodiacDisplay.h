@@ -22,9 +22,6 @@ public:
     frmChineseZodiacDisplay();
 
     void Form_Unload() override;
-    // The size the window was fitted to; the layout's own hint guesses the line breaks of its
-    // wrapping labels for other widths.
-    QSize sizeHint() const override { return minimumSize(); }
 
     // Keeps reading as this form's own and shows it; its report is made from it.
     void showReading(const chinese::Reading &reading);

@@ -1,7 +1,6 @@
 #include "chinese/frmChineseZodiacMain.h"
 
 #include "chinese/chinese_zodiac.h"
-#include "chinese/form_size.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
@@ -192,7 +191,6 @@ void frmChineseZodiacMain::Form_Load()
     cboMonth->setCurrentIndex(0);
     selectByText(cboYear, QStringLiteral("1936"));
     setYearStart(chinese::preferredYearStart());
-    chinese::fitToLayout(this, QSize(twips::toPixels(DesignWidth), twips::toPixels(DesignHeight)), fraFullBrand);
     txtName->setFocus();
 }
 
@@ -249,9 +247,10 @@ bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearS
             cboYear->setFocus();
         return false;
     }
+    // Shown first, so that the reading meets the controls at their sizes.
     auto *display = forms::get<frmChineseZodiacDisplay>();
-    display->showReading(*reading);
     display->showForm();
+    display->showReading(*reading);
     hideForm();
     return true;
 }

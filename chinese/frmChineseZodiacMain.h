@@ -26,9 +26,6 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
-    // The size the window was fitted to; the layout's own hint guesses the line breaks of its
-    // wrapping labels for other widths.
-    QSize sizeHint() const override { return minimumSize(); }
 
     // Checks the entries and shows their reading by the chosen year start in the result form.
     void cmdProceed_Click();

@@ -18,8 +18,7 @@ frmChineseZodiacSave::frmChineseZodiacSave()
     stackTopLinks({Label14, Label1});
 
     fraFullBrand = new PromotionBand(this);
-    fraFullBrand->arrange(7665);
-    fraFullBrand->move(twips::toPixels(30), belowButtons());
+    addBelowButtons(fraFullBrand);
 }
 
 void frmChineseZodiacSave::composeReport()

@@ -8,10 +8,21 @@ class QIODevice;
 
 namespace fileSaving {
 
+// True when a save may write fileName: nothing is there yet, or what is there is, after following
+// symbolic links to their final target, a regular file. A device, FIFO, socket or folder is never
+// written or replaced (renaming a new file over it would change what kind of file it is).
+bool isSaveTarget(const QString &fileName);
+
 // Writes fileName through a temporary file that replaces it only when every write, the final
 // flush to the disk and the rename succeeded; on any failure (a full disk, a size limit, an I/O
-// error) the temporary file is removed and an earlier file stays as it was. writeContent
-// returns false when a write of its own fell short.
+// error) the temporary file is removed and an earlier file stays as it was. A symbolic link is
+// kept and its final target written. False, with nothing touched, unless isSaveTarget(fileName).
+// writeContent returns false when a write of its own fell short.
 bool save(const QString &fileName, const std::function<bool(QIODevice &)> &writeContent);
+
+// Makes a write past a file size limit or into a closed pipe fail with an error (EFBIG, EPIPE)
+// that the checked writes report, instead of raising a signal that ends the process. main()
+// calls it before anything else.
+void reportWriteFailuresAsErrors();
 
 } // namespace fileSaving

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "common/version.h"
+
 #include <QString>
 
 // Texts the whole program shares.
 namespace texts {
 
 inline QString programTitle() { return QStringLiteral("Orvo Animal Signs Astrology"); }
-inline QString frameCaption() { return QStringLiteral("Orvo Animal Signs Astrology v1.20"); }
+inline QString frameCaption() { return QStringLiteral("Orvo Animal Signs Astrology v" ORVO_VERSION); }
 
 inline QString enterYourName() { return QStringLiteral("Please Enter Your Name"); }
 inline QString badFebruary() { return QStringLiteral("Please Enter Correct Date Or Month!"); }

@@ -2,9 +2,16 @@
 
 #include "common/file_saving.h"
 #include "common/line_codec.h"
+#include "common/native_file_name.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace savedReading {
 
@@ -62,12 +69,30 @@ std::optional<QStringList> read(QIODevice &device, int lineCount)
 
 std::optional<QStringList> readFile(const QString &fileName, int lineCount)
 {
-    // Opening a FIFO blocks until a writer comes; the check first keeps the user's window alive.
+#ifdef Q_OS_UNIX
+    // The name's own bytes, even where they are not UTF-8. Opening a FIFO blocks until a writer
+    // comes and opening a device may do things of its own: the kind is checked before opening,
+    // and again on what was opened without waiting, in case the name changed in between.
+    const QByteArray name = nativeFileName::encode(fileName);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0)
+        return std::nullopt;
+    QFile file;
+    if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return std::nullopt;
+    }
+#else
     if (!QFileInfo(fileName).isFile())
         return std::nullopt;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly) || file.isSequential())
         return std::nullopt;
+#endif
     return read(file, lineCount);
 }
 

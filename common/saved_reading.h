@@ -24,12 +24,14 @@ static_assert(MaxNameLength * MaxEncodedBytesPerUnit <= MaxLineBytes);
 
 bool write(QIODevice &device, const QStringList &fields);
 // Writes through a temporary file renamed over fileName; false after any failed write, flush or
-// rename, and then an older file is as it was.
+// rename, and then an older file is as it was. Only a regular file (or none) is written; see
+// fileSaving::save.
 bool writeFile(const QString &fileName, const QStringList &fields);
 
 // The first lineCount fields, decoded; lines missing at the end count as empty.
 std::optional<QStringList> read(QIODevice &device, int lineCount);
 // Nothing for anything but a regular file (a FIFO or a device could block or never end).
+// fileName may carry bytes that are not UTF-8 as nativeFileName decodes them.
 std::optional<QStringList> readFile(const QString &fileName, int lineCount);
 
 // True when the last three characters of fileName are exactly extension (letter case counts).

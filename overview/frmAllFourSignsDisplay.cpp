@@ -1,6 +1,8 @@
 #include "overview/frmAllFourSignsDisplay.h"
 
+#include "common/program_texts.h"
 #include "forms/dialog_service.h"
+#include "report/report_printing.h"
 #include "forms/form_registry.h"
 #include "widgets/link_label.h"
 #include "widgets/promotion_band.h"
@@ -298,7 +300,7 @@ void frmAllFourSignsDisplay::cmdPrint_Click()
     const qreal dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
     page->setPageSize(QSizeF(printer.width() * dpiX / printer.logicalDpiX(), printer.height() * dpiY / printer.logicalDpiY()));
     printer.setPrintRange(QPrinter::AllPages);
-    page->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
-        showMessage(this, QStringLiteral("The overview could not be printed."), DialogService::Icon::Error);
+    if (!reportPrinting::printPages(*page, printer))
+        showMessage(this, reportPrinting::printsToFile(printer) ? texts::couldNotSave() : QStringLiteral("The overview could not be printed."),
+                    DialogService::Icon::Error);
 }

@@ -2,56 +2,28 @@
 
 #include "australian/frmAustralianAstrologyMain.h"
 #include "celtic/celtic_input.h"
+#include "celtic/celtic_reading.h"
 #include "celtic/frmCelticAnimalBirthSignMain.h"
+#include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/year_start.h"
-#include "common/calendar_lists.h"
+#include "common/input_problem.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/start_panel.h"
 #include "mayan/frmMayanAnimalSignMain.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
+#include "mayan/mayan_reading.h"
 
 namespace fullReading {
 namespace {
 
-QString monthName(const Person &person)
+// The overview offers years that some systems do not cover: those stay on the overview.
+bool coversBirthYear(const QString &system, int firstYear, int lastYear, const Person &person, QWidget *parent)
 {
-    return calendar::monthNames().at(person.birthDate.month() - 1);
-}
-
-// The years the system's input form lists. The overview offers years that some systems do not;
-// a form that is not loaded is loaded to ask it and unloaded again, leaving the frame as it was.
-template<class F>
-QStringList listedYears(QComboBox *F::*yearList)
-{
-    const bool wasLoaded = forms::isLoaded<F>();
-    const bool panelWasVisible = startPanel::isVisible();
-    F *form = forms::get<F>();
-    QStringList years;
-    for (int i = 0; i < (form->*yearList)->count(); ++i)
-        years.append((form->*yearList)->itemText(i));
-    if (!wasLoaded) {
-        forms::unload(form);
-        if (!panelWasVisible)
-            startPanel::hide();
-    }
-    return years;
-}
-
-template<class F>
-bool listsBirthYear(QComboBox *F::*yearList, const QString &system, const Person &person, QWidget *parent)
-{
-    const QStringList years = listedYears(yearList);
-    if (years.contains(QString::number(person.birthDate.year())))
+    const int year = person.birthDate.year();
+    if (year >= firstYear && year <= lastYear)
         return true;
-    if (!years.isEmpty()) {
-        showMessage(parent, QStringLiteral("%1 takes birth years from %2 to %3.")
-                                .arg(system, years.constFirst(), years.constLast()));
-    }
+    showMessage(parent, inputProblem::message(InputProblem::YearOutOfRange, system, firstYear, lastYear));
     return false;
 }
 
@@ -65,11 +37,9 @@ F *leaveOverviewFor()
     return forms::show<F>();
 }
 
-void selectText(QComboBox *list, const QString &text)
+BirthEntry entryOf(const QDate &date)
 {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
+    return {date.day(), date.month(), date.year()};
 }
 
 } // namespace
@@ -92,22 +62,20 @@ std::pair<QString, QString> celticNames(const QString &name)
 
 bool openCeltic(const Person &person, QWidget *parent)
 {
-    if (!listsBirthYear(&frmCelticAnimalBirthSignMain::cmbYear, QStringLiteral("Celtic Animal Birth Sign"), person, parent))
+    if (!coversBirthYear(QStringLiteral("Celtic Animal Birth Sign"), celtic::FirstYear, celtic::LastYear, person, parent))
         return false;
-    auto *form = leaveOverviewFor<frmCelticAnimalBirthSignMain>();
     const auto [first, last] = celticNames(person.name);
-    form->txtFName->setText(first);
-    form->txtlName->setText(last);
-    form->cmbDate->setCurrentIndex(person.birthDate.day() - 1);
-    form->cmbMonth->setCurrentIndex(person.birthDate.month() - 1);
-    selectText(form->cmbYear, QString::number(person.birthDate.year()));
-    form->Command1_Click();
+    celtic::Person celticPerson;
+    celticPerson.firstName = first;
+    celticPerson.lastName = last;
+    celticPerson.birth = entryOf(person.birthDate);
+    leaveOverviewFor<frmCelticAnimalBirthSignMain>()->openReading(celticPerson);
     return true;
 }
 
 bool openChinese(const Person &person, QWidget *parent)
 {
-    if (!listsBirthYear(&frmChineseZodiacMain::cboYear, QStringLiteral("Chinese Zodiac"), person, parent))
+    if (!coversBirthYear(QStringLiteral("Chinese Zodiac"), chinese::FirstYear, chinese::LastYear, person, parent))
         return false;
     chinese::Person chinesePerson;
     chinesePerson.name = person.name;
@@ -115,7 +83,7 @@ bool openChinese(const Person &person, QWidget *parent)
     chinesePerson.sex = person.sex == QLatin1String("Male")     ? chinese::Sex::Male
                         : person.sex == QLatin1String("Female") ? chinese::Sex::Female
                                                                 : chinese::Sex::None;
-    chinesePerson.birth = {person.birthDate.day(), person.birthDate.month(), person.birthDate.year()};
+    chinesePerson.birth = entryOf(person.birthDate);
     // The year start the overview's Chinese tile was found by.
     leaveOverviewFor<frmChineseZodiacMain>()->openReading(chinesePerson, chinese::preferredYearStart());
     return true;
@@ -123,10 +91,9 @@ bool openChinese(const Person &person, QWidget *parent)
 
 bool openMayan(const Person &person, QWidget *parent)
 {
-    if (!listsBirthYear(&frmMayanAnimalSignMain::cboYear, QStringLiteral("Mayan Animal Sign"), person, parent))
+    if (!coversBirthYear(QStringLiteral("Mayan Animal Sign"), mayan::FirstYear, mayan::LastYear, person, parent))
         return false;
-    const QDate &born = person.birthDate;
-    leaveOverviewFor<frmMayanAnimalSignMain>()->openReading({person.name, {born.day(), born.month(), born.year()}});
+    leaveOverviewFor<frmMayanAnimalSignMain>()->openReading({person.name, entryOf(person.birthDate)});
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "report/ReportForm.h"
 
+#include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/save_dialog.h"
@@ -29,6 +30,14 @@ constexpr int buttonsRight = 3;
 constexpr int buttonsTop = 3;
 constexpr int linksLeft = twips::toPixels(120);
 constexpr int gap = 6;
+
+// Printing to a file that could not be saved, or a printer in trouble, is said.
+void printOrSay(QWidget *form, const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly)
+{
+    if (!reportPrinting::print(reportBox, printer, selectionOnly))
+        showMessage(form, reportPrinting::printsToFile(printer) ? texts::couldNotSave() : QStringLiteral("The report could not be printed."),
+                    DialogService::Icon::Error);
+}
 
 } // namespace
 
@@ -186,26 +195,26 @@ void ReportForm::cmdPrint_Click()
         const bool selection = RTB->textCursor().hasSelection();
         if (!DialogService::current().choosePrinter(this, printer, selection))
             return;
-        reportPrinting::print(*RTB, printer, selection && printer.printRange() == QPrinter::Selection);
+        printOrSay(this, *RTB, printer, selection && printer.printRange() == QPrinter::Selection);
         return;
     }
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
     if (const auto printer = DialogService::current().defaultPrinter()) {
-        reportPrinting::print(*RTB, *printer, false);
+        printOrSay(this, *RTB, *printer, false);
         return;
     }
     // Without a default printer the user picks one (or a PDF file) rather than nothing happening.
     QPrinter printer(QPrinter::HighResolution);
     if (DialogService::current().choosePrinter(this, printer, false))
-        reportPrinting::print(*RTB, printer, false);
+        printOrSay(this, *RTB, printer, false);
 }
 
 void ReportForm::cmdPreview_Click()
 {
     // The preview's Print button shows the print dialog, so this way never prints silently either.
-    DialogService::current().printPreview(this, [this](QPrinter &printer) { reportPrinting::print(*RTB, printer, false); });
+    DialogService::current().printPreview(this, [this](QPrinter &printer) { printOrSay(this, *RTB, printer, false); });
 }
 
 void ReportForm::cmdSavePdf_Click()

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QScreen>
@@ -41,11 +42,44 @@ std::unique_ptr<QTextDocument> paginate(const QTextEdit &reportBox, const QPaint
 
 } // namespace
 
-void print(const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly)
+bool print(const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly)
 {
     const std::unique_ptr<QTextDocument> pages = paginate(reportBox, printer, selectionOnly);
     printer.setPrintRange(QPrinter::AllPages);
-    pages->print(&printer);
+    return printPages(*pages, printer);
+}
+
+bool printsToFile(QPrinter &printer)
+{
+    // A print preview paints through the same printer, output file name and all, but into
+    // pictures of its own (its paint engine), and writes nothing.
+    const QPaintEngine *engine = printer.paintEngine();
+    return !printer.outputFileName().isEmpty() && engine && engine->type() != QPaintEngine::Picture;
+}
+
+bool printPages(QTextDocument &pages, QPrinter &printer)
+{
+    if (!printsToFile(printer)) {
+        pages.print(&printer);
+        return printer.printerState() != QPrinter::Error;
+    }
+    // The printer would write straight into the file, leaving a broken one behind on a full disk
+    // and telling no one. The same pages on the same page layout go into memory first.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        writer.setPdfVersion(printer.pdfVersion());
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        writer.setCreator(printer.creator().isEmpty() ? texts::programTitle() : printer.creator());
+        writer.setTitle(printer.docName());
+        pages.print(&writer);
+    }   // the writer finishes the document when it goes
+    const QByteArray document = bytes.data();
+    if (document.isEmpty())
+        return false;
+    return fileSaving::save(printer.outputFileName(), [&document](QIODevice &file) { return file.write(document) == document.size(); });
 }
 
 QByteArray pdf(const QTextEdit &reportBox)

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need; quick when all are there.
+# Installs the Debian packages that building and running the program need; with --tests also
+# those that the tests, the fuzz targets and the Debian package need. Quick when all are there.
+#
+# Usage: tools/install-deps.sh [--tests]
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
@@ -9,9 +12,11 @@ packages=(
   fonts-droid-fallback
   # reading the font configuration on a second thread at start-up
   libfontconfig-dev
-  # tests: PDF text extraction, an independent RTF reader, a virtual display
+)
+test_packages=(
+  # PDF text extraction, an independent RTF reader, a virtual display
   poppler-utils unrtf xvfb xauth
-  # tests: an independent Chinese calendar to check the generated year table against
+  # an independent Chinese calendar to check the generated year table against
   libicu-dev
   # tests: an independent iCalendar parser to read the lunar birthdays' calendar file
   python3-icalendar
@@ -29,6 +34,11 @@ packages=(
   # tools/measure-startup.sh: when a window is first drawn (X DAMAGE)
   libxdamage-dev
 )
+case "${1:-}" in
+  --tests) packages+=("${test_packages[@]}") ;;
+  "") ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

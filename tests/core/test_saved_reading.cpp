@@ -1,13 +1,12 @@
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
 #include "shared/file_size_limit.h"
+#include "shared/small_tmpfs.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,38 +50,6 @@ QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-
-// A small tmpfs mounted on a folder for its lifetime (only root may mount).
-class SmallTmpfs
-{
-public:
-    explicit SmallTmpfs(const QString &folder) : m_folder(QFile::encodeName(folder))
-    {
-        m_mounted = geteuid() == 0 && mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallTmpfs()
-    {
-        if (m_mounted)
-            umount2(m_folder.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-
-    // Takes every free block, so that the next write of any size fails with ENOSPC.
-    bool fill()
-    {
-        QFile filler(QString::fromLocal8Bit(m_folder) + QStringLiteral("/filler"));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(1024, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        return true;
-    }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-};
 
 const QStringList chineseFields = {QStringLiteral("Ann Lee"), QStringLiteral("Female"), QStringLiteral("5"),
                                    QStringLiteral("March"), QStringLiteral("1970")};

@@ -1,16 +1,19 @@
 #pragma once
 
-#include <csignal>
+#include "common/file_saving.h"
+
 #include <sys/resource.h>
 
 // Files this process writes may grow to `bytes` at most while the object lives; a write past it
 // fails with EFBIG, as on a disk that is full. Works without privileges, unlike a small tmpfs.
+// The process is set up as the program's main() sets itself up, so that the write fails rather
+// than raising SIGXFSZ; whether main() does so is tried on the real program.
 class FileSizeLimit
 {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        std::signal(SIGXFSZ, SIG_IGN);
+        fileSaving::reportWriteFailuresAsErrors();
         getrlimit(RLIMIT_FSIZE, &m_saved);
         rlimit lowered = m_saved;
         lowered.rlim_cur = bytes;

@@ -7,7 +7,10 @@
 #   2. with a copy running, `orvo FILE` hands the reading over and ends with status 0, and the
 #      running copy opens it; a bad file handed over leaves the open reading as it was;
 #   3. the hand-over socket admits only its own user, and one left behind by a copy that was
-#      killed does not stop the next copy from taking readings.
+#      killed does not stop the next copy from taking readings;
+#   4. a second start while the first copy is stopped says so, and the first copy opens the
+#      reading once it runs again.
+# A file name that is not UTF-8 (Latin-1 bytes) opens both ways.
 # The result forms are told apart by their background colours on the screen, the start panel by
 # its cyan captions; the message's text is read from the X selection after selecting it.
 # Everything started here is ended here, by process id.
@@ -63,7 +66,11 @@ fail() {
 source "$(dirname "$0")/x_session.sh"
 
 for tool in import convert xclip; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null && continue
+    # Where every test must run, a missing tool is a failure.
+    [ "${CI:-}" = true ] && fail "$tool is not installed (tools/install-deps.sh --tests)"
+    echo "SKIP: $tool is not installed"
+    exit 77
 done
 
 # A saved reading as the program writes it: each field's characters 85 codes up, CR LF after each.
@@ -159,11 +166,14 @@ write_reading "$readings/australian.zod" "Oz Test" July
 cp "$readings/australian.zod" "$readings/upper-case.ZOD"
 cp "$readings/australian.zod" "$readings/wrong-extension.txt"
 mkfifo "$readings/fifo.str"
+latin1_name=$(printf 'caf\351 mayan.zod')
+cp "$readings/mayan.zod" "$readings/$latin1_name"
 
 # 1. The program started on a reading (relative names, as a terminal gives them).
 cd "$readings" || fail "no folder for the readings"
-for case in "chinese.str $chinese_colour" "mayan.zod $mayan_colour" "australian.zod $australian_colour"; do
-    read -r file colour <<<"$case"
+for case in "chinese.str|$chinese_colour" "mayan.zod|$mayan_colour" "australian.zod|$australian_colour" \
+    "$latin1_name|$mayan_colour"; do
+    IFS='|' read -r file colour <<<"$case"
     "$orvo" "$file" >"$work_dir/first.log" 2>&1 &
     first_pid=$!
     await_frame "$first_pid"
@@ -185,8 +195,9 @@ done
 "$orvo" >"$work_dir/first.log" 2>&1 &
 first_pid=$!
 await_frame "$first_pid"
-for case in "mayan.zod $mayan_colour" "$readings/chinese.str $chinese_colour" "australian.zod $australian_colour"; do
-    read -r file colour <<<"$case"
+for case in "mayan.zod|$mayan_colour" "$readings/chinese.str|$chinese_colour" "$latin1_name|$mayan_colour" \
+    "australian.zod|$australian_colour"; do
+    IFS='|' read -r file colour <<<"$case"
     "$orvo" "$file" >"$work_dir/second.log" 2>&1 &
     second_pid=$!
     await_exit "$second_pid" || fail "the second start with $file did not end"
@@ -238,5 +249,22 @@ second_pid=
 [ "$exit_status" = 0 ] || fail "the second start after a killed copy ended with status $exit_status"
 wait_for shows_result "$frame" "$mayan_colour" >/dev/null || fail "the copy after a killed one did not take the reading"
 echo "a socket left by a killed copy does not block the next"
+
+# 4. The first copy stopped: the second start waits for its answer in vain and says so; the
+# reading has reached the first copy, which opens it once it runs again.
+kill -STOP "$first_pid"
+"$orvo" chinese.str >"$work_dir/second.log" 2>&1 &
+second_pid=$!
+box=$(wait_for window_of "$box_title" "$second_pid") || { kill -CONT "$first_pid"; fail "the second start showed no message"; }
+stopped_message='Application is already running, but it has not answered for 10 seconds (it may be stopped or busy). It will open this reading when it runs again:'
+wait_for message_is "$box" "$stopped_message" >/dev/null \
+    || { kill -CONT "$first_pid"; fail "the second start does not say that the first copy has not answered"; }
+xdotool windowfocus --sync "$box" && xdotool key --clearmodifiers Return
+await_exit "$second_pid" || fail "the second start did not end after its message"
+second_pid=
+[ "$exit_status" = 0 ] || fail "the second start ended with status $exit_status"
+kill -CONT "$first_pid"
+wait_for shows_result "$frame" "$chinese_colour" >/dev/null || fail "the first copy did not open the reading once it ran again"
+echo "a stopped first copy: the second start says so, the reading opens once it runs again"
 close_first
 echo "PASS"

@@ -38,6 +38,8 @@ SystemNames namesOf(systems::System system)
         return {"frmChineseZodiacMain", "frmChineseZodiacDisplay", "frmChineseZodiacSave", "cmdProceed", "cbo"};
     case systems::System::Mayan:
         return {"frmMayanAnimalSignMain", "frmMayanAnimalSignDisplay", "frmMayanAnimalSignSave", "cmdProceed", "cbo"};
+    case systems::System::TwoPeople:   // two of everything: its own tests drive it
+        return {"frmTwoPeopleMain", "frmTwoPeopleDisplay", "frmTwoPeopleSave", "cmdFind", "cbo"};
     case systems::System::AllFourSigns:
         break;
     }

@@ -95,7 +95,7 @@ void TestSingleInstance::sharedTempFolderLockIsPerUser()
 
     SingleInstance first;
     QCOMPARE(first.acquire(), SingleInstance::Status::Acquired);
-    QCOMPARE(QFileInfo(first.lockFileName()).absolutePath(), QFileInfo(shared.path()).absoluteFilePath());
+    QCOMPARE(QFileInfo(first.lockFileName()).absolutePath(), QFileInfo(shared.path()).absoluteFilePath() + QStringLiteral("/orvo-animal-signs-%1").arg(::geteuid()));
     SingleInstance second;
     QCOMPARE(second.acquire(), SingleInstance::Status::HeldElsewhere);
 }
