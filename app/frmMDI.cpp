@@ -157,7 +157,7 @@ void frmMDI::createStrips(QWidget *central)
     look::setForeground(lblVellimorBanner, Qt::black);
     lblVellimorBanner->installEventFilter(this);
     twips::place(lblVellimorBanner, 0, 40, 9480, 465);
-    Picture6->setMinimumWidth(lblVellimorBanner->width());
+    Picture6->setMinimumWidth(lblVellimorBanner->width() + 2 * twips::toPixels(120));
     column->addWidget(Picture6);
 
     Picture1 = new QWidget(central);
