@@ -240,9 +240,11 @@ void TestChineseReport::saveThenOpenGivesSameReading()
     QCOMPARE(save.defaultSuffix, QStringLiteral("str"));
     QVERIFY(save.confirmOverwrite);
 
+    // The time and place of birth follow as further lines.
     QFile saved(fileName);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), encoded(lines));
+    QVERIFY(saved.readAll().startsWith(encoded(lines.mid(0, 5))));
+    QCOMPARE(savedReading::readFile(fileName, 6)->value(5), lines.value(5, QStringLiteral("new-year")));
     // A reader of five lines gets the reading's five fields whether or not a sixth follows.
     QCOMPARE(*savedReading::readFile(fileName, 5), lines.mid(0, 5));
 
