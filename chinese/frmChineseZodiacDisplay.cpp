@@ -171,7 +171,8 @@ void frmChineseZodiacDisplay::createControls()
     cmdPrint = button("cmdPrint", "&Print");
     cmdExit = button("cmdExit", "E&xit");
     cmdBack = button("cmdBack", "&Back");
-    cmdCalendar = button("cmdCalendar", "Add to &Calendar\u2026");
+    cmdCalendar = button("cmdCalendar", "");
+    cmdCalendar->setText(QStringLiteral("Add to &Calendar\u2026"));
     buttons->addStretch();
     columns->addLayout(buttons, 1, 1);
     columns->setColumnStretch(1, 1);   // room to spare goes to the sign's frame

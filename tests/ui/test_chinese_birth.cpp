@@ -127,7 +127,7 @@ void TestChineseBirth::birthGivesPillars()
     const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS");
     const QString shot = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
     if (!shots.isEmpty())
-        QVERIFY(input->window()->grab().save(shots + QStringLiteral("/input-") + shot + QStringLiteral(".png")));
+        QVERIFY(input->grab().save(shots + QStringLiteral("/input-") + shot + QStringLiteral(".png")));
     input->cmdProceed->click();
     if (!message.isEmpty()) {
         QCOMPARE(dialogs->messageTexts(), QStringList{message});
@@ -143,7 +143,7 @@ void TestChineseBirth::birthGivesPillars()
     auto *display = forms::get<frmChineseZodiacDisplay>();
     QVERIFY(display->isShownInFrame());
     if (!shots.isEmpty())
-        QVERIFY(display->window()->grab().save(shots + QStringLiteral("/result-") + shot + QStringLiteral(".png")));
+        QVERIFY(display->grab().save(shots + QStringLiteral("/result-") + shot + QStringLiteral(".png")));
     display->cmdPrint->click();
     const QString report = forms::get<frmChineseZodiacSave>()->RTB->toPlainText();
     const QString result = display->txtDepth->toPlainText();
