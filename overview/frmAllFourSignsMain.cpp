@@ -18,7 +18,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -119,6 +119,23 @@ void frmAllFourSignsMain::createControls()
 
 void frmAllFourSignsMain::arrangeControls()
 {
+    const int margin = twips::toPixels(120);
+
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    Label61->setContentsMargins(0, 2, 0, 2);
+    window->addWidget(Label61);
+
+    auto *content = new QVBoxLayout;
+    content->setContentsMargins(margin, gap, margin, 2 * gap);
+    content->setSpacing(gap);
+    content->addWidget(Label3);
+    content->addWidget(fraDetails);
+    window->addLayout(content);
+    window->addStretch();
+    window->addWidget(fraFullBrand);
+
     auto *grid = new QGridLayout(fraDetails);
     grid->setHorizontalSpacing(2 * gap);
     grid->setVerticalSpacing(gap);
@@ -139,6 +156,7 @@ void frmAllFourSignsMain::arrangeControls()
     sexRow->addStretch(1);
     grid->addLayout(sexRow, 2, 1);
     grid->addWidget(cmdProceed, 3, 0, 1, 2, Qt::AlignHCenter);
+    grid->setColumnStretch(1, 1);
     cmdProceed->setMinimumSize(cmdProceed->sizeHint() + QSize(4 * gap, gap));
 
     setTabOrder(txtName, cboDate);
@@ -147,19 +165,6 @@ void frmAllFourSignsMain::arrangeControls()
     setTabOrder(cboYear, optSex[0]);
     setTabOrder(optSex[0], optSex[1]);
     setTabOrder(optSex[1], cmdProceed);
-}
-
-void frmAllFourSignsMain::placeControls()
-{
-    const int width = twips::toPixels(designWidth);
-    const int margin = twips::toPixels(120);
-    const int inner = width - 2 * margin;
-    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
-    Label3->setGeometry(margin, Label61->geometry().bottom() + 1 + gap, inner, Label3->heightForWidth(inner));
-    fraDetails->setGeometry(margin, Label3->geometry().bottom() + 1 + gap,
-                            std::max(inner, fraDetails->sizeHint().width()), fraDetails->sizeHint().height());
-    fraFullBrand->arrange(designWidth);
-    fraFullBrand->move(0, fraDetails->geometry().bottom() + 1 + 2 * gap);
 }
 
 void frmAllFourSignsMain::createMenus()
@@ -186,8 +191,6 @@ void frmAllFourSignsMain::Form_Load()
     cboYear->addItems(calendar::yearTexts(1900, 2100));
     for (QComboBox *box : {cboDate, cboMonth, cboYear})
         box->setCurrentIndex(0);
-    // The lists are sized by what they hold.
-    placeControls();
     txtName->setFocus();
 }
 

@@ -49,7 +49,6 @@ public:
 private:
     void createControls();
     void arrangeControls();
-    void placeControls();
     void createMenus();
     void connectSignals();
 };
