@@ -1,6 +1,10 @@
 #include "overview/frmAllFourSignsDisplay.h"
 
+#include "australian/frmAustralianAstrologyDisplay.h"
+#include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "chinese/frmChineseZodiacDisplay.h"
 #include "forms/dialog_service.h"
+#include "mayan/frmMayanAnimalSignDisplay.h"
 #include "forms/form_registry.h"
 #include "widgets/link_label.h"
 #include "widgets/promotion_band.h"
@@ -66,6 +70,24 @@ QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &co
     label->setFont(font);
     look::setForeground(label, colour);
     return label;
+}
+
+// A result form reached from the overview goes Back to the overview of the same person, not to
+// its system's input form.
+template<class R>
+void backToOverview(const fullReading::Person &person)
+{
+    if (!forms::isLoaded<R>())
+        return;   // the system's input form asks for more (the Celtic last name, the Chinese sex)
+    R *result = forms::get<R>();
+    const auto back = [person] {
+        forms::unloadAll();
+        forms::get<frmAllFourSignsMain>()->showOverview(person);
+    };
+    QObject::disconnect(result->cmdBack, &QPushButton::clicked, result, nullptr);
+    QObject::disconnect(result->mnuBack, &QAction::triggered, result, nullptr);
+    QObject::connect(result->cmdBack, &QPushButton::clicked, result, back);
+    QObject::connect(result->mnuBack, &QAction::triggered, result, back);
 }
 
 QString heading(const fullReading::Person &person, const QDate &birthDate)
@@ -247,16 +269,20 @@ void frmAllFourSignsDisplay::cmdFullReading_Click(int tile)
     const fullReading::Person person = m_person;
     switch (tile) {
     case Australian:
-        fullReading::openAustralian(person, this);
+        if (fullReading::openAustralian(person, this))
+            backToOverview<frmAustralianAstrologyDisplay>(person);
         break;
     case Celtic:
-        fullReading::openCeltic(person, this);
+        if (fullReading::openCeltic(person, this))
+            backToOverview<frmCelticAnimalBirthSignDisplay>(person);
         break;
     case Chinese:
-        fullReading::openChinese(person, this);
+        if (fullReading::openChinese(person, this))
+            backToOverview<frmChineseZodiacDisplay>(person);
         break;
     case Mayan:
-        fullReading::openMayan(person, this);
+        if (fullReading::openMayan(person, this))
+            backToOverview<frmMayanAnimalSignDisplay>(person);
         break;
     default:
         break;

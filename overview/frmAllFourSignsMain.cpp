@@ -2,7 +2,7 @@
 
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
-#include "common/program_texts.h"
+#include "common/input_problem.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "widgets/link_label.h"
@@ -10,7 +10,6 @@
 #include "widgets/promotion_band.h"
 #include "forms/start_panel.h"
 #include "widgets/look.h"
-#include "mayan/modMayanAnimalMoonSign.h"
 #include "overview/four_signs.h"
 #include "overview/frmAllFourSignsDisplay.h"
 
@@ -188,9 +187,10 @@ void frmAllFourSignsMain::Form_Load()
 {
     cboDate->addItems(calendar::dayTexts());
     cboMonth->addItems(calendar::monthNames());
-    cboYear->addItems(calendar::yearTexts(1900, 2100));
+    cboYear->addItems(calendar::yearTexts(FirstYear, LastYear));
+    // No date is chosen until the user chooses one: a forgotten date is asked for, never guessed.
     for (QComboBox *box : {cboDate, cboMonth, cboYear})
-        box->setCurrentIndex(0);
+        box->setCurrentIndex(-1);
     txtName->setFocus();
 }
 
@@ -199,33 +199,33 @@ void frmAllFourSignsMain::Form_Unload()
     startPanel::show();
 }
 
-bool frmAllFourSignsMain::validateInput()
+Checked<QDate> frmAllFourSignsMain::checkedEntries()
 {
-    // The same checks, in the same order, as the Mayan form: a name, then a real date.
-    switch (mayan::checkInput(txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(),
-                              cboYear->currentText().toInt())) {
-    case mayan::InputProblem::NameMissing:
-        showMessage(this, texts::enterYourName(), DialogService::Icon::Error);
+    if (txtName->text().trimmed().isEmpty()) {
+        showMessage(this, inputProblem::message(InputProblem::NameMissing), DialogService::Icon::Error);
         txtName->setFocus();
-        return false;
-    case mayan::InputProblem::BadFebruary:
-        showMessage(this, texts::badFebruary());
-        return false;
-    case mayan::InputProblem::BadThirtyFirst:
-        showMessage(this, texts::badThirtyFirst());
-        return false;
-    case mayan::InputProblem::None:
-        break;
+        return InputProblem::NameMissing;
     }
-    return true;
+    for (QComboBox *list : {cboDate, cboMonth, cboYear}) {
+        if (list->currentIndex() < 0) {
+            showMessage(this, inputProblem::message(InputProblem::BadThirtyFirst));
+            list->setFocus();
+            return InputProblem::BadThirtyFirst;
+        }
+    }
+    const BirthEntry entry{cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()};
+    const Checked<QDate> date = calendar::birthDate(entry, FirstYear, LastYear);
+    if (!date)
+        showMessage(this, inputProblem::message(date.problem(), windowTitle(), FirstYear, LastYear));
+    return date;
 }
 
 void frmAllFourSignsMain::cmdProceed_Click()
 {
-    if (!validateInput())
+    const Checked<QDate> birthDate = checkedEntries();
+    if (!birthDate)
         return;
-    const QDate birthDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1);
-    const std::optional<FourSigns> signs = overview::fourSigns(birthDate, chinese::preferredYearStart());
+    const std::optional<FourSigns> signs = overview::fourSigns(*birthDate, chinese::preferredYearStart());
     if (!signs)
         return;
     QString sex;
@@ -234,8 +234,19 @@ void frmAllFourSignsMain::cmdProceed_Click()
             sex = option->text();
     }
     auto *display = forms::get<frmAllFourSignsDisplay>();
-    display->showSigns({txtName->text().trimmed(), sex, birthDate}, *signs);
+    display->showSigns({txtName->text().trimmed(), sex, *birthDate}, *signs);
     display->showForm();
     hideForm();
     startPanel::hide();
+}
+
+void frmAllFourSignsMain::showOverview(const fullReading::Person &person)
+{
+    txtName->setText(person.name);
+    cboDate->setCurrentIndex(person.birthDate.day() - 1);
+    cboMonth->setCurrentIndex(person.birthDate.month() - 1);
+    cboYear->setCurrentIndex(cboYear->findText(QString::number(person.birthDate.year())));
+    for (QRadioButton *option : optSex)
+        option->setChecked(option->text() == person.sex);
+    cmdProceed_Click();
 }
