@@ -76,14 +76,7 @@ void selectText(QComboBox *list, const QString &text)
 
 std::pair<QString, QString> celticNames(const QString &name)
 {
-    QString typed;
-    for (const QChar c : name) {
-        int replacement = 0;
-        if (celtic::filterNameKey(c.unicode(), &replacement) == celtic::NameKey::Accept
-            && (replacement == ' ' || (replacement >= 'A' && replacement <= 'Z')))
-            typed.append(QChar(replacement));
-    }
-    typed = typed.simplified();
+    const QString typed = celtic::finishedName(name).simplified();
     const qsizetype blank = typed.lastIndexOf(QLatin1Char(' '));
     if (blank < 0)
         return {typed, QString()};
