@@ -32,7 +32,7 @@ NameKey filterNameKey(char32_t key, char32_t *replacement)
     return NameKey::Accept;
 }
 
-EnteredName nameAsEntered(const QString &text)
+EnteredName nameAsEntered(const QString &text, bool capitals)
 {
     EnteredName entered;
     bool afterLetter = false;   // the last character kept is a letter or one of its marks
@@ -42,7 +42,8 @@ EnteredName nameAsEntered(const QString &text)
             afterLetter = false;
         } else if (QChar::isLetter(c)) {
             // The whole-string mapping: some capitals are two letters (ß -> SS).
-            entered.text += QString::fromUcs4(&c, 1).toUpper();
+            const QString letter = QString::fromUcs4(&c, 1);
+            entered.text += capitals ? letter.toUpper() : letter;
             afterLetter = true;
         } else if ((isMark(c) || isJoiner(c)) && afterLetter) {
             entered.text += QString::fromUcs4(&c, 1);

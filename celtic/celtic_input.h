@@ -21,10 +21,11 @@ struct EnteredName
 };
 
 // A text as a name box holds it, however it arrived (typed, pasted, set by assistive technology):
-// letters of every script in capitals, with their combining marks, blanks, and an apostrophe or
+// letters of every script (in capitals where capitals is true; text that did not come from keys
+// keeps its case), with their combining marks, blanks, and an apostrophe or
 // hyphen right after a letter (O'BRIEN-SMITH; one at the end of what is typed so far waits for
 // its next letter). Everything else is dropped.
-EnteredName nameAsEntered(const QString &text);
+EnteredName nameAsEntered(const QString &text, bool capitals = true);
 
 // A finished name: as entered, without an apostrophe or hyphen that no letter follows.
 QString finishedName(const QString &text);

@@ -265,7 +265,7 @@ void frmCelticAnimalBirthSignMain::keepNameRule(QLineEdit *box)
 {
     // Text that arrives without key presses (pasted, dropped, set by assistive technology) keeps
     // the rule the keys keep.
-    const celtic::EnteredName entered = celtic::nameAsEntered(box->text());
+    const celtic::EnteredName entered = celtic::nameAsEntered(box->text(), false);
     if (entered.text != box->text()) {
         const int cursor = box->cursorPosition();
         box->setText(entered.text);
