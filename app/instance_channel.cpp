@@ -241,12 +241,12 @@ bool InstanceChannel::handOver(const QString &name, const QString &fileName, int
     if (!peerIsOwnUser(socket))
         return false;
     const QByteArray message = absolutePath(fileName) + '\0';
-    for (qsizetype sent = 0; sent < message.size();) {
+    for (qsizetype offset = 0; offset < message.size();) {
         if (!limitTo(socket, deadline))
             return false;
-        const ssize_t written = ::send(socket, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        const ssize_t written = ::send(socket, message.constData() + offset, size_t(message.size() - offset), MSG_NOSIGNAL);
         if (written > 0)
-            sent += written;
+            offset += written;
         else if (written < 0 && errno != EINTR)
             return false;
     }

@@ -29,8 +29,9 @@ public:
     // cannot be read), with every window left as it was.
     bool open(const QString &fileName);
 
-    // Lines read from a saved reading: five Chinese ones and the year-start line, four Mayan ones.
-    static constexpr int MaxLineCount = 6;
+    // Lines read from a saved reading: the Chinese ones (five, the year start, then the time and
+    // place of birth), four Mayan ones.
+    static constexpr int MaxLineCount = 10;
 
 private:
     void openWaiting();

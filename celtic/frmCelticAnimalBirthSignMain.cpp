@@ -90,6 +90,7 @@ void frmCelticAnimalBirthSignMain::createControls()
         caption->setBuddy(box);
         nameBox::setUp(box);
         box->installEventFilter(this);
+        connect(box, &QLineEdit::textChanged, this, [this, box] { keepNameRule(box); });
         return box;
     };
     txtFName = makeNameBox("txtFName", Label2);
@@ -238,17 +239,40 @@ bool frmCelticAnimalBirthSignMain::eventFilter(QObject *watched, QEvent *event)
         if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
             || shortcut == Qt::ControlModifier || shortcut == Qt::MetaModifier)
             return false;
-        int replacement = 0;
-        if (celtic::filterNameKey(key->text().at(0).unicode(), &replacement) == celtic::NameKey::Reject) {
+        auto *box = static_cast<QLineEdit *>(watched);
+        char32_t replacement = 0;
+        if (celtic::filterNameKey(key->text().toUcs4().value(0), &replacement) == celtic::NameKey::Reject) {
             showMessage(this, QStringLiteral("Please Enter Only Alphabet"));
             return true;
         }
-        if (replacement >= 'A' && replacement <= 'Z') {
-            static_cast<QLineEdit *>(watched)->insert(QString(QChar(replacement)));
+        if (replacement < 32 || (replacement >= 127 && replacement < 160))
+            return false;
+        // An apostrophe or hyphen is taken only where it may stand in the name as it would become.
+        QString typed = box->text();
+        const int at = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+        typed.replace(at, box->selectedText().size(), key->text());
+        if (celtic::nameAsEntered(typed).refused) {
+            showMessage(this, QStringLiteral("Please Enter Only Alphabet"));
             return true;
         }
+        box->insert(key->text().toUpper());
+        return true;
     }
     return OrvoForm::eventFilter(watched, event);
+}
+
+void frmCelticAnimalBirthSignMain::keepNameRule(QLineEdit *box)
+{
+    // Text that arrives without key presses (pasted, dropped, set by assistive technology) keeps
+    // the rule the keys keep.
+    const celtic::EnteredName entered = celtic::nameAsEntered(box->text(), false);
+    if (entered.text != box->text()) {
+        const int cursor = box->cursorPosition();
+        box->setText(entered.text);
+        box->setCursorPosition(std::min(cursor, int(entered.text.size())));
+    }
+    if (entered.refused)
+        showMessage(this, QStringLiteral("Please Enter Only Alphabet"));
 }
 
 celtic::Person frmCelticAnimalBirthSignMain::enteredPerson() const

@@ -61,6 +61,7 @@ private:
     void arrangeControls();
     void createMenus();
     void connectSignals();
+    void keepNameRule(QLineEdit *box);
 
     celtic::Person enteredPerson() const;
     void fillEntries(const celtic::Person &person);

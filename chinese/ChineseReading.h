@@ -1,11 +1,15 @@
 #pragma once
 
+#include "chinese/BirthMoment.h"
 #include "chinese/ChineseAnimalRecord.h"
+#include "chinese/FourPillars.h"
 #include "chinese/ChinesePerson.h"
 #include "chinese/chinese_calendar.h"
 
 #include <QDate>
 #include <QString>
+
+#include <optional>
 
 namespace chinese {
 
@@ -21,6 +25,10 @@ struct Reading
     NewYearRow year;              // its span, element and animal
     ChineseAnimalRecord record;   // of year.animal
     QString elementDescription;   // of year.element
+    // The time and place of birth (its date is birthDate) and what they give, both set by
+    // addFourPillars(); a reading without them has no pillars.
+    BirthMoment birth;
+    std::optional<FourPillars> pillars;
 };
 
 } // namespace chinese

@@ -1,6 +1,9 @@
 #include "chinese/chinese_zodiac.h"
 
 #include "chinese/ChineseAnimalRecord.h"
+#include "chinese/animal_lines.h"
+#include "chinese/lunar_calendar.h"
+#include "chinese/years_ahead_block.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 
@@ -86,8 +89,16 @@ QStringList savedFields(const Reading &reading)
     QStringList fields = {reading.person.name, reading.person.sex == Sex::Male ? male : female,
                           QString::number(date.day()), calendar::monthNames().value(date.month() - 1),
                           QString::number(date.year())};
-    if (reading.yearStart != YearStart::LunarNewYear)
+    if (reading.pillars) {
+        const BirthMoment &birth = reading.birth;
+        fields << yearStartKey(reading.yearStart)
+               << (birth.time ? birth.time->toString(QStringLiteral("HH:mm")) : QString())
+               << QString::fromUtf8(birth.zone.id())
+               << (birth.longitude ? QString::number(*birth.longitude, 'g', 12) : QString())
+               << dayStartKey(birth.dayStart);
+    } else if (reading.yearStart != YearStart::LunarNewYear) {
         fields.append(yearStartKey(reading.yearStart));
+    }
     return fields;
 }
 
@@ -107,6 +118,130 @@ Checked<Person> personFromSavedFields(const QStringList &fields)
 YearStart savedYearStart(const QStringList &fields)
 {
     return yearStartFromKey(fields.value(5).trimmed()).value_or(YearStart::LunarNewYear);
+}
+
+std::optional<QTimeZone> zoneNamed(const QString &name)
+{
+    const QByteArray id = name.toUtf8();
+    if (!id.isEmpty() && id == QTimeZone::systemTimeZoneId())
+        return QTimeZone::systemTimeZone();
+    if (!QTimeZone::isTimeZoneIdAvailable(id))
+        return std::nullopt;
+    QTimeZone zone(id);
+    return zone.isValid() ? std::optional<QTimeZone>(zone) : std::nullopt;
+}
+
+std::optional<BirthMoment> savedBirthMoment(const QStringList &fields, DayStart fallbackStart)
+{
+    BirthMoment birth;
+    birth.dayStart = fallbackStart;
+    const QString time = fields.value(6), zone = fields.value(7), longitude = fields.value(8), start = fields.value(9);
+    if (time.isEmpty() && zone.isEmpty() && longitude.isEmpty() && start.isEmpty())
+        return birth;   // saved before these lines were written
+    if (!time.isEmpty()) {
+        const QTime clock = QTime::fromString(time, QStringLiteral("HH:mm"));
+        if (!clock.isValid())
+            return std::nullopt;
+        birth.time = clock;
+    }
+    const std::optional<QTimeZone> place = zoneNamed(zone);
+    if (!place)
+        return std::nullopt;
+    birth.zone = *place;
+    if (!longitude.isEmpty()) {
+        bool ok = false;
+        const double degrees = QLocale::c().toDouble(longitude, &ok);
+        if (!ok || !(degrees >= -180 && degrees <= 180))
+            return std::nullopt;
+        birth.longitude = degrees;
+    }
+    const std::optional<DayStart> dayStart = dayStartFromKey(start);
+    if (!dayStart)
+        return std::nullopt;
+    birth.dayStart = *dayStart;
+    return birth;
+}
+
+BirthProblem addFourPillars(Reading &reading, BirthMoment birth)
+{
+    birth.date = reading.birthDate;
+    BirthProblem problem = BirthProblem::None;
+    std::optional<FourPillars> pillars = fourPillars(birth, reading.yearStart, problem);
+    if (!pillars)
+        return problem;
+    reading.birth = std::move(birth);
+    reading.pillars = std::move(pillars);
+    return BirthProblem::None;
+}
+
+QString birthMomentText(const BirthMoment &birth)
+{
+    QStringList parts;
+    parts << (birth.time ? birth.time->toString(QStringLiteral("HH:mm")) : QStringLiteral("time not given"));
+    parts << QString::fromUtf8(birth.zone.id());
+    if (birth.longitude)
+        parts << QStringLiteral("longitude %1 (true solar time)").arg(QString::number(*birth.longitude, 'g', 12));
+    parts << (birth.dayStart == DayStart::At23 ? QStringLiteral("day begins at 23:00")
+                                               : QStringLiteral("day begins at midnight"));
+    return parts.join(QStringLiteral(", "));
+}
+
+QStringList pillarLines(const FourPillars &pillars)
+{
+    QStringList lines;
+    auto add = [&lines](const char *name, const std::optional<StemBranch> &pillar) {
+        if (pillar)
+            lines << QStringLiteral("%1 pillar: %2 %3 \u2014 %4")
+                         .arg(QLatin1String(name), pillar->characters(), pillar->pinyin(), pillar->english());
+    };
+    add("Year", pillars.year);
+    add("Month", pillars.month);
+    add("Day", pillars.day);
+    add("Hour", pillars.hour);
+    return lines;
+}
+
+QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &today, int count)
+{
+    QList<LunarBirthday> birthdays;
+    const std::optional<ChineseDate> now = chineseDate(today);
+    if (!reading.pillars || !now)
+        return birthdays;
+    for (int year = now->year; year <= lastWholeChineseYear() && birthdays.size() < count; ++year) {
+        const std::optional<LunarBirthday> birthday = lunarBirthday(reading.pillars->lunarDate, year);
+        if (birthday && birthday->date >= today)
+            birthdays.append(*birthday);
+    }
+    return birthdays;
+}
+
+QList<std::pair<QString, QString>> depthSections(const Reading &reading, const QDate &today)
+{
+    QList<std::pair<QString, QString>> sections;
+    const QChar newLine = QLatin1Char('\n');
+    if (const std::optional<FourPillars> &pillars = reading.pillars) {
+        sections.append({QStringLiteral("Chinese Date of Birth: "), pillars->lunarDate.textWithYear()});
+        sections.append({QStringLiteral("Time and Place of Birth: "), birthMomentText(reading.birth)});
+        sections.append({QStringLiteral("Four Pillars: "), pillarLines(*pillars).join(newLine)});
+        if (pillars->month)
+            sections.append({QStringLiteral("Inner Animal: "), pillars->month->animal() + QStringLiteral(" \u2014 ")
+                                                                   + innerAnimalLine(pillars->month->branch())});
+        if (pillars->hour)
+            sections.append({QStringLiteral("Secret Animal: "), pillars->hour->animal() + QStringLiteral(" \u2014 ")
+                                                                    + secretAnimalLine(pillars->hour->branch())});
+        if (!pillars->notices.isEmpty())
+            sections.append({QStringLiteral("Notes: "), pillars->notices.join(newLine)});
+        QStringList birthdays;
+        for (const LunarBirthday &birthday : comingLunarBirthdays(reading, today))
+            birthdays << QStringLiteral("%1: %2 (%3)").arg(QString::number(birthday.lunarYear), longDate(birthday.date),
+                                                            birthday.keptOn.text());
+        if (!birthdays.isEmpty())
+            sections.append({QStringLiteral("Lunar Birthdays: "), birthdays.join(newLine)});
+    }
+    const YearsAheadBlock ahead = yearsAheadBlock(reading.year.animal, today, reading.yearStart);
+    if (!ahead.lines.isEmpty())
+        sections.append({ahead.title + QStringLiteral(": "), ahead.lines.join(newLine)});
+    return sections;
 }
 
 } // namespace chinese

@@ -2,12 +2,17 @@
 
 #include "chinese/ChinesePerson.h"
 #include "chinese/ChineseReading.h"
+#include "chinese/four_pillars.h"
+#include "chinese/lunar_birthdays.h"
 #include "chinese/chinese_calendar.h"
 #include "common/input_problem.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+#include <utility>
 
 // The checks and the reading of the Chinese input form, without widgets.
 namespace chinese {
@@ -46,5 +51,39 @@ Checked<Person> personFromSavedFields(const QStringList &fields);
 // The year start of a saved reading from its sixth line: a file without one (or with a line this
 // version does not know) was made with the Chinese New Year.
 YearStart savedYearStart(const QStringList &fields);
+
+// Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start.
+// On a problem (a clock gap, an unknown zone, a longitude out of range) the reading is left as
+// it was and the problem is returned; None otherwise.
+BirthProblem addFourPillars(Reading &reading, BirthMoment birth);
+
+// "14:30, Asia/Shanghai, longitude 121.5 (true solar time), day begins at midnight"; without a
+// time "time not given, Asia/Shanghai, ...".
+QString birthMomentText(const BirthMoment &birth);
+// "Year pillar: 甲辰 jiǎ chén — Yang Wood Dragon", one line per pillar there is, year first.
+QStringList pillarLines(const FourPillars &pillars);
+
+// The Chinese birthdays from the first one on or after today, count of them at most (fewer
+// where the tables end); none for a reading without pillars.
+QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &today, int count = 10);
+
+// The parts the result and the report show after the year's reading, as heading and text (lines
+// separated by '\n'): the Chinese date, the time and place, the pillars, the inner and secret
+// animals, the notices, the lunar birthdays and the years ahead from today. Only the years
+// ahead for a reading without pillars.
+QList<std::pair<QString, QString>> depthSections(const Reading &reading, const QDate &today);
+
+// The zone of that IANA name; the computer's own zone also by the name it reports, which the
+// database may not list. Nothing for any other name.
+std::optional<QTimeZone> zoneNamed(const QString &name);
+
+// The number of lines a saved ".str" reading may hold: the five or six above, then the time
+// ("HH:MM" or empty), the zone's IANA name, the longitude (or empty) and the day start. These
+// four follow only for a reading with pillars, after a sixth line that then always names the
+// year start; readers of five or six lines never look at them.
+constexpr int SavedLineCount = 10;
+// The time and place of a saved reading's lines, its date unset. A file of five or six lines
+// gives no time, the computer's zone and fallbackStart; nothing for a damaged line.
+std::optional<BirthMoment> savedBirthMoment(const QStringList &fields, DayStart fallbackStart);
 
 } // namespace chinese

@@ -3,7 +3,10 @@
 #include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
+#include "chinese/birthday_calendar.h"
+#include "common/file_saving.h"
 #include "common/program_texts.h"
+#include "forms/save_dialog.h"
 #include "forms/form_registry.h"
 #include "forms/start_panel.h"
 #include "widgets/link_label.h"
@@ -13,6 +16,9 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QDateTime>
+#include <QIODevice>
+#include <QTextCursor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -163,10 +169,14 @@ void frmChineseZodiacDisplay::createControls()
     cmdPrint = button("cmdPrint", "&Print");
     cmdExit = button("cmdExit", "E&xit");
     cmdBack = button("cmdBack", "&Back");
+    cmdCalendar = button("cmdCalendar", "");
+    cmdCalendar->setText(QStringLiteral("Add to &Calendar\u2026"));
     buttons->addStretch();
     columns->addLayout(buttons, 1, 1);
     columns->setColumnStretch(1, 1);   // room to spare goes to the sign's frame
     outline->addLayout(columns);
+    createDepth();
+    outline->addWidget(fraDepth, 1);
 
     fraFullBrand = new PromotionBand(this);
     outline->addWidget(fraFullBrand);
@@ -296,6 +306,50 @@ void frmChineseZodiacDisplay::createSignDetails()
     rowsGrid->setRowStretch(row, 1);
 }
 
+// Across the window under both frames: everything the time of birth adds and the years ahead,
+// in a box that scrolls, so that no reading's length changes the window.
+void frmChineseZodiacDisplay::createDepth()
+{
+    fraDepth = new QGroupBox(QStringLiteral("Chinese Date, Four Pillars and the Years Ahead"), this);
+    fraDepth->setObjectName(QStringLiteral("fraDepth"));
+    auto *column = new QVBoxLayout(fraDepth);
+    const int side = twips::toPixels(120) - 2;
+    column->setContentsMargins(side, 0, side, 4);
+    txtDepth = makeTextBox(fraDepth, "txtDepth");
+    txtDepth->setAccessibleName(fraDepth->title());
+    txtDepth->setMinimumHeight(twips::toPixels(2000));
+    column->addWidget(txtDepth);
+}
+
+// Each heading in bold, its text after it; both as plain text.
+void frmChineseZodiacDisplay::showDepth()
+{
+    txtDepth->clear();
+    QTextCursor cursor(txtDepth->document());
+    QTextCharFormat plain;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    bold.setForeground(look::darkRed());
+    bool first = true;
+    for (const auto &[heading, text] : chinese::depthSections(m_reading, QDate::currentDate())) {
+        if (!first)
+            cursor.insertBlock();
+        first = false;
+        cursor.insertText(heading, bold);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        if (lines.size() == 1) {
+            cursor.insertText(text, plain);
+            continue;
+        }
+        for (const QString &line : lines) {
+            cursor.insertBlock();
+            cursor.insertText(line, plain);
+        }
+    }
+    txtDepth->moveCursor(QTextCursor::Start);
+    cmdCalendar->setEnabled(m_reading.pillars.has_value());
+}
+
 void frmChineseZodiacDisplay::createMenus()
 {
     QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
@@ -311,6 +365,7 @@ void frmChineseZodiacDisplay::connectSignals()
     connect(cmdPrint, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdExit_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdBack_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdCalendar_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdPrint_Click);
     connect(mnuBack, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdBack_Click);
     connect(mnuExit, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdExit_Click);
@@ -349,6 +404,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     setLine(txtMostCompSign, record.mostCompatible);
     setLine(txtLeastCompSign, record.leastCompatible);
     txtFamousPersons->setPlainText(record.famousPersons);
+    showDepth();
 }
 
 // The label holds two lines; a name too long for them is shortened to one line ending in "..."
@@ -385,4 +441,21 @@ void frmChineseZodiacDisplay::cmdExit_Click()
 void frmChineseZodiacDisplay::cmdPrint_Click()
 {
     forms::show<frmChineseZodiacSave>();
+}
+
+void frmChineseZodiacDisplay::cmdCalendar_Click()
+{
+    const QList<chinese::LunarBirthday> birthdays = chinese::comingLunarBirthdays(m_reading, QDate::currentDate());
+    if (birthdays.isEmpty())
+        return;
+    const QByteArray calendar = chinese::birthdayCalendar(m_reading.person.name, m_reading.birthDate, birthdays,
+                                                          QDateTime::currentDateTimeUtc());
+    DialogService::FileRequest request;
+    request.title = QStringLiteral("Save the Lunar Birthdays ....");
+    request.filter = QStringLiteral("iCalendar (*.ics)");
+    request.defaultSuffix = QStringLiteral("ics");
+    request.confirmOverwrite = true;
+    saveDialog::save(this, request, [&calendar](const QString &fileName) {
+        return fileSaving::save(fileName, [&calendar](QIODevice &file) { return file.write(calendar) == calendar.size(); });
+    });
 }

@@ -30,6 +30,8 @@ public:
     void cmdBack_Click();
     void cmdExit_Click();
     void cmdPrint_Click();
+    // Saves the coming lunar birthdays as an iCalendar file through the save dialog.
+    void cmdCalendar_Click();
 
     LinkLabel *Label14;
     QGroupBox *fraStarUserDetails;
@@ -58,6 +60,9 @@ public:
     QPushButton *cmdPrint;
     QPushButton *cmdExit;
     QPushButton *cmdBack;
+    QPushButton *cmdCalendar;   // only for a reading with a Chinese date
+    QGroupBox *fraDepth;
+    QTextEdit *txtDepth;        // the Chinese date, the pillars, birthdays and the years ahead
     PromotionBand *fraFullBrand;
     QAction *mnuPrint;
     QAction *mnuBack;
@@ -67,6 +72,8 @@ private:
     void createControls();
     void createDetails();
     void createSignDetails();
+    void createDepth();
+    void showDepth();
     void createMenus();
     void connectSignals();
     void showName(const QString &titledName);

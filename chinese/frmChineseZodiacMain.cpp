@@ -1,6 +1,7 @@
 #include "chinese/frmChineseZodiacMain.h"
 
 #include "chinese/chinese_zodiac.h"
+#include "chinese/day_start.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
@@ -16,6 +17,9 @@
 #include "widgets/promotion_band.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QLocale>
+#include <QTimeZone>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,6 +77,8 @@ void frmChineseZodiacMain::createControls()
 
     createDetails();
     outline->addWidget(fraDetails);
+    createBirth();
+    outline->addWidget(fraBirth);
     createYearStart();
     outline->addWidget(fraYearStart);
 
@@ -171,6 +177,94 @@ void frmChineseZodiacMain::createYearStart()
     optYearStart[0]->setChecked(true);
 }
 
+// The time and place of birth and where the day begins, which the Four Pillars need.
+void frmChineseZodiacMain::createBirth()
+{
+    fraBirth = new QGroupBox(QStringLiteral("Time and Place of Birth"), this);
+    fraBirth->setObjectName(QStringLiteral("fraBirth"));
+    fraBirth->setFont(fraDetails->font());
+    auto *grid = new QGridLayout(fraBirth);
+    grid->setContentsMargins(6, 2, 6, 6);
+    grid->setHorizontalSpacing(5);
+    grid->setVerticalSpacing(5);
+
+    auto list = [this](const char *name, const char *accessible, const QStringList &items) {
+        auto *combo = new QComboBox(fraBirth);
+        combo->setObjectName(QLatin1String(name));
+        combo->setFont(look::verdana(8.25));
+        combo->setAccessibleName(QLatin1String(accessible));
+        combo->setMaxVisibleItems(12);
+        combo->addItems(items);
+        return combo;
+    };
+    // The empty first item is "no time" (hours) and "on the hour" (minutes).
+    QStringList hours{QString()}, minutes{QString()};
+    for (int number = 0; number < 60; ++number) {
+        const QString text = QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+        minutes << text;
+        if (number < 24)
+            hours << text;
+    }
+    cboHour = list("cboHour", "Hour of birth", hours);
+    cboMinute = list("cboMinute", "Minute of birth", minutes);
+    lblTime = makeLabel(fraBirth, "lblTime", "Time of birth (optional)", cboHour);
+    auto *clock = new QHBoxLayout;
+    clock->setSpacing(3);
+    clock->addWidget(cboHour);
+    clock->addWidget(new QLabel(QStringLiteral(":"), fraBirth));
+    clock->addWidget(cboMinute);
+    clock->addStretch();
+    grid->addWidget(lblTime, 0, 0);
+    grid->addLayout(clock, 0, 1);
+
+    QStringList zones;
+    for (const QByteArray &id : QTimeZone::availableTimeZoneIds())
+        zones << QString::fromUtf8(id);
+    cboZone = list("cboZone", "Birthplace time zone", zones);
+    cboZone->setEditable(true);
+    cboZone->setInsertPolicy(QComboBox::NoInsert);
+    // As wide as a usual zone name, not the longest of the list.
+    cboZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboZone->setMinimumContentsLength(22);
+    auto *completer = new QCompleter(zones, cboZone);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    cboZone->setCompleter(completer);
+    lblZone = makeLabel(fraBirth, "lblZone", "Birthplace time zone", cboZone);
+    grid->addWidget(lblZone, 1, 0);
+    grid->addWidget(cboZone, 1, 1);
+
+    txtLongitude = new QLineEdit(fraBirth);
+    txtLongitude->setObjectName(QStringLiteral("txtLongitude"));
+    txtLongitude->setFont(look::verdana(8.25));
+    txtLongitude->setAccessibleName(QStringLiteral("Longitude of the birthplace, optional, degrees east"));
+    txtLongitude->setPlaceholderText(QStringLiteral("degrees, east positive"));
+    txtLongitude->setMaxLength(20);
+    lblLongitude = makeLabel(fraBirth, "lblLongitude", "Longitude (optional, for true solar time)", txtLongitude);
+    lblLongitude->setWordWrap(true);
+    grid->addWidget(lblLongitude, 2, 0);
+    grid->addWidget(txtLongitude, 2, 1);
+
+    auto *starts = new QHBoxLayout;
+    starts->setSpacing(16);
+    const char *captions[] = {"&Midnight", "&23:00"};
+    const char *spoken[] = {"Day begins at midnight", "Day begins at 23:00"};
+    for (int index = 0; index < 2; ++index) {
+        auto *option = new QRadioButton(QLatin1String(captions[index]), fraBirth);
+        option->setObjectName(QStringLiteral("optDayStart_%1").arg(index));
+        option->setFont(look::verdana(8.25));
+        option->setAccessibleName(QLatin1String(spoken[index]));
+        starts->addWidget(option);
+        optDayStart[index] = option;
+    }
+    starts->addStretch();
+    lblDayStart = makeLabel(fraBirth, "lblDayStart", "Day begins at:", optDayStart[0]);
+    grid->addWidget(lblDayStart, 3, 0);
+    grid->addLayout(starts, 3, 1);
+    grid->setColumnStretch(1, 1);
+    optDayStart[0]->setChecked(true);
+}
+
 void frmChineseZodiacMain::connectSignals()
 {
     connect(cmdProceed, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdProceed_Click);
@@ -180,6 +274,8 @@ void frmChineseZodiacMain::connectSignals()
     // without changing what the next run starts with.
     for (QRadioButton *option : optYearStart)
         connect(option, &QRadioButton::clicked, this, [this] { chinese::setPreferredYearStart(yearStart()); });
+    for (QRadioButton *option : optDayStart)
+        connect(option, &QRadioButton::clicked, this, [this] { chinese::setPreferredDayStart(dayStart()); });
 }
 
 void frmChineseZodiacMain::Form_Load()
@@ -191,6 +287,9 @@ void frmChineseZodiacMain::Form_Load()
     cboMonth->setCurrentIndex(0);
     selectByText(cboYear, QStringLiteral("1936"));
     setYearStart(chinese::preferredYearStart());
+    chinese::BirthMoment birth;
+    birth.dayStart = chinese::preferredDayStart();
+    fillBirth(birth);
     txtName->setFocus();
 }
 
@@ -231,11 +330,11 @@ void frmChineseZodiacMain::fillEntries(const chinese::Person &person)
 
 bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearStart start)
 {
-    const Checked<chinese::Reading> reading = chinese::makeReading(person, start);
-    if (!reading) {
+    const Checked<chinese::Reading> checked = chinese::makeReading(person, start);
+    if (!checked) {
         if (!isShownInFrame())
             showForm();
-        const InputProblem problem = reading.problem();
+        const InputProblem problem = checked.problem();
         showMessage(this, inputProblem::message(problem, QStringLiteral("Chinese Zodiac"), chinese::FirstYear,
                                                 chinese::LastYear));
         // A date message leaves the focus where it was.
@@ -247,10 +346,23 @@ bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearS
             cboYear->setFocus();
         return false;
     }
+    chinese::Reading reading = *checked;
+    chinese::BirthProblem problem = chinese::BirthProblem::None;
+    std::optional<chinese::BirthMoment> birth = birthMoment(problem);
+    if (birth)
+        problem = chinese::addFourPillars(reading, *birth);
+    if (problem != chinese::BirthProblem::None) {
+        if (!isShownInFrame())
+            showForm();
+        if (birth)
+            birth->date = reading.birthDate;
+        showBirthProblem(problem, birth.value_or(chinese::BirthMoment{}));
+        return false;
+    }
     // Shown first, so that the reading meets the controls at their sizes.
     auto *display = forms::get<frmChineseZodiacDisplay>();
     display->showForm();
-    display->showReading(*reading);
+    display->showReading(reading);
     hideForm();
     return true;
 }
@@ -262,8 +374,7 @@ void frmChineseZodiacMain::cmdProceed_Click()
 
 void frmChineseZodiacMain::cmdOpen_Click()
 {
-    // Five lines, or six when the reading was made with the Start of Spring.
-    if (const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), 6))
+    if (const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), chinese::SavedLineCount))
         openSavedReading(*fields);
 }
 
@@ -274,12 +385,26 @@ bool frmChineseZodiacMain::openSavedReading(const QStringList &fields)
         showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
         return false;
     }
-    return openReading(*saved, chinese::savedYearStart(fields));
+    const std::optional<chinese::BirthMoment> birth = chinese::savedBirthMoment(fields, chinese::preferredDayStart());
+    if (!birth) {
+        showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
+        return false;
+    }
+    return openReading(*saved, chinese::savedYearStart(fields), *birth);
 }
 
 bool frmChineseZodiacMain::openReading(const chinese::Person &person, chinese::YearStart start)
 {
+    chinese::BirthMoment birth;
+    birth.dayStart = chinese::preferredDayStart();
+    return openReading(person, start, birth);
+}
+
+bool frmChineseZodiacMain::openReading(const chinese::Person &person, chinese::YearStart start,
+                                       const chinese::BirthMoment &birth)
+{
     fillEntries(person);
+    fillBirth(birth);
     setYearStart(start);
     // The name as its box keeps it: one line, no longer than a saved file reads back.
     chinese::Person entered = person;
@@ -297,4 +422,60 @@ chinese::YearStart frmChineseZodiacMain::yearStart() const
 void frmChineseZodiacMain::setYearStart(chinese::YearStart start)
 {
     optYearStart[start == chinese::YearStart::StartOfSpring ? 1 : 0]->setChecked(true);
+}
+
+chinese::DayStart frmChineseZodiacMain::dayStart() const
+{
+    return optDayStart[1]->isChecked() ? chinese::DayStart::At23 : chinese::DayStart::Midnight;
+}
+
+std::optional<chinese::BirthMoment> frmChineseZodiacMain::birthMoment(chinese::BirthProblem &problem) const
+{
+    chinese::BirthMoment birth;
+    const chinese::Person entered = person();
+    birth.date = QDate(entered.birth.year, entered.birth.month, entered.birth.day);
+    if (cboHour->currentIndex() > 0)
+        birth.time = QTime(cboHour->currentIndex() - 1, std::max(cboMinute->currentIndex() - 1, 0));
+    const std::optional<QTimeZone> zone = chinese::zoneNamed(cboZone->currentText().trimmed());
+    if (!zone) {
+        problem = chinese::BirthProblem::InvalidZone;
+        return std::nullopt;
+    }
+    birth.zone = *zone;
+    if (const QString longitude = txtLongitude->text().trimmed(); !longitude.isEmpty()) {
+        // A decimal point, or the comma of the user's own language.
+        bool ok = false;
+        double degrees = QLocale::c().toDouble(longitude, &ok);
+        if (!ok)
+            degrees = QLocale().toDouble(longitude, &ok);
+        if (!ok || !(degrees >= -180 && degrees <= 180)) {
+            problem = chinese::BirthProblem::LongitudeOutOfRange;
+            return std::nullopt;
+        }
+        birth.longitude = degrees;
+    }
+    birth.dayStart = dayStart();
+    problem = chinese::BirthProblem::None;
+    return birth;
+}
+
+void frmChineseZodiacMain::fillBirth(const chinese::BirthMoment &birth)
+{
+    cboHour->setCurrentIndex(birth.time ? birth.time->hour() + 1 : 0);
+    cboMinute->setCurrentIndex(birth.time ? birth.time->minute() + 1 : 0);
+    cboZone->setCurrentText(QString::fromUtf8(birth.zone.id()));
+    txtLongitude->setText(birth.longitude ? QString::number(*birth.longitude, 'g', 12) : QString());
+    // On the form only, as with the year start: the preference stays as it was.
+    optDayStart[birth.dayStart == chinese::DayStart::At23 ? 1 : 0]->setChecked(true);
+}
+
+void frmChineseZodiacMain::showBirthProblem(chinese::BirthProblem problem, const chinese::BirthMoment &birth)
+{
+    showMessage(this, chinese::birthProblemText(problem, birth));
+    if (problem == chinese::BirthProblem::InvalidZone)
+        cboZone->setFocus();
+    else if (problem == chinese::BirthProblem::LongitudeOutOfRange)
+        txtLongitude->setFocus();
+    else
+        cboHour->setFocus();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "chinese/BirthMoment.h"
 #include "chinese/ChinesePerson.h"
 #include "chinese/chinese_calendar.h"
+#include "chinese/four_pillars.h"
 #include "forms/orvo_form.h"
 
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class LinkLabel;
 class PromotionBand;
@@ -35,6 +38,8 @@ public:
     // Proceed does. The year start is chosen on the form only: the user's preference stays as it
     // was. On a problem: its message, this form shown with the entries filled, and false.
     bool openReading(const chinese::Person &person, chinese::YearStart start);
+    // The same with the time and place of birth (its date is the person's) in the entries.
+    bool openReading(const chinese::Person &person, chinese::YearStart start, const chinese::BirthMoment &birth);
     // Opens the lines of a saved record (openReading); a damaged record gets "Please Check The
     // File." and leaves the entries as they were.
     bool openSavedReading(const QStringList &fields);
@@ -42,6 +47,10 @@ public:
     // The person as the entries hold them.
     chinese::Person person() const;
     chinese::YearStart yearStart() const;
+    // The time and place as the entries hold them, dated the person's birth date; nothing, with
+    // problem set, for a zone or longitude that cannot be read.
+    std::optional<chinese::BirthMoment> birthMoment(chinese::BirthProblem &problem) const;
+    chinese::DayStart dayStart() const;
     // Selects the choice on the form only: the user's preference stays as it was.
     void setYearStart(chinese::YearStart start);
 
@@ -59,6 +68,16 @@ public:
     QPushButton *cmdProceed;
     QGroupBox *fraYearStart;
     std::array<QRadioButton *, 2> optYearStart{};   // 0 Chinese New Year, 1 Start of Spring
+    QGroupBox *fraBirth;
+    QLabel *lblTime;
+    QComboBox *cboHour;     // "" (no time), "00" .. "23"
+    QComboBox *cboMinute;   // "" (on the hour), "00" .. "59"
+    QLabel *lblZone;
+    QComboBox *cboZone;     // editable; completes on any part of a zone's name
+    QLabel *lblLongitude;
+    QLineEdit *txtLongitude;
+    QLabel *lblDayStart;
+    std::array<QRadioButton *, 2> optDayStart{};   // 0 midnight, 1 23:00
     QPushButton *cmdOpen;
     PromotionBand *fraFullBrand;
 
@@ -66,6 +85,9 @@ private:
     void createControls();
     void createDetails();
     void createYearStart();
+    void createBirth();
+    void fillBirth(const chinese::BirthMoment &birth);
+    void showBirthProblem(chinese::BirthProblem problem, const chinese::BirthMoment &birth);
     void connectSignals();
     void fillEntries(const chinese::Person &person);
     // The reading of person shown in the result form; false after telling the user what is wrong.

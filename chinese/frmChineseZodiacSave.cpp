@@ -46,6 +46,12 @@ void frmChineseZodiacSave::composeReport()
     insertEntry(QStringLiteral("Favourable Season: "), record.luckySeason, heading, breaks);
     insertEntry(QStringLiteral("Favourable Month: "), record.luckyMonth, heading, breaks);
     insertEntry(QStringLiteral("Famous Persons of this Star Sign are: "), record.famousPersons, heading, breaks);
+    // A section of several lines starts on the line after its heading.
+    for (const auto &[title, text] : chinese::depthSections(reading, QDate::currentDate())) {
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        const QString body = (lines.size() > 1 ? lineBreaks(1) : QString()) + lines.join(lineBreaks(1));
+        insertEntry(title, body, heading, breaks);
+    }
 }
 
 OrvoForm *frmChineseZodiacSave::resultForm()

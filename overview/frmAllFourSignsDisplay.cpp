@@ -1,7 +1,11 @@
 #include "overview/frmAllFourSignsDisplay.h"
 
+#include "australian/frmAustralianAstrologyDisplay.h"
+#include "celtic/frmCelticAnimalBirthSignDisplay.h"
+#include "chinese/frmChineseZodiacDisplay.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
+#include "mayan/frmMayanAnimalSignDisplay.h"
 #include "report/report_printing.h"
 #include "forms/form_registry.h"
 #include "widgets/link_label.h"
@@ -12,6 +16,7 @@
 #include "overview/tile_texts.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -69,6 +74,24 @@ QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &co
     return label;
 }
 
+// A result form reached from the overview goes Back to the overview of the same person, not to
+// its system's input form.
+template<class R>
+void backToOverview(const fullReading::Person &person)
+{
+    if (!forms::isLoaded<R>())
+        return;   // the system's input form asks for more (the Celtic last name, the Chinese sex)
+    R *result = forms::get<R>();
+    const auto back = [person] {
+        forms::unloadAll();
+        forms::get<frmAllFourSignsMain>()->showOverview(person);
+    };
+    QObject::disconnect(result->cmdBack, &QPushButton::clicked, result, nullptr);
+    QObject::disconnect(result->mnuBack, &QAction::triggered, result, nullptr);
+    QObject::connect(result->cmdBack, &QPushButton::clicked, result, back);
+    QObject::connect(result->mnuBack, &QAction::triggered, result, back);
+}
+
 QString heading(const fullReading::Person &person, const QDate &birthDate)
 {
     return QStringLiteral("The four signs of %1, born %2").arg(person.name, overview::dayMonthYear(birthDate));
@@ -81,6 +104,7 @@ frmAllFourSignsDisplay::frmAllFourSignsDisplay()
 {
     look::setBackground(this, navy);
     createControls();
+    arrangeControls();
     createMenus();
     connectSignals();
 }
@@ -172,51 +196,55 @@ void frmAllFourSignsDisplay::showSigns(const fullReading::Person &person, const 
         lblDetail[tile]->setText(texts[tile].detail);
         lblSummary[tile]->setText(texts[tile].summary);
     }
-    arrangeControls();
 }
 
 void frmAllFourSignsDisplay::arrangeControls()
 {
-    const int width = std::max(twips::toPixels(designWidth), 2 * tileWidth + 5 * gap);
-    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
-    const int inner = width - 4 * gap;
-    lblHeading->setGeometry(2 * gap, Label61->geometry().bottom() + 1 + gap, inner, lblHeading->heightForWidth(inner));
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    Label61->setContentsMargins(0, 2, 0, 2);
+    window->addWidget(Label61);
 
-    // Tiles side by side share the taller one's height.
-    int top = lblHeading->geometry().bottom() + 1 + gap;
-    for (int row = 0; row < 2; ++row) {
-        int rowHeight = 0;
-        for (const TileLook &look : tileLooks) {
-            if (look.row != row)
-                continue;
-            const QGroupBox *frame = fraSystem[look.tile];
-            rowHeight = std::max({rowHeight, frame->heightForWidth(tileWidth), frame->minimumSizeHint().height()});
-        }
-        for (const TileLook &look : tileLooks) {
-            if (look.row != row)
-                continue;
-            const int left = (width - 2 * tileWidth - gap) / 2 + look.column * (tileWidth + gap);
-            fraSystem[look.tile]->setGeometry(left, top, tileWidth, rowHeight);
-        }
-        top += rowHeight + gap;
+    auto *content = new QVBoxLayout;
+    content->setContentsMargins(2 * gap, gap, 2 * gap, gap);
+    content->setSpacing(gap);
+    content->addWidget(lblHeading);
+
+    // Tiles side by side share the taller one's height; the pair stays centred.
+    auto *tiles = new QGridLayout;
+    tiles->setSpacing(gap);
+    for (const TileLook &look : tileLooks)
+        tiles->addWidget(fraSystem[look.tile], look.row, look.column);
+    auto *centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addLayout(tiles);
+    centred->addStretch(1);
+    content->addLayout(centred);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, gap, 0, 2 * gap);
+    buttons->setSpacing(gap);
+    buttons->addStretch(1);
+    for (QPushButton *button : {cmdPrint, cmdBack, cmdExit}) {
+        button->setMinimumSize(button->sizeHint() + QSize(4 * gap, gap));
+        buttons->addWidget(button);
     }
+    content->addLayout(buttons);
+    window->addLayout(content);
+    window->addStretch();
+    window->addWidget(fraFullBrand);
 
-    int right = width - 2 * gap;
-    for (QPushButton *button : {cmdExit, cmdBack, cmdPrint}) {
-        button->resize(button->sizeHint() + QSize(4 * gap, gap));
-        button->move(right - button->width(), top + gap);
-        right = button->x() - gap;
+    QWidget *previous = cmdFullReading[tileLooks[0].tile];
+    for (const TileLook &look : tileLooks) {
+        if (cmdFullReading[look.tile] != previous)
+            setTabOrder(previous, cmdFullReading[look.tile]);
+        previous = cmdFullReading[look.tile];
     }
-    fraFullBrand->arrange(width * 15);
-    fraFullBrand->move(0, cmdPrint->geometry().bottom() + 1 + 2 * gap);
-    resize(width, fraFullBrand->geometry().bottom() + 1);
-
-    setTabOrder(cmdFullReading[Chinese], cmdFullReading[Mayan]);
-    setTabOrder(cmdFullReading[Mayan], cmdFullReading[Celtic]);
-    setTabOrder(cmdFullReading[Celtic], cmdFullReading[Australian]);
-    setTabOrder(cmdFullReading[Australian], cmdPrint);
-    setTabOrder(cmdPrint, cmdBack);
-    setTabOrder(cmdBack, cmdExit);
+    for (QPushButton *button : {cmdPrint, cmdBack, cmdExit}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
 void frmAllFourSignsDisplay::Form_Unload()
@@ -243,16 +271,20 @@ void frmAllFourSignsDisplay::cmdFullReading_Click(int tile)
     const fullReading::Person person = m_person;
     switch (tile) {
     case Australian:
-        fullReading::openAustralian(person, this);
+        if (fullReading::openAustralian(person, this))
+            backToOverview<frmAustralianAstrologyDisplay>(person);
         break;
     case Celtic:
-        fullReading::openCeltic(person, this);
+        if (fullReading::openCeltic(person, this))
+            backToOverview<frmCelticAnimalBirthSignDisplay>(person);
         break;
     case Chinese:
-        fullReading::openChinese(person, this);
+        if (fullReading::openChinese(person, this))
+            backToOverview<frmChineseZodiacDisplay>(person);
         break;
     case Mayan:
-        fullReading::openMayan(person, this);
+        if (fullReading::openMayan(person, this))
+            backToOverview<frmMayanAnimalSignDisplay>(person);
         break;
     default:
         break;

@@ -2,7 +2,7 @@
 
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
-#include "common/program_texts.h"
+#include "common/input_problem.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "widgets/link_label.h"
@@ -10,7 +10,6 @@
 #include "widgets/promotion_band.h"
 #include "forms/start_panel.h"
 #include "widgets/look.h"
-#include "mayan/modMayanAnimalMoonSign.h"
 #include "overview/four_signs.h"
 #include "overview/frmAllFourSignsDisplay.h"
 
@@ -18,7 +17,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -119,6 +118,23 @@ void frmAllFourSignsMain::createControls()
 
 void frmAllFourSignsMain::arrangeControls()
 {
+    const int margin = twips::toPixels(120);
+
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    Label61->setContentsMargins(0, 2, 0, 2);
+    window->addWidget(Label61);
+
+    auto *content = new QVBoxLayout;
+    content->setContentsMargins(margin, gap, margin, 2 * gap);
+    content->setSpacing(gap);
+    content->addWidget(Label3);
+    content->addWidget(fraDetails);
+    window->addLayout(content);
+    window->addStretch();
+    window->addWidget(fraFullBrand);
+
     auto *grid = new QGridLayout(fraDetails);
     grid->setHorizontalSpacing(2 * gap);
     grid->setVerticalSpacing(gap);
@@ -139,6 +155,7 @@ void frmAllFourSignsMain::arrangeControls()
     sexRow->addStretch(1);
     grid->addLayout(sexRow, 2, 1);
     grid->addWidget(cmdProceed, 3, 0, 1, 2, Qt::AlignHCenter);
+    grid->setColumnStretch(1, 1);
     cmdProceed->setMinimumSize(cmdProceed->sizeHint() + QSize(4 * gap, gap));
 
     setTabOrder(txtName, cboDate);
@@ -147,19 +164,6 @@ void frmAllFourSignsMain::arrangeControls()
     setTabOrder(cboYear, optSex[0]);
     setTabOrder(optSex[0], optSex[1]);
     setTabOrder(optSex[1], cmdProceed);
-}
-
-void frmAllFourSignsMain::placeControls()
-{
-    const int width = twips::toPixels(designWidth);
-    const int margin = twips::toPixels(120);
-    const int inner = width - 2 * margin;
-    Label61->setGeometry(0, 0, width, Label61->heightForWidth(width) + 4);
-    Label3->setGeometry(margin, Label61->geometry().bottom() + 1 + gap, inner, Label3->heightForWidth(inner));
-    fraDetails->setGeometry(margin, Label3->geometry().bottom() + 1 + gap,
-                            std::max(inner, fraDetails->sizeHint().width()), fraDetails->sizeHint().height());
-    fraFullBrand->arrange(designWidth);
-    fraFullBrand->move(0, fraDetails->geometry().bottom() + 1 + 2 * gap);
 }
 
 void frmAllFourSignsMain::createMenus()
@@ -183,11 +187,10 @@ void frmAllFourSignsMain::Form_Load()
 {
     cboDate->addItems(calendar::dayTexts());
     cboMonth->addItems(calendar::monthNames());
-    cboYear->addItems(calendar::yearTexts(1900, 2100));
+    cboYear->addItems(calendar::yearTexts(FirstYear, LastYear));
+    // No date is chosen until the user chooses one: a forgotten date is asked for, never guessed.
     for (QComboBox *box : {cboDate, cboMonth, cboYear})
-        box->setCurrentIndex(0);
-    // The lists are sized by what they hold.
-    placeControls();
+        box->setCurrentIndex(-1);
     txtName->setFocus();
 }
 
@@ -196,33 +199,33 @@ void frmAllFourSignsMain::Form_Unload()
     startPanel::show();
 }
 
-bool frmAllFourSignsMain::validateInput()
+Checked<QDate> frmAllFourSignsMain::checkedEntries()
 {
-    // The same checks, in the same order, as the Mayan form: a name, then a real date.
-    switch (mayan::checkInput(txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(),
-                              cboYear->currentText().toInt())) {
-    case mayan::InputProblem::NameMissing:
-        showMessage(this, texts::enterYourName(), DialogService::Icon::Error);
+    if (txtName->text().trimmed().isEmpty()) {
+        showMessage(this, inputProblem::message(InputProblem::NameMissing), DialogService::Icon::Error);
         txtName->setFocus();
-        return false;
-    case mayan::InputProblem::BadFebruary:
-        showMessage(this, texts::badFebruary());
-        return false;
-    case mayan::InputProblem::BadThirtyFirst:
-        showMessage(this, texts::badThirtyFirst());
-        return false;
-    case mayan::InputProblem::None:
-        break;
+        return InputProblem::NameMissing;
     }
-    return true;
+    for (QComboBox *list : {cboDate, cboMonth, cboYear}) {
+        if (list->currentIndex() < 0) {
+            showMessage(this, inputProblem::message(InputProblem::BadThirtyFirst));
+            list->setFocus();
+            return InputProblem::BadThirtyFirst;
+        }
+    }
+    const BirthEntry entry{cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()};
+    const Checked<QDate> date = calendar::birthDate(entry, FirstYear, LastYear);
+    if (!date)
+        showMessage(this, inputProblem::message(date.problem(), windowTitle(), FirstYear, LastYear));
+    return date;
 }
 
 void frmAllFourSignsMain::cmdProceed_Click()
 {
-    if (!validateInput())
+    const Checked<QDate> birthDate = checkedEntries();
+    if (!birthDate)
         return;
-    const QDate birthDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1);
-    const std::optional<FourSigns> signs = overview::fourSigns(birthDate, chinese::preferredYearStart());
+    const std::optional<FourSigns> signs = overview::fourSigns(*birthDate, chinese::preferredYearStart());
     if (!signs)
         return;
     QString sex;
@@ -231,8 +234,19 @@ void frmAllFourSignsMain::cmdProceed_Click()
             sex = option->text();
     }
     auto *display = forms::get<frmAllFourSignsDisplay>();
-    display->showSigns({txtName->text().trimmed(), sex, birthDate}, *signs);
+    display->showSigns({txtName->text().trimmed(), sex, *birthDate}, *signs);
     display->showForm();
     hideForm();
     startPanel::hide();
+}
+
+void frmAllFourSignsMain::showOverview(const fullReading::Person &person)
+{
+    txtName->setText(person.name);
+    cboDate->setCurrentIndex(person.birthDate.day() - 1);
+    cboMonth->setCurrentIndex(person.birthDate.month() - 1);
+    cboYear->setCurrentIndex(cboYear->findText(QString::number(person.birthDate.year())));
+    for (QRadioButton *option : optSex)
+        option->setChecked(option->text() == person.sex);
+    cmdProceed_Click();
 }

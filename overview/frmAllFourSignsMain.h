@@ -1,6 +1,10 @@
 #pragma once
 
+#include "common/input_problem.h"
 #include "forms/orvo_form.h"
+#include "overview/full_reading.h"
+
+#include <QDate>
 
 #include <array>
 
@@ -25,10 +29,17 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+    // The years the lists offer.
+    static constexpr int FirstYear = 1900;
+    static constexpr int LastYear = 2100;
+
     // The checks, then the overview; this form hides and keeps its entries for Back.
     void cmdProceed_Click();
-    // False after telling the user what is wrong; the name is checked first.
-    bool validateInput();
+    // The birth date of the entries, or the first problem after telling the user about it (focus
+    // on the entry it is about): the name, then a day, month and year chosen, then a real date.
+    Checked<QDate> checkedEntries();
+    // Fills the entries from person and shows its overview, as Find would (Back from a full reading).
+    void showOverview(const fullReading::Person &person);
 
     LinkLabel *Label61;
     QLabel *Label3;
@@ -49,7 +60,6 @@ public:
 private:
     void createControls();
     void arrangeControls();
-    void placeControls();
     void createMenus();
     void connectSignals();
 };

@@ -46,14 +46,7 @@ BirthEntry entryOf(const QDate &date)
 
 std::pair<QString, QString> celticNames(const QString &name)
 {
-    QString typed;
-    for (const QChar c : name) {
-        int replacement = 0;
-        if (celtic::filterNameKey(c.unicode(), &replacement) == celtic::NameKey::Accept
-            && (replacement == ' ' || (replacement >= 'A' && replacement <= 'Z')))
-            typed.append(QChar(replacement));
-    }
-    typed = typed.simplified();
+    const QString typed = celtic::finishedName(name).simplified();
     const qsizetype blank = typed.lastIndexOf(QLatin1Char(' '));
     if (blank < 0)
         return {typed, QString()};

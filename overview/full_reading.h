@@ -27,7 +27,7 @@ bool openChinese(const Person &person, QWidget *parent);
 bool openMayan(const Person &person, QWidget *parent);
 bool openAustralian(const Person &person, QWidget *parent);
 
-// The name as the Celtic name boxes take it typed (capitals and blanks only), split at its
+// The name as the Celtic name boxes take it typed (celtic::finishedName), split at its
 // last blank into first and last name; a single word is the first name only.
 std::pair<QString, QString> celticNames(const QString &name);
 

@@ -9,6 +9,15 @@
 #include "overview/four_signs.h"
 
 namespace overview {
+namespace {
+
+// A phrase that wraps as one word: "Chinese New / Year" reads as two things.
+QString unbroken(QString phrase)
+{
+    return phrase.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+}
+
+} // namespace
 
 std::array<TileText, 4> tileTexts(const FourSigns &signs)
 {
@@ -28,7 +37,8 @@ std::array<TileText, 4> tileTexts(const FourSigns &signs)
          signs.celtic.keywords, celtic::picturePath(signs.celtic.picture)},
         {QStringLiteral("Chinese Zodiac"), year.element + QLatin1Char(' ') + year.animal,
          QStringLiteral("Year from %1 to %2, counted from %3")
-             .arg(dayMonthYear(year.firstDay), dayMonthYear(year.lastDay), yearStartName(year.yearStart)),
+             .arg(unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
+                  unbroken(yearStartName(year.yearStart))),
          year.summary, chinesePicture},
         {QStringLiteral("Mayan Animal Sign"),
          QStringLiteral("%1 (%2)").arg(signs.mayan.sign, signs.mayan.englishName),

@@ -14,7 +14,8 @@ struct TileText
 {
     QString system;    // "Celtic Animal Birth Sign", as the frame names the system
     QString sign;      // Chinese: element and animal
-    QString detail;    // one line more about the sign (Chinese: the year start and span)
+    QString detail;    // one line more about the sign (Chinese: the year start and span, whose dates
+                       // and year-start name are joined by non-breaking spaces so they wrap whole)
     QString summary;   // one short line characterising the sign
     QString picture;   // resource path for QPixmap
 };

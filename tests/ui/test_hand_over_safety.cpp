@@ -1,6 +1,5 @@
 #include "app/instance_channel.h"
 #include "app/single_instance.h"
-#include "common/native_file_name.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -80,7 +79,6 @@ qint64 cpuMicroseconds()
 
 enum class Attack { OtherUsersListener, OtherUsersClient };
 enum class Folder { OthersMayWrite, LinkToOwnFolder, OtherUsersFolder, FallbackTakenByOtherUser };
-enum class Listener { None, Silent, Channel };
 
 } // namespace
 
@@ -94,9 +92,6 @@ private Q_SLOTS:
     void foldersOthersCanUseAreRefused();
     void realHandOverGetsThroughAFlood_data();
     void realHandOverGetsThroughAFlood();
-    void handOverSaysWhetherTheReadingWentOut_data();
-    void handOverSaysWhetherTheReadingWentOut();
-    void namesThatAreNotUtf8ArriveAsTheirBytes();
 };
 
 void TestHandOverSafety::otherUsersAreNotTalkedTo_data()
@@ -317,57 +312,6 @@ void TestHandOverSafety::realHandOverGetsThroughAFlood()
     });
     QTRY_COMPARE_WITH_TIMEOUT(received.count(), 1, 3000);
     QCOMPARE(received.constFirst().constFirst().toString(), QStringLiteral("/home/ann/reading.str"));
-    QVERIFY(handedOver.get());
-}
-
-void TestHandOverSafety::handOverSaysWhetherTheReadingWentOut_data()
-{
-    QTest::addColumn<Listener>("listener");
-    QTest::addColumn<bool>("taken");
-    QTest::addColumn<bool>("sent");
-    QTest::newRow("nobody listens") << Listener::None << false << false;
-    QTest::newRow("a copy that is stopped (listens, never answers)") << Listener::Silent << false << true;
-    QTest::newRow("a running copy") << Listener::Channel << true << true;
-}
-
-void TestHandOverSafety::handOverSaysWhetherTheReadingWentOut()
-{
-    QFETCH(Listener, listener);
-    QFETCH(bool, taken);
-    QFETCH(bool, sent);
-    QTemporaryDir dir;
-    const QString socketName = dir.filePath(QStringLiteral("orvo-animal-signs.socket"));
-    int silent = -1;
-    std::optional<InstanceChannel> channel;
-    if (listener == Listener::Silent)
-        QVERIFY((silent = listeningSocket(addressOf(socketName))) >= 0);
-    if (listener == Listener::Channel) {
-        channel.emplace(socketName);
-        QVERIFY(channel->listen());
-    }
-    const auto closeSilent = qScopeGuard([silent] { ::close(silent); });
-    bool wentOut = !sent;
-    auto handedOver = std::async(std::launch::async, [&] {
-        return InstanceChannel::handOver(socketName, QStringLiteral("/home/ann/reading.str"), 1000, &wentOut);
-    });
-    QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
-    QCOMPARE(handedOver.get(), taken);
-    QCOMPARE(wentOut, sent);
-}
-
-void TestHandOverSafety::namesThatAreNotUtf8ArriveAsTheirBytes()
-{
-    QTemporaryDir dir;
-    const QString socketName = dir.filePath(QStringLiteral("orvo-animal-signs.socket"));
-    InstanceChannel channel(socketName);
-    QVERIFY(channel.listen());
-    QSignalSpy received(&channel, &InstanceChannel::readingReceived);
-    const QByteArray bytes("/home/ann/caf\xE9 \xFF.zod");
-    auto handedOver = std::async(std::launch::async, [&] {
-        return InstanceChannel::handOver(socketName, nativeFileName::decode(bytes), 10000);
-    });
-    QTRY_COMPARE(received.count(), 1);
-    QCOMPARE(nativeFileName::encode(received.constFirst().constFirst().toString()), bytes);
     QVERIFY(handedOver.get());
 }
 

@@ -1,6 +1,7 @@
 #include "app/frmMDI.h"
 #include "australian/modAustralianAstrology.h"
 #include "chinese/chinese_calendar.h"
+#include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/program_texts.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void backKeepsEntriesAndExitShowsStartPanel();
     void fullReadingLandsOnTheSystemsResult_data();
     void fullReadingLandsOnTheSystemsResult();
+    void backFromFullReadingShowsTheTiles_data();
+    void backFromFullReadingShowsTheTiles();
     void fullReadingKeepsTheYearStart_data();
     void fullReadingKeepsTheYearStart();
     void fullReadingAsksForWhatTheOverviewLacks_data();
@@ -119,9 +122,11 @@ void TestOverview::tilesShowTheFourSigns()
     QCOMPARE(display->lblSign[Tile::Celtic]->text(), signs->celtic.sign);
     QVERIFY(display->lblSign[Tile::Mayan]->text().startsWith(signs->mayan.sign + QLatin1String(" (")));
     // The Chinese tile says which year start it counted from, and the span of that year.
+    // Its phrases wrap whole: no line break inside "Chinese New Year" or a date.
+    const auto unbroken = [](QString phrase) { return phrase.replace(u' ', QChar(QChar::Nbsp)); };
     const QString detail = display->lblDetail[Tile::Chinese]->text();
-    QVERIFY2(detail.contains(overview::yearStartName(start)), qPrintable(detail));
-    QVERIFY2(detail.contains(overview::dayMonthYear(signs->chinese.firstDay)), qPrintable(detail));
+    QVERIFY2(detail.contains(unbroken(overview::yearStartName(start))), qPrintable(detail));
+    QVERIFY2(detail.contains(unbroken(overview::dayMonthYear(signs->chinese.firstDay))), qPrintable(detail));
     QCOMPARE(display->lblSummary[Tile::Chinese]->text(), signs->chinese.summary);
     QCOMPARE(display->lblSummary[Tile::Mayan]->text(), signs->mayan.summary);
     QCOMPARE(display->lblSummary[Tile::Celtic]->text(), signs->celtic.keywords);
@@ -178,6 +183,11 @@ void TestOverview::badInputKeepsTheEntries_data()
                                          << Icon::Information;
     QTest::newRow("31 April refused") << QStringLiteral("Ann") << 31 << 4 << 1990 << texts::badThirtyFirst()
                                       << Icon::Information;
+    // Nothing is chosen at the start: a forgotten date is asked for, not taken as 1 January 1900.
+    QTest::newRow("no date") << QStringLiteral("Ann") << 0 << 0 << 0 << texts::badThirtyFirst() << Icon::Information;
+    QTest::newRow("no day") << QStringLiteral("Ann") << 0 << 5 << 1990 << texts::badThirtyFirst() << Icon::Information;
+    QTest::newRow("no year") << QStringLiteral("Ann") << 12 << 5 << 0 << texts::badThirtyFirst() << Icon::Information;
+    QTest::newRow("no name, no date") << QString() << 0 << 0 << 0 << texts::enterYourName() << Icon::Error;
     QTest::newRow("29 Feb 2000 accepted") << QStringLiteral("Ann") << 29 << 2 << 2000 << QString() << Icon::None;
     QTest::newRow("31 Dec 2100 accepted") << QStringLiteral("Ann") << 31 << 12 << 2100 << QString() << Icon::None;
 }
@@ -204,9 +214,9 @@ void TestOverview::badInputKeepsTheEntries()
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
     QVERIFY(input->isVisible());
     QCOMPARE(FrameFixture::text(input, QStringLiteral("txtName")), name);
-    QCOMPARE(FrameFixture::text(input, QStringLiteral("cboDate")), QString::number(day));
-    QCOMPARE(FrameFixture::text(input, QStringLiteral("cboMonth")), calendar::monthNames().at(month - 1));
-    QCOMPARE(FrameFixture::text(input, QStringLiteral("cboYear")), QString::number(year));
+    QCOMPARE(FrameFixture::text(input, QStringLiteral("cboDate")), day > 0 ? QString::number(day) : QString());
+    QCOMPARE(FrameFixture::text(input, QStringLiteral("cboMonth")), calendar::monthNames().value(month - 1));
+    QCOMPARE(FrameFixture::text(input, QStringLiteral("cboYear")), year > 0 ? QString::number(year) : QString());
 }
 
 void TestOverview::backKeepsEntriesAndExitShowsStartPanel()
@@ -284,6 +294,38 @@ void TestOverview::fullReadingLandsOnTheSystemsResult()
         QCOMPARE(QDate(entry("cboYear").toInt(), 5, entry("cboDate").toInt()), date);
         break;
     }
+}
+
+void TestOverview::backFromFullReadingShowsTheTiles_data()
+{
+    fullReadingLandsOnTheSystemsResult_data();
+}
+
+void TestOverview::backFromFullReadingShowsTheTiles()
+{
+    QFETCH(int, tile);
+    frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Mary Ann Lee"), QDate(1990, 5, 12), QStringLiteral("Female"));
+    QVERIFY(display);
+    const QString heading = display->lblHeading->text();
+    display->cmdFullReading[tile]->click();
+    FrameFixture::flushDeletes();
+    QVERIFY(FrameFixture::click(FrameFixture::resultForm(System(tile)), QStringLiteral("cmdBack")));
+    FrameFixture::flushDeletes();
+
+    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(!FrameFixture::resultForm(System(tile)));
+    QVERIFY(!FrameFixture::inputForm(System(tile)));
+    auto *tiles = qobject_cast<frmAllFourSignsDisplay *>(FrameFixture::resultForm(System::AllFourSigns));
+    QVERIFY(tiles);
+    QVERIFY(tiles->isShownInFrame());
+    QCOMPARE(tiles->lblHeading->text(), heading);
+    QVERIFY(!frame->isStartPanelVisible());
+    // And Back from there reaches the overview's own entries, the sex included.
+    tiles->cmdBack->click();
+    FrameFixture::flushDeletes();
+    const OrvoForm *input = FrameFixture::inputForm(System::AllFourSigns);
+    QVERIFY(input && input->isVisible());
+    QVERIFY(FrameFixture::control<QRadioButton>(input, QStringLiteral("optSex_1"))->isChecked());
 }
 
 void TestOverview::fullReadingKeepsTheYearStart_data()

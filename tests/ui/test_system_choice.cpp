@@ -130,7 +130,7 @@ void TestSystemChoice::allFourSignsChoice()
 
 void TestSystemChoice::choosingASystemClosesTheOverview()
 {
-    QVERIFY(ui->reading(System::AllFourSigns, {QStringLiteral("Ann Lee")}));
+    QVERIFY(ui->reading(System::AllFourSigns, {QStringLiteral("Ann Lee"), {}, 12, 5, 1990}));
     QVERIFY(ui->open(System::Celtic));
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
     QVERIFY(!FrameFixture::inputForm(System::AllFourSigns));

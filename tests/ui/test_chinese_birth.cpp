@@ -1,0 +1,264 @@
+#include "app/frmMDI.h"
+#include "chinese/day_start.h"
+#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/frmChineseZodiacMain.h"
+#include "chinese/frmChineseZodiacSave.h"
+#include "common/program_settings.h"
+#include "common/saved_reading.h"
+#include "forms/form_registry.h"
+#include "widgets/protected_text_edit.h"
+#include "ui/support.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+// The time and place of birth on the Chinese windows: the pillars they give, the clock gap, the
+// saved file and the lunar birthdays' calendar file.
+class TestChineseBirth : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void birthGivesPillars_data();
+    void birthGivesPillars();
+    void savedFileReopensExactly();
+    void olderFileOpensWithoutTime();
+    void calendarFileParses();
+
+private:
+    frmChineseZodiacMain *enter(const QString &date, const QString &time, const QString &zone);
+
+    std::unique_ptr<frmMDI> frame;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    QTemporaryDir dir;
+};
+
+void TestChineseBirth::initTestCase()
+{
+    QVERIFY(useOwnSettings());
+    QVERIFY(dir.isValid());
+}
+
+void TestChineseBirth::init()
+{
+    programSettings::open()->clear();
+    installTestFonts();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    frame = std::make_unique<frmMDI>();
+    frame->show();
+}
+
+void TestChineseBirth::cleanup()
+{
+    frame->close();
+    frame.reset();
+    dialogs.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// date "yyyy-MM-dd", time "HH:mm" or empty; the entries of the input form, not yet proceeded.
+frmChineseZodiacMain *TestChineseBirth::enter(const QString &date, const QString &time, const QString &zone)
+{
+    frame->cmdSelectOption_Click(2);
+    auto *input = forms::get<frmChineseZodiacMain>();
+    const QDate day = QDate::fromString(date, Qt::ISODate);
+    input->txtName->setText(QStringLiteral("Mei"));
+    input->optSex[1]->setChecked(true);
+    input->cboDate->setCurrentIndex(day.day() - 1);
+    input->cboMonth->setCurrentIndex(day.month() - 1);
+    input->cboYear->setCurrentText(QString::number(day.year()));
+    const QTime clock = QTime::fromString(time, QStringLiteral("HH:mm"));
+    input->cboHour->setCurrentIndex(clock.isValid() ? clock.hour() + 1 : 0);
+    input->cboMinute->setCurrentIndex(clock.isValid() ? clock.minute() + 1 : 0);
+    input->cboZone->setCurrentText(zone);
+    return input;
+}
+
+void TestChineseBirth::birthGivesPillars_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QStringList>("shown");   // in the result's text and the report; empty: refused
+    QTest::addColumn<QString>("message");
+
+    // Summer time in Shanghai: 14:30 on the clock is 13:30 standard time, still the Goat hour.
+    QTest::newRow("Shanghai 1990") << "1990-05-12" << "14:30" << "Asia/Shanghai"
+                                   << QStringList{"18th day of the 4th month, Year of the Horse",
+                                                  "Year pillar: 庚午 gēng wǔ", "Month pillar: 辛巳 xīn sì",
+                                                  "Day pillar: 丁丑", "Hour pillar: 丁未", "Secret Animal: Goat"}
+                                   << QString();
+    // The Start of Spring 2024 fell at 08:27:07 in London.
+    QTest::newRow("London after the Start of Spring") << "2024-02-04" << "08:28" << "Europe/London"
+                                                     << QStringList{"Year pillar: 甲辰 jiǎ chén \u2014 Yang Wood Dragon",
+                                                                    "Month pillar: 丙寅"}
+                                                     << QString();
+    QTest::newRow("London before the Start of Spring") << "2024-02-04" << "08:27" << "Europe/London"
+                                                      << QStringList{"Year pillar: 癸卯", "Month pillar: 乙丑"}
+                                                      << QString();
+    QTest::newRow("clocks went back: the first") << "2024-10-27" << "01:30" << "Europe/London"
+                                                << QStringList{"01:30 came twice; the first"} << QString();
+    QTest::newRow("no time") << "1990-05-12" << "" << "Asia/Shanghai"
+                             << QStringList{"time not given", "The hour pillar needs the time of birth."} << QString();
+    QTest::newRow("clock gap") << "2024-03-31" << "01:30" << "Europe/London" << QStringList()
+                               << "01:30 did not happen on 2024-03-31 in Europe/London: the clocks went forward "
+                                  "then. Please check the time of birth.";
+    QTest::newRow("unknown zone") << "1990-05-12" << "14:30" << "Mars/Olympus" << QStringList()
+                                  << "The time zone of the birthplace is not known.";
+}
+
+void TestChineseBirth::birthGivesPillars()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QString, zone);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, message);
+    auto *input = enter(date, time, zone);
+    // Pictures of both windows for a person to look at, where asked for.
+    const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS");
+    const QString shot = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    if (!shots.isEmpty())
+        QVERIFY(input->grab().save(shots + QStringLiteral("/input-") + shot + QStringLiteral(".png")));
+    input->cmdProceed->click();
+    if (!message.isEmpty()) {
+        QCOMPARE(dialogs->messageTexts(), QStringList{message});
+        QVERIFY(input->isShownInFrame());
+        QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>() || !forms::get<frmChineseZodiacDisplay>()->isShownInFrame());
+        // The entry to correct has the focus (an editable list's own line box, or the list).
+        QWidget *target = zone == QStringLiteral("Mars/Olympus") ? static_cast<QWidget *>(input->cboZone) : input->cboHour;
+        QWidget *focus = input->focusWidget();
+        QVERIFY(focus && (focus == target || focus->parentWidget() == target));
+        return;
+    }
+    QVERIFY(dialogs->messages.isEmpty());
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+    QVERIFY(display->isShownInFrame());
+    if (!shots.isEmpty())
+        QVERIFY(display->grab().save(shots + QStringLiteral("/result-") + shot + QStringLiteral(".png")));
+    display->cmdPrint->click();
+    const QString report = forms::get<frmChineseZodiacSave>()->RTB->toPlainText();
+    const QString result = display->txtDepth->toPlainText();
+    for (const QString &part : shown) {
+        QVERIFY2(result.contains(part), qPrintable(part + QStringLiteral(" not on the result:\n") + result));
+        QVERIFY2(report.contains(part), qPrintable(part + QStringLiteral(" not in the report")));
+    }
+    // The years ahead follow, and what the report held before comes first still.
+    QVERIFY(result.contains(QStringLiteral("The Years Ahead for the")));
+    QVERIFY(report.indexOf(QStringLiteral("Famous Persons")) < report.indexOf(QStringLiteral("The Years Ahead")));
+    QCOMPARE(display->cmdCalendar->isEnabled(), true);
+}
+
+void TestChineseBirth::savedFileReopensExactly()
+{
+    auto *input = enter(QStringLiteral("2024-02-04"), QStringLiteral("23:40"), QStringLiteral("Asia/Shanghai"));
+    input->txtLongitude->setText(QStringLiteral("121.5"));
+    input->optDayStart[1]->click();
+    input->cmdProceed->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::At23);
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+    const QString result = display->txtDepth->toPlainText();
+    display->cmdPrint->click();
+    const QString fileName = dir.filePath(QStringLiteral("late.str"));
+    dialogs->fileAnswers = {fileName};
+    forms::get<frmChineseZodiacSave>()->cmdSave->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    // The older readers' lines first, unchanged.
+    QCOMPARE(savedReading::readFile(fileName, 10),
+             QStringList({"Mei", "Female", "4", "February", "2024", "new-year", "23:40", "Asia/Shanghai", "121.5", "23"}));
+
+    // A fresh form with other entries and the other preference: the file restores them all.
+    forms::unload<frmChineseZodiacSave>();
+    forms::unload<frmChineseZodiacDisplay>();
+    chinese::setPreferredDayStart(chinese::DayStart::Midnight);
+    input = enter(QStringLiteral("2000-01-01"), QString(), QStringLiteral("UTC"));
+    input->optDayStart[0]->setChecked(true);
+    dialogs->fileAnswers = {fileName};
+    input->cmdOpen->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    QCOMPARE(input->cboHour->currentText() + input->cboMinute->currentText(), QStringLiteral("2340"));
+    QCOMPARE(input->cboZone->currentText(), QStringLiteral("Asia/Shanghai"));
+    QCOMPARE(input->txtLongitude->text(), QStringLiteral("121.5"));
+    QCOMPARE(input->dayStart(), chinese::DayStart::At23);
+    QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::Midnight);
+    QCOMPARE(forms::get<frmChineseZodiacDisplay>()->txtDepth->toPlainText(), result);
+
+    // A damaged zone line is damage, not the computer's zone.
+    const QString damaged = dir.filePath(QStringLiteral("damaged.str"));
+    QVERIFY(savedReading::writeFile(damaged, {"Mei", "Female", "4", "February", "2024", "new-year", "23:40",
+                                              "Nowhere/Place", "", "23"}));
+    dialogs->fileAnswers = {damaged};
+    input->cmdOpen->click();
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+}
+
+void TestChineseBirth::olderFileOpensWithoutTime()
+{
+    const QString fileName = dir.filePath(QStringLiteral("old.str"));
+    QVERIFY(savedReading::writeFile(fileName, {"Bo", "Male", "12", "May", "1990"}));
+    auto *input = enter(QStringLiteral("2000-01-01"), QStringLiteral("10:00"), QStringLiteral("Asia/Tokyo"));
+    dialogs->fileAnswers = {fileName};
+    input->cmdOpen->click();
+    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(input->cboHour->currentText().isEmpty());
+    QCOMPARE(input->cboZone->currentText(), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+    const QString result = forms::get<frmChineseZodiacDisplay>()->txtDepth->toPlainText();
+    QVERIFY(result.contains(QStringLiteral("18th day of the 4th month, Year of the Horse")));
+    QVERIFY(result.contains(QStringLiteral("The hour pillar needs the time of birth.")));
+}
+
+void TestChineseBirth::calendarFileParses()
+{
+    enter(QStringLiteral("1990-05-12"), QStringLiteral("14:30"), QStringLiteral("Asia/Shanghai"))->cmdProceed->click();
+    auto *display = forms::get<frmChineseZodiacDisplay>();
+
+    // A folder where the file should go: refused, and said so.
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("taken.ics")));
+    dialogs->fileAnswers = {dir.filePath(QStringLiteral("taken.ics"))};
+    display->cmdCalendar->click();
+    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
+
+    const QString fileName = dir.filePath(QStringLiteral("birthdays"));
+    dialogs->fileAnswers = {fileName};
+    display->cmdCalendar->click();
+    QCOMPARE(dialogs->messages.size(), 1);
+    QCOMPARE(dialogs->fileRequests.last().defaultSuffix, QStringLiteral("ics"));
+    QVERIFY(QFileInfo::exists(fileName + QStringLiteral(".ics")));
+
+    const QString python = QStringLiteral("/usr/bin/python3");
+    if (!QFileInfo::exists(python))
+        QSKIP("no Python to parse the calendar with");
+    QProcess parser;
+    parser.start(python, {QStringLiteral("-c"),
+                          QStringLiteral("import sys, icalendar\n"
+                                         "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+                                         "for e in cal.walk('VEVENT'):\n"
+                                         "    print(e.decoded('DTSTART').isoformat(), e['SUMMARY'], bool(e.get('UID')))\n"),
+                          fileName + QStringLiteral(".ics")});
+    QVERIFY(parser.waitForFinished(60000));
+    if (parser.exitCode() != 0 && parser.readAllStandardError().contains("No module named"))
+        QSKIP("no icalendar module");
+    QCOMPARE(parser.exitCode(), 0);
+    const QStringList events = QString::fromUtf8(parser.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(events.size(), 10);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QString previous;
+    for (const QString &event : events) {
+        const QString date = event.section(QLatin1Char(' '), 0, 0);
+        QVERIFY2(date >= today && date > previous, qPrintable(event));
+        QVERIFY2(event.contains(QStringLiteral("Mei")) && event.endsWith(QStringLiteral("True")), qPrintable(event));
+        previous = date;
+    }
+}
+
+QTEST_MAIN(TestChineseBirth)
+#include "test_chinese_birth.moc"
