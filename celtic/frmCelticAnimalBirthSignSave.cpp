@@ -50,24 +50,8 @@ void frmCelticAnimalBirthSignSave::arrangeControls()
     Label2->setMinimumHeight(Label2->heightForWidth(twips::toPixels(boxWidth)));
     Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
-    auto *form = new QVBoxLayout(this);
-    form->setContentsMargins(twips::toPixels(boxLeft), twips::windowMargin, twips::toPixels(boxLeft), twips::windowMargin);
-    form->setSpacing(0);
-    auto *links = new QVBoxLayout;
-    links->setContentsMargins(twips::toPixels(120 - boxLeft), 0, 0, twips::windowMargin);
-    links->setSpacing(1);
-    links->addWidget(Label14, 0, Qt::AlignLeft);
-    links->addWidget(Label1, 0, Qt::AlignLeft);
-    form->addLayout(links);
-    form->addWidget(RTB, 1);
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, twips::toPixels(6570 - 6525), 0, 6);
-    row->setSpacing(6);
-    row->addStretch(1);
-    for (QPushButton *button : buttons)
-        row->addWidget(button);
-    form->addLayout(row);
-    form->addWidget(Label2);
+    stackTopLinks({Label14, Label1});
+    addBelowButtons(Label2);
 
     setTabOrder(RTB, cmdPreview);
     setTabOrder(cmdPreview, cmdSavePdf);
