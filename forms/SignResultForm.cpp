@@ -178,8 +178,11 @@ void SignResultForm::resizeEvent(QResizeEvent *event)
     OrvoForm::resizeEvent(event);
     // Switched off, Print and Exit lie below what the window shows.
     if (!m_design.offersPrintAndExit) {
-        for (QPushButton *push : {cmdPrint, cmdExit})
-            push->move(push->x(), height());
+        int left = 0;
+        for (QPushButton *push : {cmdPrint, cmdExit}) {
+            push->move(left, height());
+            left += push->width() + 6;
+        }
     }
 }
 
