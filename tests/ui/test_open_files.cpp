@@ -37,6 +37,7 @@ private Q_SLOTS:
     void cleanup();
     void readingOpensOnItsSystem_data();
     void readingOpensOnItsSystem();
+    void mayanReadingWithoutItsDayIsRefused();
     void badFileLeavesWindowsAsTheyWere_data();
     void badFileLeavesWindowsAsTheyWere();
     void requestWaitsForAnOpenDialog();
@@ -87,8 +88,17 @@ void TestOpenFiles::readingOpensOnItsSystem_data()
     QTest::newRow("Mayan .zod while the Australian form is open") << "maya.zod" << mayan << 3 << 0;
     QTest::newRow("Australian .zod while the Mayan form is open") << "oz.zod" << australian << 0 << 3;
     QTest::newRow("Chinese .str while the Mayan form is open") << "ann.str" << chinese << 2 << 3;
-    QTest::newRow("Mayan .zod whose year line alone survived")
-        << "year.zod" << QStringList{"Maya Test", "March", "", "1985"} << 3 << -1;
+}
+
+void TestOpenFiles::mayanReadingWithoutItsDayIsRefused()
+{
+    // Only the year line survived: no day of birth, so no reading to show (damaged files are refused).
+    const QString file = dir->filePath(QStringLiteral("year.zod"));
+    QVERIFY(savedReading::writeFile(file, {QStringLiteral("Maya Test"), QStringLiteral("March"), QString(), QStringLiteral("1985")}));
+    ReadingOpener opener(frame);
+    opener.open(file);
+    QCOMPARE(dialogs->messageTexts(), QStringList{texts::checkTheFile()});
+    QVERIFY(!FrameFixture::resultForm(System::Mayan));
 }
 
 void TestOpenFiles::readingOpensOnItsSystem()
