@@ -223,6 +223,7 @@ void frmChineseZodiacDisplay::createDetails()
     lblDOBDesc->setAlignment(Qt::AlignCenter);
     MV = new QCalendarWidget(frame);
     MV->setObjectName(QStringLiteral("MV"));
+    lblDOBDesc->setBuddy(MV);
     MV->setFont(look::verdana(8.25));
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MV->setGridVisible(false);

@@ -14,16 +14,8 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
-#include <limits>
-
 namespace accessibility {
 namespace {
-
-// How far a caption may stand from its control, in pixels: left of it on the same row, or above
-// it, starting at about the same left edge.
-constexpr int MaxGapLeft = 120;
-constexpr int MaxGapAbove = 40;
-constexpr int Slack = 4;
 
 // "&&" shows one ampersand; a single "&" marks the mnemonic.
 QString withoutMnemonics(QString text)
@@ -52,38 +44,6 @@ bool isPartOfAnotherControl(const QWidget *widget, const QWidget *form)
             return true;
     }
     return false;
-}
-
-QRect rectIn(const QWidget *widget, const QWidget *form)
-{
-    return QRect(widget->mapTo(form, QPoint(0, 0)), widget->size());
-}
-
-// The nearest caption left of or above control, or nullptr.
-const QLabel *nearestCaption(const QWidget *control, const QWidget *form, const QList<const QLabel *> &captions)
-{
-    const QRect c = rectIn(control, form);
-    const QLabel *best = nullptr;
-    int bestGap = std::numeric_limits<int>::max();
-    for (const QLabel *label : captions) {
-        const QRect l = rectIn(label, form);
-        int gap = -1;
-        const int middle = l.center().y();
-        if (l.right() <= c.left() + Slack && middle >= c.top() - Slack && middle <= c.bottom() + Slack) {
-            gap = c.left() - l.right();
-            if (gap > MaxGapLeft)
-                gap = -1;
-        } else if (l.bottom() <= c.top() + Slack && l.left() >= c.left() - 3 * Slack && l.left() <= c.center().x()) {
-            gap = c.top() - l.bottom();
-            if (gap > MaxGapAbove)
-                gap = -1;
-        }
-        if (gap >= 0 && gap < bestGap) {
-            best = label;
-            bestGap = gap;
-        }
-    }
-    return best;
 }
 
 QString groupTitle(const QWidget *control, const QWidget *form)
@@ -116,24 +76,15 @@ QString spokenText(const QLabel *label)
 
 void nameInputControls(QWidget *form)
 {
-    QList<const QLabel *> captions;
     QHash<const QWidget *, QString> buddyCaptions;
     for (const QLabel *label : form->findChildren<QLabel *>()) {
-        if (label->isHidden() || qobject_cast<const LinkLabel *>(label) || spokenText(label).isEmpty())
-            continue;
-        if (label->buddy())
+        if (label->buddy() && !qobject_cast<const LinkLabel *>(label) && !spokenText(label).isEmpty())
             buddyCaptions.insert(label->buddy(), spokenText(label));
-        else
-            captions.append(label);
     }
     for (QWidget *control : form->findChildren<QWidget *>()) {
         if (!control->accessibleName().isEmpty() || !isInputControl(control) || isPartOfAnotherControl(control, form))
             continue;
         QString name = buddyCaptions.value(control);
-        if (name.isEmpty()) {
-            if (const QLabel *caption = nearestCaption(control, form, captions))
-                name = spokenText(caption);
-        }
         if (name.isEmpty())
             name = groupTitle(control, form);
         if (name.isEmpty())

@@ -8,10 +8,9 @@ class QWidget;
 namespace accessibility {
 
 // Gives every input control of form (text boxes, lists, calendars, buttons without a caption of
-// their own) that has no accessible name the text of its caption: the label it is the buddy of,
-// else the nearest label just left of it on its row or just above it in its column, else the
-// title of the frame it sits in. Names given in the code stay. Run once, after the form has
-// placed its controls.
+// their own) that has no accessible name the text of its caption, the label it is the buddy of;
+// else the title of the frame it sits in, else its tip. Names given in the code stay. Run once,
+// when the form has all its controls.
 void nameInputControls(QWidget *form);
 
 // A label's text as a screen reader should say it: without mnemonic marks, markup, line breaks

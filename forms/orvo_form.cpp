@@ -126,7 +126,7 @@ void OrvoForm::showForm()
 {
     if (!isVisible() && !qobject_cast<QMdiSubWindow *>(parentWidget()))
         fixSize();
-    // Once, at the first show, when every control stands where it stays.
+    // Once, at the first show, when the form holds all its controls.
     if (!m_namedForScreenReaders) {
         accessibility::nameInputControls(this);
         m_namedForScreenReaders = true;
