@@ -3,26 +3,13 @@
 #include "celtic/celtic_reading.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "common/program_texts.h"
-#include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
+#include "forms/save_dialog.h"
 #include "report/rtf_writer.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/protected_text_edit.h"
-
-#include <QFileInfo>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-namespace {
-
-// The window's design (twips): 7725 x 7590, the report box 7665 x 6135 at 30, 390.
-constexpr int boxLeft = 30;
-constexpr int boxWidth = 7665;
-
-} // namespace
 
 frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     : ReportForm(QStringLiteral("frmCelticAnimalBirthSignSave"), QStringLiteral("Orvo Celtic Animal Birth Sign"), 7725, 7590)
@@ -35,29 +22,12 @@ frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     for (LinkLabel *link : {Label14, Label1})
         look::setForeground(link, QColor(255, 255, 128));
 
+    stackTopLinks({Label14, Label1});
+
     Label2 = new LinkLabel(QStringLiteral("Label2"), texts::fullBrandText(), modHelp::Page::FullBrand, this);
     Label2->setWordWrap(true);
     look::setForeground(Label2, QColor(192, 255, 255));
-    arrangeControls();
-}
-
-void frmCelticAnimalBirthSignSave::arrangeControls()
-{
-    RTB->setMinimumSize(twips::toPixels(boxWidth), twips::toPixels(6135));
-    const QList<QPushButton *> buttons = {cmdPreview, cmdSavePdf, cmdSave, cmdPrint};
-    for (QPushButton *button : buttons)
-        button->setMinimumSize(twips::toPixels(1125), twips::toPixels(345));
-    Label2->setMinimumHeight(Label2->heightForWidth(twips::toPixels(boxWidth)));
-    Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-
-    stackTopLinks({Label14, Label1});
     addBelowButtons(Label2);
-
-    setTabOrder(RTB, cmdPreview);
-    setTabOrder(cmdPreview, cmdSavePdf);
-    setTabOrder(cmdSavePdf, cmdSave);
-    setTabOrder(cmdSave, cmdPrint);
-    layout()->activate();
 }
 
 void frmCelticAnimalBirthSignSave::composeReport()
@@ -92,18 +62,7 @@ void frmCelticAnimalBirthSignSave::cmdSave_Click()
     DialogService::FileRequest request;
     request.title = texts::programTitle();
     request.filter = QStringLiteral("Rich Text Format (*.rtf)");
-    request.defaultSuffix = QStringLiteral("rtf");
-    request.confirmOverwrite = true;
-    request.directory = dialogFolders::last(request.defaultSuffix);
-    QString fileName = DialogService::current().saveFileName(this, request);
-    if (fileName.isEmpty())
-        return;
     // The file holds rich text whatever the dialog did with the name.
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".rtf");
-    if (!rtf::writeFile(fileName, *RTB->document())) {
-        showMessage(this, texts::couldNotSave(), DialogService::Icon::Error);
-        return;
-    }
-    dialogFolders::remember(request.defaultSuffix, fileName);
+    request.defaultSuffix = QStringLiteral("rtf");
+    saveDialog::save(this, request, [this](const QString &fileName) { return rtf::writeFile(fileName, *RTB->document()); });
 }

@@ -15,9 +15,6 @@ public:
     frmCelticAnimalBirthSignSave();
 
     void cmdSave_Click() override;
-    // The size the window is held at (its design grown to what its layout needs), so that the
-    // frame's sub-window takes it as it is.
-    QSize sizeHint() const override { return minimumSize(); }
 
     LinkLabel *Label1;
     LinkLabel *Label14;
@@ -31,8 +28,6 @@ protected:
     QString systemName() const override { return QStringLiteral("Celtic"); }
 
 private:
-    void arrangeControls();
-
     // The reading of the result form when the report was composed.
     celtic::Reading m_reading;
 };

@@ -37,11 +37,6 @@ void OrvoForm::setClientSizeTwips(int width, int height)
     resize(m_designSize);
 }
 
-void OrvoForm::placeTwips(QWidget *widget, int left, int top, int width, int height)
-{
-    twips::place(widget, left, top, width, height);
-}
-
 namespace {
 
 bool holds(QLayout *layout, const QWidget *widget)

@@ -44,14 +44,6 @@ protected:
     // Inner size given in twips; the form grows where its controls need more room, so that
     // no text is clipped (fonts differ from system to system).
     void setClientSizeTwips(int width, int height);
-    // Adds a child control with the given design rectangle (twips, relative to parent).
-    template<class W>
-    W *placed(W *widget, int left, int top, int width, int height)
-    {
-        placeTwips(widget, left, top, width, height);
-        return widget;
-    }
-    static void placeTwips(QWidget *widget, int left, int top, int width, int height);
 
     QMenu *addMenuBarMenu(const QString &objectName, const QString &caption);
     QAction *addMenuEntry(QMenu *menu, const QString &objectName, const QString &caption);

@@ -66,8 +66,9 @@ protected:
     // Below the button row, one under the other: promotion labels and bands, window wide.
     void addBelowButtons(QWidget *widget);
 
-    // To be removed once no report form places controls by hand: where the space below the
-    // buttons starts (pixels). addBelowButtons() does this on the layout.
+    // To be removed once no report form places controls by hand (the Chinese and Two People
+    // reports' bands): where the space below the buttons starts (pixels). addBelowButtons()
+    // does this on the layout.
     int belowButtons() const;
 
 private:

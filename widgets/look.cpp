@@ -25,24 +25,6 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(toPixels(left), toPixels(top), w, h);
 }
 
-void keepApart(const QList<QWidget *> &row, int gap)
-{
-    for (qsizetype i = row.size() - 1; i > 0; --i) {
-        QWidget *right = row.at(i);
-        QWidget *left = row.at(i - 1);
-        const int overlap = left->geometry().right() + 1 + gap - right->x();
-        if (overlap > 0)
-            left->move(left->x() - overlap, left->y());
-    }
-}
-
-void growToFit(QWidget *container, int margin)
-{
-    const QRect used = container->childrenRect();
-    container->resize(std::max(container->width(), used.right() + 1 + margin),
-                      std::max(container->height(), used.bottom() + 1 + margin));
-}
-
 } // namespace twips
 
 namespace look {

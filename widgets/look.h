@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QList>
 
 class QWidget;
 
@@ -15,16 +14,8 @@ constexpr int toPixels(int twips) { return (twips + 7) / 15; }
 // more room so that nothing is clipped (word-wrapping labels grow in height only).
 void place(QWidget *widget, int left, int top, int width, int height);
 
-// A row of widgets, left to right, whose widths may have grown past their design: each ends at
-// least gap pixels before the next begins. The rightmost keeps its place; the others give way
-// to the left, so the row keeps its right end (buttons at the right edge stay inside the form).
-void keepApart(const QList<QWidget *> &row, int gap = 6);
-
 // The margin kept between a window's edge and what it holds (frames, links), in pixels.
 constexpr int windowMargin = 4;
-
-// Grows a container (a frame, a panel) so that all its children fit, with a margin in pixels.
-void growToFit(QWidget *container, int margin = 6);
 
 } // namespace twips
 
