@@ -353,12 +353,10 @@ void frmChineseZodiacDisplay::showDepth()
 
 void frmChineseZodiacDisplay::createMenus()
 {
-    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    mnuPrint = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
-    mnuBack = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
-    addMenuSeparator(file);
-    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-    addCommonMenus();
+    const ResultMenu menu = addResultMenus();
+    mnuPrint = menu.print;
+    mnuBack = menu.back;
+    mnuExit = menu.exit;
 }
 
 void frmChineseZodiacDisplay::connectSignals()

@@ -112,6 +112,18 @@ QAction *OrvoForm::addMenuSeparator(QMenu *menu, const QString &objectName)
     return separator;
 }
 
+OrvoForm::ResultMenu OrvoForm::addResultMenus()
+{
+    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    ResultMenu menu;
+    menu.print = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
+    menu.back = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
+    addMenuSeparator(file, QStringLiteral("mnuSep"));
+    menu.exit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    addCommonMenus();
+    return menu;
+}
+
 void OrvoForm::addCommonMenus(const QString &makeMoneyCaption, const QString &makeMoneyName)
 {
     m_menuBarActions.append(createCommonMenus(this, makeMoneyCaption, makeMoneyName));

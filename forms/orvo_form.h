@@ -48,6 +48,14 @@ protected:
     QMenu *addMenuBarMenu(const QString &objectName, const QString &caption);
     QAction *addMenuEntry(QMenu *menu, const QString &objectName, const QString &caption);
     QAction *addMenuSeparator(QMenu *menu, const QString &objectName = {});
+    // A result window's menus: File with Print, Back, a separator and Exit, then the common menus.
+    struct ResultMenu
+    {
+        QAction *print;
+        QAction *back;
+        QAction *exit;
+    };
+    ResultMenu addResultMenus();
     // The "&Help" menu and the top-level "Make Money Online" entry (hidden at start) shared by
     // every form with a menu bar.
     void addCommonMenus(const QString &makeMoneyCaption = QStringLiteral("Make Money &Online"),

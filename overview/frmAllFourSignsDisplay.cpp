@@ -162,12 +162,10 @@ void frmAllFourSignsDisplay::createTile(int tile, const QString &system, const Q
 
 void frmAllFourSignsDisplay::createMenus()
 {
-    QMenu *file = addMenuBarMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    mnuPrint = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
-    mnuBack = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
-    addMenuSeparator(file, QStringLiteral("mnuSep"));
-    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-    addCommonMenus();
+    const ResultMenu menu = addResultMenus();
+    mnuPrint = menu.print;
+    mnuBack = menu.back;
+    mnuExit = menu.exit;
 }
 
 void frmAllFourSignsDisplay::connectSignals()

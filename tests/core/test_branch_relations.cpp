@@ -2,6 +2,7 @@
 #include "chinese/element_relation.h"
 #include "chinese/relation_texts.h"
 #include "chinese/years_ahead.h"
+#include "chinese/years_ahead_block.h"
 
 #include <QFile>
 #include <QSet>
@@ -192,6 +193,9 @@ void TestBranchRelations::yearsAhead()
     QFETCH(QDate, from);
     QFETCH(YearStart, start);
     const QList<YearAhead> years = chinese::yearsAhead(animal, from, start);
+    // The block the result and report show holds the same years, one line each.
+    const chinese::YearsAheadBlock block = chinese::yearsAheadBlock(animal, from, start);
+    QCOMPARE(block.lines.size(), years.size());
     const QString codes = QStringLiteral("OCPHB+T-");
     QString outlooks;
     for (qsizetype i = 0; i < years.size(); ++i) {
@@ -205,6 +209,7 @@ void TestBranchRelations::yearsAhead()
         }
         outlooks += codes.at(static_cast<int>(year.outlook));
         const QString line = yearAheadLine(year, animal);
+        QCOMPARE(block.lines.at(i), line);
         QVERIFY2(line.startsWith(year.element + QLatin1Char(' ') + year.animal + QLatin1String(", "))
                      && line.endsWith(QLatin1Char('.')),
                  qPrintable(line));

@@ -101,11 +101,6 @@ void TestChineseBirth::birthGivesPillars_data()
                                                      << QStringList{"Year pillar: 甲辰 jiǎ chén \u2014 Yang Wood Dragon",
                                                                     "Month pillar: 丙寅"}
                                                      << QString();
-    QTest::newRow("London before the Start of Spring") << "2024-02-04" << "08:27" << "Europe/London"
-                                                      << QStringList{"Year pillar: 癸卯", "Month pillar: 乙丑"}
-                                                      << QString();
-    QTest::newRow("clocks went back: the first") << "2024-10-27" << "01:30" << "Europe/London"
-                                                << QStringList{"01:30 came twice; the first"} << QString();
     QTest::newRow("no time") << "1990-05-12" << "" << "Asia/Shanghai"
                              << QStringList{"time not given", "The hour pillar needs the time of birth."} << QString();
     QTest::newRow("clock gap") << "2024-03-31" << "01:30" << "Europe/London" << QStringList()
