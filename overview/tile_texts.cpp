@@ -36,8 +36,8 @@ std::array<TileText, 4> tileTexts(const FourSigns &signs)
          QStringLiteral("Gaelic: %1, birthstone: %2").arg(signs.celtic.gaelicName, signs.celtic.birthstone),
          signs.celtic.keywords, celtic::picturePath(signs.celtic.picture)},
         {QStringLiteral("Chinese Zodiac"), year.element + QLatin1Char(' ') + year.animal,
-         QStringLiteral("Year from %1 to %2, counted from %3")
-             .arg(unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
+         QStringLiteral("Chinese date: %1\nYear from %2 to %3, counted from %4")
+             .arg(year.lunarDate.text(), unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
                   unbroken(yearStartName(year.yearStart))),
          year.summary, chinesePicture},
         {QStringLiteral("Mayan Animal Sign"),

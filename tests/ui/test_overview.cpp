@@ -127,6 +127,7 @@ void TestOverview::tilesShowTheFourSigns()
     const QString detail = display->lblDetail[Tile::Chinese]->text();
     QVERIFY2(detail.contains(unbroken(overview::yearStartName(start))), qPrintable(detail));
     QVERIFY2(detail.contains(unbroken(overview::dayMonthYear(signs->chinese.firstDay))), qPrintable(detail));
+    QVERIFY2(detail.contains(QStringLiteral("Chinese date: ") + signs->chinese.lunarDate.text()), qPrintable(detail));
     QCOMPARE(display->lblSummary[Tile::Chinese]->text(), signs->chinese.summary);
     QCOMPARE(display->lblSummary[Tile::Mayan]->text(), signs->mayan.summary);
     QCOMPARE(display->lblSummary[Tile::Celtic]->text(), signs->celtic.keywords);
