@@ -248,7 +248,8 @@ void frmChineseZodiacDisplay::createDetails()
         column->addSpacing(item.gapAfter);
     }
     column->addStretch();
-    MV->setMinimumWidth(width);
+    // The month grid never gives up rows when the window has to fit a smaller frame.
+    MV->setMinimumSize(width, MV->sizeHint().height());
 }
 
 void frmChineseZodiacDisplay::createSignDetails()
@@ -318,7 +319,8 @@ void frmChineseZodiacDisplay::createDepth()
     column->setContentsMargins(side, 0, side, 4);
     txtDepth = makeTextBox(fraDepth, "txtDepth");
     txtDepth->setAccessibleName(fraDepth->title());
-    txtDepth->setMinimumHeight(twips::toPixels(2000));
+    txtDepth->setMinimumHeight(twips::toPixels(1500));
+    setShrinksToFitFrame(true);
     column->addWidget(txtDepth);
 }
 

@@ -146,6 +146,7 @@ void OrvoForm::showForm()
             sub->setWindowIcon(windowIcon());
             sub->setOption(QMdiSubWindow::RubberBandMove, false);
             sub->adjustSize();
+            fitHeightInto(area, sub);
             sub->setFixedSize(sub->size());
             placeAtTopCentre();
         }
@@ -174,6 +175,20 @@ bool OrvoForm::isShownInFrame() const
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         return sub->isVisible();
     return isVisible();
+}
+
+void OrvoForm::fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub)
+{
+    if (!m_shrinksToFitFrame || !area->isVisible() || !layout())
+        return;
+    const int over = sub->height() - area->viewport()->height();
+    if (over <= 0)
+        return;
+    const int height = std::max(layout()->minimumSize().height(), this->height() - over);
+    if (height < this->height()) {
+        setFixedHeight(height);
+        sub->adjustSize();
+    }
 }
 
 void OrvoForm::placeAtTopCentre()

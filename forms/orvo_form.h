@@ -4,6 +4,8 @@
 
 class QAction;
 class QComboBox;
+class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 // Base of every system window (input, result and report forms). A form builds its controls in
@@ -41,6 +43,10 @@ Q_SIGNALS:
     void unloading();
 
 protected:
+    // For a window whose layout can spare height (a scrolling text that may shrink, nothing that
+    // wraps): taller than the frame's window area as it stands, it gives up that height rather
+    // than reach under the frame's bottom band.
+    void setShrinksToFitFrame(bool shrinks) { m_shrinksToFitFrame = shrinks; }
     // Inner size given in twips; the form grows where its controls need more room, so that
     // no text is clipped (fonts differ from system to system).
     void setClientSizeTwips(int width, int height);
@@ -72,4 +78,6 @@ private:
     QList<QAction *> m_menuBarActions;
     QSize m_designSize;
     bool m_namedForScreenReaders = false;
+    bool m_shrinksToFitFrame = false;
+    void fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub);
 };

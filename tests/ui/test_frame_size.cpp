@@ -25,6 +25,7 @@ private Q_SLOTS:
     void cleanup() { ui.reset(); }
     void everythingInsideARestoredFrame_data();
     void everythingInsideARestoredFrame();
+    void tallResultFitsTheFrame();
     void guideCentredOnTheFrameKeepsItsSize();
     void fileOpenOpensAnyReading();
     void messageBoxHoldsItsTitle();
@@ -67,6 +68,21 @@ void TestFrameSize::everythingInsideARestoredFrame()
 
     const QWidget *window = ui->open(System::Mayan)->parentWidget();
     QCOMPARE(window->x(), std::max(0, (frame->mdiArea->viewport()->width() - window->width()) / 2));
+}
+
+// A frame lower than the Chinese result: the window gives up the height of its scrolling text, not the rows
+// of its month or anything under the frame's bottom band.
+void TestFrameSize::tallResultFitsTheFrame()
+{
+    ui = std::make_unique<FrameFixture>();
+    frmMDI *frame = ui->frame();
+    frame->resize(1024, 900);
+    QTRY_COMPARE(frame->size(), QSize(1024, 900));
+    OrvoForm *result = ui->reading(System::Chinese, {QStringLiteral("Ann Lee"), QStringLiteral("Female"), 12, 5, 1990});
+    QVERIFY(result);
+    QVERIFY(result->parentWidget()->height() <= frame->mdiArea->viewport()->height());
+    const QWidget *month = FrameFixture::control<QWidget>(result, QStringLiteral("MV"));
+    QVERIFY(month->height() >= month->sizeHint().height());
 }
 
 void TestFrameSize::guideCentredOnTheFrameKeepsItsSize()
