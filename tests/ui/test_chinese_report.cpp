@@ -445,7 +445,7 @@ void TestChineseReport::printsWholeReportWithoutDialog()
     QVERIFY(!report->RTB->textCursor().hasSelection());
     // Line breaks fall elsewhere on paper (also after a hyphen): compare without blanks.
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QString printed = pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
+    const QString printed = pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
     QCOMPARE(printed, report->RTB->toPlainText().remove(blanks));
 
     // No default printer: the print dialog opens instead (without a selection) and prints the whole report.
@@ -454,7 +454,7 @@ void TestChineseReport::printsWholeReportWithoutDialog()
     report->RTB->setTextCursor(selection);
     report->cmdPrint->click();
     QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
-    QCOMPARE(pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
+    QCOMPARE(pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
 
     // Cancelled: nothing is printed and nothing is said.
     dialogs->pdfOutput.clear();
