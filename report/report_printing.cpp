@@ -106,6 +106,8 @@ bool paintPages(QTextDocument &pages, QPagedPaintDevice &device, const RunningHe
     const QFontMetricsF metrics(font, &device);
     const qreal band = metrics.height() + headGapMm / 25.4 * device.logicalDpiY();
     const QRectF body(0, band, area.width(), area.height() - 2 * band);
+    if (body.isEmpty())   // a paper too small for the margins
+        return false;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const qreal scaleX = device.logicalDpiX() / (screen ? screen->logicalDotsPerInchX() : 96.0);
