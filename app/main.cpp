@@ -15,6 +15,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +32,23 @@ QString handedOverUnanswered(const QString &reading)
         .arg(QDir::toNativeSeparators(reading));
 }
 
+// True when a window can be tried: a display is named, or a platform is chosen (QT_QPA_PLATFORM,
+// -platform), which then reports its own trouble. Without either, QApplication would end the
+// program with an abort and a page about plugins.
+bool displayNamed(int argc, char *argv[])
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0
+            || std::strncmp(argv[i], "-platform=", 10) == 0 || std::strncmp(argv[i], "--platform=", 11) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -43,6 +61,10 @@ int main(int argc, char *argv[])
     // fall through to the normal start below.
     if (commandLine::claims(argc, argv))
         return commandLine::exec(argc, argv);
+    if (!displayNamed(argc, argv)) {
+        std::fprintf(stderr, "orvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+        return 1;
+    }
 
     FontWarmUp fonts;
     QApplication app(argc, argv);

@@ -64,5 +64,6 @@ void frmCelticAnimalBirthSignSave::cmdSave_Click()
     request.filter = QStringLiteral("Rich Text Format (*.rtf)");
     // The file holds rich text whatever the dialog did with the name.
     request.defaultSuffix = QStringLiteral("rtf");
+    request.fileName = suggestedFileName(request.defaultSuffix);
     saveDialog::save(this, request, [this](const QString &fileName) { return rtf::writeFile(fileName, *RTB->document()); });
 }

@@ -6,6 +6,7 @@
 #include "chinese/years_ahead_block.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
+#include "common/date_text.h"
 
 #include <QLocale>
 
@@ -74,7 +75,7 @@ QString longDate(const QDate &date)
 
 QString yearSpan(const Reading &reading)
 {
-    return longDate(reading.year.firstDay) + QStringLiteral(" \u2013 ") + longDate(reading.year.lastDay);
+    return dateText::span(reading.year.firstDay, reading.year.lastDay);
 }
 
 QString yearStartNote(YearStart start)
@@ -233,7 +234,7 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
             sections.append({QStringLiteral("Notes: "), pillars->notices.join(newLine)});
         QStringList birthdays;
         for (const LunarBirthday &birthday : comingLunarBirthdays(reading, today))
-            birthdays << QStringLiteral("%1: %2 (%3)").arg(QString::number(birthday.lunarYear), longDate(birthday.date),
+            birthdays << QStringLiteral("%1: %2 (%3)").arg(QString::number(birthday.lunarYear), dateText::shortDate(birthday.date),
                                                             birthday.keptOn.text());
         if (!birthdays.isEmpty())
             sections.append({QStringLiteral("Lunar Birthdays: "), birthdays.join(newLine)});

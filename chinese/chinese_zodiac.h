@@ -35,7 +35,8 @@ QString yearTitle(const Reading &reading);
 // "2 February 1984": English month name and all four digits of the year, whatever the locale,
 // so that a day and month can never be mistaken for each other.
 QString longDate(const QDate &date);
-// "2 February 1984 – 19 February 1985"
+// The year's first and last day as dateText::span() writes them: "2/2/1984 – 2/19/1985" where
+// the birth date reads "3/5/1984".
 QString yearSpan(const Reading &reading);
 // "(year begins at the Chinese New Year)", "(year begins at the Start of Spring)"
 QString yearStartNote(YearStart start);

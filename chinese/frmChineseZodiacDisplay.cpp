@@ -455,6 +455,7 @@ void frmChineseZodiacDisplay::cmdCalendar_Click()
     request.title = QStringLiteral("Save the Lunar Birthdays ....");
     request.filter = QStringLiteral("iCalendar (*.ics)");
     request.defaultSuffix = QStringLiteral("ics");
+    request.fileName = saveDialog::suggestedName(m_reading.person.name, QStringLiteral("Lunar Birthdays"), request.defaultSuffix);
     request.confirmOverwrite = true;
     saveDialog::save(this, request, [&calendar](const QString &fileName) {
         return fileSaving::save(fileName, [&calendar](QIODevice &file) { return file.write(calendar) == calendar.size(); });

@@ -66,5 +66,6 @@ QString frmChineseZodiacSave::personName() const
 
 void frmChineseZodiacSave::cmdSave_Click()
 {
-    readingFiles::save(this, readingFiles::chineseAstrology(), chinese::savedFields(m_reading));
+    const readingFiles::Kind kind = readingFiles::chineseAstrology();
+    readingFiles::save(this, kind, chinese::savedFields(m_reading), suggestedFileName(kind.extension));
 }

@@ -1,6 +1,7 @@
 #include "chinese/relation_texts.h"
 
 #include "chinese/chinese_zodiac.h"
+#include "common/date_text.h"
 
 namespace chinese {
 
@@ -138,8 +139,8 @@ QString yearAheadLine(const YearAhead &year, const QString &personAnimal)
         return QString();
     const RelationText text = outlookText(year.outlook, *person, *animal);
     const QString name = text.chinese.isEmpty() ? text.english : QStringLiteral("%1 (%2)").arg(text.english, text.chinese);
-    return QStringLiteral("%1 %2, %3 \u2013 %4: %5. %6")
-        .arg(year.element, year.animal, longDate(year.firstDay), longDate(year.lastDay), name, text.explanation);
+    return QStringLiteral("%1 %2, %3: %4. %5")
+        .arg(year.element, year.animal, dateText::span(year.firstDay, year.lastDay), name, text.explanation);
 }
 
 } // namespace chinese

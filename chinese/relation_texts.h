@@ -28,7 +28,8 @@ RelationText elementRelationText(const QString &first, const QString &second);
 RelationText outlookText(YearOutlook outlook, Branch person, Branch year);
 
 // One line for a coming year:
-// "Fire Horse, 17 February 2026 – 5 February 2027: Own Year (本命年). This is your own ..."
+// "Fire Horse, 2/17/2026 – 2/5/2027: Own Year (本命年). This is your own ...", the days in
+// the style of the birth date (dateText::span)
 // Empty for an unknown animal.
 QString yearAheadLine(const YearAhead &year, const QString &personAnimal);
 

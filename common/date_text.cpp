@@ -28,4 +28,9 @@ QString shortDate(const QDate &date, const QLocale &locale)
     return locale.toString(date, withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
 }
 
+QString span(const QDate &first, const QDate &last, const QLocale &locale)
+{
+    return shortDate(first, locale) + QStringLiteral(" \u2013 ") + shortDate(last, locale);
+}
+
 } // namespace dateText

@@ -14,4 +14,8 @@ QString withFourDigitYear(const QString &format);
 
 QString shortDate(const QDate &date, const QLocale &locale = QLocale());
 
+// "2/2/1984 – 2/19/1985": two days in shortDate()'s style, so that a span reads as the birth
+// date beside it does.
+QString span(const QDate &first, const QDate &last, const QLocale &locale = QLocale());
+
 } // namespace dateText

@@ -20,9 +20,10 @@ Kind chineseAstrology()
             QStringLiteral("Orvo Free Chinese Astrology (*.str)"), QStringLiteral("str")};
 }
 
-void save(QWidget *parent, const Kind &kind, const QStringList &fields)
+void save(QWidget *parent, const Kind &kind, const QStringList &fields, const QString &suggestedName)
 {
     DialogService::FileRequest request;
+    request.fileName = suggestedName;
     request.title = kind.saveTitle;
     request.filter = kind.filter;
     request.defaultSuffix = kind.extension;

@@ -20,9 +20,10 @@ struct Kind
 Kind zodiacSigns();      // Australian and Mayan ".zod"
 Kind chineseAstrology(); // Chinese ".str"
 
-// Asks for a file name (asking before overwriting) and writes the fields; a failure says
-// "The file could not be saved." and leaves an earlier file as it was; cancel is silent.
-void save(QWidget *parent, const Kind &kind, const QStringList &fields);
+// Asks for a file name, offering suggestedName (asking before overwriting), and writes the
+// fields; a failure says "The file could not be saved." and leaves an earlier file as it was;
+// cancel is silent.
+void save(QWidget *parent, const Kind &kind, const QStringList &fields, const QString &suggestedName);
 
 // Asks for a file and reads its first lineCount fields. Nothing on cancel; "Please Check The
 // File." for a wrong extension or a file that cannot be read.

@@ -3,7 +3,9 @@
 #include "common/program_texts.h"
 #include "forms/dialog_folders.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTextBoundaryFinder>
 
 namespace saveDialog {
 
@@ -23,6 +25,37 @@ bool save(QWidget *parent, DialogService::FileRequest request, const std::functi
     }
     dialogFolders::remember(kind, fileName);
     return true;
+}
+
+QString suggestedName(const QString &personName, const QString &systemName, const QString &extension)
+{
+    // Most file systems allow 255 bytes in a name; a save first writes "<name>.XXXXXX".
+    constexpr qsizetype nameBytes = 255 - 7;
+    QString name = personName.simplified();
+    for (QChar &c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+            || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    const QString file = systemName + QLatin1Char('.') + extension;
+    const QString separator = QStringLiteral(" - ");
+    const qsizetype room = nameBytes - QFile::encodeName(separator + file).size();
+    if (QFile::encodeName(name).size() > room) {
+        // Cut where a character ends, so that no emoji or accented letter is split.
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
+        qsizetype fits = 0;
+        for (qsizetype end = characters.toNextBoundary(); end > 0; end = characters.toNextBoundary()) {
+            if (QFile::encodeName(name.left(end)).size() > room)
+                break;
+            fits = end;
+        }
+        name.truncate(fits);
+    }
+    // A name of dots alone would name a folder; a name ending in a dot is refused elsewhere.
+    while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    name = name.trimmed();
+    return name.isEmpty() ? file : name + separator + file;
 }
 
 } // namespace saveDialog

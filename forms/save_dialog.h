@@ -15,4 +15,11 @@ namespace saveDialog {
 // succeeds makes its folder the next dialog's start. Cancel does nothing. True when written.
 bool save(QWidget *parent, DialogService::FileRequest request, const std::function<bool(const QString &)> &write);
 
+// The name offered for a file about a person: "Anna Kowalska - Celtic.pdf", with every character
+// that some file system refuses in a name (path separators, wildcards, control characters)
+// replaced by "_"; only "Celtic.pdf" when the name is empty. A long name is cut at a whole
+// character so that the file name, and the temporary name a save writes first, fit the length
+// file systems allow in the local encoding's bytes.
+QString suggestedName(const QString &personName, const QString &systemName, const QString &extension);
+
 } // namespace saveDialog

@@ -19,12 +19,10 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -324,13 +322,7 @@ void frmAllFourSignsDisplay::cmdPrint_Click()
     if (!DialogService::current().choosePrinter(this, printer, false))
         return;
     const std::unique_ptr<QTextDocument> page = printedPage();
-    // Laid out on the printer's page in screen pixels, as the reports are: one page, no page numbers.
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const qreal dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
-    page->setPageSize(QSizeF(printer.width() * dpiX / printer.logicalDpiX(), printer.height() * dpiY / printer.logicalDpiY()));
-    printer.setPrintRange(QPrinter::AllPages);
-    if (!reportPrinting::printPages(*page, printer))
+    if (!reportPrinting::printPages(*page, printer, {QStringLiteral("All Four Signs"), m_person.name}))
         showMessage(this, reportPrinting::printsToFile(printer) ? texts::couldNotSave() : QStringLiteral("The overview could not be printed."),
                     DialogService::Icon::Error);
 }

@@ -32,9 +32,10 @@ constexpr int linksLeft = twips::toPixels(120);
 constexpr int gap = 6;
 
 // Printing to a file that could not be saved, or a printer in trouble, is said.
-void printOrSay(QWidget *form, const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly)
+void printOrSay(QWidget *form, const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly,
+                const reportPrinting::RunningHead &head)
 {
-    if (!reportPrinting::print(reportBox, printer, selectionOnly))
+    if (!reportPrinting::print(reportBox, printer, selectionOnly, head))
         showMessage(form, reportPrinting::printsToFile(printer) ? texts::couldNotSave() : QStringLiteral("The report could not be printed."),
                     DialogService::Icon::Error);
 }
@@ -195,26 +196,26 @@ void ReportForm::cmdPrint_Click()
         const bool selection = RTB->textCursor().hasSelection();
         if (!DialogService::current().choosePrinter(this, printer, selection))
             return;
-        printOrSay(this, *RTB, printer, selection && printer.printRange() == QPrinter::Selection);
+        printOrSay(this, *RTB, printer, selection && printer.printRange() == QPrinter::Selection, runningHead());
         return;
     }
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
     if (const auto printer = DialogService::current().defaultPrinter()) {
-        printOrSay(this, *RTB, *printer, false);
+        printOrSay(this, *RTB, *printer, false, runningHead());
         return;
     }
     // Without a default printer the user picks one (or a PDF file) rather than nothing happening.
     QPrinter printer(QPrinter::HighResolution);
     if (DialogService::current().choosePrinter(this, printer, false))
-        printOrSay(this, *RTB, printer, false);
+        printOrSay(this, *RTB, printer, false, runningHead());
 }
 
 void ReportForm::cmdPreview_Click()
 {
     // The preview's Print button shows the print dialog, so this way never prints silently either.
-    DialogService::current().printPreview(this, [this](QPrinter &printer) { printOrSay(this, *RTB, printer, false); });
+    DialogService::current().printPreview(this, [this](QPrinter &printer) { printOrSay(this, *RTB, printer, false, runningHead()); });
 }
 
 void ReportForm::cmdSavePdf_Click()
@@ -223,6 +224,17 @@ void ReportForm::cmdSavePdf_Click()
     request.title = QStringLiteral("Save as PDF");
     request.filter = QStringLiteral("PDF Document (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    request.fileName = reportPrinting::pdfFileName(personName(), systemName());
-    saveDialog::save(this, request, [this](const QString &fileName) { return reportPrinting::savePdf(*RTB, fileName); });
+    request.fileName = suggestedFileName(request.defaultSuffix);
+    saveDialog::save(this, request,
+                     [this](const QString &fileName) { return reportPrinting::savePdf(*RTB, runningHead(), fileName); });
+}
+
+QString ReportForm::suggestedFileName(const QString &extension) const
+{
+    return saveDialog::suggestedName(personName(), systemName(), extension);
+}
+
+reportPrinting::RunningHead ReportForm::runningHead() const
+{
+    return {systemName(), personName()};
 }

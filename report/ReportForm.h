@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/orvo_form.h"
+#include "report/report_printing.h"
 
 #include <QColor>
 
@@ -45,9 +46,12 @@ protected:
     // False: the whole report on the default printer, no dialog; where there is no default
     // printer, the print dialog without a selection.
     virtual bool printsWithDialog() const { return false; }
-    // Who the report is about and the system's name ("Celtic"), for the PDF's file name.
+    // Who the report is about and the system's name ("Celtic"), for the names offered to save
+    // the report under and the running head of its printed pages.
     virtual QString personName() const = 0;
     virtual QString systemName() const = 0;
+    // "Anna Kowalska - Celtic.<extension>", as saveDialog::suggestedName() gives it.
+    QString suggestedFileName(const QString &extension) const;
 
     // Insertion at the end of the report, in the given style.
     void insertText(const QString &text, bool bold = false, const QColor &colour = Qt::black);
@@ -76,6 +80,7 @@ private:
     void arrangeControls();
     void connectSignals();
     void closeWithResultForm();
+    reportPrinting::RunningHead runningHead() const;
 
     QBoxLayout *m_links = nullptr;
     QBoxLayout *m_below = nullptr;

@@ -23,5 +23,6 @@ SignReportForm::SignReportForm(const QString &objectName, const QString &caption
 
 void SignReportForm::cmdSave_Click()
 {
-    readingFiles::save(this, readingFiles::zodiacSigns(), savedFields());
+    const readingFiles::Kind kind = readingFiles::zodiacSigns();
+    readingFiles::save(this, kind, savedFields(), suggestedFileName(kind.extension));
 }

@@ -9,30 +9,43 @@ class QTextEdit;
 
 namespace reportPrinting {
 
-// Prints the report box's text (or only its selection) with its fonts, boldness and colours,
-// page after page, adding nothing of its own: no header, no page numbers. False when the pages
-// did not arrive: see printPages().
-bool print(const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly);
+// What the line at the top of every printed page names besides the program: the system
+// ("Chinese", "All Four Signs") and whom the pages are about.
+struct RunningHead
+{
+    QString system;
+    QString person;
+};
 
-// Prints pages laid out for printer. Where the printer writes a file (the print dialog's "Print to
-// File"), the document is made in memory and saved as fileSaving::save saves: a failure leaves an
-// earlier file as it was and gives false. Otherwise false when the printer reports an error.
-bool printPages(QTextDocument &pages, QPrinter &printer);
+// No printed or PDF page puts text closer to the paper's edge than this; a printer or dialog
+// asking for wider margins keeps them.
+constexpr double leastMarginMm = 15.0;
+
+// Prints the report box's text (or only its selection) with its fonts, boldness and colours,
+// page after page, as printPages() frames them. False when the pages did not arrive: see
+// printPages().
+bool print(const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly, const RunningHead &head);
+
+// Lays pages out on printer's page, inside margins of at least leastMarginMm, each page under a
+// running head (the program, head.system and head.person) and over "Page n of m"; the text of
+// pages is printed as it stands and wraps as on screen. Where the printer writes a file (the
+// print dialog's "Print to File"), the document is made in memory and saved as fileSaving::save
+// saves: a failure leaves an earlier file as it was and gives false. Otherwise false when the
+// printer reports an error.
+bool printPages(QTextDocument &pages, QPrinter &printer, const RunningHead &head);
 
 // True when printer writes a file rather than paper or a print preview.
 bool printsToFile(QPrinter &printer);
 
 // The whole report as a PDF document, laid out as print() lays it out on a printer that prints
 // to a PDF file.
-QByteArray pdf(const QTextEdit &reportBox);
+QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head);
 
-// Writes pdf(reportBox) to fileName through a temporary file; false (and an earlier file left
-// as it was) when any write, the flush or the rename failed.
-bool savePdf(const QTextEdit &reportBox, const QString &fileName);
+// Writes pdf(reportBox, head) to fileName through a temporary file; false (and an earlier file
+// left as it was) when any write, the flush or the rename failed.
+bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName);
 
-// The name offered for a report's PDF: "Anna Kowalska - Celtic.pdf", with every character that
-// some file system refuses in a name (path separators, wildcards, control characters) replaced
-// by "_"; only "Celtic.pdf" when the name is empty.
+// The name offered for a report's PDF: saveDialog::suggestedName(personName, systemName, "pdf").
 QString pdfFileName(const QString &personName, const QString &systemName);
 
 } // namespace reportPrinting

@@ -7,8 +7,8 @@ class QWidget;
 // Text that came from the user or from a file, shown exactly as it stands, never as markup.
 namespace plainText {
 
-// A tooltip shows its text as rich text whenever Qt::mightBeRichText() says it may be; such a
-// text is given escaped instead.
+// text as widget's tip, shown as it stands (never as markup) and wrapped into lines of a readable
+// width; a word too long for a line breaks between its characters.
 void setToolTip(QWidget *widget, const QString &text);
 
 } // namespace plainText

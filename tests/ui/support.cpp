@@ -8,6 +8,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <algorithm>
 
 ScriptedDialogs::ScriptedDialogs()
 {
@@ -102,6 +105,49 @@ QString pdfText(const QString &pdfFile)
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfBodyText(const QString &pdfFile)
+{
+    QStringList body;
+    for (const QString &page : pdfText(pdfFile).split(QLatin1Char('\f'))) {
+        QStringList lines = page.split(QLatin1Char('\n'));
+        while (!lines.isEmpty() && lines.constFirst().trimmed().isEmpty())
+            lines.removeFirst();
+        while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty())
+            lines.removeLast();
+        body += lines.mid(1, lines.size() - 2);
+    }
+    return body.join(QLatin1Char('\n'));
+}
+
+QList<PdfPage> pdfPages(const QString &pdfFile)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdfFile, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QList<PdfPage> pages;
+    QXmlStreamReader xml(process.readAllStandardOutput());
+    auto number = [&xml](const char *name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("page")) {
+            pages.append({QSizeF(number("width"), number("height")), {}});
+        } else if (xml.name() == QLatin1String("line") && !pages.isEmpty()) {
+            pages.last().lines.append({QString(), QRectF(QPointF(number("xMin"), number("yMin")),
+                                                          QPointF(number("xMax"), number("yMax")))});
+        } else if (xml.name() == QLatin1String("word") && !pages.isEmpty() && !pages.last().lines.isEmpty()) {
+            QString &text = pages.last().lines.last().text;
+            text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + xml.readElementText();
+        }
+    }
+    for (PdfPage &page : pages) {
+        std::stable_sort(page.lines.begin(), page.lines.end(),
+                         [](const PdfLine &a, const PdfLine &b) { return a.box.top() < b.box.top(); });
+    }
+    return pages;
 }
 
 void installTestFonts()

@@ -3,6 +3,7 @@
 #include "forms/dialog_service.h"
 
 #include <QList>
+#include <QRectF>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -65,6 +66,22 @@ public Q_SLOTS:
 
 // The text of a PDF file as poppler's pdftotext reads it (empty when it cannot).
 QString pdfText(const QString &pdfFile);
+// pdfText() without each page's first line (the running head) and last line (its number).
+QString pdfBodyText(const QString &pdfFile);
+
+// The lines of text on each page of a PDF file, top to bottom, with their boxes in points from
+// the page's top left corner, as poppler's pdftotext finds them (none when it cannot).
+struct PdfLine
+{
+    QString text;
+    QRectF box;
+};
+struct PdfPage
+{
+    QSizeF size;
+    QList<PdfLine> lines;
+};
+QList<PdfPage> pdfPages(const QString &pdfFile);
 
 // Fonts as the program sets them up.
 void installTestFonts();

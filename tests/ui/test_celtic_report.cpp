@@ -253,7 +253,7 @@ void TestCelticReport::printsWholeReportOrSelection()
     dialogs->pdfOutput = dir.filePath(QStringLiteral("whole.pdf"));
     report->cmdPrint->click();
     QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
-    QCOMPARE(simplified(pdfText(dialogs->pdfOutput)), simplified(report->RTB->toPlainText()));
+    QCOMPARE(simplified(pdfBodyText(dialogs->pdfOutput)), simplified(report->RTB->toPlainText()));
 
     QTextCursor selection(report->RTB->document());
     const int from = int(report->RTB->toPlainText().indexOf(QLatin1String("Gaelic Name:")));
@@ -263,7 +263,7 @@ void TestCelticReport::printsWholeReportOrSelection()
     dialogs->pdfOutput = dir.filePath(QStringLiteral("selection.pdf"));
     report->cmdPrint->click();
     QCOMPARE(dialogs->printDialogOffers, (QList<bool>{false, true}));
-    QCOMPARE(simplified(pdfText(dialogs->pdfOutput)), QStringLiteral("GaelicName:Drui-en"));
+    QCOMPARE(simplified(pdfBodyText(dialogs->pdfOutput)), QStringLiteral("GaelicName:Drui-en"));
 }
 
 void TestCelticReport::cancelledPrintPrintsNothing()

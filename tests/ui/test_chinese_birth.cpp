@@ -227,6 +227,7 @@ void TestChineseBirth::calendarFileParses()
     display->cmdCalendar->click();
     QCOMPARE(dialogs->messages.size(), 1);
     QCOMPARE(dialogs->fileRequests.last().defaultSuffix, QStringLiteral("ics"));
+    QVERIFY(dialogs->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
     QVERIFY(QFileInfo::exists(fileName + QStringLiteral(".ics")));
 
     const QString python = QStringLiteral("/usr/bin/python3");

@@ -22,7 +22,10 @@
 #include <QRadioButton>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QToolTip>
 #include <QtTest>
+
+#include <cmath>
 
 using Icon = DialogService::Icon;
 using chinese::YearStart;
@@ -30,10 +33,22 @@ using chinese::YearStart;
 namespace {
 
 // What a label or tip shows of text, as Qt renders it: markup only when it takes text as rich.
+// Zero-width spaces, where a line may break, show nothing.
 QString rendered(const QString &text, Qt::TextFormat format)
 {
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
-    return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+    QString shown = rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+    return shown.remove(QChar(0x200B));
+}
+
+// The tip QToolTip shows, when one is shown.
+QLabel *findTip()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+            return qobject_cast<QLabel *>(widget);
+    }
+    return nullptr;
 }
 
 // Whether widget lies inside a widget of the given class below top (the parts of a compound widget).
@@ -392,6 +407,9 @@ void TestChineseForms::overlongNameIsShortenedNotClipped_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("many words") << QStringLiteral("Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg");
     QTest::newRow("one long word") << QString(60, QLatin1Char('W'));
+    QTest::newRow("a 490-letter word") << QString(490, QLatin1Char('W'));
+    QTest::newRow("70 words") << QStringLiteral("Maximilian ").repeated(45).trimmed();
+    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x90\x89").repeated(200);
 }
 
 void TestChineseForms::overlongNameIsShortenedNotClipped()
@@ -403,7 +421,17 @@ void TestChineseForms::overlongNameIsShortenedNotClipped()
     QVERIFY(label->text().endsWith(QChar(0x2026)));
     QVERIFY(label->heightForWidth(label->width()) <= label->height());
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
-    QCOMPARE(label->toolTip(), QStringLiteral("Ms. ") + name);
+    QCOMPARE(rendered(label->toolTip(), Qt::AutoText), QStringLiteral("Ms. ") + name);
+    QVERIFY(rendered(label->toolTip(), Qt::AutoText).isValidUtf16());
+
+    // The tip breaks a long name into lines rather than running off the screen.
+    QToolTip::showText(label->mapToGlobal(label->rect().center()), label->toolTip(), label);
+    QLabel *tip = nullptr;
+    QTRY_VERIFY((tip = findTip()));
+    const int lines = int(std::ceil(tip->fontMetrics().horizontalAdvance(QStringLiteral("Ms. ") + name) / 600.0));
+    QVERIFY2(tip->width() <= 800, qPrintable(QString::number(tip->width())));
+    QVERIFY(tip->height() >= lines * tip->fontMetrics().lineSpacing());
+    QToolTip::hideText();
 
     // A name that fits is shown whole.
     display = proceed(QStringLiteral("Ann Lee"), 1, 5, 3, 1970);

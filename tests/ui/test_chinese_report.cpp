@@ -54,6 +54,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void everyEntryWithItsStyle();
+    void leapDayWithFourDigitYear_data();
     void leapDayWithFourDigitYear();
     void closingReturnsToUnchangedResult();
     void saveThenOpenGivesSameReading_data();
@@ -142,7 +143,9 @@ void TestChineseReport::everyEntryWithItsStyle()
                                   "Favourable Season: ", "Favourable Month: ",
                                   "Famous Persons of this Star Sign are: "};
     const QStringList values = {"Ann Lee", QLocale().toString(QDate(1970, 3, 5), QLocale::ShortFormat), "Dog",
-                                "6 February 1970 \u2013 26 January 1971 (year begins at the Chinese New Year)", metal,
+                                QLocale().toString(QDate(1970, 2, 6), QLocale::ShortFormat) + QStringLiteral(" \u2013 ")
+                                    + QLocale().toString(QDate(1971, 1, 26), QLocale::ShortFormat)
+                                    + QStringLiteral(" (year begins at the Chinese New Year)"), metal,
                                 "Venus", dog->positiveTraits, dog->negativeTraits, "Tiger, Horse", "Dragon",
                                 "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", dog->famousPersons};
     QString expected;
@@ -170,15 +173,34 @@ void TestChineseReport::everyEntryWithItsStyle()
     QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software "));
 }
 
+void TestChineseReport::leapDayWithFourDigitYear_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("span");
+    QTest::newRow("de_DE, day first") << QLocale(QLocale::German, QLocale::Germany) << "29.02.1996"
+                                      << "19.02.1996 \u2013 06.02.1997";
+    QTest::newRow("en_US, month first") << QLocale(QLocale::English, QLocale::UnitedStates) << "2/29/1996"
+                                        << "2/19/1996 \u2013 2/6/1997";
+}
+
 void TestChineseReport::leapDayWithFourDigitYear()
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QFETCH(QLocale, locale);
+    QFETCH(QString, birth);
+    QFETCH(QString, span);
+    QLocale::setDefault(locale);
     openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
     QLocale::setDefault(QLocale::c());
-    QVERIFY(report->RTB->toPlainText().startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: 29.02.1996\n")));
-    // The span is written alike in every locale: the day cannot pass for the month.
-    QVERIFY(report->RTB->toPlainText().contains(
-        QStringLiteral("Year of the Fire Rat: 19 February 1996 \u2013 6 February 1997 (year begins at the Chinese New Year)")));
+    const QString text = report->RTB->toPlainText();
+    QVERIFY(text.startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: %1\n").arg(birth)));
+    // The year's span reads as the birth date does, here and in the years ahead.
+    QVERIFY2(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)),
+             qPrintable(text));
+    for (const int year : {QDate::currentDate().year(), QDate::currentDate().year() + 1}) {
+        for (const QString &month : {QStringLiteral("January "), QStringLiteral("February ")})
+            QVERIFY2(!text.contains(month + QString::number(year)), qPrintable(text));
+    }
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
@@ -445,7 +467,7 @@ void TestChineseReport::printsWholeReportWithoutDialog()
     QVERIFY(!report->RTB->textCursor().hasSelection());
     // Line breaks fall elsewhere on paper (also after a hyphen): compare without blanks.
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QString printed = pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
+    const QString printed = pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
     QCOMPARE(printed, report->RTB->toPlainText().remove(blanks));
 
     // No default printer: the print dialog opens instead (without a selection) and prints the whole report.
@@ -454,7 +476,7 @@ void TestChineseReport::printsWholeReportWithoutDialog()
     report->RTB->setTextCursor(selection);
     report->cmdPrint->click();
     QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
-    QCOMPARE(pdfText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
+    QCOMPARE(pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
 
     // Cancelled: nothing is printed and nothing is said.
     dialogs->pdfOutput.clear();

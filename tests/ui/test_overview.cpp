@@ -458,6 +458,16 @@ void TestOverview::printsOnePageWithTheFourSigns()
         QVERIFY(printed.contains(display->fraSystem[tile]->title().remove(blanks)));
         QVERIFY2(printed.contains(display->lblSign[tile]->text().remove(blanks)), qPrintable(display->lblSign[tile]->text()));
     }
+    // Under the running head, over its number, and 15 mm clear of the paper's edges.
+    const QList<PdfPage> pages = pdfPages(dialogs->pdfOutput);
+    QCOMPARE(pages.size(), 1);
+    const PdfPage &page = pages.constFirst();
+    QCOMPARE(page.lines.constFirst().text, texts::programTitle() + QStringLiteral(" \u00b7 All Four Signs \u00b7 Zoë <b>Lee</b>"));
+    QCOMPARE(page.lines.constLast().text, QStringLiteral("Page 1 of 1"));
+    const qreal margin = 15 / 25.4 * 72;
+    for (const PdfLine &line : page.lines)
+        QVERIFY2(QRectF(margin, margin, page.size.width() - 2 * margin, page.size.height() - 2 * margin).contains(line.box),
+                 qPrintable(line.text));
 
     // A cancelled dialog prints nothing and says nothing.
     QVERIFY(QFile::remove(dialogs->pdfOutput));
