@@ -248,8 +248,7 @@ void frmChineseZodiacDisplay::createDetails()
         column->addSpacing(item.gapAfter);
     }
     column->addStretch();
-    // The month grid never gives up rows when the window has to fit a smaller frame.
-    MV->setMinimumSize(width, MV->sizeHint().height());
+    MV->setMinimumWidth(width);
 }
 
 void frmChineseZodiacDisplay::createSignDetails()
@@ -320,7 +319,7 @@ void frmChineseZodiacDisplay::createDepth()
     txtDepth = makeTextBox(fraDepth, "txtDepth");
     txtDepth->setAccessibleName(fraDepth->title());
     txtDepth->setMinimumHeight(twips::toPixels(1500));
-    setShrinksToFitFrame(true);
+    setShrinksToFitFrame(txtDepth);
     column->addWidget(txtDepth);
 }
 

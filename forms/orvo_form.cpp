@@ -179,16 +179,17 @@ bool OrvoForm::isShownInFrame() const
 
 void OrvoForm::fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub)
 {
-    if (!m_shrinksToFitFrame || !area->isVisible() || !layout())
+    if (!m_spareHeight || !area->isVisible())
         return;
     const int over = sub->height() - area->viewport()->height();
-    if (over <= 0)
+    const int wanted = m_spareHeight->sizeHint().height();
+    const int spare = wanted - m_spareHeight->minimumHeight();
+    if (over <= 0 || spare <= 0)
         return;
-    const int height = std::max(layout()->minimumSize().height(), this->height() - over);
-    if (height < this->height()) {
-        setFixedHeight(height);
-        sub->adjustSize();
-    }
+    // Only that control gives up height: the layout would take some from every control.
+    m_spareHeight->setMaximumHeight(wanted - std::min(over, spare));
+    setFixedHeight(height() - std::min(over, spare));
+    sub->adjustSize();
 }
 
 void OrvoForm::placeAtTopCentre()

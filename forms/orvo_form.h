@@ -43,10 +43,10 @@ Q_SIGNALS:
     void unloading();
 
 protected:
-    // For a window whose layout can spare height (a scrolling text that may shrink, nothing that
-    // wraps): taller than the frame's window area as it stands, it gives up that height rather
-    // than reach under the frame's bottom band.
-    void setShrinksToFitFrame(bool shrinks) { m_shrinksToFitFrame = shrinks; }
+    // A window taller than the frame's window area as it stands gives up the height of this
+    // control (a scrolling text), down to the control's least height, rather than reach under
+    // the frame's bottom band.
+    void setShrinksToFitFrame(QWidget *spare) { m_spareHeight = spare; }
     // Inner size given in twips; the form grows where its controls need more room, so that
     // no text is clipped (fonts differ from system to system).
     void setClientSizeTwips(int width, int height);
@@ -78,6 +78,6 @@ private:
     QList<QAction *> m_menuBarActions;
     QSize m_designSize;
     bool m_namedForScreenReaders = false;
-    bool m_shrinksToFitFrame = false;
+    QWidget *m_spareHeight = nullptr;
     void fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub);
 };
