@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -136,6 +137,7 @@ void OrvoForm::showForm()
     // Once, at the first show, when the form holds all its controls.
     if (!m_namedForScreenReaders) {
         accessibility::nameInputControls(this);
+        accessibility::makeValuesReachable(this);
         m_namedForScreenReaders = true;
     }
     if (QMdiArea *area = forms::mdiArea()) {
@@ -157,6 +159,8 @@ void OrvoForm::showForm()
     }
     raise();
     activateWindow();
+    if (m_openingFocus)
+        m_openingFocus->setFocus(Qt::OtherFocusReason);
     forms::notifyFormsChanged();
 }
 
@@ -199,6 +203,17 @@ void OrvoForm::selectByText(QComboBox *list, const QString &text)
 QSize OrvoForm::sizeHint() const
 {
     return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
+}
+
+void OrvoForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape that no control used (an open list takes its own) leaves the window as closing it does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        forms::unload(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OrvoForm::closeEvent(QCloseEvent *event)

@@ -61,10 +61,15 @@ protected:
     void addCommonMenus(const QString &makeMoneyCaption = QStringLiteral("Make Money &Online"),
                         const QString &makeMoneyName = QStringLiteral("mnuMakeMoney"));
 
+    // The control that takes focus each time the form is shown (a result form's sign, so that a
+    // screen reader says it at once); without one, focus goes where Qt puts it.
+    void setOpeningFocus(QWidget *control) { m_openingFocus = control; }
+
     // Selects the list entry with exactly this text; any other text leaves the list as it was.
     static void selectByText(QComboBox *list, const QString &text);
 
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fixSize();
@@ -72,4 +77,5 @@ private:
     QList<QAction *> m_menuBarActions;
     QSize m_designSize;
     bool m_namedForScreenReaders = false;
+    QWidget *m_openingFocus = nullptr;
 };
