@@ -347,8 +347,9 @@ void frmCelticAnimalBirthSignMain::reportProblem(InputProblem problem)
         showMessage(this, text, DialogService::Icon::None);
         txtlName->setFocus();
         break;
-    default:   // the date messages leave the focus where it was
+    default:   // a date message is about the day first: the list a user corrects it in
         showMessage(this, text);
+        cmbDate->setFocus();
         break;
     }
 }

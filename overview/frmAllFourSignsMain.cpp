@@ -215,8 +215,10 @@ Checked<QDate> frmAllFourSignsMain::checkedEntries()
     }
     const BirthEntry entry{cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()};
     const Checked<QDate> date = calendar::birthDate(entry, FirstYear, LastYear);
-    if (!date)
+    if (!date) {
         showMessage(this, inputProblem::message(date.problem(), windowTitle(), FirstYear, LastYear));
+        cboDate->setFocus();
+    }
     return date;
 }
 

@@ -5,7 +5,7 @@
 # window manager and the program, and ends each of them by process id.
 #
 # Usage: screen_reader_test.sh <orvo binary>
-# Exit 77 (skipped) only where the accessibility bus itself cannot start.
+# Exit 77 (skipped) where a tool is missing or the accessibility bus cannot start, unless CI=true.
 set -uo pipefail
 
 orvo=$1
@@ -15,6 +15,19 @@ xvfb_pid=
 work_dir=$(mktemp -d)
 chmod 700 "$work_dir"
 . "$here/x_session.sh"
+
+for tool in openbox dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null && continue
+    # Where every test must run, a missing tool is a failure.
+    [ "${CI:-}" = true ] && { echo "FAIL: $tool is not installed (tools/install-deps.sh --tests)"; exit 1; }
+    echo "SKIP: $tool is not installed"
+    exit 77
+done
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    [ "${CI:-}" = true ] && { echo "FAIL: python3-pyatspi is not installed (tools/install-deps.sh --tests)"; exit 1; }
+    echo "SKIP: python3-pyatspi is not installed"
+    exit 77
+fi
 
 cleanup() {
     stop_pid "$xvfb_pid"
