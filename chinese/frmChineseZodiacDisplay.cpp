@@ -414,6 +414,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     setLine(txtLeastCompSign, record.leastCompatible);
     txtFamousPersons->setPlainText(record.famousPersons);
     showDepth();
+    focusOpeningControl();
 }
 
 // The label holds two lines; a name too long for them is shortened to one line ending in "..."

@@ -6,6 +6,7 @@
 #include "widgets/look.h"
 
 #include <QAction>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -159,9 +160,35 @@ void OrvoForm::showForm()
     }
     raise();
     activateWindow();
-    if (m_openingFocus)
-        m_openingFocus->setFocus(Qt::OtherFocusReason);
+    // The window that opens takes the focus: its opening control, else the control that last had
+    // it, else its first stop for Tab; the focus is never left in a window out of sight.
+    QWidget *target = m_openingFocus ? m_openingFocus : focusWidget();
+    if (!target || !target->isVisibleTo(this) || !target->isEnabled()) {
+        target = nullptr;
+        for (QWidget *next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+            if (isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
+                target = next;
+                break;
+            }
+        }
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
     forms::notifyFormsChanged();
+}
+
+void OrvoForm::focusOpeningControl()
+{
+    if (!m_openingFocus || !isVisible())
+        return;
+    if (!m_openingFocus->hasFocus()) {
+        m_openingFocus->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (QAccessible::isActive()) {
+        QAccessibleEvent again(m_openingFocus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&again);
+    }
 }
 
 void OrvoForm::hideForm()

@@ -42,7 +42,7 @@ chmod 700 "$work_dir/runtime"
 # Everything on the session bus lives and ends inside dbus-run-session.
 XDG_CONFIG_HOME=$work_dir/config XDG_RUNTIME_DIR=$work_dir/runtime \
 ORVO=$orvo WORK_DIR=$work_dir WAIT_SECONDS=$wait_seconds \
-    timeout $((wait_seconds * 4)) dbus-run-session -- bash -c '
+    timeout $((wait_seconds * 6)) dbus-run-session -- bash -c '
     . "'"$here"'/x_session.sh"
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK_DIR/atspi.log" 2>&1 &
     bus_pid=$!
