@@ -15,6 +15,7 @@
 #include "widgets/promotion_band.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QDateTime>
 #include <QIODevice>
@@ -23,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -237,6 +239,14 @@ void frmChineseZodiacDisplay::createDetails()
     QPalette calendarColours = MV->palette();
     calendarColours.setColor(QPalette::Highlight, QColor(0, 84, 166));
     MV->setPalette(calendarColours);
+    // The calendar's days say their current day took the focus whenever the date changes, focus
+    // or not; the sign, which holds the focus, is said again after them.
+    if (auto *days = MV->findChild<QAbstractItemView *>()) {
+        connect(days->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, days] {
+            if (!days->hasFocus())
+                announceOpeningFocusAgain();
+        });
+    }
 
     // Each label as high as the longest text it may show, so that no reading changes the window:
     // two lines of the name (a longer one is shortened), every year's caption.
@@ -414,7 +424,6 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     setLine(txtLeastCompSign, record.leastCompatible);
     txtFamousPersons->setPlainText(record.famousPersons);
     showDepth();
-    focusOpeningControl();
 }
 
 // The label holds two lines; a name too long for them is shortened to one line ending in "..."

@@ -177,15 +177,9 @@ void OrvoForm::showForm()
     forms::notifyFormsChanged();
 }
 
-void OrvoForm::focusOpeningControl()
+void OrvoForm::announceOpeningFocusAgain()
 {
-    if (!m_openingFocus || !isVisible())
-        return;
-    if (!m_openingFocus->hasFocus()) {
-        m_openingFocus->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (QAccessible::isActive()) {
+    if (m_openingFocus && m_openingFocus->hasFocus() && QAccessible::isActive()) {
         QAccessibleEvent again(m_openingFocus, QAccessible::Focus);
         QAccessible::updateAccessibility(&again);
     }

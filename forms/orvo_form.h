@@ -64,9 +64,9 @@ protected:
     // The control that takes focus each time the form is shown (a result form's sign, so that a
     // screen reader says it at once); without one, focus goes where Qt puts it.
     void setOpeningFocus(QWidget *control) { m_openingFocus = control; }
-    // Puts the focus on that control again and has screen readers say it once more: a calendar
+    // Has screen readers say the opening control once more while it holds the focus: a calendar
     // whose date changes announces its day as if it had taken the focus.
-    void focusOpeningControl();
+    void announceOpeningFocusAgain();
 
     // Selects the list entry with exactly this text; any other text leaves the list as it was.
     static void selectByText(QComboBox *list, const QString &text);
