@@ -182,6 +182,9 @@ def key(name):
 
 def start_panel():
     find("push button", "Chinese Zodiac")
+    # Focus, and what a screen reader hears of it, needs the window the window manager activated.
+    wait_until("the program's window to be active", lambda: any(
+        window is not None and window.getState().contains(pyatspi.STATE_ACTIVE) for window in program()))
 
 
 def step(title, body):

@@ -16,7 +16,7 @@ work_dir=$(mktemp -d)
 chmod 700 "$work_dir"
 . "$here/x_session.sh"
 
-for tool in openbox dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
+for tool in openbox dbus-run-session xdotool xprop /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null && continue
     # Where every test must run, a missing tool is a failure.
     [ "${CI:-}" = true ] && { echo "FAIL: $tool is not installed (tools/install-deps.sh --tests)"; exit 1; }
@@ -48,6 +48,10 @@ ORVO=$orvo WORK_DIR=$work_dir WAIT_SECONDS=$wait_seconds \
     bus_pid=$!
     openbox >"$WORK_DIR/openbox.log" 2>&1 &
     wm_pid=$!
+    # A window mapped before the window manager runs is taken over without being activated.
+    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o "window id"; }
+    wait_seconds=$WAIT_SECONDS
+    wait_for wm_running >/dev/null || { echo "FAIL: openbox did not start"; cat "$WORK_DIR/openbox.log"; exit 1; }
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$ORVO" >"$WORK_DIR/orvo.log" 2>&1 &
     orvo_pid=$!
     /usr/bin/python3 "'"$here"'/screen_reader.py" "$orvo_pid"
