@@ -287,6 +287,14 @@ void frmMDI::setStartPanelVisible(bool visible)
     if (visible) {
         fitStartPanel();
         picMain->raise();
+        // Focus is not left with the window that closed: it goes to the first choice, now and
+        // once the closing child window has let go of it.
+        QPushButton *first = cmdSelectOption[choiceButtons[0].index];
+        first->setFocus(Qt::OtherFocusReason);
+        QMetaObject::invokeMethod(first, [this, first] {
+            if (!picMain->isHidden())
+                first->setFocus(Qt::OtherFocusReason);
+        }, Qt::QueuedConnection);
     }
 }
 

@@ -35,6 +35,10 @@ void frmAustralianAstrologyDisplay::createControls()
     lblResult[0] = makeLongestTextLabel(QStringLiteral("lblResult_0"), look::verdana(9.75, true), yellow, animals, false);
     lblResult[1] = makeLongestTextLabel(QStringLiteral("lblResult_1"), look::verdana(8.25), orange, descriptions, true);
 
+    lblLabel[0]->setBuddy(lblResult[0]);
+    lblResult[1]->setFocusPolicy(Qt::TabFocus);
+    setOpeningFocus(lblResult[0]);
+
     resultRows()->addWidget(lblLabel[0], 0, 0);
     resultRows()->addWidget(lblResult[0], 0, 1);
     addBelowRows(lblResult[1], twips::toPixels(180));

@@ -12,7 +12,7 @@ frmAustralianAstrologyMain::frmAustralianAstrologyMain()
                      4380, QColor(0, 64, 0), QColor(255, 128, 0),
                      QStringLiteral("Are you a Wombat? Or a Koala? Know More about your Australian Astrology Animal "
                                     "Sign with this software."),
-                     QStringLiteral("Birth Month"), QStringLiteral("&Find My Australian Astrology Sign")})
+                     QStringLiteral("Birth Month"), QStringLiteral("Find My Australian Astrology &Sign")})
 {
     arrangeControls({});
 }

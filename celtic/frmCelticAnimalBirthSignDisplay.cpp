@@ -115,6 +115,9 @@ void frmCelticAnimalBirthSignDisplay::createControls()
     lblName->setAlignment(Qt::AlignCenter);
     look::setForeground(lblName, green);
 
+    lblName->setFocusPolicy(Qt::TabFocus);
+    setOpeningFocus(lblCelticBirthAnimalSign);
+
     picCelticAnimal = new QLabel(fraResult);
     picCelticAnimal->setObjectName(QStringLiteral("picCelticAnimal"));
     picCelticAnimal->setAlignment(Qt::AlignCenter);
@@ -269,6 +272,7 @@ void frmCelticAnimalBirthSignDisplay::showReading(const celtic::Reading &reading
     const CelticSignRecord &record = m_reading.record;
     lblName->setText(record.signName);
     picCelticAnimal->setPixmap(QPixmap(celtic::picturePath(m_reading.picture)));
+    picCelticAnimal->setAccessibleName(record.signName);
     lblCelticBirthAnimalSign->setText(record.signName);
     lblGaelicName->setText(record.gaelicName);
     lblBirthstone->setText(record.birthstone);

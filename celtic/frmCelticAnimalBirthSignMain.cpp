@@ -7,6 +7,7 @@
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
 #include "forms/start_panel.h"
+#include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/name_box.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -98,11 +100,15 @@ void frmCelticAnimalBirthSignMain::createControls()
     txtlName = makeNameBox("txtlName", Label3);
 
     auto makeList = [this](const char *name, int widthTwips, const QString &accessible) {
-        auto *list = new QComboBox(fraNameAndDate);
-        list->setObjectName(QLatin1String(name));
+        auto *list = new DateList(QLatin1String(name), accessible, fraNameAndDate);
         list->setFont(look::verdana(8.25));
         look::setColours(list, cyan, purple);
-        list->setAccessibleName(accessible);
+        // The style paints a list's face lighter than its colour; from a darker purple the cyan
+        // text keeps more than 4.5:1.
+        QPalette face = list->palette();
+        face.setColor(QPalette::Button, purple.darker(150));
+        list->setPalette(face);
+        connect(list, &DateList::entered, this, &frmCelticAnimalBirthSignMain::Command1_Click);
         // As wide as an empty list asks to be, so that the three keep their look once filled.
         list->setMinimumWidth(std::max(twips::toPixels(widthTwips), list->sizeHint().width()));
         return list;
@@ -341,8 +347,9 @@ void frmCelticAnimalBirthSignMain::reportProblem(InputProblem problem)
         showMessage(this, text, DialogService::Icon::None);
         txtlName->setFocus();
         break;
-    default:   // the date messages leave the focus where it was
+    default:   // a date message is about the day first: the list a user corrects it in
         showMessage(this, text);
+        cmbDate->setFocus();
         break;
     }
 }

@@ -11,6 +11,7 @@
 #include "forms/form_registry.h"
 #include "forms/reading_files.h"
 #include "forms/start_panel.h"
+#include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/name_box.h"
@@ -118,10 +119,9 @@ void frmChineseZodiacMain::createDetails()
     grid->addWidget(txtName, 0, 1, 1, 3);
 
     auto list = [this](const char *name, const char *accessible) {
-        auto *combo = new QComboBox(fraDetails);
-        combo->setObjectName(QLatin1String(name));
+        auto *combo = new DateList(QLatin1String(name), QLatin1String(accessible), fraDetails);
+        connect(combo, &DateList::entered, this, &frmChineseZodiacMain::cmdProceed_Click);
         combo->setFont(look::verdana(8.25));
-        combo->setAccessibleName(QLatin1String(accessible));
         combo->setMaxVisibleItems(12);
         return combo;
     };
@@ -341,7 +341,7 @@ bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearS
         if (problem == InputProblem::NameMissing)
             txtName->setFocus();
         else if (problem == InputProblem::SexMissing)
-            cmdProceed->setFocus();
+            optSex[0]->setFocus();
         else if (problem == InputProblem::YearOutOfRange)
             cboYear->setFocus();
         return false;

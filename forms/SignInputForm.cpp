@@ -4,6 +4,7 @@
 #include "forms/dialog_service.h"
 #include "forms/reading_files.h"
 #include "forms/start_panel.h"
+#include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/name_box.h"
@@ -87,9 +88,8 @@ SignInputForm::SignInputForm(const Design &design)
 
 QComboBox *SignInputForm::makeList(const QString &objectName, const QString &accessibleName, int widthTwips)
 {
-    auto *list = new QComboBox(fraDetails);
-    list->setObjectName(objectName);
-    list->setAccessibleName(accessibleName);
+    auto *list = new DateList(objectName, accessibleName, fraDetails);
+    connect(list, &DateList::entered, this, &SignInputForm::cmdProceed_Click);
     list->setFont(look::verdana(9));
     list->setEditable(false);
     list->setMaxVisibleItems(12);

@@ -66,6 +66,8 @@ void SignResultForm::createControls()
 
     Label13 = new LinkLabel(QStringLiteral("Label13"), QString(), modHelp::Page::FullBrand, this);
     Label13->setFixedSize(twips::toPixels(75), twips::toPixels(195));
+    // The empty link shows no text; a screen reader says where it leads, not its control name.
+    Label13->setAccessibleName(QStringLiteral("Get this software fully branded"));
 
     fraFullBrand = new PromotionBand(this);
 }

@@ -94,4 +94,12 @@ void nameInputControls(QWidget *form)
     }
 }
 
+void makeValuesReachable(QWidget *form)
+{
+    for (const QLabel *caption : form->findChildren<QLabel *>()) {
+        if (auto *value = qobject_cast<QLabel *>(caption->buddy()); value && value->focusPolicy() == Qt::NoFocus)
+            value->setFocusPolicy(Qt::TabFocus);
+    }
+}
+
 } // namespace accessibility

@@ -13,6 +13,11 @@ namespace accessibility {
 // when the form has all its controls.
 void nameInputControls(QWidget *form);
 
+// Lets Tab reach every value a result form shows in a label: each label that is the buddy of a
+// caption takes focus by Tab, so that a screen reader says the value with the caption it is
+// labelled by. Run once, after the form has tied its captions to their values.
+void makeValuesReachable(QWidget *form);
+
 // A label's text as a screen reader should say it: without mnemonic marks, markup, line breaks
 // or the trailing ":" / ":-" of a caption.
 QString spokenText(const QLabel *label);

@@ -6,9 +6,11 @@
 #include "widgets/look.h"
 
 #include <QAction>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -136,6 +138,7 @@ void OrvoForm::showForm()
     // Once, at the first show, when the form holds all its controls.
     if (!m_namedForScreenReaders) {
         accessibility::nameInputControls(this);
+        accessibility::makeValuesReachable(this);
         m_namedForScreenReaders = true;
     }
     if (QMdiArea *area = forms::mdiArea()) {
@@ -158,7 +161,29 @@ void OrvoForm::showForm()
     }
     raise();
     activateWindow();
+    // The window that opens takes the focus: its opening control, else the control that last had
+    // it, else its first stop for Tab; the focus is never left in a window out of sight.
+    QWidget *target = m_openingFocus ? m_openingFocus : focusWidget();
+    if (!target || !target->isVisibleTo(this) || !target->isEnabled()) {
+        target = nullptr;
+        for (QWidget *next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+            if (isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
+                target = next;
+                break;
+            }
+        }
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
     forms::notifyFormsChanged();
+}
+
+void OrvoForm::announceOpeningFocusAgain()
+{
+    if (m_openingFocus && m_openingFocus->hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent again(m_openingFocus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&again);
+    }
 }
 
 void OrvoForm::hideForm()
@@ -215,6 +240,17 @@ void OrvoForm::selectByText(QComboBox *list, const QString &text)
 QSize OrvoForm::sizeHint() const
 {
     return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
+}
+
+void OrvoForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape that no control used (an open list takes its own) leaves the window as closing it does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        forms::unload(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OrvoForm::closeEvent(QCloseEvent *event)

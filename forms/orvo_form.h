@@ -67,10 +67,18 @@ protected:
     void addCommonMenus(const QString &makeMoneyCaption = QStringLiteral("Make Money &Online"),
                         const QString &makeMoneyName = QStringLiteral("mnuMakeMoney"));
 
+    // The control that takes focus each time the form is shown (a result form's sign, so that a
+    // screen reader says it at once); without one, focus goes where Qt puts it.
+    void setOpeningFocus(QWidget *control) { m_openingFocus = control; }
+    // Has screen readers say the opening control once more while it holds the focus: a calendar
+    // whose date changes announces its day as if it had taken the focus.
+    void announceOpeningFocusAgain();
+
     // Selects the list entry with exactly this text; any other text leaves the list as it was.
     static void selectByText(QComboBox *list, const QString &text);
 
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fixSize();
@@ -79,5 +87,6 @@ private:
     QSize m_designSize;
     bool m_namedForScreenReaders = false;
     QWidget *m_spareHeight = nullptr;
+    QWidget *m_openingFocus = nullptr;
     void fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub);
 };

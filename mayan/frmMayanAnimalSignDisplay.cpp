@@ -41,6 +41,10 @@ void frmMayanAnimalSignDisplay::createControls()
     lblResult[3] = makeLongestTextLabel(QStringLiteral("lblResult_3"), look::verdana(8.25), lightYellow, interpretations,
                                         true);
 
+    for (int i = 0; i < 4; ++i)
+        lblLabel[i]->setBuddy(lblResult[i]);
+    setOpeningFocus(lblResult[0]);
+
     imgAnimalPics = new QLabel(fraStarUserSignDetails);
     imgAnimalPics->setObjectName(QStringLiteral("imgAnimalPics"));
     imgAnimalPics->setAlignment(Qt::AlignCenter);
@@ -72,6 +76,7 @@ void frmMayanAnimalSignDisplay::showSign(const mayan::MayanSignRow &row)
     lblResult[2]->setText(row.crystal);
     lblResult[3]->setText(row.interpretation);
     imgAnimalPics->setPixmap(QPixmap(mayan::picturePath(row.picture)));
+    imgAnimalPics->setAccessibleName(row.mayanName);
 }
 
 void frmMayanAnimalSignDisplay::showInputForm()

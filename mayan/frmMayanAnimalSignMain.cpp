@@ -14,7 +14,7 @@ frmMayanAnimalSignMain::frmMayanAnimalSignMain()
                      QColor(0, 128, 0), QColor(255, 192, 128),
                      QStringLiteral("Know your Mayan Animal Sign Personality now.  Orvo Mayan Animal Sign gives you "
                                     "the result based on your date if birth. Get started now!"),
-                     QStringLiteral("Birth Day"), QStringLiteral("&Find My Mayan Animal Sign"),
+                     QStringLiteral("Birth Day"), QStringLiteral("Find My Mayan Animal &Sign"),
                      QStringLiteral("Mayan Animal Sign"), mayan::FirstYear, mayan::LastYear})
 {
     createControls();

@@ -69,6 +69,8 @@ QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &co
     label->setWordWrap(true);
     label->setFont(font);
     look::setForeground(label, colour);
+    // Every text of the result is a stop for Tab, so that a screen reader reaches it.
+    label->setFocusPolicy(Qt::TabFocus);
     return label;
 }
 
@@ -183,6 +185,7 @@ void frmAllFourSignsDisplay::showSigns(const fullReading::Person &person, const 
     m_person = person;
     m_signs = signs;
     lblHeading->setText(heading(person, signs.birthDate));
+    setOpeningFocus(lblSign[0]);
     const std::array<overview::TileText, 4> texts = overview::tileTexts(signs);
     for (int tile = 0; tile < int(texts.size()); ++tile) {
         const QPixmap picture(texts[tile].picture);

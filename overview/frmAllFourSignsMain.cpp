@@ -5,6 +5,7 @@
 #include "common/input_problem.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"
+#include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/name_box.h"
 #include "widgets/promotion_band.h"
@@ -81,9 +82,8 @@ void frmAllFourSignsMain::createControls()
     Label1->setBuddy(txtName);
 
     auto list = [this](const char *name, const QString &accessibleName) {
-        auto *box = new QComboBox(fraDetails);
-        box->setObjectName(QLatin1String(name));
-        box->setAccessibleName(accessibleName);
+        auto *box = new DateList(QLatin1String(name), accessibleName, fraDetails);
+        connect(box, &DateList::entered, this, &frmAllFourSignsMain::cmdProceed_Click);
         box->setFont(look::verdana(9));
         box->setMaxVisibleItems(12);
         look::setColours(box, Qt::black, Qt::white);
@@ -215,8 +215,10 @@ Checked<QDate> frmAllFourSignsMain::checkedEntries()
     }
     const BirthEntry entry{cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()};
     const Checked<QDate> date = calendar::birthDate(entry, FirstYear, LastYear);
-    if (!date)
+    if (!date) {
         showMessage(this, inputProblem::message(date.problem(), windowTitle(), FirstYear, LastYear));
+        cboDate->setFocus();
+    }
     return date;
 }
 

@@ -55,6 +55,8 @@ QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &co
     label->setWordWrap(true);
     label->setFont(font);
     look::setForeground(label, colour);
+    // Every text of the result is a stop for Tab, so that a screen reader reaches it.
+    label->setFocusPolicy(Qt::TabFocus);
     return label;
 }
 
@@ -222,6 +224,7 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
 {
     m_match = match;
     lblHeading->setText(overview::pairName(match));
+    setOpeningFocus(lblSign[0]);
     const std::array<const TwoPeople::Person *, 2> people = {&m_match.first, &m_match.second};
     for (int person = 0; person < 2; ++person) {
         const TwoPeople::Person &who = *people[person];

@@ -8,6 +8,7 @@
 #include "overview/frmTwoPeopleDisplay.h"
 #include "overview/tile_texts.h"
 #include "overview/two_people_entry.h"
+#include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/name_box.h"
@@ -107,18 +108,18 @@ void frmTwoPeopleMain::createPerson(int person)
     look::setColours(txtName[person], Qt::black, Qt::white);
     lblName[person]->setBuddy(txtName[person]);
 
-    const auto list = [box, person](const char *name, const QString &what) {
-        auto *combo = new QComboBox(box);
-        combo->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(person));
-        combo->setAccessibleName(QStringLiteral("%1: %2").arg(overview::personTitle(person), what));
+    const auto list = [this, box, person](const char *name, const QString &what) {
+        auto *combo = new DateList(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(person),
+                                   (person == 0 ? QStringLiteral("First person's ") : QStringLiteral("Second person's ")) + what, box);
+        connect(combo, &DateList::entered, this, &frmTwoPeopleMain::cmdFind_Click);
         combo->setFont(look::verdana(9));
         combo->setMaxVisibleItems(12);
         look::setColours(combo, Qt::black, Qt::white);
         return combo;
     };
-    cboDate[person] = list("cboDate", QStringLiteral("Day of birth"));
-    cboMonth[person] = list("cboMonth", QStringLiteral("Month of birth"));
-    cboYear[person] = list("cboYear", QStringLiteral("Year of birth"));
+    cboDate[person] = list("cboDate", QStringLiteral("day of birth"));
+    cboMonth[person] = list("cboMonth", QStringLiteral("month of birth"));
+    cboYear[person] = list("cboYear", QStringLiteral("year of birth"));
     lblBirthDate[person]->setBuddy(cboDate[person]);
 }
 

@@ -31,6 +31,8 @@ test_packages=(
   imagemagick xclip
   # the fuzz targets: libFuzzer is part of clang's runtime libraries
   clang libclang-rt-dev
+  # the screen reader test: the accessibility bus, its Python client, a window manager for focus
+  at-spi2-core python3-pyatspi openbox dbus-x11 x11-utils
   # tools/measure-startup.sh: when a window is first drawn (X DAMAGE)
   libxdamage-dev
 )

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 DateList::DateList(const QString &objectName, const QString &accessibleName, QWidget *parent)
     : QComboBox(parent)
@@ -25,6 +26,17 @@ DateList::DateList(const QString &objectName, const QString &accessibleName, QWi
     setMaxVisibleItems(visibleRows);
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DateList::takeChosenEntry);
     connect(this, &QComboBox::currentIndexChanged, this, &DateList::announceValue);
+}
+
+void DateList::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !view()->isVisible() && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        Q_EMIT entered();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 void DateList::takeChosenEntry()

@@ -15,6 +15,14 @@ public:
     // The rows the open list shows at once; typing digits moves to the first entry they begin.
     static constexpr int visibleRows = 15;
 
+Q_SIGNALS:
+    // Enter or Return pressed on the closed list: the form runs its find action, as from the
+    // name box.
+    void entered();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void takeChosenEntry();
     void announceValue();

@@ -5,7 +5,7 @@
 # window manager and the program, and ends each of them by process id.
 #
 # Usage: screen_reader_test.sh <orvo binary>
-# Exit 77 (skipped) only where the accessibility bus itself cannot start.
+# Exit 77 (skipped) where a tool is missing or the accessibility bus cannot start, unless CI=true.
 set -uo pipefail
 
 orvo=$1
@@ -15,6 +15,19 @@ xvfb_pid=
 work_dir=$(mktemp -d)
 chmod 700 "$work_dir"
 . "$here/x_session.sh"
+
+for tool in openbox dbus-run-session xdotool xprop /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null && continue
+    # Where every test must run, a missing tool is a failure.
+    [ "${CI:-}" = true ] && { echo "FAIL: $tool is not installed (tools/install-deps.sh --tests)"; exit 1; }
+    echo "SKIP: $tool is not installed"
+    exit 77
+done
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    [ "${CI:-}" = true ] && { echo "FAIL: python3-pyatspi is not installed (tools/install-deps.sh --tests)"; exit 1; }
+    echo "SKIP: python3-pyatspi is not installed"
+    exit 77
+fi
 
 cleanup() {
     stop_pid "$xvfb_pid"
@@ -29,12 +42,16 @@ chmod 700 "$work_dir/runtime"
 # Everything on the session bus lives and ends inside dbus-run-session.
 XDG_CONFIG_HOME=$work_dir/config XDG_RUNTIME_DIR=$work_dir/runtime \
 ORVO=$orvo WORK_DIR=$work_dir WAIT_SECONDS=$wait_seconds \
-    timeout $((wait_seconds * 4)) dbus-run-session -- bash -c '
+    timeout $((wait_seconds * 6)) dbus-run-session -- bash -c '
     . "'"$here"'/x_session.sh"
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK_DIR/atspi.log" 2>&1 &
     bus_pid=$!
     openbox >"$WORK_DIR/openbox.log" 2>&1 &
     wm_pid=$!
+    # A window mapped before the window manager runs is taken over without being activated.
+    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o "window id"; }
+    wait_seconds=$WAIT_SECONDS
+    wait_for wm_running >/dev/null || { echo "FAIL: openbox did not start"; cat "$WORK_DIR/openbox.log"; exit 1; }
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$ORVO" >"$WORK_DIR/orvo.log" 2>&1 &
     orvo_pid=$!
     /usr/bin/python3 "'"$here"'/screen_reader.py" "$orvo_pid"

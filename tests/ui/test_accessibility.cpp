@@ -11,6 +11,7 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 #include "mayan/frmMayanAnimalSignMain.h"
 #include "ui/support.h"
+#include "widgets/date_list.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -78,10 +79,16 @@ private Q_SLOTS:
     void captionsBecomeNames_data();
     void captionsBecomeNames();
     void givenNamesStay();
+    void birthDateListsSayWhatTheyHold_data();
+    void birthDateListsSayWhatTheyHold();
+    void resultOpensOnTheSign_data();
+    void resultOpensOnTheSign();
+    void enterInADateListFinds();
 
 private:
-    // Walks the system from the input form to the report, leaving all three forms loaded.
-    void openAllForms(System system);
+    // Walks the system from the input form to the report, leaving all three forms loaded; with
+    // toReport false it stops at the result form.
+    void openAllForms(System system, bool toReport = true);
 
     std::unique_ptr<frmMDI> frame;
     std::unique_ptr<ScriptedDialogs> dialogs;
@@ -103,7 +110,7 @@ void TestAccessibility::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestAccessibility::openAllForms(System system)
+void TestAccessibility::openAllForms(System system, bool toReport)
 {
     frame->cmdSelectOption_Click(int(system));
     switch (system) {
@@ -112,7 +119,8 @@ void TestAccessibility::openAllForms(System system)
         input->txtFName->setText(QStringLiteral("ANN"));
         input->txtlName->setText(QStringLiteral("LEE"));
         input->Command1_Click();
-        forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint_Click();
+        if (toReport)
+            forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint_Click();
         break;
     }
     case System::Chinese: {
@@ -121,14 +129,16 @@ void TestAccessibility::openAllForms(System system)
         input->optSex[1]->setChecked(true);
         input->cboYear->setCurrentText(QStringLiteral("1970"));
         input->cmdProceed_Click();
-        forms::get<frmChineseZodiacDisplay>()->cmdPrint_Click();
+        if (toReport)
+            forms::get<frmChineseZodiacDisplay>()->cmdPrint_Click();
         break;
     }
     case System::Mayan: {
         auto *input = forms::get<frmMayanAnimalSignMain>();
         input->txtName->setText(QStringLiteral("Ann Lee"));
         input->cmdProceed_Click();
-        forms::get<frmMayanAnimalSignDisplay>()->cmdPrint_Click();
+        if (toReport)
+            forms::get<frmMayanAnimalSignDisplay>()->cmdPrint_Click();
         break;
     }
     case System::Australian: {
@@ -136,7 +146,8 @@ void TestAccessibility::openAllForms(System system)
         input->txtName->setText(QStringLiteral("Ann Lee"));
         input->cmdProceed_Click();
         // The result form offers no Print; the report form is reached by the program alone.
-        forms::show<frmAustralianAstrologySave>();
+        if (toReport)
+            forms::show<frmAustralianAstrologySave>();
         break;
     }
     case System::AllFourSigns:   // the overview and Two People have tests of their own
@@ -222,6 +233,83 @@ void TestAccessibility::givenNamesStay()
     auto *input = static_cast<frmCelticAnimalBirthSignMain *>(systems::showInputForm(System::Celtic));
     QCOMPARE(input->cmbDate->accessibleName(), QStringLiteral("Day of birth"));
     QCOMPARE(input->cmbMonth->accessibleName(), QStringLiteral("Month of birth"));
+}
+
+void TestAccessibility::birthDateListsSayWhatTheyHold_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<int>("lists");
+    QTest::newRow("Celtic") << System::Celtic << 3;
+    QTest::newRow("Chinese") << System::Chinese << 3;
+    QTest::newRow("Mayan") << System::Mayan << 3;
+    QTest::newRow("Australian") << System::Australian << 1;
+    QTest::newRow("All Four Signs") << System::AllFourSigns << 3;
+    QTest::newRow("Two People") << System::TwoPeople << 6;
+}
+
+// Qt's own combo box is announced by its value ("1", "January"): only the birth date's own list
+// is announced by what it holds.
+void TestAccessibility::birthDateListsSayWhatTheyHold()
+{
+    QFETCH(System, system);
+    QFETCH(int, lists);
+    OrvoForm *input = systems::showInputForm(system);
+    QStringList unsaid;
+    int found = 0;
+    for (QComboBox *list : input->findChildren<QComboBox *>()) {
+        if (!list->objectName().contains(QLatin1String("Date")) && !list->objectName().contains(QLatin1String("Month"))
+            && !list->objectName().contains(QLatin1String("Year")))
+            continue;
+        ++found;
+        if (!qobject_cast<DateList *>(list) || !announcedName(list).contains(QLatin1String("birth")))
+            unsaid.append(list->objectName() + QLatin1Char('=') + announcedName(list));
+    }
+    QCOMPARE(found, lists);
+    QVERIFY2(unsaid.isEmpty(), qPrintable(unsaid.join(QLatin1String(", "))));
+}
+
+void TestAccessibility::resultOpensOnTheSign_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("Celtic") << System::Celtic << "lblCelticBirthAnimalSign";
+    QTest::newRow("Chinese") << System::Chinese << "lblChineseSign";
+    QTest::newRow("Mayan") << System::Mayan << "lblResult_0";
+    QTest::newRow("Australian") << System::Australian << "lblResult_0";
+}
+
+// A screen reader says the sign as the result opens, with its caption, and Tab reaches every
+// value the result shows.
+void TestAccessibility::resultOpensOnTheSign()
+{
+    QFETCH(System, system);
+    QFETCH(QString, sign);
+    openAllForms(system, false);
+    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->messageTexts().join(u'|')));
+    const QList<OrvoForm *> loaded = forms::loadedForms();
+    QCOMPARE(loaded.size(), 2);
+    OrvoForm *result = loaded.constLast();
+    QWidget *focused = result->focusWidget();
+    QVERIFY(focused);
+    QCOMPARE(focused->objectName(), sign);
+    QVERIFY(!announcedName(focused).isEmpty());
+    QVERIFY(focused->focusPolicy() & Qt::TabFocus);
+    QStringList unreachable;
+    for (const QLabel *caption : result->findChildren<QLabel *>()) {
+        const QWidget *value = caption->buddy();
+        if (value && !(value->focusPolicy() & Qt::TabFocus))
+            unreachable.append(value->objectName());
+    }
+    QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(QLatin1String(", "))));
+}
+
+void TestAccessibility::enterInADateListFinds()
+{
+    auto *input = static_cast<frmMayanAnimalSignMain *>(systems::showInputForm(System::Mayan));
+    input->txtName->setText(QStringLiteral("Ann Lee"));
+    QTest::keyClick(input->cboYear, Qt::Key_Return);
+    QVERIFY(forms::isLoaded<frmMayanAnimalSignDisplay>());
+    QVERIFY(!forms::get<frmMayanAnimalSignDisplay>()->lblResult[0]->text().isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

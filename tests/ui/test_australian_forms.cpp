@@ -98,7 +98,7 @@ void TestAustralianForms::inputFormStartsWithJanuary()
     QVERIFY(!input->cboMonth->isEditable());
     QVERIFY(input->txtName->text().isEmpty());
     QCOMPARE(input->Label2->text(), QStringLiteral("Birth Month"));
-    QCOMPARE(input->cmdProceed->text(), QStringLiteral("&Find My Australian Astrology Sign"));
+    QCOMPARE(input->cmdProceed->text(), QStringLiteral("Find My Australian Astrology &Sign"));
     QVERIFY(input->menuBarActions().isEmpty());
 
     QList<QWidget *> order;

@@ -189,6 +189,7 @@ void TestCelticForms::validationOrderAndFocus()
     input->Command1->click();
     QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
     QCOMPARE(dialogs->messages.last().icon, Icon::Information);
+    QCOMPARE(input->focusWidget(), input->cmbDate);
     QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
     QVERIFY(input->isShownInFrame());
 }

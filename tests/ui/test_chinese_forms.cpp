@@ -226,7 +226,7 @@ void TestChineseForms::validationOrderAndFocus()
     enter(input, QStringLiteral("Ann"), -1, 31, 2, 1937);
     input->cmdProceed->click();
     QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Specify Your Sex"));
-    QCOMPARE(input->focusWidget(), input->cmdProceed);
+    QCOMPARE(input->focusWidget(), input->optSex[0]);
 
     input->txtName->setFocus();
     enter(input, QStringLiteral("Ann"), 1, 29, 2, 1937);
@@ -589,7 +589,7 @@ void TestChineseForms::openReadingOfABadPerson_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     QTest::newRow("no name") << "" << 1 << QDate(1970, 3, 5) << "Please Enter Your Name" << "txtName";
-    QTest::newRow("no sex") << "Ann" << -1 << QDate(1970, 3, 5) << "Please Specify Your Sex" << "cmdProceed";
+    QTest::newRow("no sex") << "Ann" << -1 << QDate(1970, 3, 5) << "Please Specify Your Sex" << "optSex_0";
     QTest::newRow("year the lists lack") << "Ann" << 0 << QDate(1850, 3, 5)
                                          << "Chinese Zodiac takes birth years from 1900 to 2100." << "cboYear";
 }

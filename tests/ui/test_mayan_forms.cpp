@@ -116,7 +116,7 @@ void TestMayanForms::inputFormStartsEmpty()
     QVERIFY(input->txtName->text().isEmpty());
     QCOMPARE(input->txtName->maxLength(), savedReading::MaxNameLength);
     QVERIFY(!input->cboMonth->isEditable() && !input->cboDate->isEditable() && !input->cboYear->isEditable());
-    QCOMPARE(input->cmdProceed->text(), QStringLiteral("&Find My Mayan Animal Sign"));
+    QCOMPARE(input->cmdProceed->text(), QStringLiteral("Find My Mayan Animal &Sign"));
     QCOMPARE(input->cmdOpen->text(), QStringLiteral("&Open Previously Saved Reading"));
     QCOMPARE(input->fraDetails->title(), QStringLiteral("Personal Details"));
 
