@@ -13,6 +13,7 @@
 #include "widgets/modHelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -255,6 +256,18 @@ void frmMDI::createMenus()
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    // Between the frame and its child windows; the frame's window holds the children, so these
+    // keys work wherever the focus is.
+    const auto paneKeys = [this](const QList<QKeySequence> &keys, bool forward) {
+        auto *action = new QAction(this);
+        action->setObjectName(forward ? QStringLiteral("nextPane") : QStringLiteral("previousPane"));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, forward] { moveFocusToNextPane(forward); });
+    };
+    paneKeys({QKeySequence(Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Tab)}, true);
+    paneKeys({QKeySequence(Qt::SHIFT | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}, false);
     m_ownMenuBar.append(file->menuAction());
     m_ownMenuBar.append(createCommonMenus(this, QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney")));
     mkmoney = m_ownMenuBar.last();
@@ -329,6 +342,57 @@ void frmMDI::picMain_MouseMove()
         font.setUnderline(false);
         label->setFont(font);
     }
+}
+
+namespace {
+
+// The first control that Tab reaches inside pane, or nullptr.
+QWidget *firstTabStop(QWidget *pane)
+{
+    for (QWidget *widget = pane->nextInFocusChain(); widget && widget != pane; widget = widget->nextInFocusChain()) {
+        if (pane->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()
+            && widget->isEnabled())
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void frmMDI::moveFocusToNextPane(bool forward)
+{
+    QList<QWidget *> panes{nullptr};   // nullptr: the frame's own controls
+    for (QMdiSubWindow *sub : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->isVisible() && sub->widget())
+            panes.append(sub);
+    }
+    if (panes.size() < 2)
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    qsizetype current = 0;
+    for (qsizetype i = 1; i < panes.size(); ++i) {
+        if (focus && panes[i]->isAncestorOf(focus))
+            current = i;
+    }
+    if (current == 0 && focus && isAncestorOf(focus))
+        m_lastFrameFocus = focus;
+    const qsizetype next = (current + (forward ? 1 : panes.size() - 1)) % panes.size();
+    if (next == 0) {
+        QWidget *target = m_lastFrameFocus && m_lastFrameFocus->isVisible() && m_lastFrameFocus->isEnabled()
+                              ? m_lastFrameFocus.data()
+                              : cmdSelectOption[choiceButtons[0].index];
+        target->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    auto *sub = static_cast<QMdiSubWindow *>(panes[next]);
+    mdiArea->setActiveSubWindow(sub);
+    // The child's focus where it was left, else its first control.
+    QWidget *form = sub->widget();
+    QWidget *target = form->focusWidget();
+    if (!target || !target->isVisible() || !target->isEnabled())
+        target = firstTabStop(form);
+    if (target)
+        target->setFocus(Qt::TabFocusReason);
 }
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)

@@ -9,10 +9,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 
 OrvoForm::OrvoForm(QWidget *parent)
@@ -21,6 +23,19 @@ OrvoForm::OrvoForm(QWidget *parent)
     setFont(look::verdana(8.25));
     // F1 also where the frame's menu bar is not there (a form shown on its own).
     addAction(userGuideAction());
+    // Ctrl+W and Ctrl+F4 close the window like its close box, wherever the focus is inside it.
+    auto *closeWindow = new QAction(this);
+    closeWindow->setObjectName(QStringLiteral("closeWindow"));
+    closeWindow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(closeWindow);
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+}
+
+QString OrvoForm::windowTitleFor(const QString &caption, WindowKind kind)
+{
+    static const char *const kinds[] = {"Input", "Result", "Report"};
+    return caption.trimmed() + QStringLiteral(" \u2014 ") + QLatin1String(kinds[int(kind)]);
 }
 
 OrvoForm::OrvoForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
@@ -199,6 +214,18 @@ void OrvoForm::selectByText(QComboBox *list, const QString &text)
 QSize OrvoForm::sizeHint() const
 {
     return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
+}
+
+void OrvoForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A button that took Enter itself (a default button) never passes it on.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled() && isAncestorOf(button)) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OrvoForm::closeEvent(QCloseEvent *event)
