@@ -23,13 +23,6 @@ OrvoForm::OrvoForm(QWidget *parent)
     setFont(look::verdana(8.25));
     // F1 also where the frame's menu bar is not there (a form shown on its own).
     addAction(userGuideAction());
-    // Ctrl+W and Ctrl+F4 close the window like its close box, wherever the focus is inside it.
-    auto *closeWindow = new QAction(this);
-    closeWindow->setObjectName(QStringLiteral("closeWindow"));
-    closeWindow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
-    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(closeWindow);
-    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
 }
 
 QString OrvoForm::windowTitleFor(const QString &caption, WindowKind kind)
