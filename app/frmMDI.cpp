@@ -89,6 +89,7 @@ void styleFrameButton(QPushButton *button)
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
     button->setAutoFillBackground(true);
+    button->setAutoDefault(true);   // Enter presses the focused button, as in a dialog
 }
 
 } // namespace
@@ -256,18 +257,14 @@ void frmMDI::createMenus()
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    // Between the frame and its child windows; the frame's window holds the children, so these
-    // keys work wherever the focus is.
-    const auto paneKeys = [this](const QList<QKeySequence> &keys, bool forward) {
-        auto *action = new QAction(this);
-        action->setObjectName(forward ? QStringLiteral("nextPane") : QStringLiteral("previousPane"));
-        action->setShortcuts(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-        connect(action, &QAction::triggered, this, [this, forward] { moveFocusToNextPane(forward); });
-    };
-    paneKeys({QKeySequence(Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Tab)}, true);
-    paneKeys({QKeySequence(Qt::SHIFT | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}, false);
+    // The frame's window holds the child windows, so these keys work wherever the focus is.
+    auto *switchPane = new QAction(this);
+    switchPane->setObjectName(QStringLiteral("switchPane"));
+    switchPane->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6),
+                              QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    switchPane->setShortcutContext(Qt::WindowShortcut);
+    addAction(switchPane);
+    connect(switchPane, &QAction::triggered, this, &frmMDI::switchFocusPane);
     m_ownMenuBar.append(file->menuAction());
     m_ownMenuBar.append(createCommonMenus(this, QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney")));
     mkmoney = m_ownMenuBar.last();
@@ -359,35 +356,29 @@ QWidget *firstTabStop(QWidget *pane)
 
 } // namespace
 
-void frmMDI::moveFocusToNextPane(bool forward)
+void frmMDI::switchFocusPane()
 {
-    QList<QWidget *> panes{nullptr};   // nullptr: the frame's own controls
-    for (QMdiSubWindow *sub : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+    // The child window in use: the one activated last among those shown.
+    QMdiSubWindow *child = nullptr;
+    for (QMdiSubWindow *sub : mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder)) {
         if (sub->isVisible() && sub->widget())
-            panes.append(sub);
+            child = sub;
     }
-    if (panes.size() < 2)
+    if (!child)
         return;
     QWidget *focus = QApplication::focusWidget();
-    qsizetype current = 0;
-    for (qsizetype i = 1; i < panes.size(); ++i) {
-        if (focus && panes[i]->isAncestorOf(focus))
-            current = i;
-    }
-    if (current == 0 && focus && isAncestorOf(focus))
-        m_lastFrameFocus = focus;
-    const qsizetype next = (current + (forward ? 1 : panes.size() - 1)) % panes.size();
-    if (next == 0) {
+    if (focus && child->isAncestorOf(focus)) {
         QWidget *target = m_lastFrameFocus && m_lastFrameFocus->isVisible() && m_lastFrameFocus->isEnabled()
                               ? m_lastFrameFocus.data()
                               : cmdSelectOption[choiceButtons[0].index];
         target->setFocus(Qt::TabFocusReason);
         return;
     }
-    auto *sub = static_cast<QMdiSubWindow *>(panes[next]);
-    mdiArea->setActiveSubWindow(sub);
+    if (focus && isAncestorOf(focus) && !mdiArea->isAncestorOf(focus))
+        m_lastFrameFocus = focus;
+    mdiArea->setActiveSubWindow(child);
     // The child's focus where it was left, else its first control.
-    QWidget *form = sub->widget();
+    QWidget *form = child->widget();
     QWidget *target = form->focusWidget();
     if (!target || !target->isVisible() || !target->isEnabled())
         target = firstTabStop(form);

@@ -35,10 +35,10 @@ public:
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
 
-    // F6 / Ctrl+Tab: the focus goes from the frame's own controls to the open child windows in
-    // turn and back (forward false: the other way round). The frame's part takes the focus at
-    // the control that had it last there, else at the first choice.
-    void moveFocusToNextPane(bool forward);
+    // F6 / Ctrl+Tab (with Shift too): the focus goes from the child window in use to the frame's
+    // own controls and back. The frame takes it at the control that had it last there, else at
+    // the first choice; the child where it was left, else at its first control.
+    void switchFocusPane();
 
     QWidget *Picture6;
     QLabel *lblVellimorBanner;
