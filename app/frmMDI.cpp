@@ -13,6 +13,7 @@
 #include "widgets/modHelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -88,6 +89,7 @@ void styleFrameButton(QPushButton *button)
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
     button->setAutoFillBackground(true);
+    button->setAutoDefault(true);   // Enter presses the focused button, as in a dialog
 }
 
 } // namespace
@@ -255,6 +257,14 @@ void frmMDI::createMenus()
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    // The frame's window holds the child windows, so these keys work wherever the focus is.
+    auto *switchPane = new QAction(this);
+    switchPane->setObjectName(QStringLiteral("switchPane"));
+    switchPane->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6),
+                              QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    switchPane->setShortcutContext(Qt::WindowShortcut);
+    addAction(switchPane);
+    connect(switchPane, &QAction::triggered, this, &frmMDI::switchFocusPane);
     m_ownMenuBar.append(file->menuAction());
     m_ownMenuBar.append(createCommonMenus(this, QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney")));
     mkmoney = m_ownMenuBar.last();
@@ -337,6 +347,51 @@ void frmMDI::picMain_MouseMove()
         font.setUnderline(false);
         label->setFont(font);
     }
+}
+
+namespace {
+
+// The first control that Tab reaches inside pane, or nullptr.
+QWidget *firstTabStop(QWidget *pane)
+{
+    for (QWidget *widget = pane->nextInFocusChain(); widget && widget != pane; widget = widget->nextInFocusChain()) {
+        if (pane->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()
+            && widget->isEnabled())
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void frmMDI::switchFocusPane()
+{
+    // The child window in use: the one activated last among those shown.
+    QMdiSubWindow *child = nullptr;
+    for (QMdiSubWindow *sub : mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder)) {
+        if (sub->isVisible() && sub->widget())
+            child = sub;
+    }
+    if (!child)
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && child->isAncestorOf(focus)) {
+        QWidget *target = m_lastFrameFocus && m_lastFrameFocus->isVisible() && m_lastFrameFocus->isEnabled()
+                              ? m_lastFrameFocus.data()
+                              : cmdSelectOption[choiceButtons[0].index];
+        target->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (focus && isAncestorOf(focus) && !mdiArea->isAncestorOf(focus))
+        m_lastFrameFocus = focus;
+    mdiArea->setActiveSubWindow(child);
+    // The child's focus where it was left, else its first control.
+    QWidget *form = child->widget();
+    QWidget *target = form->focusWidget();
+    if (!target || !target->isVisible() || !target->isEnabled())
+        target = firstTabStop(form);
+    if (target)
+        target->setFocus(Qt::TabFocusReason);
 }
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)

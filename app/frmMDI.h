@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <utility>
@@ -33,6 +34,11 @@ public:
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
+
+    // F6 / Ctrl+Tab (with Shift too): the focus goes from the child window in use to the frame's
+    // own controls and back. The frame takes it at the control that had it last there, else at
+    // the first choice; the child where it was left, else at its first control.
+    void switchFocusPane();
 
     QWidget *Picture6;
     QLabel *lblVellimorBanner;
@@ -73,5 +79,6 @@ private:
     QList<std::pair<QLabel *, QPushButton *>> m_choices;
     ReadingOpener *m_opener = nullptr;
     QList<QAction *> m_ownMenuBar;
+    QPointer<QWidget> m_lastFrameFocus;
     bool m_closing = false;
 };

@@ -59,8 +59,8 @@ int tallestRecordText(const QLabel *label, int width, const std::function<QStrin
 } // namespace
 
 frmCelticAnimalBirthSignDisplay::frmCelticAnimalBirthSignDisplay()
-    : OrvoForm(QStringLiteral("frmCelticAnimalBirthSignDisplay"), QStringLiteral("Orvo Celtic Animal Birth Sign"),
-               designWidth, 6990)
+    : OrvoForm(QStringLiteral("frmCelticAnimalBirthSignDisplay"),
+               windowTitleFor(QStringLiteral("Orvo Celtic Animal Birth Sign"), WindowKind::Result), designWidth, 6990)
 {
     look::setBackground(this, purple);
     createControls();

@@ -39,8 +39,8 @@ constexpr int stripWidth = 6180;
 } // namespace
 
 frmCelticAnimalBirthSignMain::frmCelticAnimalBirthSignMain()
-    : OrvoForm(QStringLiteral("frmCelticAnimalBirthSignMain"), QStringLiteral("Orvo Celtic Animal Birth Sign"),
-               designWidth, 4335)
+    : OrvoForm(QStringLiteral("frmCelticAnimalBirthSignMain"),
+               windowTitleFor(QStringLiteral("Orvo Celtic Animal Birth Sign"), WindowKind::Input), designWidth, 4335)
 {
     look::setBackground(this, purple);
     createControls();

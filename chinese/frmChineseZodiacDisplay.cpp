@@ -131,7 +131,7 @@ QStringList widestYearCaptions()
 frmChineseZodiacDisplay::frmChineseZodiacDisplay()
 {
     setObjectName(QStringLiteral("frmChineseZodiacDisplay"));
-    setWindowTitle(QStringLiteral("Orvo Chinese Zodiac Software "));
+    setWindowTitle(windowTitleFor(QStringLiteral("Orvo Chinese Zodiac Software "), WindowKind::Result));
     setClientSizeTwips(DesignWidth, DesignHeight);
     createControls();
     createMenus();

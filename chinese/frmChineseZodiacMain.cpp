@@ -51,7 +51,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QWidge
 frmChineseZodiacMain::frmChineseZodiacMain()
 {
     setObjectName(QStringLiteral("frmChineseZodiacMain"));
-    setWindowTitle(QStringLiteral("Orvo Chinese Zodiac Software "));
+    setWindowTitle(windowTitleFor(QStringLiteral("Orvo Chinese Zodiac Software "), WindowKind::Input));
     setClientSizeTwips(DesignWidth, DesignHeight);
     createControls();
     connectSignals();

@@ -28,7 +28,7 @@ constexpr int gap = 6;   // pixels between stacked controls
 } // namespace
 
 SignInputForm::SignInputForm(const Design &design)
-    : OrvoForm(design.objectName, design.caption, design.widthTwips, design.heightTwips)
+    : OrvoForm(design.objectName, windowTitleFor(design.caption, WindowKind::Input), design.widthTwips, design.heightTwips)
     , m_design(design)
 {
     look::setBackground(this, design.background);

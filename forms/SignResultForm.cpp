@@ -24,7 +24,7 @@ constexpr int inset = twips::toPixels(120);   // the frame's inner margin, the b
 } // namespace
 
 SignResultForm::SignResultForm(const Design &design)
-    : OrvoForm(design.objectName, design.caption, design.widthTwips, design.heightTwips)
+    : OrvoForm(design.objectName, windowTitleFor(design.caption, WindowKind::Result), design.widthTwips, design.heightTwips)
     , m_design(design)
 {
     createControls();

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 
 OrvoForm::OrvoForm(QWidget *parent)
@@ -23,6 +24,12 @@ OrvoForm::OrvoForm(QWidget *parent)
     setFont(look::verdana(8.25));
     // F1 also where the frame's menu bar is not there (a form shown on its own).
     addAction(userGuideAction());
+}
+
+QString OrvoForm::windowTitleFor(const QString &caption, WindowKind kind)
+{
+    static const char *const kinds[] = {"Input", "Result", "Report"};
+    return caption.trimmed() + QStringLiteral(" \u2014 ") + QLatin1String(kinds[int(kind)]);
 }
 
 OrvoForm::OrvoForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
@@ -249,6 +256,13 @@ void OrvoForm::keyPressEvent(QKeyEvent *event)
         event->accept();
         forms::unload(this);
         return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A button that took Enter itself (a default button) never passes it on.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled() && isAncestorOf(button)) {
+            button->click();
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
 }

@@ -22,6 +22,13 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
+    // Which window of its system a form is. Input, result and report windows of one system share
+    // the system's caption; the title adds the kind, so that a window manager or a screen reader
+    // announcing the window tells them apart.
+    enum class WindowKind { Input, Result, Report };
+    // The caption, then the kind: "Orvo Chinese Zodiac Software — Result".
+    static QString windowTitleFor(const QString &caption, WindowKind kind);
+
     // The entries of this form's menu bar, in order; empty for a form without one. The frame
     // shows them in its own menu bar while this form is the active window.
     const QList<QAction *> &menuBarActions() const { return m_menuBarActions; }
@@ -78,6 +85,8 @@ protected:
     static void selectByText(QComboBox *list, const QString &text);
 
     void closeEvent(QCloseEvent *event) override;
+    // Escape leaves the window; Enter on a focused push button presses it, as in a dialog:
+    // outside one a button takes only Space.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

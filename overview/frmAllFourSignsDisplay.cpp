@@ -100,7 +100,7 @@ QString heading(const fullReading::Person &person, const QDate &birthDate)
 } // namespace
 
 frmAllFourSignsDisplay::frmAllFourSignsDisplay()
-    : OrvoForm(QStringLiteral("frmAllFourSignsDisplay"), QStringLiteral("Orvo All Four Signs Result"), designWidth, 7200)
+    : OrvoForm(QStringLiteral("frmAllFourSignsDisplay"), windowTitleFor(QStringLiteral("Orvo All Four Signs"), WindowKind::Result), designWidth, 7200)
 {
     look::setBackground(this, navy);
     createControls();

@@ -36,7 +36,7 @@ constexpr int gap = 6;              // pixels
 } // namespace
 
 frmAllFourSignsMain::frmAllFourSignsMain()
-    : OrvoForm(QStringLiteral("frmAllFourSignsMain"), QStringLiteral("Orvo All Four Signs"), designWidth, 4200)
+    : OrvoForm(QStringLiteral("frmAllFourSignsMain"), windowTitleFor(QStringLiteral("Orvo All Four Signs"), WindowKind::Input), designWidth, 4200)
 {
     look::setBackground(this, navy);
     createControls();
@@ -216,7 +216,7 @@ Checked<QDate> frmAllFourSignsMain::checkedEntries()
     const BirthEntry entry{cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt()};
     const Checked<QDate> date = calendar::birthDate(entry, FirstYear, LastYear);
     if (!date) {
-        showMessage(this, inputProblem::message(date.problem(), windowTitle(), FirstYear, LastYear));
+        showMessage(this, inputProblem::message(date.problem(), QStringLiteral("All Four Signs"), FirstYear, LastYear));
         cboDate->setFocus();
     }
     return date;

@@ -82,7 +82,7 @@ QGroupBox *makeFrame(const QString &objectName, const QString &title, QWidget *p
 } // namespace
 
 frmTwoPeopleDisplay::frmTwoPeopleDisplay()
-    : OrvoForm(QStringLiteral("frmTwoPeopleDisplay"), QStringLiteral("Orvo Two People Result"), designWidth, 3000)
+    : OrvoForm(QStringLiteral("frmTwoPeopleDisplay"), windowTitleFor(QStringLiteral("Orvo Two People"), WindowKind::Result), designWidth, 3000)
 {
     look::setBackground(this, navy);
     createControls();

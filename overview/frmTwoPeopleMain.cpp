@@ -40,7 +40,7 @@ const char *const dateCaptions[] = {"&Birth Date", "Bir&th Date"};
 } // namespace
 
 frmTwoPeopleMain::frmTwoPeopleMain()
-    : OrvoForm(QStringLiteral("frmTwoPeopleMain"), QStringLiteral("Orvo Two People"), designWidth, 4800)
+    : OrvoForm(QStringLiteral("frmTwoPeopleMain"), windowTitleFor(QStringLiteral("Orvo Two People"), WindowKind::Input), designWidth, 4800)
 {
     look::setBackground(this, navy);
     createControls();

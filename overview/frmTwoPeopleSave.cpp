@@ -14,7 +14,7 @@
 #include <QTextCursor>
 
 frmTwoPeopleSave::frmTwoPeopleSave()
-    : ReportForm(QStringLiteral("frmTwoPeopleSave"), QStringLiteral("Orvo Two People Report"), 7725, 7770)
+    : ReportForm(QStringLiteral("frmTwoPeopleSave"), QStringLiteral("Orvo Two People"), 7725, 7770)
 {
     look::setBackground(this, QColor(0, 0, 96));
     look::setColours(RTB, Qt::black, Qt::white);

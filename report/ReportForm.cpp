@@ -11,10 +11,12 @@
 #include "widgets/protected_text_edit.h"
 
 #include <QBoxLayout>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QUrl>
 
 namespace {
 
@@ -40,10 +42,19 @@ void printOrSay(QWidget *form, const QTextEdit &reportBox, QPrinter &printer, bo
                     DialogService::Icon::Error);
 }
 
+// A link followed from the keyboard opens as a click on it does: web addresses only.
+void openWebAddress(const QString &href)
+{
+    const QUrl url(href);
+    if (url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
+        && !url.host().isEmpty())
+        QDesktopServices::openUrl(url);
+}
+
 } // namespace
 
 ReportForm::ReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips)
-    : OrvoForm(objectName, caption, widthTwips, heightTwips)
+    : OrvoForm(objectName, windowTitleFor(caption, WindowKind::Report), widthTwips, heightTwips)
 {
     createControls();
     arrangeControls();
@@ -75,6 +86,8 @@ void ReportForm::createControls()
     cmdSavePdf = button("cmdSavePdf", "Save as P&DF...");
     cmdSave = button("cmdSave", "&Save");
     cmdPrint = button("cmdPrint", "&Print");
+    // Closing by a button too, not only by the close box or Ctrl+W / Ctrl+F4.
+    cmdClose = button("cmdClose", "&Close");
 }
 
 void ReportForm::arrangeControls()
@@ -97,7 +110,7 @@ void ReportForm::arrangeControls()
     buttons->setContentsMargins(0, buttonsTop, buttonsRight, 0);
     buttons->setSpacing(gap);
     buttons->addStretch();
-    for (QPushButton *push : {cmdPreview, cmdSavePdf, cmdSave, cmdPrint})
+    for (QPushButton *push : {cmdPreview, cmdSavePdf, cmdSave, cmdPrint, cmdClose})
         buttons->addWidget(push);
     window->addLayout(buttons);
 
@@ -114,6 +127,8 @@ void ReportForm::connectSignals()
     connect(cmdSavePdf, &QPushButton::clicked, this, &ReportForm::cmdSavePdf_Click);
     connect(cmdSave, &QPushButton::clicked, this, &ReportForm::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportForm::cmdPrint_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(RTB, &ProtectedTextEdit::linkActivated, this, &openWebAddress);
 }
 
 void ReportForm::addTopStrip(QWidget *strip)

@@ -33,6 +33,8 @@ public:
     QPushButton *cmdSavePdf;
     QPushButton *cmdSave;
     QPushButton *cmdPrint;
+    // Closes the report; the result form shows again.
+    QPushButton *cmdClose;
 
 protected:
     ReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips);

@@ -3,7 +3,11 @@
 #include "common/program_texts.h"
 #include "widgets/look.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 LinkLabel::LinkLabel(const QString &objectName, const QString &text, modHelp::Page page, QWidget *parent)
     : QLabel(text, parent)
@@ -13,7 +17,9 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, modHelp::Pa
     setTextFormat(Qt::PlainText);
     setFont(look::verdana(8.25, true, true));
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches every link that has something to read; a click leaves the focus where it was.
+    // A link without text (a hot spot beside a button) stays out of the Tab order.
+    setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     setAccessibleName(text.isEmpty() ? objectName : text);
 }
 
@@ -28,9 +34,39 @@ LinkLabel *LinkLabel::createForumStrip(QWidget *parent)
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        modHelp::openPage(m_page);
-        Q_EMIT clicked();
-    }
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        open();
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        open();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A label draws no focus of its own; without this mark a keyboard user cannot see where he is.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void LinkLabel::open()
+{
+    modHelp::openPage(m_page);
+    Q_EMIT clicked();
 }

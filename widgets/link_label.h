@@ -4,7 +4,8 @@
 
 #include <QLabel>
 
-// A label that opens a page of the maker's web site on a click: pointing hand, underlined.
+// A label that opens a page of the maker's web site on a click, or on Enter or Space while it has
+// the focus: pointing hand, underlined, in the Tab order.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -22,7 +23,11 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void open();
+
     modHelp::Page m_page;
 };

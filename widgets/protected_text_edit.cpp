@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QList>
+#include <QTextCursor>
 
 ProtectedTextEdit::ProtectedTextEdit(QWidget *parent)
     : QTextEdit(parent)
@@ -20,7 +22,36 @@ void ProtectedTextEdit::keyPressEvent(QKeyEvent *event)
         event->accept();   // swallowed: neither our text nor an empty clipboard
         return;
     }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (const QString href = anchorAtCaret(); !href.isEmpty()) {
+            event->accept();
+            Q_EMIT linkActivated(href);
+            return;
+        }
+    }
     QTextEdit::keyPressEvent(event);
+}
+
+QString ProtectedTextEdit::anchorAtCaret() const
+{
+    // A cursor's format is the one of the character before it (at a line's start, after it):
+    // first the character after the caret, then the one before.
+    const QTextCursor caret = textCursor();
+    QList<QTextCursor> candidates;
+    if (!caret.atBlockEnd()) {
+        QTextCursor after(document());
+        after.setPosition(caret.position() + 1);
+        candidates.append(after);
+    }
+    if (!caret.atBlockStart())
+        candidates.append(caret);
+    for (const QTextCursor &at : std::as_const(candidates)) {
+        const QTextCharFormat format = at.charFormat();
+        if (format.isAnchor() && !format.anchorHref().isEmpty())
+            return format.anchorHref();
+    }
+    return {};
 }
 
 void ProtectedTextEdit::contextMenuEvent(QContextMenuEvent *event)

@@ -3,7 +3,8 @@
 #include <QTextEdit>
 
 // A text box whose text cannot be carried out of it: copy, cut, drag and the X11 selection hand
-// out nothing, and the user's clipboard is never touched.
+// out nothing, and the user's clipboard is never touched. Enter with the caret on a link (just
+// before or inside it) reports the link, so that a keyboard user can follow it.
 class ProtectedTextEdit : public QTextEdit
 {
     Q_OBJECT
@@ -12,6 +13,12 @@ public:
 
     // What a drag, a copy or the X11 selection would carry: nothing.
     QMimeData *createMimeDataFromSelection() const override;
+
+    // The target of the link the caret stands on or just before; empty where there is none.
+    QString anchorAtCaret() const;
+
+Q_SIGNALS:
+    void linkActivated(const QString &href);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

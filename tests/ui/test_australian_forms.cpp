@@ -92,7 +92,7 @@ void TestAustralianForms::inputFormStartsWithJanuary()
     auto *input = openInput();
     QVERIFY(input->isShownInFrame());
     QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Australian Astrology"));
+    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Australian Astrology \u2014 Input"));
     QCOMPARE(input->cboMonth->count(), 12);
     QCOMPARE(input->cboMonth->currentText(), QStringLiteral("January"));
     QVERIFY(!input->cboMonth->isEditable());

@@ -4,6 +4,7 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
+#include "widgets/link_label.h"
 #include "widgets/protected_text_edit.h"
 #include "ui/support.h"
 
@@ -100,7 +101,7 @@ void TestCelticForms::inputFormStartsEmpty()
     auto *input = openInput();
     QVERIFY(input->isShownInFrame());
     QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign"));
+    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign \u2014 Input"));
     QCOMPARE(input->cmbDate->count(), 31);
     QCOMPARE(input->cmbMonth->itemText(11), QStringLiteral("December"));
     QCOMPARE(input->cmbYear->count(), 200);
@@ -310,13 +311,14 @@ void TestCelticForms::tabOrderFollowsTheScreen()
 {
     auto *input = openInput();
     QStringList chain;
-    QWidget *widget = input->txtFName;
+    QWidget *widget = input->Label61;
     do {
         if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))
             chain.append(widget->objectName());
         widget = widget->nextInFocusChain();
-    } while (widget != input->txtFName && chain.size() < 20);
-    QCOMPARE(chain, QStringList({"txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear", "Command1"}));
+    } while (widget != input->Label61 && chain.size() < 20);
+    QCOMPARE(chain, QStringList({"Label61", "txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear",
+                                 "Command1", "lblCobrand", "lblFullBrand"}));
     // Each stands right of the one before on its row, or on a row below it.
     for (qsizetype i = 1; i < chain.size(); ++i) {
         const QRect before = input->findChild<QWidget *>(chain[i - 1])->geometry().translated(

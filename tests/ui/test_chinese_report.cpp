@@ -170,7 +170,7 @@ void TestChineseReport::everyEntryWithItsStyle()
         QVERIFY(value.fontWeight() != QFont::Bold);
         QCOMPARE(value.foreground().color(), QColor(Qt::black));
     }
-    QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software "));
+    QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Report"));
 }
 
 void TestChineseReport::leapDayWithFourDigitYear_data()

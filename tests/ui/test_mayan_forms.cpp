@@ -106,7 +106,7 @@ void TestMayanForms::inputFormStartsEmpty()
     auto *input = openInput();
     QVERIFY(input->isShownInFrame());
     QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Mayan Animal Sign"));
+    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Mayan Animal Sign \u2014 Input"));
     QCOMPARE(input->cboMonth->count(), 12);
     QCOMPARE(input->cboDate->count(), 31);
     QCOMPARE(input->cboYear->count(), 151);
