@@ -1,4 +1,5 @@
 #include "overview/frmAllFourSignsDisplay.h"
+#include "overview/overview_look.h"
 
 #include "australian/frmAustralianAstrologyDisplay.h"
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
@@ -28,12 +29,11 @@
 
 namespace {
 
-const QColor navy(0, 0, 96);
-const QColor lightYellow(255, 255, 128);
+using namespace overviewLook;
+
 constexpr int designWidth = 12300;   // twips
 constexpr int tileWidth = 392;       // pixels
 constexpr int pictureSize = 136;     // pixels: the largest sign picture of any system
-constexpr int gap = 6;               // pixels
 
 struct TileLook
 {
@@ -51,28 +51,6 @@ const TileLook tileLooks[] = {
     {frmAllFourSignsDisplay::Celtic, 1, 0, QColor(83, 55, 104)},
     {frmAllFourSignsDisplay::Australian, 1, 1, QColor(0, 64, 0)},
 };
-
-QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setFont(look::verdana(8.25, true));
-    look::setColours(button, Qt::black, QColor(192, 192, 192));
-    return button;
-}
-
-QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &colour, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
-    look::setForeground(label, colour);
-    // Every text of the result is a stop for Tab, so that a screen reader reaches it.
-    label->setFocusPolicy(Qt::TabFocus);
-    return label;
-}
 
 // A result form reached from the overview goes Back to the overview of the same person, not to
 // its system's input form.
@@ -102,7 +80,7 @@ QString heading(const fullReading::Person &person, const QDate &birthDate)
 frmAllFourSignsDisplay::frmAllFourSignsDisplay()
     : OrvoForm(QStringLiteral("frmAllFourSignsDisplay"), windowTitleFor(QStringLiteral("Orvo All Four Signs"), WindowKind::Result), designWidth, 7200)
 {
-    look::setBackground(this, navy);
+    look::setBackground(this, navy());
     createControls();
     arrangeControls();
     createMenus();
@@ -112,7 +90,7 @@ frmAllFourSignsDisplay::frmAllFourSignsDisplay()
 void frmAllFourSignsDisplay::createControls()
 {
     Label61 = LinkLabel::createForumStrip(this);
-    lblHeading = makeLabel(QStringLiteral("lblHeading"), look::verdana(12, true), lightYellow, this);
+    lblHeading = makeLabel(QStringLiteral("lblHeading"), look::verdana(12, true), lightYellow(), this);
     lblHeading->setAlignment(Qt::AlignCenter);
 
     createTile(Australian, QStringLiteral("Australian Astrology"), tileLooks[3].background);
@@ -140,7 +118,7 @@ void frmAllFourSignsDisplay::createTile(int tile, const QString &system, const Q
     picture->setFixedSize(pictureSize, pictureSize);
     picture->setAlignment(Qt::AlignCenter);
 
-    lblSign[tile] = makeLabel(QStringLiteral("lblSign_%1").arg(tile), look::verdana(11, true), lightYellow, frame);
+    lblSign[tile] = makeLabel(QStringLiteral("lblSign_%1").arg(tile), look::verdana(11, true), lightYellow(), frame);
     lblDetail[tile] = makeLabel(QStringLiteral("lblDetail_%1").arg(tile), look::verdana(8.25, true), QColor(192, 255, 255), frame);
     lblSummary[tile] = makeLabel(QStringLiteral("lblSummary_%1").arg(tile), look::verdana(8.25), Qt::white, frame);
     cmdFullReading[tile] = makeButton(QStringLiteral("cmdFullReading_%1").arg(tile), QStringLiteral("Full Reading"), frame);

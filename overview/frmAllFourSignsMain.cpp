@@ -1,4 +1,5 @@
 #include "overview/frmAllFourSignsMain.h"
+#include "overview/overview_look.h"
 
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
@@ -27,18 +28,16 @@
 
 namespace {
 
-const QColor navy(0, 0, 96);
-const QColor lightYellow(255, 255, 128);
-const QColor sky(160, 208, 255);
+using namespace overviewLook;
+
 constexpr int designWidth = 6600;   // twips
-constexpr int gap = 6;              // pixels
 
 } // namespace
 
 frmAllFourSignsMain::frmAllFourSignsMain()
     : OrvoForm(QStringLiteral("frmAllFourSignsMain"), windowTitleFor(QStringLiteral("Orvo All Four Signs"), WindowKind::Input), designWidth, 4200)
 {
-    look::setBackground(this, navy);
+    look::setBackground(this, navy());
     createControls();
     arrangeControls();
     createMenus();
@@ -55,18 +54,18 @@ void frmAllFourSignsMain::createControls()
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
     Label3->setFont(look::verdana(8.25, true));
-    look::setForeground(Label3, lightYellow);
+    look::setForeground(Label3, lightYellow());
 
     fraDetails = new QGroupBox(QStringLiteral("Personal Details"), this);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
     fraDetails->setFont(look::verdana(9, true));
-    look::setColours(fraDetails, sky, navy);
+    look::setColours(fraDetails, sky(), navy());
 
     auto rowLabel = [this](const char *name, const QString &text) {
         auto *label = new QLabel(text, fraDetails);
         label->setObjectName(QLatin1String(name));
         label->setFont(look::verdana(8.25, true));
-        look::setForeground(label, sky);
+        look::setForeground(label, sky());
         return label;
     };
     Label1 = rowLabel("Label1", QStringLiteral("&Name"));
@@ -99,7 +98,7 @@ void frmAllFourSignsMain::createControls()
         optSex[i] = new QRadioButton(QLatin1String(sexes[i]), fraDetails);
         optSex[i]->setObjectName(QStringLiteral("optSex_%1").arg(i));
         optSex[i]->setFont(look::verdana(8.25, true));
-        // White captions; the indicator keeps a white well, or it would vanish into the navy.
+        // White captions; the indicator keeps a white well, or it would vanish into the navy().
         look::setForeground(optSex[i], Qt::white);
         QPalette palette = optSex[i]->palette();
         palette.setColor(QPalette::Base, Qt::white);

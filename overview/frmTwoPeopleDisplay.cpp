@@ -1,4 +1,5 @@
 #include "overview/frmTwoPeopleDisplay.h"
+#include "overview/overview_look.h"
 
 #include "chinese/element_relation.h"
 #include "forms/form_registry.h"
@@ -22,16 +23,14 @@
 
 namespace {
 
-const QColor navy(0, 0, 96);
-const QColor lightYellow(255, 255, 128);
+using namespace overviewLook;
+
 const QColor lightCyan(192, 255, 255);
-const QColor sky(160, 208, 255);
 const QColor chineseRed(128, 0, 0);   // the Chinese window colour, as on the overview's Chinese tile
 constexpr int designWidth = 12300;    // twips
 constexpr int tileWidth = 392;        // pixels
 constexpr int pictureSize = 136;      // pixels: the Chinese animal pictures
 constexpr int badgeSize = 48;         // pixels
-constexpr int gap = 6;                // pixels
 
 // The element's traditional colour, dark enough for its white character to read (4.5:1 or more).
 QColor elementColour(const QString &element)
@@ -47,25 +46,10 @@ QColor elementColour(const QString &element)
     return QColor(16, 64, 160);   // Water
 }
 
-QLabel *makeLabel(const QString &objectName, const QFont &font, const QColor &colour, QWidget *parent)
+// The result's buttons, a little roomier than their captions.
+QPushButton *makeRoomyButton(const QString &objectName, const QString &caption, QWidget *parent)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
-    look::setForeground(label, colour);
-    // Every text of the result is a stop for Tab, so that a screen reader reaches it.
-    label->setFocusPolicy(Qt::TabFocus);
-    return label;
-}
-
-QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setFont(look::verdana(8.25, true));
-    look::setColours(button, Qt::black, QColor(192, 192, 192));
+    QPushButton *button = overviewLook::makeButton(objectName, caption, parent);
     button->setMinimumSize(button->sizeHint() + QSize(4 * gap, gap));
     return button;
 }
@@ -75,7 +59,7 @@ QGroupBox *makeFrame(const QString &objectName, const QString &title, QWidget *p
     auto *frame = new QGroupBox(title, parent);
     frame->setObjectName(objectName);
     frame->setFont(look::verdana(9, true));
-    look::setColours(frame, sky, navy);
+    look::setColours(frame, sky(), navy());
     return frame;
 }
 
@@ -84,7 +68,7 @@ QGroupBox *makeFrame(const QString &objectName, const QString &title, QWidget *p
 frmTwoPeopleDisplay::frmTwoPeopleDisplay()
     : OrvoForm(QStringLiteral("frmTwoPeopleDisplay"), windowTitleFor(QStringLiteral("Orvo Two People"), WindowKind::Result), designWidth, 3000)
 {
-    look::setBackground(this, navy);
+    look::setBackground(this, navy());
     createControls();
     arrangeControls();
     createMenus();
@@ -94,7 +78,7 @@ frmTwoPeopleDisplay::frmTwoPeopleDisplay()
 void frmTwoPeopleDisplay::createControls()
 {
     Label61 = LinkLabel::createForumStrip(this);
-    lblHeading = makeLabel(QStringLiteral("lblHeading"), look::verdana(12, true), lightYellow, this);
+    lblHeading = makeLabel(QStringLiteral("lblHeading"), look::verdana(12, true), lightYellow(), this);
     lblHeading->setAlignment(Qt::AlignCenter);
 
     createPerson(0);
@@ -102,14 +86,14 @@ void frmTwoPeopleDisplay::createControls()
 
     fraRelations = makeFrame(QStringLiteral("fraRelations"), QStringLiteral("The Two Animals"), this);
     fraElements = makeFrame(QStringLiteral("fraElements"), QStringLiteral("The Two Elements"), this);
-    lblElementRelation = makeLabel(QStringLiteral("lblElementRelation"), look::verdana(9.75, true), lightYellow, fraElements);
+    lblElementRelation = makeLabel(QStringLiteral("lblElementRelation"), look::verdana(9.75, true), lightYellow(), fraElements);
     lblElementExplanation = makeLabel(QStringLiteral("lblElementExplanation"), look::verdana(8.25), Qt::white, fraElements);
     fraSummary = makeFrame(QStringLiteral("fraSummary"), QStringLiteral("Summary"), this);
     lblSummary = makeLabel(QStringLiteral("lblSummary"), look::verdana(9, true), Qt::white, fraSummary);
 
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
-    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this);
-    cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), this);
+    cmdPrint = makeRoomyButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
+    cmdBack = makeRoomyButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this);
+    cmdExit = makeRoomyButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), this);
 
     fraFullBrand = new PromotionBand(this);
 }
@@ -128,7 +112,7 @@ void frmTwoPeopleDisplay::createPerson(int person)
     imgAnimal[person]->setFixedSize(pictureSize, pictureSize);
     imgAnimal[person]->setAlignment(Qt::AlignCenter);
 
-    lblSign[person] = makeLabel(QStringLiteral("lblSign_%1").arg(person), look::verdana(11, true), lightYellow, frame);
+    lblSign[person] = makeLabel(QStringLiteral("lblSign_%1").arg(person), look::verdana(11, true), lightYellow(), frame);
 
     // The element's picture: its Chinese character, white on the element's colour.
     imgElement[person] = new QLabel(frame);
@@ -260,7 +244,7 @@ void frmTwoPeopleDisplay::showRelations()
     lblExplanation.clear();
     const QList<chinese::RelationText> relations = overview::shownRelations(m_match);
     for (int row = 0; row < relations.size(); ++row) {
-        QLabel *title = makeLabel(QStringLiteral("lblRelation_%1").arg(row), look::verdana(9.75, true), lightYellow,
+        QLabel *title = makeLabel(QStringLiteral("lblRelation_%1").arg(row), look::verdana(9.75, true), lightYellow(),
                                   fraRelations);
         title->setText(overview::relationTitle(relations[row]));
         QLabel *explanation = makeLabel(QStringLiteral("lblExplanation_%1").arg(row), look::verdana(8.25), Qt::white,

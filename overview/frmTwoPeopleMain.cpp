@@ -1,4 +1,5 @@
 #include "overview/frmTwoPeopleMain.h"
+#include "overview/overview_look.h"
 
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
@@ -27,11 +28,9 @@
 
 namespace {
 
-const QColor navy(0, 0, 96);
-const QColor lightYellow(255, 255, 128);
-const QColor sky(160, 208, 255);
+using namespace overviewLook;
+
 constexpr int designWidth = 6600;   // twips
-constexpr int gap = 6;              // pixels
 
 // Captions of the two boxes; each letter is taken once in the window and its menu bar.
 const char *const nameCaptions[] = {"&Name", "Na&me"};
@@ -42,7 +41,7 @@ const char *const dateCaptions[] = {"&Birth Date", "Bir&th Date"};
 frmTwoPeopleMain::frmTwoPeopleMain()
     : OrvoForm(QStringLiteral("frmTwoPeopleMain"), windowTitleFor(QStringLiteral("Orvo Two People"), WindowKind::Input), designWidth, 4800)
 {
-    look::setBackground(this, navy);
+    look::setBackground(this, navy());
     createControls();
     arrangeControls();
     createMenus();
@@ -60,7 +59,7 @@ void frmTwoPeopleMain::createControls()
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
     Label3->setFont(look::verdana(8.25, true));
-    look::setForeground(Label3, lightYellow);
+    look::setForeground(Label3, lightYellow());
 
     createPerson(0);
     createPerson(1);
@@ -69,7 +68,7 @@ void frmTwoPeopleMain::createControls()
     lblYearStart->setObjectName(QStringLiteral("lblYearStart"));
     lblYearStart->setWordWrap(true);
     lblYearStart->setFont(look::verdana(8.25));
-    look::setForeground(lblYearStart, sky);
+    look::setForeground(lblYearStart, sky());
 
     cmdFind = new QPushButton(QStringLiteral("F&ind"), this);
     cmdFind->setObjectName(QStringLiteral("cmdFind"));
@@ -87,14 +86,14 @@ void frmTwoPeopleMain::createPerson(int person)
     auto *box = new QGroupBox(overview::personTitle(person), this);
     box->setObjectName(QStringLiteral("fraPerson_%1").arg(person));
     box->setFont(look::verdana(9, true));
-    look::setColours(box, sky, navy);
+    look::setColours(box, sky(), navy());
     fraPerson[person] = box;
 
     const auto caption = [box, person](const char *name, const char *text) {
         auto *label = new QLabel(QLatin1String(text), box);
         label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(person));
         label->setFont(look::verdana(8.25, true));
-        look::setForeground(label, sky);
+        look::setForeground(label, sky());
         return label;
     };
     lblName[person] = caption("lblName", nameCaptions[person]);
