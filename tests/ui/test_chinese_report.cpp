@@ -194,13 +194,9 @@ void TestChineseReport::leapDayWithFourDigitYear()
     QLocale::setDefault(QLocale::c());
     const QString text = report->RTB->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: %1\n").arg(birth)));
-    // The year's span reads as the birth date does, here and in the years ahead.
-    QVERIFY2(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)),
-             qPrintable(text));
-    for (const int year : {QDate::currentDate().year(), QDate::currentDate().year() + 1}) {
-        for (const QString &month : {QStringLiteral("January "), QStringLiteral("February ")})
-            QVERIFY2(!text.contains(month + QString::number(year)), qPrintable(text));
-    }
+    // The year's span, the years ahead and the lunar birthdays read as the birth date does.
+    QVERIFY(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)));
+    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\d [A-Z][a-z]+ \\d{4}"))), qPrintable(text));
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
