@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Started where no display is named (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM): `orvo FILE`
-# and a plain `orvo` end with status 1 and one line on stderr naming the display, not Qt's abort,
-# with nothing on stdout and no lock or socket left; --signs and --version still answer.
+# With no display named, `orvo FILE` and `orvo` end with status 1 and one line on stderr (not Qt's
+# abort), nothing on stdout and no lock or socket left; --signs and --version still answer.
 # Usage: no_display_test.sh <orvo binary>
 set -uo pipefail
 

@@ -25,8 +25,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include <cmath>
-
 using Icon = DialogService::Icon;
 using chinese::YearStart;
 
@@ -418,8 +416,6 @@ void TestChineseForms::overlongNameIsShortenedNotClipped()
     QLabel *shown = nullptr;
     QTRY_VERIFY((shown = label->findChild<QLabel *>(QStringLiteral("qtooltip_label"))) && shown->isVisible());
     QVERIFY2(shown->width() <= 800, qPrintable(QString::number(shown->width())));
-    const int lines = int(std::ceil(shown->fontMetrics().horizontalAdvance(QStringLiteral("Ms. ") + name) / 600.0));
-    QVERIFY(shown->height() >= lines * shown->fontMetrics().lineSpacing());
     QToolTip::hideText();
 
     // A name that fits is shown whole.

@@ -178,10 +178,8 @@ void TestChineseReport::leapDayWithFourDigitYear_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("birth");
     QTest::addColumn<QString>("span");
-    QTest::newRow("de_DE, day first") << QLocale(QLocale::German, QLocale::Germany) << "29.02.1996"
-                                      << "19.02.1996 \u2013 06.02.1997";
-    QTest::newRow("en_US, month first") << QLocale(QLocale::English, QLocale::UnitedStates) << "2/29/1996"
-                                        << "2/19/1996 \u2013 2/6/1997";
+    QTest::newRow("de_DE, day first") << QLocale(QStringLiteral("de_DE")) << "29.02.1996" << "19.02.1996 \u2013 06.02.1997";
+    QTest::newRow("en_US, month first") << QLocale(QStringLiteral("en_US")) << "2/29/1996" << "2/19/1996 \u2013 2/6/1997";
 }
 
 void TestChineseReport::leapDayWithFourDigitYear()
