@@ -4,6 +4,7 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"
+#include "widgets/link_label.h"
 #include "widgets/protected_text_edit.h"
 #include "ui/support.h"
 

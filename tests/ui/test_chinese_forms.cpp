@@ -35,7 +35,7 @@ namespace {
 QString rendered(const QString &text, Qt::TextFormat format)
 {
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
-    return (rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text).remove(QChar(0x200B));
+    return QString(rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text).remove(QChar(0x200B));
 }
 
 // Whether widget lies inside a widget of the given class below top (the parts of a compound widget).
