@@ -110,13 +110,9 @@ QString pdfText(const QString &pdfFile)
 QString pdfBodyText(const QString &pdfFile)
 {
     QStringList body;
-    for (const QString &page : pdfText(pdfFile).split(QLatin1Char('\f'))) {
-        QStringList lines = page.split(QLatin1Char('\n'));
-        while (!lines.isEmpty() && lines.constFirst().trimmed().isEmpty())
-            lines.removeFirst();
-        while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty())
-            lines.removeLast();
-        body += lines.mid(1, lines.size() - 2);
+    for (const PdfPage &page : pdfPages(pdfFile)) {
+        for (qsizetype i = 1; i + 1 < page.lines.size(); ++i)
+            body.append(page.lines.at(i).text);
     }
     return body.join(QLatin1Char('\n'));
 }
@@ -133,20 +129,17 @@ QList<PdfPage> pdfPages(const QString &pdfFile)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("page")) {
+        if (xml.name() == QLatin1String("page"))
             pages.append({QSizeF(number("width"), number("height")), {}});
-        } else if (xml.name() == QLatin1String("line") && !pages.isEmpty()) {
-            pages.last().lines.append({QString(), QRectF(QPointF(number("xMin"), number("yMin")),
-                                                          QPointF(number("xMax"), number("yMax")))});
-        } else if (xml.name() == QLatin1String("word") && !pages.isEmpty() && !pages.last().lines.isEmpty()) {
-            QString &text = pages.last().lines.last().text;
-            text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + xml.readElementText();
-        }
+        else if (xml.name() == QLatin1String("line") && !pages.isEmpty())
+            pages.last().lines.append({{}, QRectF(QPointF(number("xMin"), number("yMin")),
+                                                  QPointF(number("xMax"), number("yMax")))});
+        else if (xml.name() == QLatin1String("word") && !pages.isEmpty() && !pages.last().lines.isEmpty())
+            pages.last().lines.last().text += (pages.last().lines.last().text.isEmpty() ? QString() : QStringLiteral(" "))
+                                              + xml.readElementText();
     }
-    for (PdfPage &page : pages) {
-        std::stable_sort(page.lines.begin(), page.lines.end(),
-                         [](const PdfLine &a, const PdfLine &b) { return a.box.top() < b.box.top(); });
-    }
+    for (PdfPage &page : pages)
+        std::stable_sort(page.lines.begin(), page.lines.end(), [](auto &a, auto &b) { return a.box.top() < b.box.top(); });
     return pages;
 }
 

@@ -66,21 +66,12 @@ public Q_SLOTS:
 
 // The text of a PDF file as poppler's pdftotext reads it (empty when it cannot).
 QString pdfText(const QString &pdfFile);
-// pdfText() without each page's first line (the running head) and last line (its number).
+// The lines of each page of a PDF file, top to bottom, boxes in points from the top left corner
+// (none when pdftotext cannot read it).
+struct PdfLine { QString text; QRectF box; };
+struct PdfPage { QSizeF size; QList<PdfLine> lines; };
+// The page lines without each page's first (running head) and last (page number), joined.
 QString pdfBodyText(const QString &pdfFile);
-
-// The lines of text on each page of a PDF file, top to bottom, with their boxes in points from
-// the page's top left corner, as poppler's pdftotext finds them (none when it cannot).
-struct PdfLine
-{
-    QString text;
-    QRectF box;
-};
-struct PdfPage
-{
-    QSizeF size;
-    QList<PdfLine> lines;
-};
 QList<PdfPage> pdfPages(const QString &pdfFile);
 
 // Fonts as the program sets them up.

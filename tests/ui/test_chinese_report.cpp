@@ -178,10 +178,8 @@ void TestChineseReport::leapDayWithFourDigitYear_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("birth");
     QTest::addColumn<QString>("span");
-    QTest::newRow("de_DE, day first") << QLocale(QLocale::German, QLocale::Germany) << "29.02.1996"
-                                      << "19.02.1996 \u2013 06.02.1997";
-    QTest::newRow("en_US, month first") << QLocale(QLocale::English, QLocale::UnitedStates) << "2/29/1996"
-                                        << "2/19/1996 \u2013 2/6/1997";
+    QTest::newRow("de_DE, day first") << QLocale(QStringLiteral("de_DE")) << "29.02.1996" << "19.02.1996 \u2013 06.02.1997";
+    QTest::newRow("en_US, month first") << QLocale(QStringLiteral("en_US")) << "2/29/1996" << "2/19/1996 \u2013 2/6/1997";
 }
 
 void TestChineseReport::leapDayWithFourDigitYear()
@@ -194,13 +192,9 @@ void TestChineseReport::leapDayWithFourDigitYear()
     QLocale::setDefault(QLocale::c());
     const QString text = report->RTB->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: %1\n").arg(birth)));
-    // The year's span reads as the birth date does, here and in the years ahead.
-    QVERIFY2(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)),
-             qPrintable(text));
-    for (const int year : {QDate::currentDate().year(), QDate::currentDate().year() + 1}) {
-        for (const QString &month : {QStringLiteral("January "), QStringLiteral("February ")})
-            QVERIFY2(!text.contains(month + QString::number(year)), qPrintable(text));
-    }
+    // The year's span, the years ahead and the lunar birthdays read as the birth date does.
+    QVERIFY(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)));
+    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\d [A-Z][a-z]+ \\d{4}"))), qPrintable(text));
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
