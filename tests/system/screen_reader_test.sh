@@ -16,18 +16,16 @@ work_dir=$(mktemp -d)
 chmod 700 "$work_dir"
 . "$here/x_session.sh"
 
+# Where every test must run (CI), a missing tool is a failure.
+missing() {
+    [ "${CI:-}" = true ] && { echo "FAIL: $1 is not installed (tools/install-deps.sh --tests)"; exit 1; }
+    echo "SKIP: $1 is not installed"
+    exit 77
+}
 for tool in openbox dbus-run-session xdotool xprop /usr/libexec/at-spi-bus-launcher; do
-    command -v "$tool" >/dev/null && continue
-    # Where every test must run, a missing tool is a failure.
-    [ "${CI:-}" = true ] && { echo "FAIL: $tool is not installed (tools/install-deps.sh --tests)"; exit 1; }
-    echo "SKIP: $tool is not installed"
-    exit 77
+    command -v "$tool" >/dev/null || missing "$tool"
 done
-if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-    [ "${CI:-}" = true ] && { echo "FAIL: python3-pyatspi is not installed (tools/install-deps.sh --tests)"; exit 1; }
-    echo "SKIP: python3-pyatspi is not installed"
-    exit 77
-fi
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing python3-pyatspi
 
 cleanup() {
     stop_pid "$xvfb_pid"

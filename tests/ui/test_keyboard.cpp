@@ -26,8 +26,8 @@ void press(const QString &keys)
     QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
 }
 
-// The Alt keys that clash among the menu bar, the frame's own buttons, frame titles and buddy
-// captions and those of the child window (a child's Alt keys work only while it has the focus).
+// Clashing Alt keys among the menu bar, the frame's controls and those of the child window
+// (a child's Alt keys work only while it has the focus).
 QString mnemonicClashes(frmMDI *frame, QWidget *child)
 {
     QMultiHash<QKeySequence, QString> keys;
@@ -84,8 +84,8 @@ void TestKeyboard::everyWindow_data()
     QTest::newRow("Two People") << System::TwoPeople;
 }
 
-// Each window as it opens: its title, unique, says which window it is; its Alt keys are unique;
-// on the input form Tab follows the screen.
+// Each window as it opens: a unique title that says which window it is, unique Alt keys; on the
+// input form Tab follows the screen.
 void TestKeyboard::everyWindow()
 {
     QFETCH(System, system);
@@ -109,9 +109,8 @@ void TestKeyboard::everyWindow()
         check(ui->report(system), "Report");
 }
 
-// Tab from the first control visits every control in reading order: rows top to bottom,
-// left to right in a row (of a group of options only the chosen one). Every link it reaches
-// opens its page with Enter or Space.
+// Tab visits every control in reading order (of a group of options only the chosen one); each
+// link it reaches opens its page with Enter or Space.
 void TestKeyboard::walkTabOrder(OrvoForm *input)
 {
     const auto stopOf = [](QWidget *widget) {
@@ -173,9 +172,7 @@ void TestKeyboard::keyRoutes()
     QFETCH(QString, keys);
     QFETCH(QString, outcome);
     QVERIFY(ui->reading(System::Mayan, {QStringLiteral("Ann Lee"), {}, 12, 5, 1990}));
-    OrvoForm *report = ui->report(System::Mayan);
-    QVERIFY(report);
-    auto *box = FrameFixture::control<QTextEdit>(report, QStringLiteral("RTB"));
+    auto *box = FrameFixture::control<QTextEdit>(ui->report(System::Mayan), QStringLiteral("RTB"));
     QTextCursor caret(box->document());
     caret.setPosition(focus == QLatin1String("address") ? int(box->toPlainText().indexOf(QLatin1String("http"))) : 0);
     box->setTextCursor(caret);
