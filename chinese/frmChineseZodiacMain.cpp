@@ -46,6 +46,25 @@ QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QWidge
     return label;
 }
 
+// Two options side by side in row, named prefix_0 and prefix_1, each with its caption and the
+// sentence a screen reader says for it.
+std::array<QRadioButton *, 2> optionPair(QWidget *parent, QHBoxLayout *row, const QString &prefix,
+                                         const std::array<const char *, 2> &captions,
+                                         const std::array<const char *, 2> &spoken)
+{
+    std::array<QRadioButton *, 2> options{};
+    for (int index = 0; index < 2; ++index) {
+        auto *option = new QRadioButton(QLatin1String(captions[index]), parent);
+        option->setObjectName(QStringLiteral("%1_%2").arg(prefix).arg(index));
+        option->setFont(look::verdana(8.25));
+        option->setAccessibleName(QLatin1String(spoken[index]));
+        row->addWidget(option);
+        options[index] = option;
+    }
+    row->addStretch();
+    return options;
+}
+
 } // namespace
 
 frmChineseZodiacMain::frmChineseZodiacMain()
@@ -163,17 +182,8 @@ void frmChineseZodiacMain::createYearStart()
     row->setContentsMargins(8, 2, 8, 4);
     row->setSpacing(16);
     // Alt+N and Alt+S: no other control of the form nor the frame's menu bar uses them.
-    const char *captions[] = {"Chinese &New Year", "Start of &Spring"};
-    const char *spoken[] = {"Year begins at the Chinese New Year", "Year begins at the Start of Spring"};
-    for (int index = 0; index < 2; ++index) {
-        auto *option = new QRadioButton(QLatin1String(captions[index]), fraYearStart);
-        option->setObjectName(QStringLiteral("optYearStart_%1").arg(index));
-        option->setFont(look::verdana(8.25));
-        option->setAccessibleName(QLatin1String(spoken[index]));
-        row->addWidget(option);
-        optYearStart[index] = option;
-    }
-    row->addStretch();
+    optYearStart = optionPair(fraYearStart, row, QStringLiteral("optYearStart"), {"Chinese &New Year", "Start of &Spring"},
+                              {"Year begins at the Chinese New Year", "Year begins at the Start of Spring"});
     optYearStart[0]->setChecked(true);
 }
 
@@ -247,17 +257,8 @@ void frmChineseZodiacMain::createBirth()
 
     auto *starts = new QHBoxLayout;
     starts->setSpacing(16);
-    const char *captions[] = {"&Midnight", "&23:00"};
-    const char *spoken[] = {"Day begins at midnight", "Day begins at 23:00"};
-    for (int index = 0; index < 2; ++index) {
-        auto *option = new QRadioButton(QLatin1String(captions[index]), fraBirth);
-        option->setObjectName(QStringLiteral("optDayStart_%1").arg(index));
-        option->setFont(look::verdana(8.25));
-        option->setAccessibleName(QLatin1String(spoken[index]));
-        starts->addWidget(option);
-        optDayStart[index] = option;
-    }
-    starts->addStretch();
+    optDayStart = optionPair(fraBirth, starts, QStringLiteral("optDayStart"), {"&Midnight", "&23:00"},
+                             {"Day begins at midnight", "Day begins at 23:00"});
     lblDayStart = makeLabel(fraBirth, "lblDayStart", "Day begins at:", optDayStart[0]);
     grid->addWidget(lblDayStart, 3, 0);
     grid->addLayout(starts, 3, 1);
