@@ -1,20 +1,19 @@
 #include "app/frmMDI.h"
 
 #include "app/reading_opener.h"
-#include "app/system_forms.h"
+#include "app/frame_windows.h"
 #include "common/content.h"
 #include "common/program_texts.h"
 #include "forms/common_menus.h"
-#include "forms/form_registry.h"
-#include "forms/form_registry_signals.h"
-#include "forms/start_panel.h"
 #include "widgets/link_label.h"
+#include "widgets/flow_layout.h"
 #include "widgets/look.h"
 #include "widgets/modHelp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,8 +27,6 @@
 #include <utility>
 
 namespace {
-
-frmMDI *runningFrame = nullptr;
 
 const QColor stripColour(192, 192, 255);
 const QColor buttonColour(192, 192, 192);
@@ -97,14 +94,13 @@ void styleFrameButton(QPushButton *button)
 frmMDI::frmMDI(QWidget *parent)
     : QMainWindow(parent)
 {
-    runningFrame = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(texts::frameCaption());
     m_opener = new ReadingOpener(this);
     createControls();
+    m_windows = new FrameWindows(mdiArea, this);
     createMenus();
     connectSignals();
-    StartPanel::instance().setShown(isStartPanelVisible());
     MDIForm_Load();
 }
 
@@ -113,17 +109,9 @@ frmMDI::~frmMDI()
     // The child windows go down with the frame; nothing may call back into it meanwhile.
     m_closing = true;
     disconnect(mdiArea, nullptr, this, nullptr);
+    disconnect(m_windows, nullptr, this, nullptr);
     mdiArea->removeEventFilter(this);
-    forms::setMdiArea(nullptr);
-    if (runningFrame == this) {
-        runningFrame = nullptr;
-        StartPanel::instance().setShown(false);
-    }
-}
-
-frmMDI *frmMDI::instance()
-{
-    return runningFrame;
+    delete m_windows;
 }
 
 void frmMDI::createControls()
@@ -142,12 +130,12 @@ void frmMDI::createStrips(QWidget *central)
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    const int margin = twips::toPixels(120);
 
     Picture6 = new QWidget(central);
     Picture6->setObjectName(QStringLiteral("Picture6"));
     look::setBackground(Picture6, stripColour);
     Picture6->setCursor(Qt::PointingHandCursor);
-    Picture6->setFixedHeight(twips::toPixels(560));
     Picture6->installEventFilter(this);
     lblVellimorBanner = new QLabel(QStringLiteral("Visit the Orvo astrology forum: talk about your animal signs "
                                                   "with readers from all over the world"),
@@ -155,29 +143,38 @@ void frmMDI::createStrips(QWidget *central)
     lblVellimorBanner->setObjectName(QStringLiteral("lblVellimorBanner"));
     lblVellimorBanner->setFont(look::verdana(9.75, true, true));
     lblVellimorBanner->setAlignment(Qt::AlignCenter);
+    lblVellimorBanner->setWordWrap(true);   // on a narrow screen it takes two lines, never the frame's width
     lblVellimorBanner->setCursor(Qt::PointingHandCursor);
     look::setForeground(lblVellimorBanner, Qt::black);
     lblVellimorBanner->installEventFilter(this);
-    twips::place(lblVellimorBanner, 0, 40, 9480, 465);
-    Picture6->setMinimumWidth(lblVellimorBanner->width() + 2 * twips::toPixels(120));
+    auto *banner = new QVBoxLayout(Picture6);
+    banner->setContentsMargins(margin, margin / 2, margin, margin / 2);
+    banner->addWidget(lblVellimorBanner);
     column->addWidget(Picture6);
 
+    // The choices, each button with its picture on the left, in rows as wide as the frame.
     Picture1 = new QWidget(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     look::setBackground(Picture1, palette().color(QPalette::Window));
-    picButtonContainer = new QWidget(Picture1);
-    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    auto *choices = new FlowLayout(Picture1, twips::toPixels(330));
+    choices->setContentsMargins(margin, margin, margin, margin);
     for (const ChoiceButton &choice : choiceButtons) {
-        auto *icon = new QLabel(picButtonContainer);
+        auto *pair = new QWidget(Picture1);
+        auto *row = new QHBoxLayout(pair);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(twips::toPixels(90));
+        auto *icon = new QLabel(pair);
         icon->setObjectName(QStringLiteral("imgSystem_%1").arg(choice.index));
         icon->setPixmap(QPixmap(content::picturePath(QLatin1String(choice.picture))));
         icon->setFixedSize(34, 34);
-        auto *button = new QPushButton(QLatin1String(choice.caption), picButtonContainer);
+        auto *button = new QPushButton(QLatin1String(choice.caption), pair);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(choice.index));
         styleFrameButton(button);
-        button->setMinimumSize(twips::toPixels(1890), twips::toPixels(495));
+        button->setMinimumSize(button->sizeHint().expandedTo(QSize(twips::toPixels(1890), twips::toPixels(495))));
+        row->addWidget(icon);
+        row->addWidget(button);
         cmdSelectOption[choice.index] = button;
-        m_choices.append({icon, button});
+        choices->addWidget(pair);
     }
     column->addWidget(Picture1);
 
@@ -188,7 +185,6 @@ void frmMDI::createStrips(QWidget *central)
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     column->addWidget(mdiArea, 1);
     mdiArea->installEventFilter(this);
-    forms::setMdiArea(mdiArea);
 
     PicCoBrand = new QWidget(central);
     PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
@@ -196,12 +192,15 @@ void frmMDI::createStrips(QWidget *central)
     Label7 = new LinkLabel(QStringLiteral("Label7"), texts::fullBrandText(), modHelp::Page::FullBrand, PicCoBrand);
     Label7->setWordWrap(true);
     look::setForeground(Label7, Qt::black);
-    twips::place(Label7, 120, 0, 6975, 615);
     cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
     cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
     styleFrameButton(cmdMdiExit);
-    twips::place(cmdMdiExit, 0, 120, 1335, 495);
-    PicCoBrand->setFixedHeight(std::max(twips::toPixels(735), Label7->height() + 4));
+    cmdMdiExit->setMinimumSize(cmdMdiExit->sizeHint().expandedTo(QSize(twips::toPixels(1335), twips::toPixels(495))));
+    auto *band = new QHBoxLayout(PicCoBrand);
+    band->setContentsMargins(margin, margin / 2, margin, margin / 2);
+    band->setSpacing(2 * margin);
+    band->addWidget(Label7, 1);
+    band->addWidget(cmdMdiExit, 0, Qt::AlignVCenter);
     column->addWidget(PicCoBrand);
 }
 
@@ -219,25 +218,14 @@ void frmMDI::createStartPanel(QWidget *central)
         look::setForeground(label, row.colour);
         label->setMouseTracking(true);
         label->installEventFilter(this);
-        if (row.index == 1) {
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignCenter);
-            twips::place(label, 0, row.top, row.width, 465);
-        } else {
-            twips::place(label, 0, row.top, row.width, 270);
-        }
+        // Each caption as wide as designed where the panel has the room; narrower, it wraps.
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->setProperty("designWidth", std::max(twips::toPixels(row.width), label->sizeHint().width()));
         if (row.isLink)
             label->setCursor(Qt::PointingHandCursor);
         lblCaption[row.index] = label;
     }
-    // The frame gets no smaller than the captions need, standing close together.
-    int widest = 0;
-    int heights = 0;
-    for (const QLabel *label : lblCaption) {
-        widest = std::max(widest, label->width());
-        heights += label->height();
-    }
-    mdiArea->setMinimumSize(widest + 2 * twips::toPixels(240), heights + twips::toPixels(240));
     picMain->raise();
 }
 
@@ -281,31 +269,36 @@ void frmMDI::connectSignals()
     connect(mnuTwoPeople, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::TwoPeople)); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
-    connect(&FormRegistrySignals::instance(), &FormRegistrySignals::formsChanged, this, &frmMDI::updateMenuBar);
-    connect(&StartPanel::instance(), &StartPanel::visibilityRequested, this, &frmMDI::setStartPanelVisible);
+    connect(m_windows, &FrameWindows::windowsChanged, this, [this] {
+        updateStartPanel();
+        updateMenuBar();
+    });
+    // Focus is not left with a window that closed: it goes to the choice that opened it.
+    connect(m_windows, &FrameWindows::closedByUser, this, [this](systems::System system) {
+        cmdSelectOption[std::size_t(system)]->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void frmMDI::MDIForm_Load()
 {
-    arrangeStrips();
+    updateStartPanel();
 }
 
-void frmMDI::setStartPanelVisible(bool visible)
+void frmMDI::updateStartPanel()
 {
+    const bool visible = !m_windows->isShowing();
+    if (visible == !picMain->isHidden())
+        return;
     picMain->setVisible(visible);
-    StartPanel::instance().setShown(visible);
     if (visible) {
         fitStartPanel();
         picMain->raise();
-        // Focus is not left with the window that closed: it goes to the first choice, now and
-        // once the closing child window has let go of it.
-        QPushButton *first = cmdSelectOption[choiceButtons[0].index];
-        first->setFocus(Qt::OtherFocusReason);
-        QMetaObject::invokeMethod(first, [this, first] {
-            if (!picMain->isHidden())
-                first->setFocus(Qt::OtherFocusReason);
-        }, Qt::QueuedConnection);
     }
+}
+
+void frmMDI::openSavedFields(systems::System system, const QStringList &fields)
+{
+    m_windows->openSavedFields(system, fields);
 }
 
 bool frmMDI::isStartPanelVisible() const
@@ -317,18 +310,13 @@ void frmMDI::cmdSelectOption_Click(int index)
 {
     if (index < 0 || index >= int(cmdSelectOption.size()))
         return;
-    systems::unloadAllSystemForms();
-    setStartPanelVisible(false);
-    systems::showInputForm(static_cast<systems::System>(index));
+    m_windows->open(static_cast<systems::System>(index));
 }
 
 void frmMDI::lblCaption_Click(int index)
 {
-    systems::unloadAllSystemForms();
-    if (index >= firstChoiceLabel && index <= lastChoiceLabel) {
-        setStartPanelVisible(false);
-        systems::showInputForm(static_cast<systems::System>(index - firstChoiceLabel));
-    }
+    if (index >= firstChoiceLabel && index <= lastChoiceLabel)
+        m_windows->open(static_cast<systems::System>(index - firstChoiceLabel));
 }
 
 void frmMDI::lblCaption_MouseMove(int index)
@@ -429,14 +417,13 @@ void frmMDI::closeEvent(QCloseEvent *event)
 {
     // Closing the frame ends the program, even where an unload handler shows another form.
     m_closing = true;
-    forms::unloadAll();
+    m_windows->closeAll();
     event->accept();
 }
 
 void frmMDI::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    arrangeStrips();
     fitStartPanel();
 }
 
@@ -445,17 +432,22 @@ void frmMDI::fitStartPanel()
     // The start panel lies over the child-window area, covering it while no system is in use.
     picMain->setGeometry(mdiArea->geometry());
     // The captions stand centred at their design heights where the panel has the room; in a
-    // shorter panel the gaps between them shrink alike, so that the last one stays whole.
+    // narrower panel they wrap, in a shorter one the gaps between them shrink alike, so that the
+    // last one stays whole.
     const int margin = twips::toPixels(240);
+    const int room = std::max(1, picMain->width() - 2 * margin);
     int designBottom = 0;
     int heights = 0;
     for (const CaptionRow &row : captionRows) {
-        designBottom = twips::toPixels(row.top) + lblCaption[row.index]->height();
-        heights += lblCaption[row.index]->height();
+        QLabel *label = lblCaption[row.index];
+        const int width = std::min(label->property("designWidth").toInt(), room);
+        label->resize(width, label->heightForWidth(width));
+        designBottom = twips::toPixels(row.top) + label->height();
+        heights += label->height();
     }
     const int designGaps = designBottom + margin - heights;
-    const int room = std::max(0, picMain->height() - heights);
-    const double shrink = designGaps > room ? double(room) / designGaps : 1.0;
+    const int spare = std::max(0, picMain->height() - heights);
+    const double shrink = designGaps > spare ? double(spare) / designGaps : 1.0;
     int y = 0;
     int previousBottom = 0;
     for (const CaptionRow &row : captionRows) {
@@ -465,67 +457,6 @@ void frmMDI::fitStartPanel()
         y += label->height();
         previousBottom = twips::toPixels(row.top) + label->height();
     }
-}
-
-void frmMDI::arrangeStrips()
-{
-    // Everything follows the frame's own width, not the screen's: a frame smaller than the
-    // screen shows the banner, the choices and Exit whole.
-    const int width = centralWidget()->width();
-    lblVellimorBanner->move((width - lblVellimorBanner->width()) / 2, lblVellimorBanner->y());
-    cmdMdiExit->move(width - (cmdMdiExit->width() + twips::toPixels(120)), cmdMdiExit->y());
-    arrangeChoices(width);
-}
-
-void frmMDI::arrangeChoices(int width)
-{
-    // The choices fill as few centred rows as the width allows, each row holding about as many
-    // as the others, in reading order.
-    const int margin = twips::toPixels(240);
-    const int pictureGap = twips::toPixels(90);
-    const int choiceGap = twips::toPixels(330);
-    const int rowGap = twips::toPixels(90);
-    QList<int> widths;
-    int rowHeight = 0;
-    for (auto [picture, button] : std::as_const(m_choices)) {
-        // Sized afresh each time: the text's width depends on the screen the frame stands on.
-        button->resize(button->sizeHint().expandedTo(button->minimumSize()));
-        widths.append(picture->width() + pictureGap + button->width());
-        rowHeight = std::max({rowHeight, picture->height(), button->height()});
-    }
-    const auto rowWidth = [&](qsizetype first, qsizetype count) {
-        int sum = 0;
-        for (qsizetype i = first; i < std::min(first + count, widths.size()); ++i)
-            sum += widths[i] + (i > first ? choiceGap : 0);
-        return sum;
-    };
-    const qsizetype count = widths.size();
-    qsizetype perRow = count;
-    for (qsizetype rows = 1; rows < count; ++rows) {
-        perRow = (count + rows - 1) / rows;
-        bool fits = true;
-        for (qsizetype first = 0; first < count; first += perRow)
-            fits = fits && rowWidth(first, perRow) <= width - 2 * margin;
-        if (fits)
-            break;
-        perRow = 1;
-    }
-    const qsizetype rows = (count + perRow - 1) / perRow;
-    // One row stands in the strip's design height; more rows make the strip taller.
-    const int padding = std::max(rowGap, (twips::toPixels(900) - rowHeight) / 2);
-    const int height = 2 * padding + int(rows) * rowHeight + int(rows - 1) * rowGap;
-    for (qsizetype first = 0; first < count; first += perRow) {
-        int x = std::max(0, (width - rowWidth(first, perRow)) / 2);
-        const int y = padding + int(first / perRow) * (rowHeight + rowGap);
-        for (qsizetype i = first; i < std::min(first + perRow, count); ++i) {
-            auto [picture, button] = m_choices[i];
-            picture->move(x, y + (rowHeight - picture->height()) / 2);
-            button->move(x + picture->width() + pictureGap, y + (rowHeight - button->height()) / 2);
-            x += widths[i] + choiceGap;
-        }
-    }
-    picButtonContainer->setGeometry(0, 0, width, height);
-    Picture1->setFixedHeight(height);
 }
 
 void frmMDI::updateMenuBar()

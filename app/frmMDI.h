@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/system_forms.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <utility>
 
+class FrameWindows;
 class LinkLabel;
 class QAction;
 class QLabel;
@@ -15,6 +17,7 @@ class ReadingOpener;
 
 // The main frame: banner, the choices of the four systems, of the overview of all four and of
 // Two People, the start panel and the exit strip around the area where the system windows open.
+// It owns the windows of every system; the start panel shows exactly while none of them does.
 class frmMDI : public QMainWindow
 {
     Q_OBJECT
@@ -22,13 +25,12 @@ public:
     explicit frmMDI(QWidget *parent = nullptr);
     ~frmMDI() override;
 
-    // The running frame, or nullptr.
-    static frmMDI *instance();
-
     void MDIForm_Load();
 
-    void setStartPanelVisible(bool visible);
     bool isStartPanelVisible() const;
+
+    // Opens the lines of a saved reading in its system's windows, as the system's Open does.
+    void openSavedFields(systems::System system, const QStringList &fields);
 
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
@@ -43,7 +45,6 @@ public:
     QWidget *Picture6;
     QLabel *lblVellimorBanner;
     QWidget *Picture1;
-    QWidget *picButtonContainer;
     // 0..3 the four systems, 4 the overview of all four signs, 5 Two People.
     std::array<QPushButton *, 6> cmdSelectOption{};
     QWidget *picMain;
@@ -71,12 +72,10 @@ private:
     void createMenus();
     void connectSignals();
     void updateMenuBar();
+    void updateStartPanel();
     void fitStartPanel();
-    void arrangeStrips();
-    void arrangeChoices(int width);
 
-    // The choices in reading order, each button with its picture on the left.
-    QList<std::pair<QLabel *, QPushButton *>> m_choices;
+    FrameWindows *m_windows = nullptr;
     ReadingOpener *m_opener = nullptr;
     QList<QAction *> m_ownMenuBar;
     QPointer<QWidget> m_lastFrameFocus;

@@ -2,14 +2,10 @@
 
 #include "app/frmMDI.h"
 #include "app/system_forms.h"
-#include "australian/frmAustralianAstrologyMain.h"
-#include "chinese/frmChineseZodiacMain.h"
 #include "common/saved_reading.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
 #include "forms/reading_files.h"
-#include "mayan/frmMayanAnimalSignMain.h"
 
 #include <QApplication>
 
@@ -83,22 +79,7 @@ bool ReadingOpener::open(const QString &fileName)
     const systems::System system = chinese                    ? systems::System::Chinese
                                    : holdsMayanDate(*fields) ? systems::System::Mayan
                                                              : systems::System::Australian;
-    m_frame->cmdSelectOption_Click(int(system));
-    switch (system) {
-    case systems::System::Chinese:
-        forms::get<frmChineseZodiacMain>()->openSavedReading(*fields);
-        break;
-    case systems::System::Mayan:
-        forms::get<frmMayanAnimalSignMain>()->openSavedFields(*fields);
-        break;
-    case systems::System::Australian:
-        forms::get<frmAustralianAstrologyMain>()->openSavedFields(*fields);
-        break;
-    case systems::System::Celtic:          // no saved readings of their own
-    case systems::System::AllFourSigns:
-    case systems::System::TwoPeople:
-        break;
-    }
+    m_frame->openSavedFields(system, *fields);
     return true;
 }
 

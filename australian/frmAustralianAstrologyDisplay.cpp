@@ -1,8 +1,5 @@
 #include "australian/frmAustralianAstrologyDisplay.h"
 
-#include "australian/frmAustralianAstrologyMain.h"
-#include "australian/frmAustralianAstrologySave.h"
-#include "forms/form_registry.h"
 #include "widgets/longest_text_label.h"
 #include "widgets/look.h"
 
@@ -54,22 +51,4 @@ void frmAustralianAstrologyDisplay::showSign(const australian::AustralianSignRow
 {
     lblResult[0]->setText(row.animal.toUpper());
     lblResult[1]->setText(row.description);
-}
-
-void frmAustralianAstrologyDisplay::showInputForm()
-{
-    forms::show<frmAustralianAstrologyMain>();
-}
-
-void frmAustralianAstrologyDisplay::showReportForm()
-{
-    forms::show<frmAustralianAstrologySave>();
-}
-
-void ShowAustralianSign(const QString &animal)
-{
-    const auto row = australian::findSignRow(animal);
-    if (!row)
-        return;
-    forms::get<frmAustralianAstrologyDisplay>()->showSign(*row);
 }

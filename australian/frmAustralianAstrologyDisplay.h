@@ -23,16 +23,9 @@ public:
     std::array<QLabel *, 1> lblLabel{};
     std::array<QLabel *, 2> lblResult{};
 
-protected:
-    void showInputForm() override;
-    void showReportForm() override;
-
 private:
     void createControls();
 
     australian::Reading m_reading;
 };
 
-// Fills the Australian result form (loading it when it is not loaded) with the sign of that
-// animal; an unknown animal leaves the form as it was.
-void ShowAustralianSign(const QString &animal);

@@ -1,8 +1,6 @@
 #include "australian/frmAustralianAstrologyMain.h"
 
-#include "australian/frmAustralianAstrologyDisplay.h"
 #include "common/calendar_lists.h"
-#include "forms/form_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,9 +34,8 @@ bool frmAustralianAstrologyMain::find(const australian::Person &person)
     const Checked<australian::Reading> reading = australian::makeReading(person);
     if (!reading)
         return refuse(reading.problem());
-    auto *display = forms::get<frmAustralianAstrologyDisplay>();
-    display->showReading(*reading);
-    return leaveFor(display);
+    Q_EMIT found(*reading);
+    return true;
 }
 
 bool frmAustralianAstrologyMain::findFromEntries()

@@ -18,6 +18,9 @@ public:
     bool openReading(const australian::Person &person);
     bool openSavedFields(const QStringList &fields) override;
 
+Q_SIGNALS:
+    void found(const australian::Reading &reading);
+
 protected:
     bool findFromEntries() override;
     int savedLineCount() const override { return 2; }

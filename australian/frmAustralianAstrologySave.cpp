@@ -1,7 +1,5 @@
 #include "australian/frmAustralianAstrologySave.h"
 
-#include "australian/frmAustralianAstrologyDisplay.h"
-#include "forms/form_registry.h"
 #include "widgets/look.h"
 
 frmAustralianAstrologySave::frmAustralianAstrologySave()
@@ -10,16 +8,16 @@ frmAustralianAstrologySave::frmAustralianAstrologySave()
 {
 }
 
-void frmAustralianAstrologySave::composeReport()
+void frmAustralianAstrologySave::showReading(const australian::Reading &reading)
 {
-    m_reading = forms::get<frmAustralianAstrologyDisplay>()->reading();
-    insertEntry(QStringLiteral("Name: "), m_reading.person.name, look::teal(), 3);
-    insertCreditLine();
+    m_reading = reading;
+    compose();
 }
 
-OrvoForm *frmAustralianAstrologySave::resultForm()
+void frmAustralianAstrologySave::composeReport()
 {
-    return forms::get<frmAustralianAstrologyDisplay>();
+    insertEntry(QStringLiteral("Name: "), m_reading.person.name, look::teal(), 3);
+    insertCreditLine();
 }
 
 QStringList frmAustralianAstrologySave::savedFields() const

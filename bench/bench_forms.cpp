@@ -5,7 +5,6 @@
 // Each figure is the median of many runs of the action alone: what has to be set up before a run
 // (a form unloaded, the input form shown again) is outside the measurement.
 #include "app/system_forms.h"
-#include "forms/form_registry.h"
 #include "forms/orvo_form.h"
 #include "ui/frame_fixture.h"
 #include "ui/support.h"
@@ -39,11 +38,11 @@ void measure(const std::function<void()> &prepare, const std::function<void()> &
     QTest::setBenchmarkResult(qreal(nanoseconds.at(Runs / 2)), QTest::WalltimeNanoseconds);
 }
 
-// Unloads the form, if loaded, and deletes it now.
-void unload(OrvoForm *form)
+// Leaves the form, if open, by its button of that name, and deletes it now.
+void leave(OrvoForm *form, const char *button)
 {
     if (form)
-        forms::unload(form);
+        FrameFixture::click(form, QLatin1String(button));
     FrameFixture::flushDeletes();
 }
 
@@ -110,7 +109,7 @@ void BenchForms::findAction_data()
 }
 
 // From the filled input form to the filled result form, which is built afresh each time (as
-// after Back, which unloads it).
+// after Back, which closes it).
 void BenchForms::findAction()
 {
     QFETCH(System, system);
@@ -118,10 +117,8 @@ void BenchForms::findAction()
     QVERIFY(input);
     QPushButton *find = FrameFixture::findButton(system);
     QVERIFY(find);
-    measure([&] {
-        unload(FrameFixture::resultForm(system));
-        input->showForm();
-    }, [&] { find->click(); });
+    measure([&] { leave(FrameFixture::resultForm(system), "cmdBack"); },
+            [&] { find->click(); });
     QVERIFY(ui->dialogs()->messages.isEmpty());
     QVERIFY(FrameFixture::resultForm(system) && FrameFixture::resultForm(system)->isShownInFrame());
 }
@@ -139,7 +136,7 @@ void BenchForms::reportComposition()
     QVERIFY(fillInput(system));
     QVERIFY(ui->find(system));
     OrvoForm *report = nullptr;
-    measure([&] { unload(FrameFixture::reportForm(system)); }, [&] { report = ui->report(system); });
+    measure([&] { leave(FrameFixture::reportForm(system), "cmdClose"); }, [&] { report = ui->report(system); });
     QVERIFY(report && report->isShownInFrame());
 }
 

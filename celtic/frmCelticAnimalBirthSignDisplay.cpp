@@ -1,10 +1,6 @@
 #include "celtic/frmCelticAnimalBirthSignDisplay.h"
 
 #include "celtic/celtic_signs.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
-#include "forms/form_registry.h"
-#include "forms/start_panel.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/promotion_band.h"
@@ -254,16 +250,7 @@ void frmCelticAnimalBirthSignDisplay::connectSignals()
     connect(cmdBack, &QPushButton::clicked, this, &frmCelticAnimalBirthSignDisplay::cmdBack_Click);
     connect(mnuBack, &QAction::triggered, this, &frmCelticAnimalBirthSignDisplay::cmdBack_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCelticAnimalBirthSignDisplay::cmdPrint_Click);
-    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
-}
-
-void frmCelticAnimalBirthSignDisplay::Form_Load()
-{
-}
-
-void frmCelticAnimalBirthSignDisplay::Form_Unload()
-{
-    startPanel::show();
+    connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
 }
 
 void frmCelticAnimalBirthSignDisplay::showReading(const celtic::Reading &reading)
@@ -285,12 +272,10 @@ void frmCelticAnimalBirthSignDisplay::showReading(const celtic::Reading &reading
 
 void frmCelticAnimalBirthSignDisplay::cmdBack_Click()
 {
-    forms::unload(this);
-    forms::show<frmCelticAnimalBirthSignMain>();
-    startPanel::hide();
+    Q_EMIT backRequested();
 }
 
 void frmCelticAnimalBirthSignDisplay::cmdPrint_Click()
 {
-    forms::show<frmCelticAnimalBirthSignSave>();
+    Q_EMIT reportRequested();
 }

@@ -19,8 +19,6 @@ class frmCelticAnimalBirthSignDisplay : public OrvoForm
 public:
     frmCelticAnimalBirthSignDisplay();
 
-    void Form_Load() override;
-    void Form_Unload() override;
     // The size the window is held at (its design grown to what its layout needs), so that the
     // frame's sub-window takes it as it is.
     QSize sizeHint() const override { return minimumSize(); }

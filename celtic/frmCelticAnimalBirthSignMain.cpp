@@ -2,11 +2,8 @@
 
 #include "celtic/celtic_input.h"
 #include "celtic/celtic_reading.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "common/calendar_lists.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
-#include "forms/start_panel.h"
 #include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
@@ -212,7 +209,7 @@ void frmCelticAnimalBirthSignMain::connectSignals()
     for (QLineEdit *box : {txtFName, txtMName, txtlName})
         connect(box, &QLineEdit::returnPressed, this, &frmCelticAnimalBirthSignMain::Command1_Click);
     connect(mnuAstro, &QAction::triggered, this, &frmCelticAnimalBirthSignMain::Command1_Click);
-    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
+    connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
 }
 
 void frmCelticAnimalBirthSignMain::Form_Load()
@@ -226,11 +223,6 @@ void frmCelticAnimalBirthSignMain::Form_Load()
     // The lists are sized by what they hold.
     layout()->activate();
     txtFName->setFocus();
-}
-
-void frmCelticAnimalBirthSignMain::Form_Unload()
-{
-    startPanel::show();
 }
 
 bool frmCelticAnimalBirthSignMain::eventFilter(QObject *watched, QEvent *event)
@@ -319,18 +311,11 @@ bool frmCelticAnimalBirthSignMain::showReadingOf(const celtic::Person &person)
 {
     const Checked<celtic::Reading> reading = celtic::makeReading(person);
     if (!reading) {
-        if (!isShownInFrame()) {
-            showForm();
-            startPanel::hide();
-        }
+        Q_EMIT showRequested();
         reportProblem(reading.problem());
         return false;
     }
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    display->showReading(*reading);
-    display->showForm();
-    hideForm();
-    startPanel::hide();
+    Q_EMIT found(*reading);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "forms/orvo_form.h"
 
 #include "celtic/CelticPerson.h"
+#include "celtic/CelticReading.h"
 
 class LinkLabel;
 class PromotionBand;
@@ -21,7 +22,6 @@ public:
     frmCelticAnimalBirthSignMain();
 
     void Form_Load() override;
-    void Form_Unload() override;
     // The size the window is held at (its design grown to what its layout needs), so that the
     // frame's sub-window takes it as it is.
     QSize sizeHint() const override { return minimumSize(); }
@@ -29,9 +29,9 @@ public:
     // The get-sign action of Command1 and mnuAstro: the reading of the entries, or the message
     // about the first problem.
     void Command1_Click();
-    // Fills the entries from person and runs the get-sign action on it. True: its result form
-    // is shown. False: the message was shown over this form, shown with the entries filled
-    // (a birth year the list does not hold leaves the year list as it was).
+    // Fills the entries from person and runs the get-sign action on it. True: the reading was
+    // found. False: the message was shown over this form, shown with the entries filled (a birth
+    // year the list does not hold leaves the year list as it was).
     bool openReading(const celtic::Person &person);
 
     LinkLabel *Label61;
@@ -52,6 +52,9 @@ public:
     PromotionBand *fraBottom;
     QAction *mnuAstro;
     QAction *mnuExit;
+
+Q_SIGNALS:
+    void found(const celtic::Reading &reading);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,10 +1,8 @@
 #include "celtic/frmCelticAnimalBirthSignSave.h"
 
 #include "celtic/celtic_reading.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
 #include "forms/save_dialog.h"
 #include "report/rtf_writer.h"
 #include "widgets/link_label.h"
@@ -30,9 +28,14 @@ frmCelticAnimalBirthSignSave::frmCelticAnimalBirthSignSave()
     addBelowButtons(Label2);
 }
 
+void frmCelticAnimalBirthSignSave::showReading(const celtic::Reading &reading)
+{
+    m_reading = reading;
+    compose();
+}
+
 void frmCelticAnimalBirthSignSave::composeReport()
 {
-    m_reading = static_cast<frmCelticAnimalBirthSignDisplay *>(resultForm())->reading();
     const CelticSignRecord &record = m_reading.record;
     const QColor heading = look::darkRed();
     insertCreditLine();
@@ -45,11 +48,6 @@ void frmCelticAnimalBirthSignSave::composeReport()
     insertEntry(QStringLiteral("Compatibility :"), record.compatibility, heading, 2);
     insertEntry(QStringLiteral("Characteristics :-"), record.characteristics, heading, 2);
     insertCreditLine();
-}
-
-OrvoForm *frmCelticAnimalBirthSignSave::resultForm()
-{
-    return forms::get<frmCelticAnimalBirthSignDisplay>();
 }
 
 QString frmCelticAnimalBirthSignSave::personName() const

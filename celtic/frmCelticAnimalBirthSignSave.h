@@ -20,14 +20,15 @@ public:
     LinkLabel *Label14;
     LinkLabel *Label2;
 
+    // Keeps a copy of reading and composes the report from it.
+    void showReading(const celtic::Reading &reading);
+
 protected:
     void composeReport() override;
-    OrvoForm *resultForm() override;
     bool printsWithDialog() const override { return true; }
     QString personName() const override;
     QString systemName() const override { return QStringLiteral("Celtic"); }
 
 private:
-    // The reading of the result form when the report was composed.
     celtic::Reading m_reading;
 };

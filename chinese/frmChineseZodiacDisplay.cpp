@@ -1,14 +1,10 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
 #include "chinese/chinese_zodiac.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "chinese/birthday_calendar.h"
 #include "common/file_saving.h"
 #include "common/program_texts.h"
 #include "forms/save_dialog.h"
-#include "forms/form_registry.h"
-#include "forms/start_panel.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/plain_text.h"
@@ -139,11 +135,11 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay()
 }
 
 // The link across the top; the person's frame and the sign's frame side by side, as high as each
-// other; the buttons under the sign's frame; the promotion band across the bottom. Controls are
-// made in the order of the screen, which is the order Tab visits them.
+// other; the depth box across both; then, in sight however low the window, the buttons and the
+// promotion band. Controls are made in the order of the screen, which is the order Tab visits them.
 void frmChineseZodiacDisplay::createControls()
 {
-    auto *outline = new QVBoxLayout(this);
+    auto *outline = new QVBoxLayout(body());
     outline->setContentsMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin);
     outline->setSpacing(6);
 
@@ -174,15 +170,16 @@ void frmChineseZodiacDisplay::createControls()
     cmdBack = button("cmdBack", "&Back");
     cmdCalendar = button("cmdCalendar", "");
     cmdCalendar->setText(QStringLiteral("Add to &Calendar\u2026"));
-    buttons->addStretch();
-    columns->addLayout(buttons, 1, 1);
+    buttons->insertStretch(0);
     columns->setColumnStretch(1, 1);   // room to spare goes to the sign's frame
     outline->addLayout(columns);
     createDepth();
     outline->addWidget(fraDepth, 1);
 
+    buttons->setContentsMargins(twips::windowMargin, 4, twips::windowMargin, 4);
+    footer()->addLayout(buttons);
     fraFullBrand = new PromotionBand(this);
-    outline->addWidget(fraFullBrand);
+    footer()->addWidget(fraFullBrand);
 }
 
 void frmChineseZodiacDisplay::createDetails()
@@ -339,7 +336,6 @@ void frmChineseZodiacDisplay::createDepth()
     txtDepth = makeTextBox(fraDepth, "txtDepth");
     txtDepth->setAccessibleName(fraDepth->title());
     txtDepth->setMinimumHeight(twips::toPixels(1500));
-    setShrinksToFitFrame(txtDepth);
     column->addWidget(txtDepth);
 }
 
@@ -389,12 +385,6 @@ void frmChineseZodiacDisplay::connectSignals()
     connect(mnuPrint, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdPrint_Click);
     connect(mnuBack, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdBack_Click);
     connect(mnuExit, &QAction::triggered, this, &frmChineseZodiacDisplay::cmdExit_Click);
-}
-
-void frmChineseZodiacDisplay::Form_Unload()
-{
-    // Back hides the panel again right after; every other way out leaves it showing.
-    startPanel::show();
 }
 
 void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
@@ -448,19 +438,17 @@ void frmChineseZodiacDisplay::showName(const QString &titledName)
 
 void frmChineseZodiacDisplay::cmdBack_Click()
 {
-    forms::show<frmChineseZodiacMain>();
-    forms::unload(this);
-    startPanel::hide();
+    Q_EMIT backRequested();
 }
 
 void frmChineseZodiacDisplay::cmdExit_Click()
 {
-    forms::unload(this);
+    Q_EMIT closeRequested();
 }
 
 void frmChineseZodiacDisplay::cmdPrint_Click()
 {
-    forms::show<frmChineseZodiacSave>();
+    Q_EMIT reportRequested();
 }
 
 void frmChineseZodiacDisplay::cmdCalendar_Click()

@@ -21,7 +21,6 @@ class frmChineseZodiacDisplay : public OrvoForm
 public:
     frmChineseZodiacDisplay();
 
-    void Form_Unload() override;
 
     // Keeps reading as this form's own and shows it; its report is made from it.
     void showReading(const chinese::Reading &reading);

@@ -2,15 +2,12 @@
 
 #include "chinese/chinese_zodiac.h"
 #include "chinese/day_start.h"
-#include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/input_problem.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
 #include "forms/reading_files.h"
-#include "forms/start_panel.h"
 #include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
@@ -294,11 +291,6 @@ void frmChineseZodiacMain::Form_Load()
     txtName->setFocus();
 }
 
-void frmChineseZodiacMain::Form_Unload()
-{
-    startPanel::show();
-}
-
 chinese::Person frmChineseZodiacMain::person() const
 {
     chinese::Person person;
@@ -333,8 +325,7 @@ bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearS
 {
     const Checked<chinese::Reading> checked = chinese::makeReading(person, start);
     if (!checked) {
-        if (!isShownInFrame())
-            showForm();
+        Q_EMIT showRequested();
         const InputProblem problem = checked.problem();
         showMessage(this, inputProblem::message(problem, QStringLiteral("Chinese Zodiac"), chinese::FirstYear,
                                                 chinese::LastYear));
@@ -353,18 +344,13 @@ bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearS
     if (birth)
         problem = chinese::addFourPillars(reading, *birth);
     if (problem != chinese::BirthProblem::None) {
-        if (!isShownInFrame())
-            showForm();
+        Q_EMIT showRequested();
         if (birth)
             birth->date = reading.birthDate;
         showBirthProblem(problem, birth.value_or(chinese::BirthMoment{}));
         return false;
     }
-    // Shown first, so that the reading meets the controls at their sizes.
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    display->showForm();
-    display->showReading(reading);
-    hideForm();
+    Q_EMIT found(reading);
     return true;
 }
 
@@ -382,12 +368,9 @@ void frmChineseZodiacMain::cmdOpen_Click()
 bool frmChineseZodiacMain::openSavedReading(const QStringList &fields)
 {
     const Checked<chinese::Person> saved = chinese::personFromSavedFields(fields);
-    if (!saved) {
-        showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
-        return false;
-    }
     const std::optional<chinese::BirthMoment> birth = chinese::savedBirthMoment(fields, chinese::preferredDayStart());
-    if (!birth) {
+    if (!saved || !birth) {
+        Q_EMIT showRequested();
         showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
         return false;
     }
@@ -410,9 +393,7 @@ bool frmChineseZodiacMain::openReading(const chinese::Person &person, chinese::Y
     // The name as its box keeps it: one line, no longer than a saved file reads back.
     chinese::Person entered = person;
     entered.name = txtName->text();
-    const bool shown = proceed(entered, start);
-    startPanel::hide();
-    return shown;
+    return proceed(entered, start);
 }
 
 chinese::YearStart frmChineseZodiacMain::yearStart() const

@@ -2,6 +2,7 @@
 
 #include "chinese/BirthMoment.h"
 #include "chinese/ChinesePerson.h"
+#include "chinese/ChineseReading.h"
 #include "chinese/chinese_calendar.h"
 #include "chinese/four_pillars.h"
 #include "forms/orvo_form.h"
@@ -28,14 +29,12 @@ public:
     frmChineseZodiacMain();
 
     void Form_Load() override;
-    void Form_Unload() override;
 
-    // Checks the entries and shows their reading by the chosen year start in the result form.
+    // Checks the entries and hands on (found) their reading by the chosen year start.
     void cmdProceed_Click();
     // Asks for a saved ".str" record and opens it.
     void cmdOpen_Click();
-    // Fills the entries from person and start and shows the reading in the result form, as
-    // Proceed does. The year start is chosen on the form only: the user's preference stays as it
+    // Fills the entries from person and start and hands on their reading, as Proceed does. The year start is chosen on the form only: the user's preference stays as it
     // was. On a problem: its message, this form shown with the entries filled, and false.
     bool openReading(const chinese::Person &person, chinese::YearStart start);
     // The same with the time and place of birth (its date is the person's) in the entries.
@@ -54,6 +53,10 @@ public:
     // Selects the choice on the form only: the user's preference stays as it was.
     void setYearStart(chinese::YearStart start);
 
+Q_SIGNALS:
+    void found(const chinese::Reading &reading);
+
+public:
     LinkLabel *Label14;
     LinkLabel *Label3;
     QGroupBox *fraDetails;

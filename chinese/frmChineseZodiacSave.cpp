@@ -1,10 +1,8 @@
 #include "chinese/frmChineseZodiacSave.h"
 
 #include "chinese/chinese_zodiac.h"
-#include "chinese/frmChineseZodiacDisplay.h"
 #include "common/date_text.h"
 #include "common/program_texts.h"
-#include "forms/form_registry.h"
 #include "widgets/link_label.h"
 #include "widgets/promotion_band.h"
 #include "forms/reading_files.h"
@@ -21,9 +19,14 @@ frmChineseZodiacSave::frmChineseZodiacSave()
     addBelowButtons(fraFullBrand);
 }
 
+void frmChineseZodiacSave::showReading(const chinese::Reading &reading)
+{
+    m_reading = reading;
+    compose();
+}
+
 void frmChineseZodiacSave::composeReport()
 {
-    m_reading = forms::get<frmChineseZodiacDisplay>()->reading();
     const chinese::Reading &reading = m_reading;
     const ChineseAnimalRecord &record = reading.record;
     const QColor heading = look::darkRed();
@@ -52,11 +55,6 @@ void frmChineseZodiacSave::composeReport()
         const QString body = (lines.size() > 1 ? lineBreaks(1) : QString()) + lines.join(lineBreaks(1));
         insertEntry(title, body, heading, breaks);
     }
-}
-
-OrvoForm *frmChineseZodiacSave::resultForm()
-{
-    return forms::get<frmChineseZodiacDisplay>();
 }
 
 QString frmChineseZodiacSave::personName() const

@@ -20,9 +20,11 @@ public:
     LinkLabel *Label1;
     PromotionBand *fraFullBrand;
 
+    // Keeps a copy of reading and composes the report from it.
+    void showReading(const chinese::Reading &reading);
+
 protected:
     void composeReport() override;
-    OrvoForm *resultForm() override;
     QString personName() const override;
     QString systemName() const override { return QStringLiteral("Chinese"); }
 

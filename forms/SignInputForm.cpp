@@ -3,7 +3,6 @@
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/reading_files.h"
-#include "forms/start_panel.h"
 #include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
@@ -17,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -144,17 +142,8 @@ void SignInputForm::arrangeControls(const QList<QComboBox *> &extraBirthLists)
     }
 }
 
-void SignInputForm::Form_Unload()
-{
-    // The find command may close the input form on its way to the result form; the start
-    // panel must then stay hidden.
-    if (!m_proceeding && !cmdProceed->isDown())
-        startPanel::show();
-}
-
 void SignInputForm::cmdProceed_Click()
 {
-    const QScopedValueRollback<bool> proceeding(m_proceeding, true);
     findFromEntries();
 }
 
@@ -171,7 +160,7 @@ QWidget *SignInputForm::entryOf(InputProblem problem) const
 
 bool SignInputForm::refuse(InputProblem problem)
 {
-    showForm();
+    Q_EMIT showRequested();
     showMessage(this, inputProblem::message(problem, m_design.systemName, m_design.firstYear, m_design.lastYear),
                 problem == InputProblem::NameMissing ? DialogService::Icon::Error : DialogService::Icon::Information);
     if (QWidget *entry = entryOf(problem))
@@ -181,15 +170,7 @@ bool SignInputForm::refuse(InputProblem problem)
 
 bool SignInputForm::refuseFile()
 {
+    Q_EMIT showRequested();
     showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
     return false;
-}
-
-bool SignInputForm::leaveFor(OrvoForm *resultForm)
-{
-    const QScopedValueRollback<bool> proceeding(m_proceeding, true);
-    resultForm->showForm();
-    hideForm();
-    startPanel::hide();
-    return true;
 }

@@ -20,10 +20,8 @@ class SignInputForm : public OrvoForm
 {
     Q_OBJECT
 public:
-    void Form_Unload() override;
-
-    // The find command: the reading of what the entries hold shown on the system's result form,
-    // this form and the frame's start panel hidden; or the first problem told.
+    // The find command: the reading of what the entries hold handed on (found), or the first
+    // problem told.
     void cmdProceed_Click();
     // Asks for a saved reading and opens it with openSavedFields().
     void cmdOpen_Click();
@@ -66,22 +64,19 @@ protected:
     void arrangeControls(const QList<QComboBox *> &extraBirthLists);
     QComboBox *makeList(const QString &objectName, const QString &accessibleName, int widthTwips);
 
-    // The system's find: its reading of the entries handed to its result form, or the problem told.
+    // The system's find: its reading of the entries handed on, or the problem told.
     virtual bool findFromEntries() = 0;
     // How many lines of a saved reading this form reads.
     virtual int savedLineCount() const = 0;
     // The entry a problem is about; the focus goes there after its message.
     virtual QWidget *entryOf(InputProblem problem) const;
 
-    // Tells the user the problem (its message, its icon), shows this form and puts the focus in
+    // Shows this form, tells the user the problem (its message, its icon) and puts the focus in
     // the entry concerned. Returns false, for the find that failed.
     bool refuse(InputProblem problem);
     // "Please Check The File." Returns false.
     bool refuseFile();
-    // The end of a find that found: the result form shown, this form and the start panel hidden.
-    bool leaveFor(OrvoForm *resultForm);
 
 private:
     const Design m_design;
-    bool m_proceeding = false;
 };

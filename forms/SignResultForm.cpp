@@ -1,7 +1,5 @@
 #include "forms/SignResultForm.h"
 
-#include "forms/form_registry.h"
-#include "forms/start_panel.h"
 #include "widgets/link_label.h"
 #include "widgets/longest_text_label.h"
 #include "widgets/look.h"
@@ -175,37 +173,17 @@ LongestTextLabel *SignResultForm::makeLongestTextLabel(const QString &objectName
     return label;
 }
 
-void SignResultForm::resizeEvent(QResizeEvent *event)
-{
-    OrvoForm::resizeEvent(event);
-    // Switched off, Print and Exit lie below what the window shows.
-    if (!m_design.offersPrintAndExit) {
-        int left = 0;
-        for (QPushButton *push : {cmdPrint, cmdExit}) {
-            push->move(left, height());
-            left += push->width() + 6;
-        }
-    }
-}
-
-void SignResultForm::Form_Unload()
-{
-    startPanel::show();
-}
-
 void SignResultForm::cmdBack_Click()
 {
-    forms::unload(this);
-    showInputForm();
-    startPanel::hide();
+    Q_EMIT backRequested();
 }
 
 void SignResultForm::cmdExit_Click()
 {
-    forms::unload(this);
+    Q_EMIT closeRequested();
 }
 
 void SignResultForm::cmdPrint_Click()
 {
-    showReportForm();
+    Q_EMIT reportRequested();
 }

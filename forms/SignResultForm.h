@@ -21,8 +21,6 @@ class SignResultForm : public OrvoForm
 {
     Q_OBJECT
 public:
-    void Form_Unload() override;
-
     // Back to the input form, which still holds the entries of this reading.
     void cmdBack_Click();
     void cmdExit_Click();
@@ -56,9 +54,6 @@ protected:
 
     explicit SignResultForm(const Design &design);
 
-    virtual void showInputForm() = 0;
-    virtual void showReportForm() = 0;
-
     // The frame's rows: captions in column 0, their values right of them in column 1.
     QGridLayout *resultRows() const { return m_rows; }
     // Below the rows, across the frame, spacing pixels under what stands above.
@@ -71,8 +66,6 @@ protected:
     // once, holds every reading.
     LongestTextLabel *makeLongestTextLabel(const QString &objectName, const QFont &font, const QColor &colour,
                                            const QStringList &texts, bool wrapping);
-
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();

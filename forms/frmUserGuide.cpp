@@ -3,13 +3,12 @@
 #include "common/content.h"
 #include "common/program_settings.h"
 #include "common/program_texts.h"
-#include "forms/form_registry.h"
 #include "widgets/modHelp.h"
 #include "widgets/look.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QMdiArea>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -26,8 +25,10 @@ const QString sizeKey = QStringLiteral("userGuide/size");
 // The frame when there is one, so that the guide closes with the program.
 QWidget *mainWindow()
 {
-    if (QMdiArea *area = forms::mdiArea())
-        return area->window();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+            return window;
+    }
     return QApplication::activeWindow();
 }
 

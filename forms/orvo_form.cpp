@@ -2,21 +2,19 @@
 
 #include "forms/accessibility.h"
 #include "forms/common_menus.h"
-#include "forms/form_registry.h"
+#include "widgets/fitting_scroll_area.h"
 #include "widgets/look.h"
 
 #include <QAction>
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
+#include <QVBoxLayout>
 
 OrvoForm::OrvoForm(QWidget *parent)
     : QWidget(parent)
@@ -43,55 +41,38 @@ OrvoForm::OrvoForm(const QString &objectName, const QString &caption, int widthT
 void OrvoForm::setClientSizeTwips(int width, int height)
 {
     m_designSize = QSize(twips::toPixels(width), twips::toPixels(height));
-    resize(m_designSize);
+    updateGeometry();
 }
 
-namespace {
-
-bool holds(QLayout *layout, const QWidget *widget)
+void OrvoForm::createParts()
 {
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem *item = layout->itemAt(i);
-        if (item->widget() == widget || (item->layout() && holds(item->layout(), widget)))
-            return true;
-    }
-    return false;
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    m_scroller = new FittingScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("scrollBody"));
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("body"));
+    m_scroller->setWidget(content);
+    window->addWidget(m_scroller, 1);
+    m_footer = new QVBoxLayout;
+    m_footer->setContentsMargins(0, 0, 0, 0);
+    m_footer->setSpacing(0);
+    window->addLayout(m_footer);
 }
 
-} // namespace
-
-void OrvoForm::fixSize()
+QWidget *OrvoForm::body()
 {
-    if (QLayout *arranged = layout()) {
-        // The design size, or what the layout needs where fonts need more: wrapping texts take
-        // their height at the window's width. Controls still placed by hand beside the layout
-        // keep their room too.
-        int width = std::max(m_designSize.width(), arranged->totalMinimumSize().width());
-        int handPlacedBottom = 0;
-        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (child->isWindow() || !child->isVisibleTo(this) || holds(arranged, child))
-                continue;
-            width = std::max(width, child->geometry().right() + 1 + twips::windowMargin);
-            handPlacedBottom = std::max(handPlacedBottom, child->geometry().bottom() + 1 + twips::windowMargin);
-        }
-        const int laidOut = arranged->hasHeightForWidth() ? arranged->totalHeightForWidth(width)
-                                                          : arranged->totalSizeHint().height();
-        setFixedSize(width, std::max({m_designSize.height(), laidOut, handPlacedBottom}));
-        return;
-    }
-    // To be removed once every form stands on a layout: a form placed by hand.
-    const QRect used = childrenRect();
-    const int width = std::max(m_designSize.width(), used.right() + 1 + twips::windowMargin);
-    // A strip designed across the whole window (link strip, promotion band, report box) stays
-    // across it when some other control made the window wider, keeping its margins.
-    constexpr int edge = 2 * twips::windowMargin;
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        const QRect r = child->geometry();
-        const int rightMargin = m_designSize.width() - (r.right() + 1);
-        if (!child->isWindow() && r.left() <= edge && rightMargin >= 0 && rightMargin <= edge)
-            child->resize(width - rightMargin - r.left(), r.height());
-    }
-    setFixedSize(width, std::max(m_designSize.height(), childrenRect().bottom() + 1 + twips::windowMargin));
+    if (!m_scroller)
+        createParts();
+    return m_scroller->widget();
+}
+
+QVBoxLayout *OrvoForm::footer()
+{
+    if (!m_footer)
+        createParts();
+    return m_footer;
 }
 
 QMenu *OrvoForm::addMenuBarMenu(const QString &objectName, const QString &caption)
@@ -138,51 +119,26 @@ void OrvoForm::addCommonMenus(const QString &makeMoneyCaption, const QString &ma
     m_menuBarActions.append(createCommonMenus(this, makeMoneyCaption, makeMoneyName));
 }
 
-void OrvoForm::showForm()
+void OrvoForm::showEvent(QShowEvent *event)
 {
-    if (!isVisible() && !qobject_cast<QMdiSubWindow *>(parentWidget()))
-        fixSize();
     // Once, at the first show, when the form holds all its controls.
     if (!m_namedForScreenReaders) {
         accessibility::nameInputControls(this);
         accessibility::makeValuesReachable(this);
         m_namedForScreenReaders = true;
     }
-    if (QMdiArea *area = forms::mdiArea()) {
-        auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-        if (!sub) {
-            sub = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-            sub->setWindowIcon(windowIcon());
-            sub->setOption(QMdiSubWindow::RubberBandMove, false);
-            sub->adjustSize();
-            fitHeightInto(area, sub);
-            sub->setFixedSize(sub->size());
-            placeAtTopCentre();
-        }
-        show();
-        sub->show();
-        area->setActiveSubWindow(sub);
-    } else {
-        show();
+    QWidget::showEvent(event);
+}
+
+QWidget *OrvoForm::openingFocus() const
+{
+    if (m_openingFocus && m_openingFocus->isEnabled() && m_openingFocus->focusPolicy() != Qt::NoFocus)
+        return m_openingFocus;
+    for (QWidget *next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+        if (isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled())
+            return next;
     }
-    raise();
-    activateWindow();
-    // The window that opens takes the focus: its opening control, else the control that last had
-    // it, else its first stop for Tab; the focus is never left in a window out of sight.
-    QWidget *target = m_openingFocus ? m_openingFocus : focusWidget();
-    if (!target || !target->isVisibleTo(this) || !target->isEnabled()) {
-        target = nullptr;
-        for (QWidget *next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
-            if (isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
-                target = next;
-                break;
-            }
-        }
-    }
-    if (target)
-        target->setFocus(Qt::OtherFocusReason);
-    forms::notifyFormsChanged();
+    return nullptr;
 }
 
 void OrvoForm::announceOpeningFocusAgain()
@@ -193,48 +149,11 @@ void OrvoForm::announceOpeningFocusAgain()
     }
 }
 
-void OrvoForm::hideForm()
-{
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->hide();
-    else
-        hide();
-    forms::notifyFormsChanged();
-}
-
 bool OrvoForm::isShownInFrame() const
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         return sub->isVisible();
     return isVisible();
-}
-
-void OrvoForm::fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub)
-{
-    if (!m_spareHeight || !area->isVisible())
-        return;
-    const int over = sub->height() - area->viewport()->height();
-    const int wanted = m_spareHeight->sizeHint().height();
-    const int spare = wanted - m_spareHeight->minimumHeight();
-    if (over <= 0 || spare <= 0)
-        return;
-    // Only that control gives up height: the layout would take some from every control.
-    m_spareHeight->setMaximumHeight(wanted - std::min(over, spare));
-    setFixedHeight(height() - std::min(over, spare));
-    sub->adjustSize();
-}
-
-void OrvoForm::placeAtTopCentre()
-{
-    QWidget *window = parentWidget() ? parentWidget() : this;
-    // Inside the frame the room is the frame's window area as it stands (a restored frame may be
-    // much narrower than the screen); a form on its own has the screen.
-    int roomWidth = 1024;
-    if (const QWidget *area = window->parentWidget())
-        roomWidth = area->width();
-    else if (const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
-        roomWidth = screen->geometry().width();
-    window->move(std::max(0, (roomWidth - window->width()) / 2), 0);
 }
 
 void OrvoForm::selectByText(QComboBox *list, const QString &text)
@@ -246,7 +165,22 @@ void OrvoForm::selectByText(QComboBox *list, const QString &text)
 
 QSize OrvoForm::sizeHint() const
 {
-    return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
+    const QLayout *arranged = layout();
+    if (!arranged)
+        return m_designSize.expandedTo(QWidget::sizeHint());
+    // The design width, or what the controls need where fonts need more; wrapping texts take
+    // their height at that width.
+    int width = std::max(m_designSize.width(), arranged->minimumSize().width());
+    if (!m_scroller) {
+        const int height = arranged->hasHeightForWidth() ? arranged->totalHeightForWidth(width) : arranged->totalSizeHint().height();
+        return QSize(width, std::max(m_designSize.height(), height));
+    }
+    // The body as its content asks, not as little as the scroll area can do with.
+    const QWidget *content = m_scroller->widget();
+    width = std::max({width, content->minimumSizeHint().width(), m_footer->minimumSize().width()});
+    const int bodyHeight = content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
+    const int footerHeight = m_footer->hasHeightForWidth() ? m_footer->totalHeightForWidth(width) : m_footer->totalSizeHint().height();
+    return QSize(width, std::max(m_designSize.height(), bodyHeight + footerHeight));
 }
 
 void OrvoForm::keyPressEvent(QKeyEvent *event)
@@ -254,7 +188,7 @@ void OrvoForm::keyPressEvent(QKeyEvent *event)
     // Escape that no control used (an open list takes its own) leaves the window as closing it does.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
-        forms::unload(this);
+        Q_EMIT closeRequested();
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -269,7 +203,8 @@ void OrvoForm::keyPressEvent(QKeyEvent *event)
 
 void OrvoForm::closeEvent(QCloseEvent *event)
 {
-    // Closing the window (close box, Alt+F4) unloads the form like every other way out.
+    // Closing the window (close box, Alt+F4) is a request to the form's controller, like every
+    // other way out: it closes what belongs with the window.
     event->ignore();
-    forms::unload(this);
+    Q_EMIT closeRequested();
 }

@@ -2,15 +2,16 @@
 
 #include <QWidget>
 
+class FittingScrollArea;
 class QAction;
 class QComboBox;
-class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
+class QVBoxLayout;
 
 // Base of every system window (input, result and report forms). A form builds its controls in
-// its constructor; the registry runs Form_Load once after construction and Form_Unload when the
-// form is closed, just before it is destroyed.
+// its constructor; its system's window controller runs Form_Load once after construction and
+// Form_Unload when the form is closed, just before it is destroyed. A form never opens or closes
+// a window itself: it asks its controller through the signals below.
 class OrvoForm : public QWidget
 {
     Q_OBJECT
@@ -33,29 +34,32 @@ public:
     // shows them in its own menu bar while this form is the active window.
     const QList<QAction *> &menuBarActions() const { return m_menuBarActions; }
 
-    // Shows the form inside the frame (not modal), loading nothing: use forms::show<F>() to load.
-    void showForm();
-    void hideForm();
+    // True while the form's window shows (inside the frame or on its own).
     bool isShownInFrame() const;
-    // left = (width of the frame's window area - form width) / 2, top = 0, in that area's
-    // coordinates; a form shown on its own: the screen's width.
-    void placeAtTopCentre();
+    // The control that takes the focus each time the form opens or comes back: a result form's
+    // sign, so that a screen reader says it at once; an input form's first field.
+    QWidget *openingFocus() const;
 
-    // Once the window's size is fixed, that size: a layout's own hint takes wrapping texts at
-    // some other width, and the frame's sub-window would grow around it.
+    // The size the window asks for: its design size, grown where its layout needs more (wrapping
+    // texts take their height at that width). Where there is less room the body scrolls.
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    // The registry is unloading this form; emitted before its Form_Unload.
-    void unloading();
+    // The user leaves the window: its close box, Escape, Exit.
+    void closeRequested();
+    // The form has something to say to the user (a message about the entries) and shows first.
+    void showRequested();
+    // A result form's Back and Print.
+    void backRequested();
+    void reportRequested();
 
 protected:
-    // A window taller than the frame's window area as it stands gives up the height of this
-    // control (a scrolling text), down to the control's least height, rather than reach under
-    // the frame's bottom band.
-    void setShrinksToFitFrame(QWidget *spare) { m_spareHeight = spare; }
-    // Inner size given in twips; the form grows where its controls need more room, so that
-    // no text is clipped (fonts differ from system to system).
+    // The window in two parts, top to bottom: the body, which scrolls where the window is lower
+    // than its content, and the footer (the buttons and what stands below them), which stays
+    // in sight. A form lays its content out on body() and adds its button row to footer().
+    QWidget *body();
+    QVBoxLayout *footer();
+    // Inner size given in twips: the size the window asks for where its controls need no more.
     void setClientSizeTwips(int width, int height);
 
     QMenu *addMenuBarMenu(const QString &objectName, const QString &caption);
@@ -74,8 +78,7 @@ protected:
     void addCommonMenus(const QString &makeMoneyCaption = QStringLiteral("Make Money &Online"),
                         const QString &makeMoneyName = QStringLiteral("mnuMakeMoney"));
 
-    // The control that takes focus each time the form is shown (a result form's sign, so that a
-    // screen reader says it at once); without one, focus goes where Qt puts it.
+    // Without an opening control the focus goes to the form's first stop for Tab.
     void setOpeningFocus(QWidget *control) { m_openingFocus = control; }
     // Has screen readers say the opening control once more while it holds the focus: a calendar
     // whose date changes announces its day as if it had taken the focus.
@@ -85,17 +88,18 @@ protected:
     static void selectByText(QComboBox *list, const QString &text);
 
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Escape leaves the window; Enter on a focused push button presses it, as in a dialog:
     // outside one a button takes only Space.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void fixSize();
+    void createParts();
 
     QList<QAction *> m_menuBarActions;
     QSize m_designSize;
     bool m_namedForScreenReaders = false;
-    QWidget *m_spareHeight = nullptr;
     QWidget *m_openingFocus = nullptr;
-    void fitHeightInto(const QMdiArea *area, QMdiSubWindow *sub);
+    FittingScrollArea *m_scroller = nullptr;
+    QVBoxLayout *m_footer = nullptr;
 };

@@ -1,8 +1,5 @@
 #include "mayan/frmMayanAnimalSignDisplay.h"
 
-#include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
 #include "widgets/longest_text_label.h"
 #include "widgets/look.h"
 
@@ -77,22 +74,4 @@ void frmMayanAnimalSignDisplay::showSign(const mayan::MayanSignRow &row)
     lblResult[3]->setText(row.interpretation);
     imgAnimalPics->setPixmap(QPixmap(mayan::picturePath(row.picture)));
     imgAnimalPics->setAccessibleName(row.mayanName);
-}
-
-void frmMayanAnimalSignDisplay::showInputForm()
-{
-    forms::show<frmMayanAnimalSignMain>();
-}
-
-void frmMayanAnimalSignDisplay::showReportForm()
-{
-    forms::show<frmMayanAnimalSignSave>();
-}
-
-void ShowMayanSign(const QString &mayanName)
-{
-    const auto row = mayan::findSignRow(mayanName);
-    if (!row)
-        return;
-    forms::get<frmMayanAnimalSignDisplay>()->showSign(*row);
 }

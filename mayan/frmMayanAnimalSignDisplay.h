@@ -24,16 +24,9 @@ public:
     std::array<QLabel *, 4> lblLabel{};
     std::array<QLabel *, 4> lblResult{};
 
-protected:
-    void showInputForm() override;
-    void showReportForm() override;
-
 private:
     void createControls();
 
     mayan::Reading m_reading;
 };
 
-// Fills the Mayan result form (loading it when it is not loaded) with the sign of that Mayan
-// name; an unknown name leaves the form as it was.
-void ShowMayanSign(const QString &mayanName);

@@ -1,8 +1,6 @@
 #include "mayan/frmMayanAnimalSignMain.h"
 
 #include "common/calendar_lists.h"
-#include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -41,7 +39,7 @@ void frmMayanAnimalSignMain::createMenus()
 void frmMayanAnimalSignMain::connectSignals()
 {
     connect(mnuFind, &QAction::triggered, this, &frmMayanAnimalSignMain::cmdProceed_Click);
-    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
+    connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
 }
 
 void frmMayanAnimalSignMain::Form_Load()
@@ -74,9 +72,8 @@ bool frmMayanAnimalSignMain::find(const mayan::Person &person)
     const Checked<mayan::Reading> reading = mayan::makeReading(person);
     if (!reading)
         return refuse(reading.problem());
-    auto *display = forms::get<frmMayanAnimalSignDisplay>();
-    display->showReading(*reading);
-    return leaveFor(display);
+    Q_EMIT found(*reading);
+    return true;
 }
 
 bool frmMayanAnimalSignMain::findFromEntries()

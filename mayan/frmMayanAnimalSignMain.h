@@ -24,6 +24,9 @@ public:
     QAction *mnuFind;
     QAction *mnuExit;
 
+Q_SIGNALS:
+    void found(const mayan::Reading &reading);
+
 protected:
     bool findFromEntries() override;
     int savedLineCount() const override { return 4; }

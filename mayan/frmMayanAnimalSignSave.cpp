@@ -1,8 +1,6 @@
 #include "mayan/frmMayanAnimalSignSave.h"
 
 #include "common/calendar_lists.h"
-#include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
 #include "widgets/look.h"
 
 frmMayanAnimalSignSave::frmMayanAnimalSignSave()
@@ -11,9 +9,14 @@ frmMayanAnimalSignSave::frmMayanAnimalSignSave()
 {
 }
 
+void frmMayanAnimalSignSave::showReading(const mayan::Reading &reading)
+{
+    m_reading = reading;
+    compose();
+}
+
 void frmMayanAnimalSignSave::composeReport()
 {
-    m_reading = forms::get<frmMayanAnimalSignDisplay>()->reading();
     const QDate &born = m_reading.birthDate;
     const mayan::MayanSignRow &sign = m_reading.sign;
     const std::pair<QString, QString> entries[] = {
@@ -29,11 +32,6 @@ void frmMayanAnimalSignSave::composeReport()
         insertEntry(heading, value, look::teal(), 3);
         insertCreditLine();
     }
-}
-
-OrvoForm *frmMayanAnimalSignSave::resultForm()
-{
-    return forms::get<frmMayanAnimalSignDisplay>();
 }
 
 QStringList frmMayanAnimalSignSave::savedFields() const

@@ -11,9 +11,11 @@ class frmMayanAnimalSignSave : public SignReportForm
 public:
     frmMayanAnimalSignSave();
 
+    // Keeps a copy of reading and composes the report from it.
+    void showReading(const mayan::Reading &reading);
+
 protected:
     void composeReport() override;
-    OrvoForm *resultForm() override;
     QStringList savedFields() const override;
     QString personName() const override { return m_reading.person.name; }
     QString systemName() const override { return QStringLiteral("Mayan"); }

@@ -1,19 +1,14 @@
 #include "overview/frmAllFourSignsDisplay.h"
 #include "overview/overview_look.h"
 
-#include "australian/frmAustralianAstrologyDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "chinese/frmChineseZodiacDisplay.h"
+#include "chinese/year_start.h"
+#include "overview/four_signs.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
 #include "report/report_printing.h"
-#include "forms/form_registry.h"
 #include "widgets/link_label.h"
 #include "widgets/promotion_band.h"
-#include "forms/start_panel.h"
 #include "widgets/look.h"
-#include "overview/frmAllFourSignsMain.h"
 #include "overview/tile_texts.h"
 
 #include <QAction>
@@ -51,24 +46,6 @@ const TileLook tileLooks[] = {
     {frmAllFourSignsDisplay::Celtic, 1, 0, QColor(83, 55, 104)},
     {frmAllFourSignsDisplay::Australian, 1, 1, QColor(0, 64, 0)},
 };
-
-// A result form reached from the overview goes Back to the overview of the same person, not to
-// its system's input form.
-template<class R>
-void backToOverview(const fullReading::Person &person)
-{
-    if (!forms::isLoaded<R>())
-        return;   // the system's input form asks for more (the Celtic last name, the Chinese sex)
-    R *result = forms::get<R>();
-    const auto back = [person] {
-        forms::unloadAll();
-        forms::get<frmAllFourSignsMain>()->showOverview(person);
-    };
-    QObject::disconnect(result->cmdBack, &QPushButton::clicked, result, nullptr);
-    QObject::disconnect(result->mnuBack, &QAction::triggered, result, nullptr);
-    QObject::connect(result->cmdBack, &QPushButton::clicked, result, back);
-    QObject::connect(result->mnuBack, &QAction::triggered, result, back);
-}
 
 QString heading(const fullReading::Person &person, const QDate &birthDate)
 {
@@ -158,13 +135,16 @@ void frmAllFourSignsDisplay::connectSignals()
         connect(cmdFullReading[tile], &QPushButton::clicked, this, [this, tile] { cmdFullReading_Click(tile); });
 }
 
-void frmAllFourSignsDisplay::showSigns(const fullReading::Person &person, const FourSigns &signs)
+void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
 {
+    const std::optional<FourSigns> signs = overview::fourSigns(person.birthDate, chinese::preferredYearStart());
+    if (!signs)
+        return;
     m_person = person;
-    m_signs = signs;
-    lblHeading->setText(heading(person, signs.birthDate));
+    m_signs = *signs;
+    lblHeading->setText(heading(person, m_signs.birthDate));
     setOpeningFocus(lblSign[0]);
-    const std::array<overview::TileText, 4> texts = overview::tileTexts(signs);
+    const std::array<overview::TileText, 4> texts = overview::tileTexts(m_signs);
     for (int tile = 0; tile < int(texts.size()); ++tile) {
         const QPixmap picture(texts[tile].picture);
         imgSign[tile]->setPixmap(picture);
@@ -224,48 +204,19 @@ void frmAllFourSignsDisplay::arrangeControls()
     }
 }
 
-void frmAllFourSignsDisplay::Form_Unload()
-{
-    startPanel::show();
-}
-
 void frmAllFourSignsDisplay::cmdBack_Click()
 {
-    forms::unload(this);
-    forms::show<frmAllFourSignsMain>();
-    startPanel::hide();
+    Q_EMIT backRequested();
 }
 
 void frmAllFourSignsDisplay::cmdExit_Click()
 {
-    forms::unload<frmAllFourSignsMain>();
-    forms::unload(this);
+    Q_EMIT closeRequested();
 }
 
 void frmAllFourSignsDisplay::cmdFullReading_Click(int tile)
 {
-    // The overview closes on the way; the person must outlive it.
-    const fullReading::Person person = m_person;
-    switch (tile) {
-    case Australian:
-        if (fullReading::openAustralian(person, this))
-            backToOverview<frmAustralianAstrologyDisplay>(person);
-        break;
-    case Celtic:
-        if (fullReading::openCeltic(person, this))
-            backToOverview<frmCelticAnimalBirthSignDisplay>(person);
-        break;
-    case Chinese:
-        if (fullReading::openChinese(person, this))
-            backToOverview<frmChineseZodiacDisplay>(person);
-        break;
-    case Mayan:
-        if (fullReading::openMayan(person, this))
-            backToOverview<frmMayanAnimalSignDisplay>(person);
-        break;
-    default:
-        break;
-    }
+    Q_EMIT fullReadingRequested(tile);
 }
 
 std::unique_ptr<QTextDocument> frmAllFourSignsDisplay::printedPage() const

@@ -26,22 +26,26 @@ public:
 
     frmAllFourSignsDisplay();
 
-    void Form_Unload() override;
-
-    // Fills the tiles; call before the form is first shown (Back unloads it, so every overview
-    // is laid out for its own texts).
-    void showSigns(const fullReading::Person &person, const FourSigns &signs);
+    // Fills the tiles with the four signs of person, counting the Chinese year from the start
+    // last chosen; call before the form is first shown (Back closes it, so every overview is laid
+    // out for its own texts).
+    void showReading(const fullReading::Person &person);
+    const fullReading::Person &reading() const { return m_person; }
 
     // Back to the input form, which still holds the entries.
     void cmdBack_Click();
     void cmdExit_Click();
     void cmdPrint_Click();
-    // Leaves the overview for that system's own result form.
+    // Asks to leave the overview for that system's own result form.
     void cmdFullReading_Click(int tile);
 
     // The page Print prints.
     std::unique_ptr<QTextDocument> printedPage() const;
 
+Q_SIGNALS:
+    void fullReadingRequested(int tile);
+
+public:
     LinkLabel *Label61;
     QLabel *lblHeading;
     std::array<QGroupBox *, 4> fraSystem{};

@@ -5,15 +5,12 @@
 #include "common/calendar_lists.h"
 #include "common/input_problem.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
 #include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/name_box.h"
 #include "widgets/promotion_band.h"
-#include "forms/start_panel.h"
 #include "widgets/look.h"
 #include "overview/four_signs.h"
-#include "overview/frmAllFourSignsDisplay.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -179,7 +176,7 @@ void frmAllFourSignsMain::connectSignals()
     connect(cmdProceed, &QPushButton::clicked, this, &frmAllFourSignsMain::cmdProceed_Click);
     connect(txtName, &QLineEdit::returnPressed, this, &frmAllFourSignsMain::cmdProceed_Click);
     connect(mnuShow, &QAction::triggered, this, &frmAllFourSignsMain::cmdProceed_Click);
-    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
+    connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
 }
 
 void frmAllFourSignsMain::Form_Load()
@@ -191,11 +188,6 @@ void frmAllFourSignsMain::Form_Load()
     for (QComboBox *box : {cboDate, cboMonth, cboYear})
         box->setCurrentIndex(-1);
     txtName->setFocus();
-}
-
-void frmAllFourSignsMain::Form_Unload()
-{
-    startPanel::show();
 }
 
 Checked<QDate> frmAllFourSignsMain::checkedEntries()
@@ -226,19 +218,12 @@ void frmAllFourSignsMain::cmdProceed_Click()
     const Checked<QDate> birthDate = checkedEntries();
     if (!birthDate)
         return;
-    const std::optional<FourSigns> signs = overview::fourSigns(*birthDate, chinese::preferredYearStart());
-    if (!signs)
-        return;
     QString sex;
     for (const QRadioButton *option : optSex) {
         if (option->isChecked())
             sex = option->text();
     }
-    auto *display = forms::get<frmAllFourSignsDisplay>();
-    display->showSigns({txtName->text().trimmed(), sex, *birthDate}, *signs);
-    display->showForm();
-    hideForm();
-    startPanel::hide();
+    Q_EMIT found({txtName->text().trimmed(), sex, *birthDate});
 }
 
 void frmAllFourSignsMain::showOverview(const fullReading::Person &person)

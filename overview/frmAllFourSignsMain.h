@@ -27,13 +27,12 @@ public:
     frmAllFourSignsMain();
 
     void Form_Load() override;
-    void Form_Unload() override;
 
     // The years the lists offer.
     static constexpr int FirstYear = 1900;
     static constexpr int LastYear = 2100;
 
-    // The checks, then the overview; this form hides and keeps its entries for Back.
+    // The checks, then the person handed on (found) for the overview.
     void cmdProceed_Click();
     // The birth date of the entries, or the first problem after telling the user about it (focus
     // on the entry it is about): the name, then a day, month and year chosen, then a real date.
@@ -41,6 +40,10 @@ public:
     // Fills the entries from person and shows its overview, as Find would (Back from a full reading).
     void showOverview(const fullReading::Person &person);
 
+Q_SIGNALS:
+    void found(const fullReading::Person &person);
+
+public:
     LinkLabel *Label61;
     QLabel *Label3;
     QGroupBox *fraDetails;

@@ -2,10 +2,6 @@
 #include "overview/overview_look.h"
 
 #include "chinese/element_relation.h"
-#include "forms/form_registry.h"
-#include "forms/start_panel.h"
-#include "overview/frmTwoPeopleMain.h"
-#include "overview/frmTwoPeopleSave.h"
 #include "overview/two_people.h"
 #include "overview/two_people_texts.h"
 #include "widgets/link_label.h"
@@ -262,27 +258,17 @@ QSize frmTwoPeopleDisplay::sizeHint() const
     return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
 }
 
-void frmTwoPeopleDisplay::Form_Unload()
-{
-    startPanel::show();
-}
-
 void frmTwoPeopleDisplay::cmdPrint_Click()
 {
-    auto *report = forms::get<frmTwoPeopleSave>();
-    report->showReading(m_match);
-    report->showForm();
+    Q_EMIT reportRequested();
 }
 
 void frmTwoPeopleDisplay::cmdBack_Click()
 {
-    forms::unload(this);
-    forms::show<frmTwoPeopleMain>();
-    startPanel::hide();
+    Q_EMIT backRequested();
 }
 
 void frmTwoPeopleDisplay::cmdExit_Click()
 {
-    forms::unload<frmTwoPeopleMain>();
-    forms::unload(this);
+    Q_EMIT closeRequested();
 }

@@ -4,9 +4,6 @@
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
-#include "forms/start_panel.h"
-#include "overview/frmTwoPeopleDisplay.h"
 #include "overview/tile_texts.h"
 #include "overview/two_people_entry.h"
 #include "widgets/date_list.h"
@@ -182,7 +179,7 @@ void frmTwoPeopleMain::connectSignals()
     connect(mnuFind, &QAction::triggered, this, &frmTwoPeopleMain::cmdFind_Click);
     for (QLineEdit *box : txtName)
         connect(box, &QLineEdit::returnPressed, this, &frmTwoPeopleMain::cmdFind_Click);
-    connect(mnuExit, &QAction::triggered, this, [this] { forms::unload(this); });
+    connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
 }
 
 void frmTwoPeopleMain::Form_Load()
@@ -207,11 +204,6 @@ QSize frmTwoPeopleMain::sizeHint() const
     return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
 }
 
-void frmTwoPeopleMain::Form_Unload()
-{
-    startPanel::show();
-}
-
 void frmTwoPeopleMain::cmdFind_Click()
 {
     std::array<overview::PersonEntry, 2> entries;
@@ -233,9 +225,5 @@ void frmTwoPeopleMain::cmdFind_Click()
             cboDate[problem.person]->setFocus();
         return;
     }
-    auto *display = forms::get<frmTwoPeopleDisplay>();
-    display->showReading(*match);
-    display->showForm();
-    hideForm();
-    startPanel::hide();
+    Q_EMIT found(*match);
 }

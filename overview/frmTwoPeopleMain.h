@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/orvo_form.h"
+#include "overview/TwoPeople.h"
 
 #include <array>
 
@@ -22,14 +23,17 @@ public:
     frmTwoPeopleMain();
 
     void Form_Load() override;
-    void Form_Unload() override;
     // The size the window was fixed at once its texts were in, so that its frame fits it exactly
     // (the layout alone would ask for the height of its texts wrapped at their own widths).
     QSize sizeHint() const override;
 
-    // The checks, then the result form; this form hides and keeps its entries for Back.
+    // The checks, then the match of the two handed on (found).
     void cmdFind_Click();
 
+Q_SIGNALS:
+    void found(const TwoPeople &match);
+
+public:
     LinkLabel *Label61;
     QLabel *Label3;
     std::array<QGroupBox *, 2> fraPerson{};

@@ -1,8 +1,6 @@
 #include "overview/frmTwoPeopleSave.h"
 
 #include "common/program_texts.h"
-#include "forms/form_registry.h"
-#include "overview/frmTwoPeopleDisplay.h"
 #include "overview/two_people.h"
 #include "overview/two_people_texts.h"
 #include "widgets/link_label.h"
@@ -25,23 +23,17 @@ frmTwoPeopleSave::frmTwoPeopleSave()
         look::setForeground(link, QColor(255, 255, 128));
     stackTopLinks({Label14, Label1});
 
-    // Without Save the row closes up to Print, keeping its right end.
-    const int shift = cmdSave->geometry().right() - cmdSavePdf->geometry().right();
-    for (QPushButton *button : {cmdPreview, cmdSavePdf})
-        button->move(button->x() + shift, button->y());
+    // A pair has no saved reading: the row closes up without Save.
     cmdSave->hide();
 
     fraFullBrand = new PromotionBand(this);
-    fraFullBrand->arrange(7665);
-    fraFullBrand->move(twips::toPixels(30), belowButtons());
+    addBelowButtons(fraFullBrand);
 }
 
 void frmTwoPeopleSave::showReading(const TwoPeople &match)
 {
     m_match = match;
-    RTB->clear();
-    composeReport();
-    RTB->moveCursor(QTextCursor::Start);
+    compose();
 }
 
 void frmTwoPeopleSave::composeReport()
@@ -69,11 +61,6 @@ void frmTwoPeopleSave::composeReport()
     insertEntry(overview::relationTitle(elements) + QStringLiteral(": "), elements.explanation, heading, 2);
     insertEntry(QStringLiteral("Summary: "), match.summary, heading, 3);
     insertCreditLine();
-}
-
-OrvoForm *frmTwoPeopleSave::resultForm()
-{
-    return forms::get<frmTwoPeopleDisplay>();
 }
 
 QString frmTwoPeopleSave::personName() const

@@ -28,7 +28,6 @@ public:
 
 protected:
     void composeReport() override;
-    OrvoForm *resultForm() override;
     bool printsWithDialog() const override { return true; }
     QString personName() const override;
     QString systemName() const override { return QStringLiteral("Two People"); }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "australian/australian_reading.h"
+#include "celtic/CelticPerson.h"
+#include "chinese/ChinesePerson.h"
+#include "mayan/mayan_reading.h"
+
 #include <QDate>
 #include <QString>
 
@@ -7,10 +12,10 @@
 
 class QWidget;
 
-// "Full Reading" of the overview: leaves the overview for one system's own windows, filled with
-// the same person, and runs that system's find action as opening a saved reading would, so that
-// the person lands on the system's result form (or on its input form, where its checks ask for
-// what the overview did not need: the Celtic last name, the Chinese sex).
+// "Full Reading" of the overview: the person of the overview as each system's input form takes
+// it, so that the system runs its find action on it as opening a saved reading would and the
+// person lands on the system's result form (or on its input form, where its checks ask for what
+// the overview did not need: the Celtic last name, the Chinese sex).
 namespace fullReading {
 
 struct Person
@@ -20,12 +25,14 @@ struct Person
     QDate birthDate;
 };
 
-// Each returns false, after telling the user (over parent), when the system's input form does
-// not list the birth year; the overview then stays open as it was.
-bool openCeltic(const Person &person, QWidget *parent);
-bool openChinese(const Person &person, QWidget *parent);
-bool openMayan(const Person &person, QWidget *parent);
-bool openAustralian(const Person &person, QWidget *parent);
+celtic::Person celticPerson(const Person &person);
+chinese::Person chinesePerson(const Person &person);
+mayan::Person mayanPerson(const Person &person);
+australian::Person australianPerson(const Person &person);
+
+// The overview offers years that some systems do not cover. False, after telling the user (over
+// parent), when the system of that overview tile does not list the birth year.
+bool coversBirthYear(int tile, const Person &person, QWidget *parent);
 
 // The name as the Celtic name boxes take it typed (celtic::finishedName), split at its
 // last blank into first and last name; a single word is the first name only.

@@ -2,7 +2,6 @@
 
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
 #include "forms/save_dialog.h"
 #include "report/modRTB.h"
 #include "report/report_printing.h"
@@ -70,8 +69,9 @@ void ReportForm::createControls()
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->document()->setDefaultFont(look::verdana(9.75));
     RTB->setFont(look::verdana(9.75));
-    RTB->setMinimumWidth(twips::toPixels(reportWidth));
-    RTB->setFixedHeight(twips::toPixels(reportHeight));
+    RTB->setPreferredSize(QSize(twips::toPixels(reportWidth), twips::toPixels(reportHeight)));
+    RTB->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setOpeningFocus(RTB);
 
     auto button = [this](const char *name, const char *text) {
         auto *push = new QPushButton(QLatin1String(text), this);
@@ -92,7 +92,10 @@ void ReportForm::createControls()
 
 void ReportForm::arrangeControls()
 {
-    auto *window = new QVBoxLayout(this);
+    // The report box scrolls of itself: where the window is lower than designed, it gives up
+    // the height, and the buttons below it stay in sight.
+    m_window = new QVBoxLayout(this);
+    QBoxLayout *window = m_window;
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(0);
 
@@ -104,7 +107,7 @@ void ReportForm::arrangeControls()
     auto *box = new QHBoxLayout;
     box->setContentsMargins(boxMargin, 0, boxMargin, 0);
     box->addWidget(RTB);
-    window->addLayout(box);
+    window->addLayout(box, 1);
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, buttonsTop, buttonsRight, 0);
@@ -118,7 +121,6 @@ void ReportForm::arrangeControls()
     m_below->setContentsMargins(0, gap, 0, 0);
     m_below->setSpacing(gap);
     window->addLayout(m_below);
-    window->addStretch();
 }
 
 void ReportForm::connectSignals()
@@ -127,15 +129,14 @@ void ReportForm::connectSignals()
     connect(cmdSavePdf, &QPushButton::clicked, this, &ReportForm::cmdSavePdf_Click);
     connect(cmdSave, &QPushButton::clicked, this, &ReportForm::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportForm::cmdPrint_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdClose, &QPushButton::clicked, this, &OrvoForm::closeRequested);
     connect(RTB, &ProtectedTextEdit::linkActivated, this, &openWebAddress);
 }
 
 void ReportForm::addTopStrip(QWidget *strip)
 {
-    auto *window = static_cast<QBoxLayout *>(layout());
-    window->insertWidget(0, strip);
-    window->insertSpacing(1, twips::windowMargin);
+    m_window->insertWidget(0, strip);
+    m_window->insertSpacing(1, twips::windowMargin);
 }
 
 void ReportForm::stackTopLinks(const QList<QLabel *> &links)
@@ -149,33 +150,21 @@ void ReportForm::addBelowButtons(QWidget *widget)
     m_below->addWidget(widget);
 }
 
-int ReportForm::belowButtons() const
-{
-    layout()->activate();
-    return cmdPrint->geometry().bottom() + 1 + gap;
-}
-
 void ReportForm::Form_Load()
 {
-    connect(resultForm(), &OrvoForm::unloading, this, &ReportForm::closeWithResultForm);
     modRTB::HookReportLinks(RTB, this);
-    RTB->clear();
-    composeReport();
-    RTB->moveCursor(QTextCursor::Start);
 }
 
 void ReportForm::Form_Unload()
 {
     modRTB::UnhookReportLinks();
-    if (!m_closingWithResultForm)
-        resultForm()->showForm();
 }
 
-void ReportForm::closeWithResultForm()
+void ReportForm::compose()
 {
-    // A report whose result form is gone could be reached no more (the start panel covers it).
-    m_closingWithResultForm = true;
-    forms::unload(this);
+    RTB->clear();
+    composeReport();
+    RTB->moveCursor(QTextCursor::Start);
 }
 
 void ReportForm::insertText(const QString &text, bool bold, const QColor &colour)

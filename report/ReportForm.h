@@ -11,10 +11,10 @@ class QLabel;
 class QPushButton;
 
 // What every report form shares: the report box `RTB` with its link watch and copy protection,
-// Save, Print, print preview and saving as PDF, and the way back to the result form when it
-// closes. The window stands on a layout, top to bottom: the form's links, the report box, the
-// button row, then what the form adds below it. A system's report form composes its entries
-// and says how it saves and prints.
+// Save, Print, print preview and saving as PDF, and Close. The window stands on a layout, top to
+// bottom: the form's links and the report box, which give up height where the window is lower,
+// then the button row and what the form adds below it. A system's report form keeps the reading
+// it is given, composes its entries from it and says how it saves and prints.
 class ReportForm : public OrvoForm
 {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
     QPushButton *cmdSavePdf;
     QPushButton *cmdSave;
     QPushButton *cmdPrint;
-    // Closes the report; the result form shows again.
+    // Closes the report (the result form it was made from shows again).
     QPushButton *cmdClose;
 
 protected:
@@ -41,9 +41,8 @@ protected:
 
     // Composes the report into the empty report box.
     virtual void composeReport() = 0;
-    // The system's result form, the one this report is made from (loaded when it was not).
-    // Closing the report shows it again; unloading it unloads the report too.
-    virtual OrvoForm *resultForm() = 0;
+    // Empties the report box and composes the report anew, from its top.
+    void compose();
     // True: the print dialog, which offers the selection when there is one.
     // False: the whole report on the default printer, no dialog; where there is no default
     // printer, the print dialog without a selection.
@@ -72,19 +71,13 @@ protected:
     // Below the button row, one under the other: promotion labels and bands, window wide.
     void addBelowButtons(QWidget *widget);
 
-    // To be removed once no report form places controls by hand (the Chinese and Two People
-    // reports' bands): where the space below the buttons starts (pixels). addBelowButtons()
-    // does this on the layout.
-    int belowButtons() const;
-
 private:
     void createControls();
     void arrangeControls();
     void connectSignals();
-    void closeWithResultForm();
     reportPrinting::RunningHead runningHead() const;
 
+    QBoxLayout *m_window = nullptr;
     QBoxLayout *m_links = nullptr;
     QBoxLayout *m_below = nullptr;
-    bool m_closingWithResultForm = false;
 };

@@ -59,3 +59,20 @@ void ProtectedTextEdit::contextMenuEvent(QContextMenuEvent *event)
     // The standard menu offers Copy and Copy Link Location; there is nothing else worth offering.
     event->accept();
 }
+
+void ProtectedTextEdit::setPreferredSize(const QSize &size)
+{
+    m_preferredSize = size;
+    updateGeometry();
+}
+
+QSize ProtectedTextEdit::sizeHint() const
+{
+    return m_preferredSize.isValid() ? m_preferredSize.expandedTo(minimumSizeHint()) : QTextEdit::sizeHint();
+}
+
+QSize ProtectedTextEdit::minimumSizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return QSize(QTextEdit::minimumSizeHint().width(), 3 * fontMetrics().lineSpacing() + frame + int(2 * document()->documentMargin()));
+}

@@ -17,10 +17,19 @@ public:
     // The target of the link the caret stands on or just before; empty where there is none.
     QString anchorAtCaret() const;
 
+    // The size the box asks for where the window has the room; with less it gives up height
+    // down to a few lines, and scrolls.
+    void setPreferredSize(const QSize &size);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     void linkActivated(const QString &href);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QSize m_preferredSize;
 };

@@ -2,10 +2,11 @@
 
 #include "app/frmMDI.h"
 #include "common/calendar_lists.h"
-#include "forms/form_registry.h"
+#include "forms/orvo_form.h"
 #include "ui/support.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -189,8 +190,11 @@ OrvoForm *FrameFixture::reportForm(System system)
 
 OrvoForm *FrameFixture::loadedForm(const QString &objectName)
 {
-    for (OrvoForm *form : forms::loadedForms()) {
-        if (form->objectName() == objectName)
+    // Inside the frame or, out of sight while its result shows, a window of its own.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<OrvoForm *>(window); form && form->objectName() == objectName)
+            return form;
+        if (auto *form = window->findChild<OrvoForm *>(objectName))
             return form;
     }
     return nullptr;

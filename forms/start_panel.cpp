@@ -1,7 +1,0 @@
-#include "forms/start_panel.h"
-
-StartPanel &StartPanel::instance()
-{
-    static StartPanel panel;
-    return panel;
-}

@@ -1,0 +1,131 @@
+#include "forms/window_controller.h"
+
+#include "forms/orvo_form.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+
+namespace {
+
+constexpr Qt::WindowFlags subWindowFlags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// The sub-window as large as its form asks, where the area has the room, else as large as the
+// area: the form's body then scrolls and its footer stays in sight. It stands at the top, centred.
+void fitIntoArea(QMdiSubWindow *sub, const OrvoForm *form, const QMdiArea *area)
+{
+    const QSize frame = sub->size() - sub->contentsRect().size();
+    const QSize wanted = form->sizeHint().expandedTo(form->minimumSizeHint()) + frame;
+    const QSize room = area->viewport()->size();
+    const QSize size = wanted.boundedTo(room).expandedTo(sub->minimumSizeHint());
+    sub->resize(size);
+    sub->move(std::max(0, (room.width() - size.width()) / 2), 0);
+}
+
+} // namespace
+
+WindowController::WindowController(QMdiArea *area, QObject *parent)
+    : QObject(parent)
+    , m_area(area)
+{
+}
+
+WindowController::~WindowController()
+{
+    // Windows inside the area go with it; a form kept out of sight is a window of its own.
+    for (const QPointer<OrvoForm> &form : std::as_const(m_forms)) {
+        if (form && !form->parentWidget())
+            delete form.data();
+    }
+}
+
+void WindowController::adopt(OrvoForm *form)
+{
+    m_forms.append(form);
+    form->Form_Load();
+}
+
+void WindowController::present(OrvoForm *form, QWidget *focus)
+{
+    if (!form)
+        return;
+    const bool wasShown = form->isShownInFrame();
+    QWidget *target = focus ? focus : wasShown ? nullptr : form->openingFocus();
+    if (!m_area) {
+        form->show();
+        form->raise();
+        form->activateWindow();
+    } else {
+        auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+        if (!sub) {
+            // Given while the form is a hidden window of its own, the focus is only noted: it lands
+            // on the target as the sub-window activates, and on no other control on the way.
+            if (target)
+                target->setFocus(Qt::OtherFocusReason);
+            sub = m_area->addSubWindow(form, subWindowFlags);
+            sub->setWindowIcon(form->windowIcon());
+            sub->setOption(QMdiSubWindow::RubberBandMove, false);
+            form->show();
+            fitIntoArea(sub, form, m_area);
+        }
+        sub->show();
+        m_area->setActiveSubWindow(sub);
+    }
+    if (target && !target->hasFocus())
+        target->setFocus(Qt::OtherFocusReason);
+    Q_EMIT windowsChanged();
+}
+
+void WindowController::conceal(OrvoForm *form)
+{
+    if (!form)
+        return;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
+        // Out of its sub-window the form keeps its entries but lets go of the focus: when it
+        // comes back it opens in a new one, sized for the area as it is then, its focus placed
+        // afresh.
+        sub->hide();
+        sub->setWidget(nullptr);
+        if (form->parentWidget())
+            form->setParent(nullptr);
+        sub->deleteLater();
+    }
+    form->hide();
+    Q_EMIT windowsChanged();
+}
+
+void WindowController::dismiss(OrvoForm *form)
+{
+    if (!form)
+        return;
+    m_forms.removeAll(form);
+    form->Form_Unload();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
+        sub->hide();
+        sub->deleteLater();
+    } else {
+        form->hide();
+        form->deleteLater();
+    }
+    Q_EMIT windowsChanged();
+}
+
+void WindowController::closeWindows()
+{
+    const QList<QPointer<OrvoForm>> forms = m_forms;
+    for (auto it = forms.crbegin(); it != forms.crend(); ++it)
+        dismiss(*it);
+}
+
+bool WindowController::isShowing() const
+{
+    return std::any_of(m_forms.cbegin(), m_forms.cend(),
+                       [](const QPointer<OrvoForm> &form) { return form && form->isShownInFrame(); });
+}
+
+void WindowController::afterUserClose()
+{
+    if (!isShowing())
+        Q_EMIT closedByUser();
+}
