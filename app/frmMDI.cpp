@@ -226,6 +226,14 @@ void frmMDI::createStartPanel(QWidget *central)
             label->setCursor(Qt::PointingHandCursor);
         lblCaption[row.index] = label;
     }
+    // The frame gets no smaller than the captions need, wrapped at the width of the narrowest
+    // frame and standing close together.
+    const int margin = twips::toPixels(240);
+    const int width = std::max(Picture1->minimumSizeHint().width(), 2 * margin + 120);
+    int heights = 0;
+    for (const QLabel *label : lblCaption)
+        heights += label->heightForWidth(std::min(label->property("designWidth").toInt(), width - 2 * margin));
+    mdiArea->setMinimumSize(width, heights + margin);
     picMain->raise();
 }
 
@@ -317,6 +325,8 @@ void frmMDI::lblCaption_Click(int index)
 {
     if (index >= firstChoiceLabel && index <= lastChoiceLabel)
         m_windows->open(static_cast<systems::System>(index - firstChoiceLabel));
+    else
+        m_windows->closeAll();
 }
 
 void frmMDI::lblCaption_MouseMove(int index)

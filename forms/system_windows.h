@@ -60,6 +60,18 @@ protected:
     // A new result form, before its first reading; a controller that adds ways out connects them.
     virtual void resultCreated(Result *) {}
 
+    void released(OrvoForm *form) override
+    {
+        if (form == m_input)
+            m_input = nullptr;
+        if (form == m_result)
+            m_result = nullptr;
+        if constexpr (!std::is_void_v<Report>) {
+            if (form == m_report)
+                m_report = nullptr;
+        }
+    }
+
 private:
     Input *input()
     {

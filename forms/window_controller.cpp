@@ -100,6 +100,7 @@ void WindowController::dismiss(OrvoForm *form)
     if (!form)
         return;
     m_forms.removeAll(form);
+    released(form);
     form->Form_Unload();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
         sub->hide();

@@ -41,6 +41,9 @@ protected:
     void dismiss(OrvoForm *form);
     // After the user's way out of a window: tells the frame when nothing of this system shows.
     void afterUserClose();
+    // The form was dismissed: a controller that points to it lets go of it now, before the
+    // event loop destroys it.
+    virtual void released(OrvoForm *form) { Q_UNUSED(form); }
 
 private:
     QPointer<QMdiArea> m_area;

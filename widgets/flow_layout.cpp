@@ -41,12 +41,17 @@ int FlowLayout::heightForWidth(int width) const
 
 QSize FlowLayout::minimumSize() const
 {
-    // The widest single item: anything narrower would cut it.
-    QSize size;
-    for (const QLayoutItem *item : m_items)
-        size = size.expandedTo(item->minimumSize());
+    // Two items a row at the least: narrower, the rows would stack higher than a low screen.
+    int width = 0;
+    for (qsizetype first = 0; first < m_items.size(); first += 2) {
+        int row = m_items[first]->sizeHint().width();
+        if (first + 1 < m_items.size())
+            row += spacing() + m_items[first + 1]->sizeHint().width();
+        width = std::max(width, row);
+    }
     const QMargins margins = contentsMargins();
-    return size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    width += margins.left() + margins.right();
+    return QSize(width, heightForWidth(width));
 }
 
 QSize FlowLayout::sizeHint() const
@@ -72,23 +77,34 @@ int FlowLayout::arrange(const QRect &rect, bool apply) const
 {
     const QRect area = rect.marginsRemoved(contentsMargins());
     const int gap = spacing();
-    int y = area.y();
-    for (qsizetype first = 0; first < m_items.size();) {
-        // As many items as the row holds, at least one.
-        qsizetype end = first;
-        int rowWidth = 0;
-        int rowHeight = 0;
-        while (end < m_items.size()) {
-            const QSize hint = m_items[end]->sizeHint();
-            const int wanted = rowWidth + (end > first ? gap : 0) + hint.width();
-            if (end > first && wanted > area.width())
-                break;
-            rowWidth = wanted;
-            rowHeight = std::max(rowHeight, hint.height());
-            ++end;
+    const qsizetype count = m_items.size();
+    const auto rowWidth = [&](qsizetype first, qsizetype end) {
+        int width = 0;
+        for (qsizetype i = first; i < end; ++i)
+            width += m_items[i]->sizeHint().width() + (i > first ? gap : 0);
+        return width;
+    };
+    // As few rows as the width allows, each holding about as many items as the others (six
+    // choices wrap three and three, not five and one); one item a row where even that is wide.
+    qsizetype perRow = 1;
+    for (qsizetype rows = 1; rows <= count; ++rows) {
+        const qsizetype candidate = (count + rows - 1) / rows;
+        bool fits = true;
+        for (qsizetype first = 0; first < count && fits; first += candidate)
+            fits = rowWidth(first, std::min(first + candidate, count)) <= area.width();
+        if (fits) {
+            perRow = candidate;
+            break;
         }
+    }
+    int y = area.y();
+    for (qsizetype first = 0; first < count; first += perRow) {
+        const qsizetype end = std::min(first + perRow, count);
+        int rowHeight = 0;
+        for (qsizetype i = first; i < end; ++i)
+            rowHeight = std::max(rowHeight, m_items[i]->sizeHint().height());
         if (apply) {
-            int x = area.x() + std::max(0, (area.width() - rowWidth) / 2);
+            int x = area.x() + std::max(0, (area.width() - rowWidth(first, end)) / 2);
             for (qsizetype i = first; i < end; ++i) {
                 const QSize hint = m_items[i]->sizeHint();
                 const int width = std::min(hint.width(), area.width());
@@ -97,8 +113,7 @@ int FlowLayout::arrange(const QRect &rect, bool apply) const
             }
         }
         y += rowHeight + gap;
-        first = end;
     }
-    const int used = y - area.y() - (m_items.isEmpty() ? 0 : gap);
+    const int used = y - area.y() - (count > 0 ? gap : 0);
     return used + contentsMargins().top() + contentsMargins().bottom();
 }

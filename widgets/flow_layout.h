@@ -3,8 +3,9 @@
 #include <QLayout>
 #include <QList>
 
-// Lays its items out in rows as wide as it is, wrapping to a new row where the next item does not
-// fit, each row centred; its height follows from its width. The frame's choices stand in one.
+// Lays its items out in as few centred rows as its width allows, each row holding about as many
+// as the others, and never fewer than two a row; its height follows from its width. The frame's
+// choices stand in one.
 class FlowLayout : public QLayout
 {
 public:

@@ -190,7 +190,9 @@ OrvoForm *FrameFixture::reportForm(System system)
 
 OrvoForm *FrameFixture::loadedForm(const QString &objectName)
 {
-    // Inside the frame or, out of sight while its result shows, a window of its own.
+    // Inside the frame or, out of sight while its result shows, a window of its own; a window
+    // closed a moment ago is gone.
+    flushDeletes();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (auto *form = qobject_cast<OrvoForm *>(window); form && form->objectName() == objectName)
             return form;
@@ -198,6 +200,18 @@ OrvoForm *FrameFixture::loadedForm(const QString &objectName)
             return form;
     }
     return nullptr;
+}
+
+QList<OrvoForm *> FrameFixture::loadedForms()
+{
+    flushDeletes();
+    QList<OrvoForm *> forms;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<OrvoForm *>(window))
+            forms.append(form);
+        forms += window->findChildren<OrvoForm *>();
+    }
+    return forms;
 }
 
 QPushButton *FrameFixture::findButton(System system)

@@ -58,6 +58,8 @@ public:
     static OrvoForm *resultForm(System system);
     static OrvoForm *reportForm(System system);
     static OrvoForm *loadedForm(const QString &objectName);
+    // Every system window there is, shown or out of sight, once closed ones are deleted.
+    static QList<OrvoForm *> loadedForms();
     // The button that runs the find action on the system's loaded input form, or nullptr.
     static QPushButton *findButton(System system);
 

@@ -59,7 +59,9 @@ void TestFrameSize::everythingInsideARestoredFrame()
     const QWidget *before = nullptr;
     for (int index : {2, 3, 1, 0, 4, 5}) {
         const QPushButton *choice = frame->cmdSelectOption[index];
-        QVERIFY(!before || before->y() < choice->y() || (before->y() == choice->y() && before->x() < choice->x()));
+        const QPoint at = choice->mapTo(frame, QPoint());
+        const QPoint last = before ? before->mapTo(frame, QPoint()) : QPoint();
+        QVERIFY(!before || last.y() < at.y() || (last.y() == at.y() && last.x() < at.x()));
         QVERIFY2(inside(choice) && choice->width() >= choice->sizeHint().width(), qPrintable(choice->text()));
         before = choice;
     }

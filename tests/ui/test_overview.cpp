@@ -5,7 +5,6 @@
 #include "chinese/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/program_texts.h"
-#include "forms/form_registry.h"
 #include "overview/four_signs.h"
 #include "overview/frmAllFourSignsDisplay.h"
 #include "overview/tile_texts.h"
@@ -236,7 +235,7 @@ void TestOverview::backKeepsEntriesAndExitShowsStartPanel()
     QVERIFY(FrameFixture::control<QRadioButton>(input, QStringLiteral("optSex_1"))->isChecked());
 
     QVERIFY(FrameFixture::click(ui->find(System::AllFourSigns), QStringLiteral("cmdExit")));
-    QVERIFY(forms::loadedForms().isEmpty());
+    QVERIFY(FrameFixture::loadedForms().isEmpty());
     QVERIFY(frame->isStartPanelVisible());
 }
 
@@ -434,7 +433,7 @@ void TestOverview::fullReadingAtTheEndsOfTheSystemsYears()
     }
     QCOMPARE(dialogs->messageTexts(), QStringList{refusal});
     // The overview stays as it was; no system window is left behind.
-    QCOMPARE(forms::loadedForms().size(), 2);
+    QCOMPARE(FrameFixture::loadedForms().size(), 2);
     QVERIFY(display->isShownInFrame());
     QVERIFY(!frame->isStartPanelVisible());
 }

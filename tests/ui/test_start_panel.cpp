@@ -1,5 +1,4 @@
 #include "app/frmMDI.h"
-#include "forms/form_registry.h"
 #include "ui/frame_fixture.h"
 #include "widgets/link_label.h"
 
@@ -58,8 +57,10 @@ void TestStartPanel::stripsAndStartPanel()
     }
     // In reading order (left to right, row after row where the frame is narrow): Chinese, Mayan,
     // Celtic, Australian.
-    const auto readsBefore = [](const QWidget *a, const QWidget *b) {
-        return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
+    const auto readsBefore = [this](const QWidget *a, const QWidget *b) {
+        const QPoint p = a->mapTo(frame, QPoint());
+        const QPoint q = b->mapTo(frame, QPoint());
+        return p.y() < q.y() || (p.y() == q.y() && p.x() < q.x());
     };
     QVERIFY(readsBefore(frame->cmdSelectOption[2], frame->cmdSelectOption[3]));
     QVERIFY(readsBefore(frame->cmdSelectOption[3], frame->cmdSelectOption[1]));
@@ -91,9 +92,8 @@ void TestStartPanel::welcomeLabelsCloseEverything()
     QFETCH(int, index);
     QVERIFY(ui->reading(System::Celtic, {QStringLiteral("ANN LEE")}));
     QVERIFY(ui->report(System::Celtic));
-    frame->setStartPanelVisible(true);   // the panel lies over the open windows only in tests
-    QTest::mouseClick(frame->lblCaption[index], Qt::LeftButton);
-    QVERIFY(forms::loadedForms().isEmpty());
+    frame->lblCaption_Click(index);   // the panel covers the area only while no window is open
+    QVERIFY(FrameFixture::loadedForms().isEmpty());
     QVERIFY(frame->isStartPanelVisible());
 }
 

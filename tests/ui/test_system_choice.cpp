@@ -1,5 +1,4 @@
 #include "app/frmMDI.h"
-#include "forms/form_registry.h"
 #include "forms/orvo_form.h"
 #include "ui/frame_fixture.h"
 
@@ -76,7 +75,7 @@ void TestSystemChoice::choiceClosesAnOpenReportAndItsResultForm()
     QVERIFY(ui->open(System::Celtic));
     QVERIFY(!FrameFixture::reportForm(System::Celtic));
     QVERIFY(!FrameFixture::resultForm(System::Celtic));
-    QCOMPARE(forms::loadedForms().size(), 1);
+    QCOMPARE(FrameFixture::loadedForms().size(), 1);
     QVERIFY(FrameFixture::inputForm(System::Celtic));
     QVERIFY(!frame->isStartPanelVisible());
 }
@@ -95,9 +94,11 @@ void TestSystemChoice::allFourSignsChoice()
     QCOMPARE(frame->cmdSelectOption[4]->text(), QStringLiteral("All Four Signs"));
     QCOMPARE(frame->lblCaption[7]->text(), QStringLiteral("All Four Signs"));
     QVERIFY(!frame->findChild<QLabel *>(QStringLiteral("imgSystem_4"))->pixmap().isNull());
-    // Beside the four systems: right of the last button, below the last label.
-    QVERIFY(frame->cmdSelectOption[4]->x() > frame->cmdSelectOption[0]->x());
-    QVERIFY(frame->picButtonContainer->rect().contains(frame->cmdSelectOption[4]->geometry()));
+    // After the four systems: after the last button in reading order, below the last label.
+    const QPoint last = frame->cmdSelectOption[0]->mapTo(frame, QPoint());
+    const QPoint overview = frame->cmdSelectOption[4]->mapTo(frame, QPoint());
+    QVERIFY(overview.y() > last.y() || (overview.y() == last.y() && overview.x() > last.x()));
+    QVERIFY(frame->Picture1->rect().contains(frame->cmdSelectOption[4]->parentWidget()->geometry()));
     QVERIFY(frame->lblCaption[7]->y() > frame->lblCaption[3]->y());
     frame->lblCaption_MouseMove(7);
     QVERIFY(frame->lblCaption[7]->font().underline());
@@ -108,13 +109,12 @@ void TestSystemChoice::allFourSignsChoice()
     if (route == QLatin1String("button")) {
         frame->cmdSelectOption[4]->click();
     } else if (route == QLatin1String("label")) {
-        frame->setStartPanelVisible(true);   // the panel lies over the open windows only in tests
-        QTest::mouseClick(frame->lblCaption[7], Qt::LeftButton);
+        frame->lblCaption_Click(7);   // the panel covers the area only while no window is open
     } else {
         frame->mnuAllFourSigns->trigger();
     }
     FrameFixture::flushDeletes();
-    QCOMPARE(forms::loadedForms().size(), 1);
+    QCOMPARE(FrameFixture::loadedForms().size(), 1);
     OrvoForm *input = FrameFixture::inputForm(System::AllFourSigns);
     QVERIFY(input);
     QVERIFY(input->isShownInFrame());
@@ -134,7 +134,7 @@ void TestSystemChoice::choosingASystemClosesTheOverview()
     QVERIFY(ui->open(System::Celtic));
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
     QVERIFY(!FrameFixture::inputForm(System::AllFourSigns));
-    QCOMPARE(forms::loadedForms().size(), 1);
+    QCOMPARE(FrameFixture::loadedForms().size(), 1);
     QVERIFY(FrameFixture::inputForm(System::Celtic)->isShownInFrame());
     QVERIFY(!frame->isStartPanelVisible());
 }
@@ -146,7 +146,7 @@ void TestSystemChoice::exitEndsEvenWithReportOpen()
     QVERIFY(frame->isVisible());
     frame->cmdMdiExit->click();
     QVERIFY(!frame->isVisible());
-    QVERIFY(forms::loadedForms().isEmpty());
+    QVERIFY(FrameFixture::loadedForms().isEmpty());
 }
 
 void TestSystemChoice::resultFormTakesItsReportAlong_data()
@@ -177,10 +177,10 @@ void TestSystemChoice::resultFormTakesItsReportAlong()
     QVERIFY(report->isShownInFrame());
     FrameFixture::control<QAction>(result, back ? QStringLiteral("mnuBack") : QStringLiteral("mnuExit"))->trigger();
     // The report goes with its result form and brings nothing back; Back shows the input form.
-    QVERIFY(!forms::loadedForms().contains(report.data()));
+    QVERIFY(!FrameFixture::loadedForms().contains(report.data()));
     QTRY_VERIFY(report.isNull());
     QVERIFY(!FrameFixture::resultForm(system));
-    QList<OrvoForm *> shown = forms::loadedForms();
+    QList<OrvoForm *> shown = FrameFixture::loadedForms();
     shown.removeIf([](const OrvoForm *form) { return !form->isShownInFrame(); });
     QCOMPARE(shown, back ? QList<OrvoForm *>{FrameFixture::inputForm(system)} : QList<OrvoForm *>{});
     QCOMPARE(frame->isStartPanelVisible(), !back);

@@ -1,5 +1,4 @@
 #include "app/frmMDI.h"
-#include "forms/form_registry.h"
 #include "forms/orvo_form.h"
 #include "ui/frame_fixture.h"
 #include "ui/support.h"
@@ -91,7 +90,7 @@ void TestWebPages::everyLinkLabelOpensItsPage()
     QVERIFY(ui->reading(system, person));
     QVERIFY(ui->report(system));
     QList<LinkLabel *> links = frame->findChildren<LinkLabel *>();
-    for (OrvoForm *form : forms::loadedForms())
+    for (OrvoForm *form : FrameFixture::loadedForms())
         links += form->findChildren<LinkLabel *>();
     QVERIFY(links.size() >= 10);
     for (LinkLabel *link : links) {
