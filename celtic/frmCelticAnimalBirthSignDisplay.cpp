@@ -134,7 +134,7 @@ void frmCelticAnimalBirthSignDisplay::createControls()
     Label13->setBuddy(txtCharacterstic);
 
     auto button = [this](const char *name, const char *text) {
-        auto *push = new QPushButton(QLatin1String(text), fraResult);
+        auto *push = new QPushButton(QLatin1String(text), this);
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, buttonColour);
@@ -206,11 +206,10 @@ void frmCelticAnimalBirthSignDisplay::arrangeControls()
     result->addWidget(fraMiddle, 1, 0, 1, 2);
     result->addWidget(Label13, 2, 0, 1, 2);
     result->addWidget(txtCharacterstic, 3, 0, 1, 2);
-    result->addLayout(buttons, 4, 0, 1, 2);
     result->setRowMinimumHeight(2, twips::toPixels(4440 - 4215));
     result->setRowStretch(3, 1);
     Label13->setContentsMargins(twips::toPixels(60), 0, 0, 0);
-    buttons->setContentsMargins(0, twips::toPixels(5880 - 5775), 0, 0);
+    buttons->setContentsMargins(twips::toPixels(120), 4, twips::toPixels(120), 4);
 
     const int width = twips::toPixels(designWidth);
     Label61->setMinimumHeight(std::max(twips::toPixels(450), Label61->heightForWidth(width) + 4));
@@ -218,8 +217,9 @@ void frmCelticAnimalBirthSignDisplay::arrangeControls()
     for (QWidget *strip : {static_cast<QWidget *>(Label61), static_cast<QWidget *>(fraBottom)})
         strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
-    // The strips run across the whole window; the result frame keeps a margin.
-    auto *form = new QVBoxLayout(this);
+    // The strips run across the whole window; the result frame keeps a margin. The result
+    // scrolls where the window is low; the buttons and the band below them stay in sight.
+    auto *form = new QVBoxLayout(body());
     form->setContentsMargins(0, 0, 0, 0);
     form->setSpacing(0);
     form->addWidget(Label61);
@@ -228,9 +228,9 @@ void frmCelticAnimalBirthSignDisplay::arrangeControls()
     frame->setContentsMargins(twips::windowMargin, 0, twips::windowMargin, 0);
     frame->addWidget(fraResult);
     form->addLayout(frame);
-    form->addSpacing(4);
-    form->addWidget(fraBottom);
     form->addStretch(1);
+    footer()->addLayout(buttons);
+    footer()->addWidget(fraBottom);
 
     setTabOrder(txtCharacterstic, cmdPrint);
     setTabOrder(cmdPrint, cmdBack);

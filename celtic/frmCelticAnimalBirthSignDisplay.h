@@ -19,10 +19,6 @@ class frmCelticAnimalBirthSignDisplay : public OrvoForm
 public:
     frmCelticAnimalBirthSignDisplay();
 
-    // The size the window is held at (its design grown to what its layout needs), so that the
-    // frame's sub-window takes it as it is.
-    QSize sizeHint() const override { return minimumSize(); }
-
     // Keeps its own copy of reading and writes the sign's name, picture and record fields.
     void showReading(const celtic::Reading &reading);
     // The reading shown; an empty one (no names, no date, empty fields) before the first.

@@ -115,7 +115,7 @@ void frmCelticAnimalBirthSignMain::createControls()
     cmbYear = makeList("cmbYear", 855, QStringLiteral("Year of birth"));
     Label4->setBuddy(cmbDate);
 
-    Command1 = new QPushButton(QStringLiteral("Get My Celtic &Animal Birth Sign"), fraDetails);
+    Command1 = new QPushButton(QStringLiteral("Get My Celtic &Animal Birth Sign"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(look::verdana(8.25, true));
     look::setColours(Command1, Qt::black, QColor(192, 192, 255));
@@ -152,7 +152,6 @@ void frmCelticAnimalBirthSignMain::arrangeControls()
     details->setContentsMargins(6, 0, 6, 4);
     details->setSpacing(6);
     details->addWidget(fraNameAndDate);
-    details->addWidget(Command1, 0, Qt::AlignHCenter);
 
     // Wrapped texts take the height they need at the design width.
     const int stripPixels = twips::toPixels(stripWidth);
@@ -164,9 +163,10 @@ void frmCelticAnimalBirthSignMain::arrangeControls()
                              static_cast<QWidget *>(fraBottom)})
         wrapped->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
-    // The strips run across the window 20 twips from its edges; the rest stands further in.
+    // The strips run across the window 20 twips from its edges; the rest stands further in. The
+    // entries scroll where the window is low; the button and the band below it stay in sight.
     const int edge = twips::toPixels(20);
-    auto *form = new QVBoxLayout(this);
+    auto *form = new QVBoxLayout(body());
     form->setContentsMargins(edge, 0, edge, edge);
     form->setSpacing(0);
     auto inset = [form](QWidget *widget, int margin) {
@@ -180,9 +180,11 @@ void frmCelticAnimalBirthSignMain::arrangeControls()
     inset(Label5, twips::toPixels(120) - edge);
     form->addSpacing(twips::toPixels(1440 - 720 - 615));
     inset(fraDetails, twips::windowMargin - edge);
-    form->addSpacing(2);
-    form->addWidget(fraBottom);
     form->addStretch(1);
+    footer()->setContentsMargins(edge, 6, edge, edge);
+    footer()->setSpacing(6);
+    footer()->addWidget(Command1, 0, Qt::AlignHCenter);
+    footer()->addWidget(fraBottom);
 
     // Top to bottom, left to right, as the entries stand.
     setTabOrder(txtFName, txtMName);

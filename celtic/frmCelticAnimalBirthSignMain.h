@@ -22,9 +22,6 @@ public:
     frmCelticAnimalBirthSignMain();
 
     void Form_Load() override;
-    // The size the window is held at (its design grown to what its layout needs), so that the
-    // frame's sub-window takes it as it is.
-    QSize sizeHint() const override { return minimumSize(); }
 
     // The get-sign action of Command1 and mnuAstro: the reading of the entries, or the message
     // about the first problem.

@@ -73,11 +73,12 @@ frmChineseZodiacMain::frmChineseZodiacMain()
     connectSignals();
 }
 
-// Top to bottom: the two invitations, the details, the year start, Open and the promotion band.
-// Controls are made in the order of the screen, which is the order Tab visits them.
+// Top to bottom: the two invitations, the details, the time and place, the year start; then, in
+// sight however low the window, Proceed and Open and the promotion band. Tab visits them in the
+// order of the screen.
 void frmChineseZodiacMain::createControls()
 {
-    auto *outline = new QVBoxLayout(this);
+    auto *outline = new QVBoxLayout(body());
     outline->setContentsMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin);
     outline->setSpacing(4);
 
@@ -99,18 +100,26 @@ void frmChineseZodiacMain::createControls()
     createYearStart();
     outline->addWidget(fraYearStart);
 
+    outline->addStretch();
+
     cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Record"), this);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setFont(look::verdana(9.75, true));
     cmdOpen->setMinimumHeight(twips::toPixels(495));
-    outline->addWidget(cmdOpen);
-
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(twips::windowMargin, 4, twips::windowMargin, 2);
+    buttons->setSpacing(6);
+    buttons->addWidget(cmdProceed);
+    buttons->addWidget(cmdOpen, 1);
+    footer()->addLayout(buttons);
     fraFullBrand = new PromotionBand(this);
-    outline->addSpacing(2);
-    outline->addWidget(fraFullBrand);
+    footer()->setContentsMargins(0, 0, 0, twips::windowMargin);
+    footer()->addWidget(fraFullBrand);
+    setTabOrder(optYearStart[1], cmdProceed);
+    setTabOrder(cmdProceed, cmdOpen);
 }
 
-// Name on the first row; day, month and year on the second; the sex and Proceed on the third.
+// Name on the first row; day, month and year on the second; the sex on the third.
 void frmChineseZodiacMain::createDetails()
 {
     fraDetails = new QGroupBox(QStringLiteral("Your Details Please"), this);
@@ -161,11 +170,10 @@ void frmChineseZodiacMain::createDetails()
     Label5 = makeLabel(fraDetails, "Label5", "Sex", optSex[0]);
     grid->addWidget(Label5, 2, 0);
 
-    cmdProceed = new QPushButton(QStringLiteral("&Proceed"), fraDetails);
+    cmdProceed = new QPushButton(QStringLiteral("&Proceed"), this);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed->setFont(look::verdana(8.25));
     cmdProceed->setMinimumSize(twips::toPixels(1185), twips::toPixels(375));
-    grid->addWidget(cmdProceed, 2, 3, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
 }
 

@@ -74,7 +74,7 @@ SignInputForm::SignInputForm(const Design &design)
         push->setMinimumSize(push->sizeHint() + QSize(4 * gap, gap));
         return push;
     };
-    cmdProceed = button("cmdProceed", design.proceedCaption, fraDetails);
+    cmdProceed = button("cmdProceed", design.proceedCaption, this);
     cmdOpen = button("cmdOpen", QStringLiteral("&Open Previously Saved Reading"), this);
 
     fraFullBrand = new PromotionBand(this);
@@ -101,7 +101,9 @@ void SignInputForm::arrangeControls(const QList<QComboBox *> &extraBirthLists)
 {
     const int margin = twips::toPixels(120);
 
-    auto *window = new QVBoxLayout(this);
+    // The entries scroll where the window is low; the find and Open buttons and the band below
+    // them stay in sight.
+    auto *window = new QVBoxLayout(body());
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(0);
     window->addWidget(Label61);
@@ -111,12 +113,20 @@ void SignInputForm::arrangeControls(const QList<QComboBox *> &extraBirthLists)
     content->setSpacing(gap);
     content->addWidget(Label3);
     content->addWidget(fraDetails);
-    content->addWidget(cmdOpen, 0, Qt::AlignHCenter);
     window->addLayout(content);
     window->addStretch();
-    window->addWidget(fraFullBrand);
 
-    // Inside the frame: captions in one column, entries in the next, the find button under them.
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(margin, 0, margin, gap);
+    buttons->setSpacing(2 * gap);
+    buttons->addStretch();
+    buttons->addWidget(cmdProceed);
+    buttons->addWidget(cmdOpen);
+    buttons->addStretch();
+    footer()->addLayout(buttons);
+    footer()->addWidget(fraFullBrand);
+
+    // Inside the frame: captions in one column, entries in the next.
     auto *rows = new QGridLayout(fraDetails);
     rows->setContentsMargins(margin, 0, margin, margin / 2 + gap);
     rows->setHorizontalSpacing(2 * gap);
@@ -131,8 +141,6 @@ void SignInputForm::arrangeControls(const QList<QComboBox *> &extraBirthLists)
         birthRow->addWidget(list);
     birthRow->addStretch();
     rows->addLayout(birthRow, 1, 1);
-    rows->setRowMinimumHeight(2, gap);
-    rows->addWidget(cmdProceed, 3, 0, 1, 2, Qt::AlignHCenter);
     rows->setColumnStretch(1, 1);
 
     QWidget *previous = txtName;

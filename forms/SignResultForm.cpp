@@ -85,7 +85,9 @@ void SignResultForm::createMenus()
 
 void SignResultForm::arrangeControls()
 {
-    auto *window = new QVBoxLayout(this);
+    // The link and the result frame scroll where the window is low; the buttons and the band
+    // below them stay in sight.
+    auto *window = new QVBoxLayout(body());
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(0);
     window->addWidget(Label61);
@@ -95,7 +97,7 @@ void SignResultForm::arrangeControls()
     frame->setContentsMargins(twips::windowMargin, 0, twips::windowMargin, 0);
     frame->addWidget(fraStarUserSignDetails);
     window->addLayout(frame);
-    window->addSpacing(gap);
+    window->addStretch();
 
     m_frame = new QVBoxLayout(fraStarUserSignDetails);
     m_frame->setContentsMargins(inset, twips::windowMargin, twips::windowMargin, inset);
@@ -118,11 +120,10 @@ void SignResultForm::arrangeControls()
         buttons->addWidget(cmdExit);
     }
     buttons->addWidget(cmdBack);
-    window->addLayout(buttons);
-    window->addSpacing(gap);
-
-    window->addWidget(fraFullBrand);
-    window->addStretch();
+    footer()->addSpacing(gap);
+    footer()->addLayout(buttons);
+    footer()->addSpacing(gap);
+    footer()->addWidget(fraFullBrand);
 }
 
 void SignResultForm::connectSignals()

@@ -157,7 +157,8 @@ void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
 
 void frmAllFourSignsDisplay::arrangeControls()
 {
-    auto *window = new QVBoxLayout(this);
+    // The tiles scroll where the window is low; the buttons and the band stay in sight.
+    auto *window = new QVBoxLayout(body());
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(0);
     Label61->setContentsMargins(0, 2, 0, 2);
@@ -180,17 +181,17 @@ void frmAllFourSignsDisplay::arrangeControls()
     content->addLayout(centred);
 
     auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(0, gap, 0, 2 * gap);
+    buttons->setContentsMargins(2 * gap, gap, 2 * gap, 2 * gap);
     buttons->setSpacing(gap);
     buttons->addStretch(1);
     for (QPushButton *button : {cmdPrint, cmdBack, cmdExit}) {
         button->setMinimumSize(button->sizeHint() + QSize(4 * gap, gap));
         buttons->addWidget(button);
     }
-    content->addLayout(buttons);
     window->addLayout(content);
     window->addStretch();
-    window->addWidget(fraFullBrand);
+    footer()->addLayout(buttons);
+    footer()->addWidget(fraFullBrand);
 
     QWidget *previous = cmdFullReading[tileLooks[0].tile];
     for (const TileLook &look : tileLooks) {

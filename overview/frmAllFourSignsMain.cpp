@@ -116,20 +116,25 @@ void frmAllFourSignsMain::arrangeControls()
 {
     const int margin = twips::toPixels(120);
 
-    auto *window = new QVBoxLayout(this);
+    // The entries scroll where the window is low; the button and the band stay in sight.
+    auto *window = new QVBoxLayout(body());
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(0);
     Label61->setContentsMargins(0, 2, 0, 2);
     window->addWidget(Label61);
 
     auto *content = new QVBoxLayout;
-    content->setContentsMargins(margin, gap, margin, 2 * gap);
+    content->setContentsMargins(margin, gap, margin, gap);
     content->setSpacing(gap);
     content->addWidget(Label3);
     content->addWidget(fraDetails);
     window->addLayout(content);
     window->addStretch();
-    window->addWidget(fraFullBrand);
+    footer()->setContentsMargins(0, 0, 0, 0);
+    footer()->setSpacing(gap);
+    footer()->addWidget(cmdProceed, 0, Qt::AlignHCenter);
+    footer()->addSpacing(gap);
+    footer()->addWidget(fraFullBrand);
 
     auto *grid = new QGridLayout(fraDetails);
     grid->setHorizontalSpacing(2 * gap);
@@ -150,7 +155,6 @@ void frmAllFourSignsMain::arrangeControls()
     sexRow->addWidget(optSex[1]);
     sexRow->addStretch(1);
     grid->addLayout(sexRow, 2, 1);
-    grid->addWidget(cmdProceed, 3, 0, 1, 2, Qt::AlignHCenter);
     grid->setColumnStretch(1, 1);
     cmdProceed->setMinimumSize(cmdProceed->sizeHint() + QSize(4 * gap, gap));
 

@@ -124,8 +124,10 @@ void frmTwoPeopleDisplay::createPerson(int person)
 
 void frmTwoPeopleDisplay::arrangeControls()
 {
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, twips::windowMargin);
+    // The two people and their relations scroll where the window is low; the buttons and the
+    // band stay in sight.
+    auto *column = new QVBoxLayout(OrvoForm::body());
+    column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(gap);
     column->addWidget(Label61);
 
@@ -172,11 +174,15 @@ void frmTwoPeopleDisplay::arrangeControls()
     buttons->addStretch(1);
     for (QPushButton *button : {cmdPrint, cmdBack, cmdExit})
         buttons->addWidget(button);
-    body->addLayout(buttons);
+    buttons->setContentsMargins(2 * gap, 0, 2 * gap, 0);
     column->addLayout(body);
+    column->addStretch();
 
     fraFullBrand->setMinimumHeight(fraFullBrand->arrange(designWidth));
-    column->addWidget(fraFullBrand);
+    footer()->setContentsMargins(0, gap, 0, twips::windowMargin);
+    footer()->setSpacing(gap);
+    footer()->addLayout(buttons);
+    footer()->addWidget(fraFullBrand);
 
     setTabOrder(cmdPrint, cmdBack);
     setTabOrder(cmdBack, cmdExit);
@@ -224,12 +230,7 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
     lblElementRelation->setText(overview::relationTitle(elements));
     lblElementExplanation->setText(elements.explanation);
     lblSummary->setText(m_match.summary);
-
-    // The window takes the height its texts need at its width.
-    const int width = std::max(twips::toPixels(designWidth), layout()->minimumSize().width());
-    const int height = layout()->totalHeightForWidth(width);
-    setClientSizeTwips(width * 15, height * 15);
-    setFixedSize(width, height);
+    updateGeometry();
 }
 
 void frmTwoPeopleDisplay::showRelations()
@@ -251,11 +252,6 @@ void frmTwoPeopleDisplay::showRelations()
         lblRelation.append(title);
         lblExplanation.append(explanation);
     }
-}
-
-QSize frmTwoPeopleDisplay::sizeHint() const
-{
-    return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
 }
 
 void frmTwoPeopleDisplay::cmdPrint_Click()

@@ -24,9 +24,6 @@ class frmTwoPeopleDisplay : public OrvoForm
 public:
     frmTwoPeopleDisplay();
 
-    // The size the window was fixed at once its texts were in, so that its frame fits it exactly
-    // (the layout alone would ask for the height of its texts wrapped at their own widths).
-    QSize sizeHint() const override;
 
     // Takes its own copy of the match and shows it; the report is made from that copy.
     void showReading(const TwoPeople &match);

@@ -122,15 +122,16 @@ void frmTwoPeopleMain::createPerson(int person)
 void frmTwoPeopleMain::arrangeControls()
 {
     const int margin = twips::toPixels(120);
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, twips::windowMargin);
+    // The two people scroll where the window is low; Find and the band stay in sight.
+    auto *column = new QVBoxLayout(body());
+    column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(gap);
     column->addWidget(Label61);
 
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(margin, 0, margin, 0);
-    body->setSpacing(gap);
-    body->addWidget(Label3);
+    auto *people = new QVBoxLayout;
+    people->setContentsMargins(margin, 0, margin, 0);
+    people->setSpacing(gap);
+    people->addWidget(Label3);
     for (int person = 0; person < 2; ++person) {
         auto *grid = new QGridLayout(fraPerson[person]);
         grid->setHorizontalSpacing(2 * gap);
@@ -145,12 +146,15 @@ void frmTwoPeopleMain::arrangeControls()
         dateRow->addStretch(1);
         grid->addLayout(dateRow, 1, 1);
         grid->setColumnStretch(1, 1);
-        body->addWidget(fraPerson[person]);
+        people->addWidget(fraPerson[person]);
     }
-    body->addWidget(lblYearStart);
-    body->addWidget(cmdFind, 0, Qt::AlignHCenter);
-    column->addLayout(body);
-    column->addWidget(fraFullBrand);
+    people->addWidget(lblYearStart);
+    column->addLayout(people);
+    column->addStretch();
+    footer()->setContentsMargins(0, gap, 0, twips::windowMargin);
+    footer()->setSpacing(gap);
+    footer()->addWidget(cmdFind, 0, Qt::AlignHCenter);
+    footer()->addWidget(fraFullBrand);
 
     QWidget *previous = nullptr;
     for (int person = 0; person < 2; ++person) {
@@ -191,17 +195,7 @@ void frmTwoPeopleMain::Form_Load()
     }
     lblYearStart->setText(QStringLiteral("Chinese years are counted from %1, as chosen on the Chinese Zodiac form.")
                               .arg(overview::yearStartName(chinese::preferredYearStart())));
-    // The lists are sized by what they hold: the window takes its size once they are filled.
-    const int width = std::max(twips::toPixels(designWidth), layout()->minimumSize().width());
-    const int height = layout()->totalHeightForWidth(width);
-    setClientSizeTwips(width * 15, height * 15);
-    setFixedSize(width, height);
     txtName[0]->setFocus();
-}
-
-QSize frmTwoPeopleMain::sizeHint() const
-{
-    return minimumSize().isEmpty() ? OrvoForm::sizeHint() : minimumSize();
 }
 
 void frmTwoPeopleMain::cmdFind_Click()

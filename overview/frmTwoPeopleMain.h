@@ -23,9 +23,6 @@ public:
     frmTwoPeopleMain();
 
     void Form_Load() override;
-    // The size the window was fixed at once its texts were in, so that its frame fits it exactly
-    // (the layout alone would ask for the height of its texts wrapped at their own widths).
-    QSize sizeHint() const override;
 
     // The checks, then the match of the two handed on (found).
     void cmdFind_Click();
