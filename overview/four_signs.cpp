@@ -1,7 +1,7 @@
 #include "overview/four_signs.h"
 
 #include "australian/modAustralianAstrology.h"
-#include "celtic/CelticSignRecord.h"
+#include "celtic/celtic_sign_record.h"
 #include "celtic/celtic_signs.h"
 #include "chinese/ChineseAnimalRecord.h"
 #include "chinese/lunar_calendar.h"
