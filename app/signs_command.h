@@ -2,8 +2,8 @@
 
 #include "chinese/BirthMoment.h"
 #include "chinese/chinese_calendar.h"
-#include "overview/FourSigns.h"
-#include "overview/FourSignsJson.h"
+#include "overview/four_signs.h"
+#include "overview/four_signs_json.h"
 
 #include <QByteArray>
 #include <QDate>

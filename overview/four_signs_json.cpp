@@ -1,4 +1,4 @@
-#include "overview/FourSignsJson.h"
+#include "overview/four_signs_json.h"
 
 #include "chinese/year_start.h"
 #include "common/json_writer.h"
