@@ -68,11 +68,6 @@ QString yearTitle(const Reading &reading)
     return QStringLiteral("Year of the %1 %2").arg(reading.year.element, reading.year.animal);
 }
 
-QString longDate(const QDate &date)
-{
-    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
-}
-
 QString yearSpan(const Reading &reading)
 {
     return dateText::span(reading.year.firstDay, reading.year.lastDay);

@@ -5,6 +5,7 @@
 #include "chinese/four_pillars.h"
 #include "chinese/lunar_birthdays.h"
 #include "chinese/chinese_calendar.h"
+#include "common/date_text.h"
 #include "common/input_problem.h"
 
 #include <QDate>
@@ -32,9 +33,8 @@ void ChineseZodiacDescription(Reading &reading, const QString &element, const QS
 
 // "Year of the Wood Rat"
 QString yearTitle(const Reading &reading);
-// "2 February 1984": English month name and all four digits of the year, whatever the locale,
-// so that a day and month can never be mistaken for each other.
-QString longDate(const QDate &date);
+// The reading's dates in words are written as every long date is: "2 February 1984".
+using dateText::longDate;
 // The year's first and last day as dateText::span() writes them: "2/2/1984 – 2/19/1985" where
 // the birth date reads "3/5/1984".
 QString yearSpan(const Reading &reading);
