@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/BirthMoment.h"
+#include "chinese/birth_moment.h"
 #include "chinese/chinese_calendar.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_json.h"

@@ -1,7 +1,7 @@
 #include "chinese/chinese_zodiac.h"
 
-#include "chinese/ChineseAnimalRecord.h"
 #include "chinese/animal_lines.h"
+#include "chinese/chinese_animal_record.h"
 #include "chinese/lunar_calendar.h"
 #include "chinese/years_ahead_block.h"
 #include "chinese/year_start.h"

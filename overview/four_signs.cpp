@@ -3,7 +3,7 @@
 #include "australian/modAustralianAstrology.h"
 #include "celtic/celtic_sign_record.h"
 #include "celtic/celtic_signs.h"
-#include "chinese/ChineseAnimalRecord.h"
+#include "chinese/chinese_animal_record.h"
 #include "chinese/lunar_calendar.h"
 #include "common/calendar_lists.h"
 #include "mayan/modMayanAnimalMoonSign.h"

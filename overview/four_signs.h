@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chinese/BirthMoment.h"
-#include "chinese/ChineseDate.h"
+#include "chinese/birth_moment.h"
+#include "chinese/chinese_date.h"
 #include "chinese/chinese_calendar.h"
 #include "chinese/four_pillars.h"
 

@@ -1,5 +1,5 @@
 #include "app/frmMDI.h"
-#include "chinese/ChineseAnimalRecord.h"
+#include "chinese/chinese_animal_record.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"

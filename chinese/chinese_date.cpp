@@ -1,6 +1,6 @@
-#include "chinese/ChineseDate.h"
+#include "chinese/chinese_date.h"
 
-#include "chinese/StemBranch.h"
+#include "chinese/stem_branch.h"
 
 namespace chinese {
 

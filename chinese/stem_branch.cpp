@@ -1,4 +1,4 @@
-#include "chinese/StemBranch.h"
+#include "chinese/stem_branch.h"
 
 #include "chinese/chinese_calendar.h"
 
