@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chinese/birth_moment.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/birth_moment.h"
+#include "chinese/calendar/chinese_calendar.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_json.h"
 

@@ -1,6 +1,6 @@
 #include "chinese/branch_relations.h"
 
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QStringView>
 

@@ -2,9 +2,9 @@
 
 #include "chinese/animal_lines.h"
 #include "chinese/chinese_animal_record.h"
-#include "chinese/lunar_calendar.h"
+#include "chinese/calendar/lunar_calendar.h"
 #include "chinese/years_ahead_block.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/date_text.h"
 

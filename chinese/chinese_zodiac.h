@@ -1,10 +1,10 @@
 #pragma once
 
-#include "chinese/birth_moment.h"
+#include "chinese/calendar/birth_moment.h"
 #include "chinese/chinese_animal_record.h"
-#include "chinese/chinese_calendar.h"
-#include "chinese/four_pillars.h"
-#include "chinese/lunar_birthdays.h"
+#include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/four_pillars.h"
+#include "chinese/calendar/lunar_birthdays.h"
 #include "common/date_text.h"
 #include "common/input_problem.h"
 

@@ -3,7 +3,7 @@
 #include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
-#include "chinese/birthday_calendar.h"
+#include "chinese/calendar/birthday_calendar.h"
 #include "common/file_saving.h"
 #include "common/program_texts.h"
 #include "forms/save_dialog.h"

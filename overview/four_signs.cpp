@@ -4,7 +4,7 @@
 #include "celtic/celtic_sign_record.h"
 #include "celtic/celtic_signs.h"
 #include "chinese/chinese_animal_record.h"
-#include "chinese/lunar_calendar.h"
+#include "chinese/calendar/lunar_calendar.h"
 #include "common/calendar_lists.h"
 #include "mayan/modMayanAnimalMoonSign.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "chinese/birth_moment.h"
-#include "chinese/chinese_date.h"
-#include "chinese/chinese_calendar.h"
-#include "chinese/four_pillars.h"
+#include "chinese/calendar/birth_moment.h"
+#include "chinese/calendar/chinese_date.h"
+#include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/four_pillars.h"
 
 #include <QDate>
 #include <QString>

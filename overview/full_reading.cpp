@@ -6,7 +6,7 @@
 #include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "chinese/chinese_zodiac.h"
 #include "chinese/frmChineseZodiacMain.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/input_problem.h"
 #include "forms/dialog_service.h"
 #include "forms/form_registry.h"

@@ -1,5 +1,5 @@
-#include "chinese/chinese_date.h"
-#include "chinese/stem_branch.h"
+#include "chinese/calendar/chinese_date.h"
+#include "chinese/calendar/stem_branch.h"
 #include "chinese/animal_lines.h"
 
 #include <QtTest>

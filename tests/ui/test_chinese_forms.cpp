@@ -3,7 +3,7 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
 #include "forms/form_registry.h"

@@ -1,4 +1,4 @@
-#include "chinese/birthday_calendar.h"
+#include "chinese/calendar/birthday_calendar.h"
 
 #include "common/date_text.h"
 

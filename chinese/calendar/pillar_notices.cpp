@@ -1,7 +1,7 @@
-#include "chinese/pillar_notices.h"
+#include "chinese/calendar/pillar_notices.h"
 
-#include "chinese/lunar_calendar.h"
-#include "chinese/solar_terms.h"
+#include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/solar_terms.h"
 #include "common/date_text.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "chinese/chinese_date.h"
+#include "chinese/calendar/chinese_date.h"
 
-#include "chinese/stem_branch.h"
+#include "chinese/calendar/stem_branch.h"
 
 namespace chinese {
 
