@@ -107,11 +107,6 @@ QList<Branch> trineOf(Branch a)
     return {a};
 }
 
-bool punishesItself(Branch branch)
-{
-    return holds(BranchRelation::Punishment, branch, branch);
-}
-
 QString relationKey(BranchRelation relation)
 {
     switch (relation) {

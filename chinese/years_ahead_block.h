@@ -20,7 +20,4 @@ struct YearsAheadBlock
 // does not cover.
 YearsAheadBlock yearsAheadBlock(const QString &animal, const QDate &from, YearStart start);
 
-// The title and then each line, each ending in '\n'; empty for an empty block.
-QString yearsAheadText(const YearsAheadBlock &block);
-
 } // namespace chinese
