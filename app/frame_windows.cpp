@@ -1,6 +1,6 @@
 #include "app/frame_windows.h"
 
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "overview/full_reading.h"
 
 using systems::System;

@@ -1,7 +1,7 @@
 #include "app/signs_command.h"
 
 #include "app/terminal_io.h"
-#include "chinese/four_pillars.h"
+#include "chinese/calendar/four_pillars.h"
 #include "common/json_writer.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"

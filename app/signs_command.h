@@ -1,9 +1,9 @@
 #pragma once
 
-#include "chinese/BirthMoment.h"
-#include "chinese/chinese_calendar.h"
-#include "overview/FourSigns.h"
-#include "overview/FourSignsJson.h"
+#include "chinese/calendar/birth_moment.h"
+#include "chinese/calendar/chinese_calendar.h"
+#include "overview/four_signs.h"
+#include "overview/four_signs_json.h"
 
 #include <QByteArray>
 #include <QDate>

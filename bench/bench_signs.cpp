@@ -2,7 +2,7 @@
 // and a saved reading written and read back for each kind of file.
 #include "australian/modAustralianAstrology.h"
 #include "celtic/celtic_signs.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 #include "common/calendar_lists.h"
 #include "common/saved_reading.h"
 #include "mayan/modMayanAnimalMoonSign.h"

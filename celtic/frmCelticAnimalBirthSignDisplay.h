@@ -2,7 +2,7 @@
 
 #include "forms/orvo_form.h"
 
-#include "celtic/CelticReading.h"
+#include "celtic/celtic_reading.h"
 
 class LinkLabel;
 class PromotionBand;

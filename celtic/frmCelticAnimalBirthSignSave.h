@@ -2,7 +2,7 @@
 
 #include "report/ReportForm.h"
 
-#include "celtic/CelticReading.h"
+#include "celtic/celtic_reading.h"
 
 class LinkLabel;
 

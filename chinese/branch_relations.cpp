@@ -1,6 +1,6 @@
 #include "chinese/branch_relations.h"
 
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QStringView>
 
@@ -105,11 +105,6 @@ QList<Branch> trineOf(Branch a)
         return members;
     }
     return {a};
-}
-
-bool punishesItself(Branch branch)
-{
-    return holds(BranchRelation::Punishment, branch, branch);
 }
 
 QString relationKey(BranchRelation relation)

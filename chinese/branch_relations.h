@@ -37,9 +37,6 @@ bool holds(BranchRelation relation, Branch a, Branch b);
 // Rat, Dragon); a is one of them.
 QList<Branch> trineOf(Branch a);
 
-// True for the four branches that punish themselves (辰 午 酉 亥).
-bool punishesItself(Branch branch);
-
 // "same-sign", "six-harmony", "three-harmony", "clash", "harm", "punishment", "break": the words
 // the command line prints.
 QString relationKey(BranchRelation relation);

@@ -1,10 +1,10 @@
 #include "chinese/chinese_zodiac.h"
 
-#include "chinese/ChineseAnimalRecord.h"
 #include "chinese/animal_lines.h"
-#include "chinese/lunar_calendar.h"
+#include "chinese/chinese_animal_record.h"
+#include "chinese/calendar/lunar_calendar.h"
 #include "chinese/years_ahead_block.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/date_text.h"
 
@@ -66,11 +66,6 @@ void ChineseZodiacDescription(Reading &reading, const QString &element, const QS
 QString yearTitle(const Reading &reading)
 {
     return QStringLiteral("Year of the %1 %2").arg(reading.year.element, reading.year.animal);
-}
-
-QString longDate(const QDate &date)
-{
-    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
 QString yearSpan(const Reading &reading)

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "chinese/ChinesePerson.h"
-#include "chinese/ChineseReading.h"
-#include "chinese/four_pillars.h"
-#include "chinese/lunar_birthdays.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/birth_moment.h"
+#include "chinese/chinese_animal_record.h"
+#include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/four_pillars.h"
+#include "chinese/calendar/lunar_birthdays.h"
+#include "common/date_text.h"
 #include "common/input_problem.h"
 
 #include <QDate>
@@ -16,6 +17,34 @@
 
 // The checks and the reading of the Chinese input form, without widgets.
 namespace chinese {
+
+enum class Sex { None, Male, Female };
+
+// Whom a Chinese reading is for, as the input form holds it: nothing is checked yet.
+struct Person
+{
+    QString name;
+    Sex sex = Sex::None;
+    BirthEntry birth;
+};
+
+// A checked reading, made by makeReading(): the person (name trimmed, a sex chosen), the birth
+// date, the year start it was found by, the Chinese year holding the birth date, and that year's
+// animal record and element paragraph. The result form keeps its own copy; the report and the
+// saved file are made from it.
+struct Reading
+{
+    Person person;
+    QDate birthDate;
+    YearStart yearStart = YearStart::LunarNewYear;
+    NewYearRow year;              // its span, element and animal
+    ChineseAnimalRecord record;   // of year.animal
+    QString elementDescription;   // of year.element
+    // The time and place of birth (its date is birthDate) and what they give, both set by
+    // addFourPillars(); a reading without them has no pillars.
+    BirthMoment birth;
+    std::optional<FourPillars> pillars;
+};
 
 // The birth years the input form offers.
 constexpr int FirstYear = 1900;
@@ -32,9 +61,6 @@ void ChineseZodiacDescription(Reading &reading, const QString &element, const QS
 
 // "Year of the Wood Rat"
 QString yearTitle(const Reading &reading);
-// "2 February 1984": English month name and all four digits of the year, whatever the locale,
-// so that a day and month can never be mistaken for each other.
-QString longDate(const QDate &date);
 // The year's first and last day as dateText::span() writes them: "2/2/1984 – 2/19/1985" where
 // the birth date reads "3/5/1984".
 QString yearSpan(const Reading &reading);

@@ -1,7 +1,7 @@
 #include "chinese/frmChineseZodiacDisplay.h"
 
 #include "chinese/chinese_zodiac.h"
-#include "chinese/birthday_calendar.h"
+#include "chinese/calendar/birthday_calendar.h"
 #include "common/file_saving.h"
 #include "common/program_texts.h"
 #include "forms/save_dialog.h"
@@ -79,7 +79,7 @@ void setLine(QLineEdit *box, const QString &text)
 // line moves to the next line whole.
 QString yearCaption(const chinese::Reading &reading)
 {
-    auto unbroken = [](const QDate &date) { return chinese::longDate(date).replace(QLatin1Char(' '), QChar::Nbsp); };
+    auto unbroken = [](const QDate &date) { return dateText::longDate(date).replace(QLatin1Char(' '), QChar::Nbsp); };
     return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(reading.year.firstDay)
            + QStringLiteral(" \u2013 ") + unbroken(reading.year.lastDay);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/ChineseReading.h"
+#include "chinese/chinese_zodiac.h"
 #include "forms/orvo_form.h"
 
 class LinkLabel;

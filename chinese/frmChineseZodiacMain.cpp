@@ -1,8 +1,8 @@
 #include "chinese/frmChineseZodiacMain.h"
 
 #include "chinese/chinese_zodiac.h"
-#include "chinese/day_start.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/day_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/input_problem.h"
 #include "common/program_texts.h"

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "chinese/BirthMoment.h"
-#include "chinese/ChinesePerson.h"
-#include "chinese/ChineseReading.h"
-#include "chinese/chinese_calendar.h"
-#include "chinese/four_pillars.h"
+#include "chinese/calendar/birth_moment.h"
+#include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/four_pillars.h"
+#include "chinese/chinese_zodiac.h"
 #include "forms/orvo_form.h"
 
 #include <QStringList>

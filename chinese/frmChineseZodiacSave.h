@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/ChineseReading.h"
+#include "chinese/chinese_zodiac.h"
 #include "report/ReportForm.h"
 
 class LinkLabel;

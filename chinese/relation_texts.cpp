@@ -1,6 +1,5 @@
 #include "chinese/relation_texts.h"
 
-#include "chinese/chinese_zodiac.h"
 #include "common/date_text.h"
 
 namespace chinese {

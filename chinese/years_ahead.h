@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chinese/branch_relations.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QDate>
 #include <QList>

@@ -15,11 +15,4 @@ YearsAheadBlock yearsAheadBlock(const QString &animal, const QDate &from, YearSt
     return block;
 }
 
-QString yearsAheadText(const YearsAheadBlock &block)
-{
-    if (block.lines.isEmpty())
-        return QString();
-    return block.title + QLatin1Char('\n') + block.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
 } // namespace chinese

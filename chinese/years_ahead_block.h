@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QDate>
 #include <QString>
@@ -19,8 +19,5 @@ struct YearsAheadBlock
 // table ends first). An empty block for an animal other than "Rat" .. "Pig" or a date the table
 // does not cover.
 YearsAheadBlock yearsAheadBlock(const QString &animal, const QDate &from, YearStart start);
-
-// The title and then each line, each ending in '\n'; empty for an empty block.
-QString yearsAheadText(const YearsAheadBlock &block);
 
 } // namespace chinese

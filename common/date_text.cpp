@@ -33,4 +33,9 @@ QString span(const QDate &first, const QDate &last, const QLocale &locale)
     return shortDate(first, locale) + QStringLiteral(" \u2013 ") + shortDate(last, locale);
 }
 
+QString longDate(const QDate &date)
+{
+    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
 } // namespace dateText

@@ -18,4 +18,8 @@ QString shortDate(const QDate &date, const QLocale &locale = QLocale());
 // date beside it does.
 QString span(const QDate &first, const QDate &last, const QLocale &locale = QLocale());
 
+// "2 February 1984": English month name and all four digits of the year, whatever the locale,
+// so that a day and month can never be mistaken for each other.
+QString longDate(const QDate &date);
+
 } // namespace dateText

@@ -103,16 +103,4 @@ QString picturePath(int picture)
     return content::picturePath(QStringLiteral("mayan/") + QLatin1String(fields[picture - 1].pictureFile));
 }
 
-InputProblem checkInput(const QString &name, int dayPos, int monthPos, int year)
-{
-    if (name.trimmed().isEmpty())
-        return InputProblem::NameMissing;
-    switch (calendar::checkDate(dayPos + 1, monthPos + 1, year)) {
-    case calendar::DateCheck::BadFebruary: return InputProblem::BadFebruary;
-    case calendar::DateCheck::BadThirtyFirst: return InputProblem::BadThirtyFirst;
-    case calendar::DateCheck::Valid: break;
-    }
-    return InputProblem::None;
-}
-
 } // namespace mayan

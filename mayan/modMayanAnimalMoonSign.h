@@ -33,11 +33,4 @@ std::optional<MayanSignRow> findSignRow(const QString &mayanName);
 // Resource path of picture number 1..13 (01bat.jpg .. 13turtle.jpg); empty outside that range.
 QString picturePath(int picture);
 
-enum class InputProblem { None, NameMissing, BadFebruary, BadThirtyFirst };
-
-// The input checks in their order: the name (blanks trimmed) first, then the date. dayPos and
-// monthPos are list positions (0 = day 1, 0 = January). The overview's own check, until it makes
-// its readings with makeReading (mayan_reading.h) as the Mayan forms do.
-InputProblem checkInput(const QString &name, int dayPos, int monthPos, int year);
-
 } // namespace mayan

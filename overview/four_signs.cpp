@@ -1,10 +1,10 @@
 #include "overview/four_signs.h"
 
 #include "australian/modAustralianAstrology.h"
-#include "celtic/CelticSignRecord.h"
+#include "celtic/celtic_sign_record.h"
 #include "celtic/celtic_signs.h"
-#include "chinese/ChineseAnimalRecord.h"
-#include "chinese/lunar_calendar.h"
+#include "chinese/chinese_animal_record.h"
+#include "chinese/calendar/lunar_calendar.h"
 #include "common/calendar_lists.h"
 #include "mayan/modMayanAnimalMoonSign.h"
 

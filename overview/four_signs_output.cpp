@@ -1,7 +1,7 @@
 #include "overview/four_signs_output.h"
 
 #include "chinese/animal_lines.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 
 #include <QDateTime>
 #include <QTimeZone>

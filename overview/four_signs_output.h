@@ -1,6 +1,6 @@
 #pragma once
 
-#include "overview/FourSigns.h"
+#include "overview/four_signs.h"
 
 #include <QString>
 

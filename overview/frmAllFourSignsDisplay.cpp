@@ -1,7 +1,7 @@
 #include "overview/frmAllFourSignsDisplay.h"
 #include "overview/overview_look.h"
 
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "overview/four_signs.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"

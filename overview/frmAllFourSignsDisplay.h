@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/orvo_form.h"
-#include "overview/FourSigns.h"
+#include "overview/four_signs.h"
 #include "overview/full_reading.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/orvo_form.h"
-#include "overview/TwoPeople.h"
+#include "overview/two_people.h"
 
 #include <QList>
 

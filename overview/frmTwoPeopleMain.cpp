@@ -1,7 +1,7 @@
 #include "overview/frmTwoPeopleMain.h"
 #include "overview/overview_look.h"
 
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
 #include "forms/dialog_service.h"
 #include "overview/tile_texts.h"

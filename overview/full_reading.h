@@ -1,8 +1,8 @@
 #pragma once
 
 #include "australian/australian_reading.h"
-#include "celtic/CelticPerson.h"
-#include "chinese/ChinesePerson.h"
+#include "celtic/celtic_reading.h"
+#include "chinese/chinese_zodiac.h"
 #include "mayan/mayan_reading.h"
 
 #include <QDate>

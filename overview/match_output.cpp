@@ -1,6 +1,6 @@
 #include "overview/match_output.h"
 
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "overview/two_people.h"
 
 #include <QJsonArray>

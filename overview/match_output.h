@@ -1,6 +1,6 @@
 #pragma once
 
-#include "overview/TwoPeople.h"
+#include "overview/two_people.h"
 
 #include <QJsonObject>
 #include <QString>

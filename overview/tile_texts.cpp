@@ -2,7 +2,7 @@
 
 #include "australian/modAustralianAstrology.h"
 #include "celtic/celtic_signs.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 #include "common/calendar_lists.h"
 #include "common/content.h"
 #include "mayan/modMayanAnimalMoonSign.h"

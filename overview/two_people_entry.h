@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/input_problem.h"
-#include "overview/TwoPeople.h"
+#include "overview/two_people.h"
 
 #include <QString>
 

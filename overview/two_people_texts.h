@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chinese/relation_texts.h"
-#include "overview/TwoPeople.h"
+#include "overview/two_people.h"
 
 #include <QList>
 #include <QString>

@@ -2,7 +2,6 @@
 
 #include "common/file_saving.h"
 #include "common/program_texts.h"
-#include "forms/save_dialog.h"
 #include "widgets/look.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -213,11 +212,6 @@ bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString 
     if (document.isEmpty())
         return false;
     return fileSaving::save(fileName, [&document](QIODevice &file) { return file.write(document) == document.size(); });
-}
-
-QString pdfFileName(const QString &personName, const QString &systemName)
-{
-    return saveDialog::suggestedName(personName, systemName, QStringLiteral("pdf"));
 }
 
 } // namespace reportPrinting

@@ -45,7 +45,4 @@ QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head);
 // left as it was) when any write, the flush or the rename failed.
 bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName);
 
-// The name offered for a report's PDF: saveDialog::suggestedName(personName, systemName, "pdf").
-QString pdfFileName(const QString &personName, const QString &systemName);
-
 } // namespace reportPrinting

@@ -36,7 +36,6 @@ void openPage(Page page)
 
 void OpenHelpPage() { openPage(Page::Help); }
 void OpenFullBrandPage() { openPage(Page::FullBrand); }
-void OpenCoBrandPage() { openPage(Page::CoBrand); }
 void OpenHomePage() { openPage(Page::Home); }
 void OpenDownloadPage() { openPage(Page::Download); }
 

@@ -19,7 +19,6 @@ void openPage(Page page);      // a page that cannot be opened is ignored
 
 void OpenHelpPage();
 void OpenFullBrandPage();
-void OpenCoBrandPage();
 void OpenHomePage();
 void OpenDownloadPage();
 

@@ -1,4 +1,4 @@
-#include "celtic/CelticSignRecord.h"
+#include "celtic/celtic_sign_record.h"
 #include "celtic/celtic_input.h"
 #include "celtic/celtic_reading.h"
 #include "celtic/celtic_signs.h"

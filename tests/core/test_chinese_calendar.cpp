@@ -1,4 +1,4 @@
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // Cross-checks the lunar new-year days against ICU's Chinese calendar, an implementation of its
 // own (astronomical new moons and solar terms), so a fault in the generated table shows up here.
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QtTest>
 

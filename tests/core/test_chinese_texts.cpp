@@ -1,5 +1,5 @@
-#include "chinese/ChineseDate.h"
-#include "chinese/StemBranch.h"
+#include "chinese/calendar/chinese_date.h"
+#include "chinese/calendar/stem_branch.h"
 #include "chinese/animal_lines.h"
 
 #include <QtTest>

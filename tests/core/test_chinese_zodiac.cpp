@@ -1,7 +1,6 @@
-#include "chinese/ChineseAnimalRecord.h"
-#include "chinese/ChineseReading.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/chinese_animal_record.h"
 #include "chinese/chinese_zodiac.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QRegularExpression>
 #include <QtTest>

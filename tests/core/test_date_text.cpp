@@ -10,6 +10,8 @@ private Q_SLOTS:
     void shortDateKeepsLocaleOrder_data();
     void shortDateKeepsLocaleOrder();
     void quotedTextIsNoYear();
+    void longDateIgnoresLocale_data();
+    void longDateIgnoresLocale();
 };
 
 void TestDateText::shortDateKeepsLocaleOrder_data()
@@ -37,6 +39,28 @@ void TestDateText::shortDateKeepsLocaleOrder()
 void TestDateText::quotedTextIsNoYear()
 {
     QCOMPARE(dateText::withFourDigitYear(QStringLiteral("d 'yy''s' M yy")), QStringLiteral("d 'yy''s' M yyyy"));
+}
+
+void TestDateText::longDateIgnoresLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("de_DE default, English month") << QLocale(QLocale::German, QLocale::Germany) << QDate(1984, 2, 2) << "2 February 1984";
+    QTest::newRow("ja_JP default, first day of the range") << QLocale(QLocale::Japanese, QLocale::Japan) << QDate(1900, 1, 1) << "1 January 1900";
+    QTest::newRow("ar_EG default, Latin digits") << QLocale(QLocale::Arabic, QLocale::Egypt) << QDate(2100, 12, 31) << "31 December 2100";
+}
+
+void TestDateText::longDateIgnoresLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDate, date);
+    QFETCH(QString, expected);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    const QString text = dateText::longDate(date);
+    QLocale::setDefault(before);
+    QCOMPARE(text, expected);
 }
 
 QTEST_GUILESS_MAIN(TestDateText)

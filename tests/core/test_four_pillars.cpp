@@ -1,4 +1,4 @@
-#include "chinese/four_pillars.h"
+#include "chinese/calendar/four_pillars.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "chinese/birthday_calendar.h"
-#include "chinese/lunar_birthdays.h"
-#include "chinese/lunar_calendar.h"
+#include "chinese/calendar/birthday_calendar.h"
+#include "chinese/calendar/lunar_birthdays.h"
+#include "chinese/calendar/lunar_calendar.h"
 
 #include <QtTest>
 

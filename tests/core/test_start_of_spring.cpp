@@ -7,7 +7,7 @@
 //   1980-02-05  library 00:09, computed 00:03:34      2013-02-04  library 00:13, computed 00:07:54
 //   2083-02-03  library 23:58, computed 23:51:51      1947-02-04  library 23:50, computed 23:53:19
 // so no disagreement on the day is allowed.
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "app/frmMDI.h"
-#include "chinese/day_start.h"
+#include "chinese/calendar/day_start.h"
 #include "chinese/frmChineseZodiacDisplay.h"
 #include "chinese/frmChineseZodiacMain.h"
 #include "chinese/frmChineseZodiacSave.h"

@@ -79,8 +79,8 @@ private Q_SLOTS:
     void failedPdfSaveKeepsEarlierFile_data();
     void failedPdfSaveKeepsEarlierFile();
     void previewPaintsTheReport();
-    void pdfFileNames_data();
-    void pdfFileNames();
+    void suggestedNamesAreSafe_data();
+    void suggestedNamesAreSafe();
     void outputNamesPersonAndSystem_data();
     void outputNamesPersonAndSystem();
     void longSuggestedNamesStillSave_data();
@@ -281,7 +281,7 @@ void TestReportOutput::previewPaintsTheReport()
     QVERIFY(dialogs->messages.isEmpty());
 }
 
-void TestReportOutput::pdfFileNames_data()
+void TestReportOutput::suggestedNamesAreSafe_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
@@ -293,11 +293,11 @@ void TestReportOutput::pdfFileNames_data()
     QTest::newRow("empty") << "" << "Celtic.pdf";
 }
 
-void TestReportOutput::pdfFileNames()
+void TestReportOutput::suggestedNamesAreSafe()
 {
     QFETCH(QString, name);
     QFETCH(QString, expected);
-    const QString fileName = reportPrinting::pdfFileName(name, QStringLiteral("Celtic"));
+    const QString fileName = saveDialog::suggestedName(name, QStringLiteral("Celtic"), QStringLiteral("pdf"));
     QCOMPARE(fileName, expected);
     QVERIFY(!fileName.contains(QLatin1Char('/')));
 }

@@ -1,6 +1,6 @@
 #include "app/frmMDI.h"
-#include "chinese/chinese_calendar.h"
-#include "chinese/year_start.h"
+#include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/year_start.h"
 #include "common/input_problem.h"
 #include "forms/form_registry.h"
 #include "overview/frmAllFourSignsMain.h"

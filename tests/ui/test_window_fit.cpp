@@ -7,12 +7,15 @@
 #include "forms/frmAbout.h"
 #include "forms/frmUserGuide.h"
 #include "app/frmMDI.h"
+#include "forms/orvo_form.h"
 #include "ui/frame_fixture.h"
 #include "ui/support.h"
 #include "widgets/fitting_scroll_area.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>

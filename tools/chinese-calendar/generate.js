@@ -1,6 +1,6 @@
-// Writes chinese/chinese_years.inc: the Chinese years that cover 1900-01-01..2100-12-31, once
-// starting at the lunar new year and once at the Start of Spring (Li Chun, China Standard Time).
-// Run through generate.sh, which installs the pinned library outside the source tree.
+// Writes chinese/calendar/chinese_years.inc: the Chinese years that cover 1900-01-01..2100-12-31,
+// once starting at the lunar new year and once at the Start of Spring (Li Chun, China Standard
+// Time). Run through generate.sh, which installs the pinned library.
 'use strict';
 
 const path = require('path');

@@ -1,6 +1,7 @@
-// Writes chinese/chinese_months.inc (the first day of every Chinese month, with its number and
-// leap flag) and chinese/solar_terms.inc (the moment of each of the 24 solar terms, in UTC, to the
-// second) for 1899..2101. Run through generate.sh, which installs the pinned library.
+// Writes chinese/calendar/chinese_months.inc (the first day of every Chinese month, with its
+// number and leap flag) and chinese/calendar/solar_terms.inc (the moment of each of the 24 solar
+// terms, in UTC, to the second) for 1899..2101. Run through generate.sh, which installs the
+// pinned library.
 // The library dates solar terms in China Standard Time (UTC+8, all year round); they are stored
 // in UTC so that a birth anywhere can be compared with them.
 // Every check below ends the run with status 1 and writes nothing.

@@ -1,4 +1,4 @@
-#include "chinese/ChineseAnimalRecord.h"
+#include "chinese/chinese_animal_record.h"
 
 #include "common/content.h"
 

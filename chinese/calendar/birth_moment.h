@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/day_start.h"
+#include "chinese/calendar/day_start.h"
 
 #include <QDate>
 #include <QTime>

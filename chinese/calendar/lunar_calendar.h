@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/ChineseDate.h"
+#include "chinese/calendar/chinese_date.h"
 
 #include <QDate>
 #include <QList>

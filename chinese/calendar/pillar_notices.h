@@ -1,8 +1,8 @@
 #pragma once
 
-#include "chinese/BirthMoment.h"
-#include "chinese/FourPillars.h"
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/birth_moment.h"
+#include "chinese/calendar/four_pillars.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 
 #include "common/program_settings.h"
 

@@ -1,6 +1,6 @@
-#include "overview/FourSignsJson.h"
+#include "overview/four_signs_json.h"
 
-#include "chinese/year_start.h"
+#include "chinese/calendar/year_start.h"
 #include "common/json_writer.h"
 
 #include <QDateTime>

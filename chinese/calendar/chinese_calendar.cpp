@@ -1,4 +1,4 @@
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include "common/content.h"
 
@@ -16,7 +16,7 @@ struct YearSpan
 };
 
 // Generated once from a lunar-calendar library (see its header); nothing is computed at run time.
-#include "chinese/chinese_years.inc"
+#include "chinese/calendar/chinese_years.inc"
 
 template<std::size_t N>
 QList<NewYearRow> rowsOf(const YearSpan (&spans)[N])

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/lunar_birthdays.h"
+#include "chinese/calendar/lunar_birthdays.h"
 
 #include <QByteArray>
 #include <QDateTime>

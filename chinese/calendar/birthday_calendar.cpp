@@ -1,6 +1,6 @@
-#include "chinese/birthday_calendar.h"
+#include "chinese/calendar/birthday_calendar.h"
 
-#include "chinese/chinese_zodiac.h"
+#include "common/date_text.h"
 
 #include <QUuid>
 
@@ -68,7 +68,7 @@ QByteArray birthdayCalendar(const QString &name, const QDate &birthDate, const Q
         const QString description = QStringLiteral("%1 of the Chinese year %2 (%3). Born on %4.")
                                         .arg(birthday.keptOn.text(), QString::number(birthday.lunarYear),
                                              birthday.keptOn.yearTitle(),
-                                             longDate(birthDate));
+                                             dateText::longDate(birthDate));
         const QStringList lines = {
             QStringLiteral("BEGIN:VEVENT"),
             QStringLiteral("UID:") + QUuid::createUuidV5(uidNamespace, key).toString(QUuid::WithoutBraces),

@@ -1,6 +1,6 @@
-#include "chinese/StemBranch.h"
+#include "chinese/calendar/stem_branch.h"
 
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <array>
 

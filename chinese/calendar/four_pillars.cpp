@@ -1,8 +1,8 @@
-#include "chinese/four_pillars.h"
+#include "chinese/calendar/four_pillars.h"
 
-#include "chinese/lunar_calendar.h"
-#include "chinese/pillar_notices.h"
-#include "chinese/solar_terms.h"
+#include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/pillar_notices.h"
+#include "chinese/calendar/solar_terms.h"
 
 #include <QDateTime>
 

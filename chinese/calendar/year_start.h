@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chinese/chinese_calendar.h"
+#include "chinese/calendar/chinese_calendar.h"
 
 #include <QString>
 

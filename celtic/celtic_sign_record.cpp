@@ -1,4 +1,4 @@
-#include "celtic/CelticSignRecord.h"
+#include "celtic/celtic_sign_record.h"
 
 #include "common/content.h"
 

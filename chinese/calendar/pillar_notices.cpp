@@ -1,8 +1,8 @@
-#include "chinese/pillar_notices.h"
+#include "chinese/calendar/pillar_notices.h"
 
-#include "chinese/chinese_zodiac.h"
-#include "chinese/lunar_calendar.h"
-#include "chinese/solar_terms.h"
+#include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/solar_terms.h"
+#include "common/date_text.h"
 
 #include <QDateTime>
 
@@ -24,7 +24,7 @@ QDateTime localMoment(qint64 utcSeconds, const QTimeZone &zone)
 QString localText(qint64 utcSeconds, const QTimeZone &zone)
 {
     const QDateTime moment = localMoment(utcSeconds, zone);
-    return QStringLiteral("%1 on %2").arg(moment.time().toString(QStringLiteral("HH:mm")), longDate(moment.date()));
+    return QStringLiteral("%1 on %2").arg(moment.time().toString(QStringLiteral("HH:mm")), dateText::longDate(moment.date()));
 }
 
 QString utcOffsetText(int seconds)
@@ -98,7 +98,7 @@ void addClockChanges(QStringList &notices, const BirthMoment &birth, const FourP
         notices << QStringLiteral("The clocks went %1 %2 at %3 on %4, within an hour of the birth: which side of the "
                                   "change the time of birth was read on decides the hour pillar.")
                        .arg(shift > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amountText(shift),
-                            clockBefore.time().toString(QStringLiteral("HH:mm")), longDate(clockBefore.date()));
+                            clockBefore.time().toString(QStringLiteral("HH:mm")), dateText::longDate(clockBefore.date()));
         return;
     }
 }
@@ -144,8 +144,8 @@ void addYearBoundaries(QStringList &notices, const BirthMoment &birth, const Fou
         const std::optional<ChineseMonth> newYear = chineseMonth(laterYear, 1, false);
         const std::optional<TermMoment> spring = solarTerm(laterYear, SolarTerm::StartOfSpring);
         if (newYear && spring) {
-            const QString springDay = longDate(localMoment(spring->utcSeconds, birth.zone).date());
-            const QString newYearDay = longDate(newYear->firstDay);
+            const QString springDay = dateText::longDate(localMoment(spring->utcSeconds, birth.zone).date());
+            const QString newYearDay = dateText::longDate(newYear->firstDay);
             notices << (springFirst
                             ? QStringLiteral("Born between the Start of Spring (%1) and the Chinese New Year (%2): by the "
                                              "Chinese New Year the year is still the %3's, by the Start of Spring it is "

@@ -1,4 +1,4 @@
-#include "chinese/day_start.h"
+#include "chinese/calendar/day_start.h"
 
 #include "common/program_settings.h"
 

@@ -1,6 +1,6 @@
-#include "chinese/ChineseDate.h"
+#include "chinese/calendar/chinese_date.h"
 
-#include "chinese/StemBranch.h"
+#include "chinese/calendar/stem_branch.h"
 
 namespace chinese {
 
