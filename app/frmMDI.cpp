@@ -13,7 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -170,7 +172,7 @@ void frmMDI::createStrips(QWidget *central)
         auto *button = new QPushButton(QLatin1String(choice.caption), pair);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(choice.index));
         styleFrameButton(button);
-        button->setMinimumSize(button->sizeHint().expandedTo(QSize(twips::toPixels(1890), twips::toPixels(495))));
+        twips::setLeastSize(button, 1890, 495);
         row->addWidget(icon);
         row->addWidget(button);
         cmdSelectOption[choice.index] = button;
@@ -195,7 +197,7 @@ void frmMDI::createStrips(QWidget *central)
     cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
     cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
     styleFrameButton(cmdMdiExit);
-    cmdMdiExit->setMinimumSize(cmdMdiExit->sizeHint().expandedTo(QSize(twips::toPixels(1335), twips::toPixels(495))));
+    twips::setLeastSize(cmdMdiExit, 1335, 495);
     auto *band = new QHBoxLayout(PicCoBrand);
     band->setContentsMargins(margin, margin / 2, margin, margin / 2);
     band->setSpacing(2 * margin);
@@ -227,13 +229,16 @@ void frmMDI::createStartPanel(QWidget *central)
         lblCaption[row.index] = label;
     }
     // The frame gets no smaller than the captions need, wrapped at the width of the narrowest
-    // frame and standing close together.
+    // frame and standing close together; with fonts so large that this would make the frame
+    // higher than a third of the screen, the panel takes that third and drops its gaps.
     const int margin = twips::toPixels(240);
     const int width = std::max(Picture1->minimumSizeHint().width(), 2 * margin + 120);
     int heights = 0;
     for (const QLabel *label : lblCaption)
         heights += label->heightForWidth(std::min(label->property("designWidth").toInt(), width - 2 * margin));
-    mdiArea->setMinimumSize(width, heights + margin);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int third = screen ? screen->availableGeometry().height() / 3 : heights + margin;
+    mdiArea->setMinimumSize(width, std::min(heights + margin, third));
     picMain->raise();
 }
 

@@ -138,7 +138,7 @@ void frmCelticAnimalBirthSignDisplay::createControls()
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, buttonColour);
-        push->setMinimumSize(twips::toPixels(1095), twips::toPixels(375));
+        twips::setLeastSize(push, 1095, 375);
         return push;
     };
     cmdPrint = button("cmdPrint", "&Print");

@@ -120,7 +120,7 @@ void frmCelticAnimalBirthSignMain::createControls()
     Command1->setFont(look::verdana(8.25, true));
     look::setColours(Command1, Qt::black, QColor(192, 192, 255));
     Command1->setDefault(true);
-    Command1->setMinimumSize(twips::toPixels(3855), twips::toPixels(375));
+    twips::setLeastSize(Command1, 3855, 375);
 
     fraBottom = new PromotionBand(this);
 }

@@ -161,7 +161,7 @@ void frmChineseZodiacDisplay::createControls()
         auto *push = new QPushButton(QLatin1String(caption), this);
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25));
-        push->setMinimumSize(twips::toPixels(1005), twips::toPixels(345));
+        twips::setLeastSize(push, 1005, 345);
         buttons->addWidget(push);
         return push;
     };

@@ -173,7 +173,7 @@ void frmChineseZodiacMain::createDetails()
     cmdProceed = new QPushButton(QStringLiteral("&Proceed"), this);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed->setFont(look::verdana(8.25));
-    cmdProceed->setMinimumSize(twips::toPixels(1185), twips::toPixels(375));
+    twips::setLeastSize(cmdProceed, 1185, 375);
     grid->setColumnStretch(2, 1);
 }
 

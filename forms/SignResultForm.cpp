@@ -17,7 +17,11 @@ namespace {
 
 const QColor buttonColour(192, 192, 192);
 constexpr int gap = 6;
-constexpr int inset = twips::toPixels(120);   // the frame's inner margin, the buttons' side margins
+// The frame's inner margin, the buttons' side margins.
+int inset()
+{
+    return twips::toPixels(120);
+}
 
 } // namespace
 
@@ -48,7 +52,7 @@ void SignResultForm::createControls()
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, buttonColour);
-        push->setMinimumSize(twips::toPixels(1095), twips::toPixels(375));
+        twips::setLeastSize(push, 1095, 375);
         return push;
     };
     cmdPrint = button("cmdPrint", "&Print");
@@ -100,10 +104,10 @@ void SignResultForm::arrangeControls()
     window->addStretch();
 
     m_frame = new QVBoxLayout(fraStarUserSignDetails);
-    m_frame->setContentsMargins(inset, twips::windowMargin, twips::windowMargin, inset);
+    m_frame->setContentsMargins(inset(), twips::windowMargin, twips::windowMargin, inset());
     m_frame->setSpacing(0);
     m_rows = new QGridLayout;
-    m_rows->setContentsMargins(inset, 0, 0, 0);
+    m_rows->setContentsMargins(inset(), 0, 0, 0);
     m_rows->setHorizontalSpacing(twips::toPixels(180));
     m_rows->setVerticalSpacing(gap + twips::windowMargin);
     m_rows->setColumnStretch(1, 1);
@@ -111,7 +115,7 @@ void SignResultForm::arrangeControls()
 
     // Print, Exit, Back in a row at the bottom right; switched off, Print and Exit stay out of it.
     auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(inset, 0, inset, 0);
+    buttons->setContentsMargins(inset(), 0, inset(), 0);
     buttons->setSpacing(gap);
     buttons->addWidget(Label13, 0, Qt::AlignVCenter);
     buttons->addStretch();

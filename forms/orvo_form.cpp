@@ -4,6 +4,7 @@
 #include "forms/common_menus.h"
 #include "widgets/fitting_scroll_area.h"
 #include "widgets/look.h"
+#include "widgets/promotion_band.h"
 
 #include <QAction>
 #include <QAccessible>
@@ -149,6 +150,12 @@ void OrvoForm::announceOpeningFocusAgain()
     }
 }
 
+void OrvoForm::setPromotionShown(bool shown)
+{
+    for (PromotionBand *band : findChildren<PromotionBand *>())
+        band->setVisible(shown);
+}
+
 bool OrvoForm::isShownInFrame() const
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
@@ -177,7 +184,7 @@ QSize OrvoForm::sizeHint() const
     }
     // The body as its content asks, not as little as the scroll area can do with.
     const QWidget *content = m_scroller->widget();
-    width = std::max({width, content->minimumSizeHint().width(), m_footer->minimumSize().width()});
+    width = std::max({width, content->minimumSizeHint().width(), content->sizeHint().width(), m_footer->minimumSize().width()});
     const int bodyHeight = content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
     const int footerHeight = m_footer->hasHeightForWidth() ? m_footer->totalHeightForWidth(width) : m_footer->totalSizeHint().height();
     return QSize(width, std::max(m_designSize.height(), bodyHeight + footerHeight));

@@ -36,6 +36,9 @@ public:
 
     // True while the form's window shows (inside the frame or on its own).
     bool isShownInFrame() const;
+    // The promotion bands of the window show or give way: a window lower than it would be keeps
+    // its room for what it is about.
+    virtual void setPromotionShown(bool shown);
     // The control that takes the focus each time the form opens or comes back: a result form's
     // sign, so that a screen reader says it at once; an input form's first field.
     QWidget *openingFocus() const;

@@ -4,7 +4,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QScrollBar>
+#include <QStyle>
 
 namespace {
 
@@ -12,12 +12,22 @@ constexpr Qt::WindowFlags subWindowFlags = Qt::SubWindow | Qt::WindowTitleHint |
                                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The sub-window as large as its form asks, where the area has the room, else as large as the
-// area: the form's body then scrolls and its footer stays in sight. It stands at the top, centred.
-void fitIntoArea(QMdiSubWindow *sub, const OrvoForm *form, const QMdiArea *area)
+// area: the form's body then scrolls (or its report box gives up height) and its footer stays in
+// sight. It stands at the top, centred.
+void fitIntoArea(QMdiSubWindow *sub, OrvoForm *form, const QMdiArea *area)
 {
     const QSize frame = sub->size() - sub->contentsRect().size();
-    const QSize wanted = form->sizeHint().expandedTo(form->minimumSizeHint()) + frame;
     const QSize room = area->viewport()->size();
+    form->setPromotionShown(true);
+    QSize wanted = form->sizeHint().expandedTo(form->minimumSizeHint()) + frame;
+    // Lower than the window would be, the promotion band gives way to what the window is about.
+    if (wanted.height() > room.height()) {
+        form->setPromotionShown(false);
+        wanted = form->sizeHint().expandedTo(form->minimumSizeHint()) + frame;
+    }
+    // A body that scrolls up and down gives its scroll bar's width from the room beside it.
+    if (wanted.height() > room.height())
+        wanted.rwidth() += form->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QSize size = wanted.boundedTo(room).expandedTo(sub->minimumSizeHint());
     sub->resize(size);
     sub->move(std::max(0, (room.width() - size.width()) / 2), 0);

@@ -113,9 +113,11 @@ void frmTwoPeopleDisplay::createPerson(int person)
     // The element's picture: its Chinese character, white on the element's colour.
     imgElement[person] = new QLabel(frame);
     imgElement[person]->setObjectName(QStringLiteral("imgElement_%1").arg(person));
-    imgElement[person]->setFixedSize(badgeSize, badgeSize);
     imgElement[person]->setAlignment(Qt::AlignCenter);
     imgElement[person]->setFont(look::verdana(22, true));
+    // Square, and larger where large fonts make the character larger.
+    const int badge = std::max(badgeSize, imgElement[person]->fontMetrics().height() + 10);
+    imgElement[person]->setFixedSize(badge, badge);
     imgElement[person]->setAutoFillBackground(true);
 
     lblElement[person] = makeLabel(QStringLiteral("lblElement_%1").arg(person), look::verdana(9, true), lightCyan, frame);

@@ -29,7 +29,7 @@ constexpr int buttonHeight = 345;
 constexpr int boxMargin = 2;
 constexpr int buttonsRight = 3;
 constexpr int buttonsTop = 3;
-constexpr int linksLeft = twips::toPixels(120);
+const int linksLeft = 8;   // pixels
 constexpr int gap = 6;
 
 // Printing to a file that could not be saved, or a printer in trouble, is said.
@@ -78,7 +78,7 @@ void ReportForm::createControls()
         push->setObjectName(QLatin1String(name));
         push->setFont(look::verdana(8.25, true));
         look::setColours(push, Qt::black, QColor(192, 192, 255));
-        push->setMinimumSize(twips::toPixels(buttonWidth), twips::toPixels(buttonHeight));
+        twips::setLeastSize(push, buttonWidth, buttonHeight);
         return push;
     };
     // "Save" and "Print" keep their letters; the two others take free ones.
@@ -148,6 +148,15 @@ void ReportForm::stackTopLinks(const QList<QLabel *> &links)
 void ReportForm::addBelowButtons(QWidget *widget)
 {
     m_below->addWidget(widget);
+}
+
+void ReportForm::setPromotionShown(bool shown)
+{
+    OrvoForm::setPromotionShown(shown);
+    for (int index = 0; index < m_below->count(); ++index) {
+        if (QWidget *widget = m_below->itemAt(index)->widget())
+            widget->setVisible(shown);
+    }
 }
 
 void ReportForm::Form_Load()

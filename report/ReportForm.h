@@ -71,6 +71,12 @@ protected:
     // Below the button row, one under the other: promotion labels and bands, window wide.
     void addBelowButtons(QWidget *widget);
 
+public:
+    // What stands below the buttons gives way too.
+    void setPromotionShown(bool shown) override;
+
+protected:
+
 private:
     void createControls();
     void arrangeControls();

@@ -3,10 +3,37 @@
 #include "common/font_names.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QWidget>
 
 namespace twips {
+
+namespace {
+
+// The fonts' dots per inch: the pixel size of a 72-point font.
+int fontDpi()
+{
+    static const int dpi = [] {
+        QFont inch;
+        inch.setPointSize(72);
+        const int pixels = QFontInfo(inch).pixelSize();
+        return pixels > 0 ? pixels : 96;
+    }();
+    return dpi;
+}
+
+} // namespace
+
+int toPixels(int twips)
+{
+    return (twips * fontDpi() + 720) / 1440;
+}
+
+void setLeastSize(QWidget *widget, int widthTwips, int heightTwips)
+{
+    widget->setMinimumSize(widget->sizeHint().expandedTo(QSize(toPixels(widthTwips), toPixels(heightTwips))));
+}
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {

@@ -5,10 +5,14 @@
 
 class QWidget;
 
-// Window geometry is designed in twips (15 twips are one pixel at 96 dots per inch).
+// Window geometry is designed in twips, 1440 to the inch of the fonts' resolution: 15 twips are
+// one pixel at 96 dots per inch, and with larger fonts (a higher font resolution) every design
+// size grows with the text. Needs the application object.
 namespace twips {
 
-constexpr int toPixels(int twips) { return (twips + 7) / 15; }
+int toPixels(int twips);
+// At least the design size, and never smaller than the widget's text needs.
+void setLeastSize(QWidget *widget, int widthTwips, int heightTwips);
 
 // Places widget at the given design rectangle inside its parent, grown where its text needs
 // more room so that nothing is clipped (word-wrapping labels grow in height only).

@@ -33,8 +33,8 @@ QStringList problemsOf(QWidget *window, const QRect &screen)
 {
     QStringList problems;
     const auto onScreen = [](const QWidget *widget) { return QRect(widget->mapToGlobal(QPoint()), widget->size()); };
-    const QRect whole = onScreen(window);
-    if (!screen.contains(whole))
+    const QRect whole = window->isWindow() ? window->frameGeometry() : onScreen(window);
+    if (!screen.adjusted(-1, -1, 1, 1).contains(whole))
         problems << QStringLiteral("window %1 beyond screen %2").arg(QDebug::toString(whole), QDebug::toString(screen));
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
         if (!button->isVisible())
@@ -103,8 +103,8 @@ private:
 void TestWindowFit::init()
 {
     ui = std::make_unique<FrameFixture>();
-    ui->frame()->setGeometry(screen());
-    QTRY_COMPARE(ui->frame()->geometry(), screen());
+    ui->frame()->showMaximized();
+    QTRY_VERIFY(ui->frame()->isMaximized());
 }
 
 void TestWindowFit::cleanup()
@@ -157,7 +157,8 @@ void TestWindowFit::systemWindowFits()
     QWidget *window = form->parentWidget();
     QVERIFY(window);
     QCoreApplication::processEvents();
-    QVERIFY2(frame->frameGeometry().width() <= screen().width(), qPrintable(QString::number(frame->frameGeometry().width())));
+    // A pixel over, at most, where a fractional scale rounds the maximised frame's edge.
+    QVERIFY2(frame->frameGeometry().width() <= screen().width() + 1, qPrintable(QString::number(frame->frameGeometry().width())));
     QVERIFY(frame->mdiArea->viewport()->rect().contains(window->geometry()));
     saveShot(frame, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
     const QStringList problems = problemsOf(window, screen());
