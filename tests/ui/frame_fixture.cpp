@@ -2,14 +2,19 @@
 
 #include "app/frmMDI.h"
 #include "common/calendar_lists.h"
-#include "forms/form_registry.h"
+#include "forms/orvo_form.h"
 #include "ui/support.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -171,6 +176,38 @@ OrvoForm *FrameFixture::report(System system)
     return shownOrNull(reportForm(system));
 }
 
+OrvoForm *FrameFixture::openSaved(System system, const QString &fileName)
+{
+    OrvoForm *input = shownOrNull(inputForm(system));
+    if (!input) {
+        qWarning("%s is not shown", namesOf(system).input);
+        return nullptr;
+    }
+    m_dialogs->fileAnswers << fileName;
+    if (!click(input, QStringLiteral("cmdOpen")))
+        return nullptr;
+    flushDeletes();
+    return shownOrNull(resultForm(system));
+}
+
+bool FrameFixture::startPanelShown() const
+{
+    return !control<QWidget>(m_frame.get(), QStringLiteral("picMain"))->isHidden();
+}
+
+QStringList FrameFixture::shownWindows() const
+{
+    flushDeletes();
+    QStringList names;
+    const auto *area = control<QMdiArea>(m_frame.get(), QStringLiteral("mdiArea"));
+    for (const QMdiSubWindow *window : area->subWindowList(QMdiArea::CreationOrder)) {
+        const auto *form = qobject_cast<const OrvoForm *>(window->widget());
+        if (form && form->isShownInFrame())
+            names << form->objectName();
+    }
+    return names;
+}
+
 OrvoForm *FrameFixture::inputForm(System system)
 {
     return loadedForm(QLatin1String(namesOf(system).input));
@@ -189,8 +226,12 @@ OrvoForm *FrameFixture::reportForm(System system)
 
 OrvoForm *FrameFixture::loadedForm(const QString &objectName)
 {
-    for (OrvoForm *form : forms::loadedForms()) {
-        if (form->objectName() == objectName)
+    // A closed window lingers until the event loop deletes it; it must not count as open.
+    flushDeletes();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<OrvoForm *>(top); form && form->objectName() == objectName)
+            return form;
+        if (auto *form = top->findChild<OrvoForm *>(objectName))
             return form;
     }
     return nullptr;
@@ -219,6 +260,8 @@ QString FrameFixture::text(const QWidget *widget, const QString &name)
         return button->text();
     if (const auto *box = qobject_cast<const QTextEdit *>(found))
         return box->toPlainText();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(found))
+        return frame->title();
     qFatal("%s: %s shows no text the fixture knows", qPrintable(widget->objectName()), qPrintable(name));
 }
 
@@ -231,6 +274,26 @@ bool FrameFixture::click(const QWidget *widget, const QString &buttonName)
         return false;
     button->click();
     return true;
+}
+
+bool FrameFixture::trigger(const QWidget *widget, const QString &actionName)
+{
+    auto *action = widget ? widget->findChild<QAction *>(actionName) : nullptr;
+    if (!action)
+        return missing(widget, actionName);
+    if (!action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
+}
+
+void FrameFixture::closeWindow(QWidget *form)
+{
+    if (auto *window = qobject_cast<QMdiSubWindow *>(form->parentWidget()))
+        window->close();
+    else
+        form->close();
+    flushDeletes();
 }
 
 void FrameFixture::flushDeletes()

@@ -1,33 +1,49 @@
-#include "app/frmMDI.h"
 #include "common/calendar_lists.h"
 #include "common/content.h"
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/promotion_band.h"
-#include "widgets/protected_text_edit.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
+#include "forms/orvo_form.h"
 #include "mayan/modMayanAnimalMoonSign.h"
+#include "widgets/link_label.h"
+#include "ui/frame_fixture.h"
 #include "ui/real_message_boxes.h"
 #include "ui/support.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <sys/stat.h>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
+using F = FrameFixture;
+
+namespace {
+
+constexpr System Mayan = System::Mayan;
+const QString inputName = QStringLiteral("frmMayanAnimalSignMain");
+const QString resultName = QStringLiteral("frmMayanAnimalSignDisplay");
+
+// The birth date as the input form's lists show it: "31December2001".
+QString dateOf(const QWidget *input)
+{
+    return F::text(input, QStringLiteral("cboDate")) + F::text(input, QStringLiteral("cboMonth"))
+           + F::text(input, QStringLiteral("cboYear"));
+}
+
+QImage pictureOf(const QWidget *display)
+{
+    return F::control<QLabel>(display, QStringLiteral("imgAnimalPics"))->pixmap().toImage();
+}
+
+} // namespace
 
 class TestMayanForms : public QObject
 {
@@ -41,10 +57,8 @@ private Q_SLOTS:
     void findShowsSign_data();
     void findShowsSign();
     void everySignFitsItsLabels();
-    void menuEntriesFindAndExit();
-    void backKeepsEntriesAndExitShowsStartPanel();
+    void findBackAndExit();
     void reportHasSixBlocksAndClosesToResult();
-    void choosingTheSystemClosesEveryMayanWindow();
     void saveThenOpen();
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
@@ -52,84 +66,54 @@ private Q_SLOTS:
     void linksOpenTheirPages();
 
 private:
-    frmMayanAnimalSignMain *openInput();
-    void enter(frmMayanAnimalSignMain *input, const QString &name, int day, const QString &month, int year);
-    frmMayanAnimalSignDisplay *find(const QString &name, int day, const QString &month, int year);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<FrameFixture> ui;
+    ScriptedDialogs *dialogs = nullptr;
     std::unique_ptr<QTemporaryDir> dir;
 };
 
 void TestMayanForms::init()
 {
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
     dir = std::make_unique<QTemporaryDir>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    ui = std::make_unique<FrameFixture>();
+    dialogs = ui->dialogs();
 }
 
 void TestMayanForms::cleanup()
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
+    dialogs = nullptr;
+    ui.reset();
     dir.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmMayanAnimalSignMain *TestMayanForms::openInput()
-{
-    frame->cmdSelectOption_Click(3);
-    return forms::get<frmMayanAnimalSignMain>();
-}
-
-void TestMayanForms::enter(frmMayanAnimalSignMain *input, const QString &name, int day, const QString &month, int year)
-{
-    input->txtName->setText(name);
-    input->cboDate->setCurrentIndex(day - 1);
-    input->cboMonth->setCurrentText(month);
-    input->cboYear->setCurrentText(QString::number(year));
-}
-
-frmMayanAnimalSignDisplay *TestMayanForms::find(const QString &name, int day, const QString &month, int year)
-{
-    auto *input = openInput();
-    enter(input, name, day, month, year);
-    input->cmdProceed->click();
-    return forms::get<frmMayanAnimalSignDisplay>();
 }
 
 void TestMayanForms::inputFormStartsEmpty()
 {
-    auto *input = openInput();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
+    OrvoForm *input = ui->open(Mayan);
+    QVERIFY(input);
+    QVERIFY(!ui->startPanelShown());
     QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Mayan Animal Sign \u2014 Input"));
-    QCOMPARE(input->cboMonth->count(), 12);
-    QCOMPARE(input->cboDate->count(), 31);
-    QCOMPARE(input->cboYear->count(), 151);
-    QCOMPARE(input->cboYear->itemText(150), QStringLiteral("2050"));
-    QCOMPARE(input->cboMonth->currentText() + input->cboDate->currentText() + input->cboYear->currentText(),
-             QStringLiteral("January11900"));
-    QVERIFY(input->txtName->text().isEmpty());
-    QCOMPARE(input->txtName->maxLength(), savedReading::MaxNameLength);
-    QVERIFY(!input->cboMonth->isEditable() && !input->cboDate->isEditable() && !input->cboYear->isEditable());
-    QCOMPARE(input->cmdProceed->text(), QStringLiteral("Find My Mayan Animal &Sign"));
-    QCOMPARE(input->cmdOpen->text(), QStringLiteral("&Open Previously Saved Reading"));
-    QCOMPARE(input->fraDetails->title(), QStringLiteral("Personal Details"));
+    const auto list = [input](const char *name) { return F::control<QComboBox>(input, QLatin1String(name)); };
+    QCOMPARE(list("cboMonth")->count(), 12);
+    QCOMPARE(list("cboDate")->count(), 31);
+    QCOMPARE(list("cboYear")->count(), 151);
+    QCOMPARE(list("cboYear")->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(dateOf(input), QStringLiteral("1January1900"));
+    QVERIFY(!list("cboMonth")->isEditable() && !list("cboDate")->isEditable() && !list("cboYear")->isEditable());
+    const auto *name = F::control<QLineEdit>(input, QStringLiteral("txtName"));
+    QVERIFY(name->text().isEmpty());
+    QCOMPARE(name->maxLength(), savedReading::MaxNameLength);
+    QCOMPARE(F::text(input, QStringLiteral("cmdProceed")), QStringLiteral("Find My Mayan Animal &Sign"));
+    QCOMPARE(F::text(input, QStringLiteral("cmdOpen")), QStringLiteral("&Open Previously Saved Reading"));
+    QCOMPARE(F::text(input, QStringLiteral("fraDetails")), QStringLiteral("Personal Details"));
 
-    QList<QWidget *> order;
-    for (QWidget *w = input->txtName; order.size() < 5; w = w->nextInFocusChain()) {
+    QStringList order;
+    for (QWidget *w = F::control<QWidget>(input, QStringLiteral("txtName")); order.size() < 5; w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
-            order.append(w);
+            order.append(w->objectName());
     }
-    QCOMPARE(order, (QList<QWidget *>{input->txtName, input->cboMonth, input->cboDate, input->cboYear, input->cmdProceed}));
+    QCOMPARE(order, QStringList({"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed"}));
 
-    QCOMPARE(input->mnuFind->text(), QStringLiteral("&Find My Mayan Animal Moon Sign"));
-    auto *makeMoney = input->findChild<QAction *>(QStringLiteral("mnuMakeMoney"));
-    QVERIFY(makeMoney);
+    QCOMPARE(F::control<QAction>(input, QStringLiteral("mnuFind"))->text(), QStringLiteral("&Find My Mayan Animal Moon Sign"));
+    const auto *makeMoney = F::control<QAction>(input, QStringLiteral("mnuMakeMoney"));
     QCOMPARE(makeMoney->text(), QStringLiteral("&Make Money Online"));
     QVERIFY(!makeMoney->isVisible());
 }
@@ -138,16 +122,16 @@ void TestMayanForms::checksStopTheFind_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("day");
-    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("errorIcon");
     QTest::addColumn<QString>("entry");   // where the focus goes
-    QTest::newRow("blank name beats 31 April") << "   " << 31 << "April" << 1990 << "Please Enter Your Name" << true
+    QTest::newRow("blank name beats 31 April") << "   " << 31 << 4 << 1990 << "Please Enter Your Name" << true
                                                << "txtName";
-    QTest::newRow("29 February 1900") << "Ana" << 29 << "February" << 1900 << "Please Enter Correct Date Or Month!"
-                                      << false << "cboDate";
-    QTest::newRow("31 November") << "Ana" << 31 << "November" << 1975 << "Please Enter Correct Date Or Month !" << false
+    QTest::newRow("29 February 1900") << "Ana" << 29 << 2 << 1900 << "Please Enter Correct Date Or Month!" << false
+                                      << "cboDate";
+    QTest::newRow("31 November") << "Ana" << 31 << 11 << 1975 << "Please Enter Correct Date Or Month !" << false
                                  << "cboDate";
 }
 
@@ -155,155 +139,152 @@ void TestMayanForms::checksStopTheFind()
 {
     QFETCH(QString, name);
     QFETCH(int, day);
-    QFETCH(QString, month);
+    QFETCH(int, month);
     QFETCH(int, year);
     QFETCH(QString, message);
     QFETCH(bool, errorIcon);
     QFETCH(QString, entry);
-    auto *input = openInput();
-    enter(input, name, day, month, year);
-    input->cboYear->setFocus();
+    OrvoForm *input = ui->open(Mayan);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Mayan, {name, {}, day, month, year}));
+    F::control<QWidget>(input, QStringLiteral("cboYear"))->setFocus();
     {
         // The program's own message box, as the user sees it.
         RealMessageBoxes shown(*dialogs);
-        input->cmdProceed->click();
+        QVERIFY(!ui->find(Mayan));
         QCOMPARE(shown.boxes.size(), 1);
         QCOMPARE(shown.boxes.first().text, message);
         QCOMPARE(shown.boxes.first().icon, errorIcon ? QMessageBox::Critical : QMessageBox::Information);
         QCOMPARE(shown.boxes.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
     }
     QCOMPARE(input->focusWidget()->objectName(), entry);
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
-    QVERIFY(input->isShownInFrame());
-
-    // A person handed over by the rest of the program is checked the same way, and the form
-    // shows it with the problem.
-    input->cboYear->setFocus();
-    QVERIFY(!input->openReading({name, {day, calendar::monthNumber(month), year}}));
-    QCOMPARE(dialogs->messageTexts(), QStringList{message});
-    QCOMPARE(input->focusWidget()->objectName(), entry);
-    QCOMPARE(input->txtName->text(), name);
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestMayanForms::findShowsSign_data()
 {
     QTest::addColumn<int>("day");
-    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("mayanName");
     QTest::addColumn<QString>("englishName");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("29 February 1904 Coz, picture 8") << 29 << "February" << 1904 << "Coz" << "Hawk" << "08hawk.jpg";
-    QTest::newRow("29 February 2000 Coz") << 29 << "February" << 2000 << "Coz" << "Hawk" << "08hawk.jpg";
-    QTest::newRow("25 July Aak, picture 13") << 25 << "July" << 1980 << "Aak" << "Turtle / Tortoise" << "13turtle.jpg";
-    QTest::newRow("26 July Tzootz") << 26 << "July" << 1980 << "Tzootz" << "Bat" << "01bat.jpg";
+    QTest::newRow("29 February 1904 Coz, picture 8") << 29 << 2 << 1904 << "Coz" << "Hawk" << "08hawk.jpg";
+    QTest::newRow("29 February 2000 Coz") << 29 << 2 << 2000 << "Coz" << "Hawk" << "08hawk.jpg";
+    QTest::newRow("25 July Aak, picture 13") << 25 << 7 << 1980 << "Aak" << "Turtle / Tortoise" << "13turtle.jpg";
+    QTest::newRow("26 July Tzootz") << 26 << 7 << 1980 << "Tzootz" << "Bat" << "01bat.jpg";
     // The year never changes the sign.
     for (int year : {1900, 1901, 1999, 2000, 2050})
-        QTest::addRow("15 March %d Jaguar", year) << 15 << "March" << year << "Jaguar" << "Balam" << "09balam.jpg";
+        QTest::addRow("15 March %d Jaguar", year) << 15 << 3 << year << "Jaguar" << "Balam" << "09balam.jpg";
 }
 
 void TestMayanForms::findShowsSign()
 {
     QFETCH(int, day);
-    QFETCH(QString, month);
+    QFETCH(int, month);
     QFETCH(int, year);
     QFETCH(QString, mayanName);
     QFETCH(QString, englishName);
     QFETCH(QString, picture);
-    auto *display = find(QStringLiteral("  Ana Lucia "), day, month, year);
+    const OrvoForm *display = ui->reading(Mayan, {QStringLiteral("Ana Lucia"), {}, day, month, year});
+    QVERIFY(display);
     QVERIFY(dialogs->messages.isEmpty());
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!forms::get<frmMayanAnimalSignMain>()->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(display->lblResult[0]->text(), mayanName);
-    QCOMPARE(display->lblResult[1]->text(), englishName);
-    QVERIFY(!display->lblResult[2]->text().isEmpty());
-    QVERIFY(display->lblResult[3]->text().size() > 600);
-    QCOMPARE(display->imgAnimalPics->pixmap().toImage(),
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), mayanName);
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_1")), englishName);
+    QVERIFY(!F::text(display, QStringLiteral("lblResult_2")).isEmpty());
+    QVERIFY(F::text(display, QStringLiteral("lblResult_3")).size() > 600);
+    QCOMPARE(pictureOf(display),
              QImage(content::picturePath(QStringLiteral("mayan/") + picture)).convertToFormat(QImage::Format_RGB32));
-
-    QCOMPARE(display->reading().person.name, QStringLiteral("Ana Lucia"));
-    QCOMPARE(display->reading().birthDate, QDate(year, calendar::monthNumber(month), day));
 }
 
+// Every sign, found on a day of its own, fits its labels and picture frame.
 void TestMayanForms::everySignFitsItsLabels()
 {
-    auto *display = find(QStringLiteral("Ana"), 1, QStringLiteral("June"), 1990);
-    for (const mayan::MayanSignRow &row : mayan::LoadMayanSignTable()) {
-        ShowMayanSign(row.mayanName);
-        QCOMPARE(display->lblResult[0]->text(), row.mayanName);
-        for (QLabel *label : display->lblResult) {
-            if (label->wordWrap())
-                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(row.mayanName));
-            else
-                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+    QVERIFY(ui->open(Mayan));
+    QStringList seen;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= QDate(2001, month, 1).daysInMonth(); ++day) {
+            const QString sign = mayan::FindMayanSign(calendar::monthNames().at(month - 1), day);
+            if (seen.contains(sign))
+                continue;
+            seen.append(sign);
+            QVERIFY(ui->fill(Mayan, {QStringLiteral("Ana"), {}, day, month, 2001}));
+            const OrvoForm *display = ui->find(Mayan);
+            QVERIFY(display);
+            QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), sign);
+            for (int index = 0; index < 4; ++index) {
+                const auto *label = F::control<QLabel>(display, QStringLiteral("lblResult_%1").arg(index));
+                if (label->wordWrap())
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(sign));
+                else
+                    QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+            }
+            const auto *picture = F::control<QLabel>(display, QStringLiteral("imgAnimalPics"));
+            QVERIFY(picture->contentsRect().contains(QRect(QPoint(), picture->pixmap().size())));
+            QVERIFY(F::click(display, QStringLiteral("cmdBack")));
         }
-        QVERIFY(display->imgAnimalPics->contentsRect().contains(QRect(QPoint(), display->imgAnimalPics->pixmap().size())));
     }
+    QCOMPARE(seen.size(), mayan::SignCount);
 }
 
-void TestMayanForms::menuEntriesFindAndExit()
+// Find and Back by menu and by button keep the entries; Exit, from the result or the input,
+// closes every Mayan window, and the next choice of the system starts empty.
+void TestMayanForms::findBackAndExit()
 {
-    auto *input = openInput();
-    enter(input, QStringLiteral("Ana"), 2, QStringLiteral("May"), 1990);
-    input->mnuFind->trigger();
-    QCOMPARE(forms::get<frmMayanAnimalSignDisplay>()->lblResult[0]->text(), QStringLiteral("Kaw"));
-    QVERIFY(!frame->isStartPanelVisible());
+    OrvoForm *input = ui->open(Mayan);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Mayan, {QStringLiteral("Ana"), {}, 2, 5, 1990}));
+    QVERIFY(F::trigger(input, QStringLiteral("mnuFind")));
+    const OrvoForm *display = F::resultForm(Mayan);
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("Kaw"));
+    QVERIFY(F::trigger(display, QStringLiteral("mnuBack")));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Ana"));
+    QCOMPARE(dateOf(input), QStringLiteral("2May1990"));
 
-    forms::get<frmMayanAnimalSignDisplay>()->mnuBack->trigger();
-    input->mnuExit->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignMain>());
-    QVERIFY(frame->isStartPanelVisible());
-}
+    QVERIFY(ui->fill(Mayan, {{}, {}, 1}));   // 1 May: Pek
+    display = ui->find(Mayan);
+    QVERIFY(display);
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("Pek"));
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_2")), QStringLiteral("Pearl"));
+    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QCOMPARE(dateOf(input), QStringLiteral("1May1990"));
 
-void TestMayanForms::backKeepsEntriesAndExitShowsStartPanel()
-{
-    auto *display = find(QStringLiteral("Ana"), 30, QStringLiteral("May"), 1990);
-    QCOMPARE(display->lblResult[0]->text(), QStringLiteral("Tzub"));
-    display->cmdBack->click();
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
-    auto *input = forms::get<frmMayanAnimalSignMain>();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Ana"));
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("30May1990"));
+    QVERIFY(F::click(ui->find(Mayan), QStringLiteral("cmdExit")));
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 
-    input->cboDate->setCurrentIndex(0);   // 1 May: Pek
-    input->cmdProceed->click();
-    display = forms::get<frmMayanAnimalSignDisplay>();
-    QCOMPARE(display->lblResult[0]->text(), QStringLiteral("Pek"));
-    QCOMPARE(display->lblResult[2]->text(), QStringLiteral("Pearl"));
-
-    display->cmdExit->click();
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
-    QVERIFY(frame->isStartPanelVisible());
-    QVERIFY(forms::isLoaded<frmMayanAnimalSignMain>());
-    QVERIFY(!input->isShownInFrame());
-
-    auto *fresh = openInput();
-    QVERIFY(fresh->txtName->text().isEmpty());
-    QCOMPARE(fresh->cboMonth->currentText() + fresh->cboDate->currentText() + fresh->cboYear->currentText(),
-             QStringLiteral("January11900"));
+    input = ui->open(Mayan);
+    QVERIFY(input);
+    QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
+    QCOMPARE(dateOf(input), QStringLiteral("1January1900"));
+    QVERIFY(F::trigger(input, QStringLiteral("mnuExit")));
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 }
 
 void TestMayanForms::reportHasSixBlocksAndClosesToResult()
 {
-    auto *display = find(QStringLiteral("Ana Lucia"), 31, QStringLiteral("December"), 2001);
-    display->mnuPrint->trigger();
-    QVERIFY(forms::isLoaded<frmMayanAnimalSignSave>());
-    auto *report = forms::get<frmMayanAnimalSignSave>();
-    QVERIFY(report->isShownInFrame());
-    QVERIFY(display->isShownInFrame());
+    OrvoForm *display = ui->reading(Mayan, {QStringLiteral("  Ana Lucia "), {}, 31, 12, 2001});
+    QVERIFY(display);
+    QVERIFY(F::trigger(display, QStringLiteral("mnuPrint")));
+    OrvoForm *report = F::reportForm(Mayan);
+    QVERIFY(report);
+    QCOMPARE(ui->shownWindows(), QStringList({resultName, QStringLiteral("frmMayanAnimalSignSave")}));
 
-    const QString text = report->RTB->toPlainText();
+    const auto *box = F::control<QTextEdit>(report, QStringLiteral("RTB"));
+    const QString text = box->toPlainText();
     QCOMPARE(text.count(QStringLiteral("Report Generated By http://")), 6);
-    const QStringList headings = {QStringLiteral("Name: Ana Lucia"), QStringLiteral("Date of Birth: December 31, 2001"),
+    const QStringList headings = {QStringLiteral("Name: Ana Lucia\n"), QStringLiteral("Date of Birth: December 31, 2001"),
                                   QStringLiteral("Mayan Animal Moon Sign: Xibkay"), QStringLiteral("English Name: Lizard"),
                                   QStringLiteral("Crystal: Garnet And Ruby"),
-                                  QStringLiteral("Interpretation: ") + display->lblResult[3]->text()};
+                                  QStringLiteral("Interpretation: ") + F::text(display, QStringLiteral("lblResult_3"))};
     qsizetype from = 0;
     for (const QString &block : headings) {
         const qsizetype at = text.indexOf(block, from);
@@ -316,7 +297,7 @@ void TestMayanForms::reportHasSixBlocksAndClosesToResult()
 
     // Headings bold teal, values regular black.
     int headingsSeen = 0;
-    for (QTextBlock block = report->RTB->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const bool heading = fragment.text().endsWith(QLatin1String(": "));
@@ -328,39 +309,34 @@ void TestMayanForms::reportHasSixBlocksAndClosesToResult()
     QCOMPARE(headingsSeen, 6);
 
     // A second Print while the report is open composes nothing again.
-    display->cmdPrint->click();
-    QCOMPARE(report->RTB->toPlainText(), text);
+    QVERIFY(F::click(display, QStringLiteral("cmdPrint")));
+    QCOMPARE(box->toPlainText(), text);
 
     // Closing the report brings back the result form as it was.
-    const QImage picture = display->imgAnimalPics->pixmap().toImage();
-    report->close();
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignSave>());
-    QVERIFY(display->isShownInFrame());
-    QCOMPARE(display->lblResult[0]->text(), QStringLiteral("Xibkay"));
-    QCOMPARE(display->imgAnimalPics->pixmap().toImage(), picture);
-}
+    const QImage picture = pictureOf(display);
+    F::closeWindow(report);
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("Xibkay"));
+    QCOMPARE(pictureOf(display), picture);
 
-void TestMayanForms::choosingTheSystemClosesEveryMayanWindow()
-{
-    auto *display = find(QStringLiteral("Ana"), 7, QStringLiteral("February"), 1990);
-    display->cmdPrint->click();
-    auto *input = openInput();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignSave>());
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
-    QCOMPARE(forms::loadedForms(), QList<OrvoForm *>{input});
-    QVERIFY(input->txtName->text().isEmpty());
-    QVERIFY(!frame->isStartPanelVisible());
+    // Choosing the system with the report open closes all three windows and starts empty.
+    QVERIFY(ui->report(Mayan));
+    const OrvoForm *input = ui->open(Mayan);
+    QVERIFY(input);
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
+    QVERIFY(!ui->startPanelShown());
 }
 
 void TestMayanForms::saveThenOpen()
 {
     // A name with letters beyond the old single-byte range comes back whole.
-    auto *display = find(QStringLiteral(" Zoë Ängström "), 31, QStringLiteral("December"), 2001);
-    display->cmdPrint->click();
+    QVERIFY(ui->reading(Mayan, {QStringLiteral(" Zoë Ängström "), {}, 31, 12, 2001}));
+    const OrvoForm *report = ui->report(Mayan);
+    QVERIFY(report);
     const QString file = dir->filePath(QStringLiteral("reading.zod"));
     dialogs->fileAnswers << file;
-    forms::get<frmMayanAnimalSignSave>()->cmdSave->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
     QVERIFY(dialogs->messages.isEmpty());
     QCOMPARE(dialogs->fileRequests.size(), 1);
     const DialogService::FileRequest saveRequest = dialogs->fileRequests.first();
@@ -380,103 +356,98 @@ void TestMayanForms::saveThenOpen()
     QCOMPARE(DecodeLine(lines.at(0)), QStringLiteral("Zoë Ängström"));
 
     // A fresh input form filled from the file shows the same reading.
-    auto *input = openInput();
-    dialogs->fileAnswers << file;
-    input->cmdOpen->click();
+    QVERIFY(ui->open(Mayan));
+    const OrvoForm *display = ui->openSaved(Mayan, file);
     QCOMPARE(dialogs->fileRequests.last().title, QStringLiteral("Select the source file"));
     QCOMPARE(dialogs->fileRequests.last().filter, QStringLiteral("Orvo Free Zodiac Signs (*.zod)"));
     QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Zoë Ängström"));
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("31December2001"));
-    display = forms::get<frmMayanAnimalSignDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!input->isShownInFrame());
-    QCOMPARE(display->lblResult[0]->text(), QStringLiteral("Xibkay"));
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("Xibkay"));
+    const OrvoForm *input = F::inputForm(Mayan);
+    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Zoë Ängström"));
+    QCOMPARE(dateOf(input), QStringLiteral("31December2001"));
 }
 
 void TestMayanForms::badFilesChangeNothing_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("upper-case extension ZOD") << "reading.ZOD" << "Please Check The File.";
-    QTest::newRow("Chinese .str file") << "reading.str" << "Please Check The File.";
-    QTest::newRow("file that is not there") << "missing.zod" << "Please Check The File.";
-    QTest::newRow("folder named .zod") << "folder.zod" << "Please Check The File.";
-    QTest::newRow("FIFO named .zod, never opened") << "fifo.zod" << "Please Check The File.";
-    QTest::newRow("month no list holds") << "marchy.zod" << "Please Check The File.";
-    QTest::newRow("year line missing") << "three-lines.zod" << "Please Check The File.";
-    QTest::newRow("cancel") << "" << "";
+    QTest::addColumn<bool>("message");
+    QTest::newRow("upper-case extension ZOD") << "reading.ZOD" << true;
+    QTest::newRow("Chinese .str file") << "reading.str" << true;
+    QTest::newRow("file that is not there") << "missing.zod" << true;
+    QTest::newRow("folder named .zod") << "folder.zod" << true;
+    QTest::newRow("FIFO named .zod, never opened") << "fifo.zod" << true;
+    QTest::newRow("month no list holds") << "marchy.zod" << true;
+    QTest::newRow("year line missing") << "three-lines.zod" << true;
+    QTest::newRow("cancel") << "" << false;
 }
 
 void TestMayanForms::badFilesChangeNothing()
 {
     QFETCH(QString, fileName);
-    QFETCH(QString, message);
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.ZOD")),
-                                    {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5"), QStringLiteral("1960")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.str")),
-                                    {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5"), QStringLiteral("1960")}));
+    QFETCH(bool, message);
+    const QStringList other{QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5"), QStringLiteral("1960")};
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.ZOD")), other));
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.str")), other));
     QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("marchy.zod")),
                                     {QStringLiteral("Other"), QStringLiteral("Marchy"), QStringLiteral("5"), QStringLiteral("1960")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("three-lines.zod")),
-                                    {QStringLiteral("Other"), QStringLiteral("June"), QStringLiteral("5")}));
+    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("three-lines.zod")), other.mid(0, 3)));
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.zod")));
     QCOMPARE(mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("fifo.zod"))).constData(), 0600), 0);
 
-    auto *input = openInput();
-    enter(input, QStringLiteral("Keep"), 9, QStringLiteral("March"), 1970);
-    dialogs->fileAnswers << (fileName.isEmpty() ? QString() : dir->filePath(fileName));
-    input->cmdOpen->click();
-    QCOMPARE(dialogs->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-    if (!message.isEmpty())
+    const OrvoForm *input = ui->open(Mayan);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Mayan, {QStringLiteral("Keep"), {}, 9, 3, 1970}));
+    QVERIFY(!ui->openSaved(Mayan, fileName.isEmpty() ? QString() : dir->filePath(fileName)));
+    QCOMPARE(dialogs->messageTexts(), message ? QStringList{QStringLiteral("Please Check The File.")} : QStringList());
+    if (message)
         QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-    QCOMPARE(input->txtName->text(), QStringLiteral("Keep"));
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("9March1970"));
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
-    QVERIFY(input->isShownInFrame());
+    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Keep"));
+    QCOMPARE(dateOf(input), QStringLiteral("9March1970"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestMayanForms::australianFileKeepsDayAndYear()
 {
     const QString file = dir->filePath(QStringLiteral("australian.zod"));
     QVERIFY(savedReading::writeFile(file, {QStringLiteral("Bruce"), QStringLiteral("June")}));
-    auto *input = openInput();
-    enter(input, QString(), 28, QStringLiteral("January"), 1988);
-    dialogs->fileAnswers << file;
-    input->cmdOpen->click();
+    const OrvoForm *input = ui->open(Mayan);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Mayan, {{}, {}, 28, 1, 1988}));
+    const OrvoForm *display = ui->openSaved(Mayan, file);
     QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Bruce"));
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("28June1988"));
-    QCOMPARE(forms::get<frmMayanAnimalSignDisplay>()->lblResult[0]->text(), QStringLiteral("Aak"));
+    QVERIFY(display);
+    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Bruce"));
+    QCOMPARE(dateOf(input), QStringLiteral("28June1988"));
+    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("Aak"));
 
     // A file without a name is damaged: refused, and the entries stay as they were.
     QVERIFY(savedReading::writeFile(file, {QString(), QStringLiteral("March")}));
-    forms::get<frmMayanAnimalSignDisplay>()->cmdBack->click();
-    dialogs->fileAnswers << file;
-    input->cmdOpen->click();
+    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+    QVERIFY(!ui->openSaved(Mayan, file));
     QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
-    QCOMPARE(input->txtName->text() + input->cboMonth->currentText(), QStringLiteral("BruceJune"));
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!forms::isLoaded<frmMayanAnimalSignDisplay>());
+    QCOMPARE(F::text(input, QStringLiteral("txtName")) + F::text(input, QStringLiteral("cboMonth")), QStringLiteral("BruceJune"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestMayanForms::linksOpenTheirPages()
 {
     OpenedPages pages;
-    auto *display = find(QStringLiteral("Ana"), 1, QStringLiteral("June"), 1990);
-    display->cmdPrint->click();
-    const QList<OrvoForm *> windows = {forms::get<frmMayanAnimalSignMain>(), display, forms::get<frmMayanAnimalSignSave>()};
-    for (OrvoForm *form : windows) {
+    const OrvoForm *display = ui->reading(Mayan, {QStringLiteral("Ana"), {}, 1, 6, 1990});
+    QVERIFY(display);
+    QVERIFY(ui->report(Mayan));
+    for (const OrvoForm *form : std::initializer_list<const OrvoForm *>{F::inputForm(Mayan), display, F::reportForm(Mayan)}) {
         for (const char *name : {"Label61", "lblCobrand", "lblFullBrand"})
-            QVERIFY2(form->findChild<LinkLabel *>(QLatin1String(name)), name);
+            F::control<LinkLabel>(form, QLatin1String(name));
     }
-    QCOMPARE(display->Label13->page(), modHelp::Page::FullBrand);
-    QTest::mouseClick(display->Label61, Qt::LeftButton);
-    QTest::mouseClick(display->Label13, Qt::LeftButton);
-    QTest::mouseClick(display->fraFullBrand->lblCobrand, Qt::LeftButton);
+    auto *fullBrand = F::control<LinkLabel>(display, QStringLiteral("Label13"));
+    QCOMPARE(fullBrand->page(), modHelp::Page::FullBrand);
+    QTest::mouseClick(F::control<LinkLabel>(display, QStringLiteral("Label61")), Qt::LeftButton);
+    QTest::mouseClick(fullBrand, Qt::LeftButton);
+    QTest::mouseClick(F::control<LinkLabel>(F::control<QWidget>(display, QStringLiteral("fraFullBrand")),
+                                            QStringLiteral("lblCobrand")),
+                      Qt::LeftButton);
     QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(modHelp::Page::Home), modHelp::pageAddress(modHelp::Page::FullBrand),
                                       modHelp::pageAddress(modHelp::Page::CoBrand)}));
 }
