@@ -1,11 +1,6 @@
-#include "app/frmMDI.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/protected_text_edit.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QAction>
@@ -13,10 +8,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
+using F = FrameFixture;
 
 namespace {
 
@@ -31,6 +28,9 @@ QString x11Text(QKeyCombination key)
         return QString(QChar(key.key() - Qt::Key_A + 1));
     return {};
 }
+
+constexpr System Celtic = System::Celtic;
+const QString inputName = QStringLiteral("frmCelticAnimalBirthSignMain");
 
 } // namespace
 
@@ -47,85 +47,62 @@ private Q_SLOTS:
     void validationOrderAndFocus();
     void getSignShowsResult_data();
     void getSignShowsResult();
-    void menuEntryRunsGetSign();
-    void enterInNameBoxGetsSign();
     void backKeepsEntriesAndSecondReadingReplacesFirst();
     void exitFromResultShowsStartPanel();
     void characteristicsCannotBeCopied();
     void tabOrderFollowsTheScreen();
-    void openReadingOfAPerson_data();
-    void openReadingOfAPerson();
 
 private:
-    frmCelticAnimalBirthSignMain *openInput();
-    void enter(frmCelticAnimalBirthSignMain *input, const QString &first, const QString &last, int day, int month, int year);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<FrameFixture> ui;
+    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestCelticForms::init()
 {
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    ui = std::make_unique<FrameFixture>();
+    dialogs = ui->dialogs();
 }
 
 void TestCelticForms::cleanup()
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmCelticAnimalBirthSignMain *TestCelticForms::openInput()
-{
-    frame->cmdSelectOption_Click(1);
-    return forms::get<frmCelticAnimalBirthSignMain>();
-}
-
-void TestCelticForms::enter(frmCelticAnimalBirthSignMain *input, const QString &first, const QString &last, int day,
-                            int month, int year)
-{
-    input->txtFName->setText(first);
-    input->txtlName->setText(last);
-    input->cmbDate->setCurrentIndex(day - 1);
-    input->cmbMonth->setCurrentIndex(month - 1);
-    input->cmbYear->setCurrentText(QString::number(year));
+    dialogs = nullptr;
+    ui.reset();
 }
 
 void TestCelticForms::inputFormStartsEmpty()
 {
-    auto *input = openInput();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
+    const OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    QVERIFY(!ui->startPanelShown());
     QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign \u2014 Input"));
-    QCOMPARE(input->cmbDate->count(), 31);
-    QCOMPARE(input->cmbMonth->itemText(11), QStringLiteral("December"));
-    QCOMPARE(input->cmbYear->count(), 200);
-    QCOMPARE(input->cmbYear->itemText(199), QStringLiteral("2099"));
-    QCOMPARE(input->cmbDate->currentText() + input->cmbMonth->currentText() + input->cmbYear->currentText(),
+    const auto list = [input](const char *name) { return F::control<QComboBox>(input, QLatin1String(name)); };
+    QCOMPARE(list("cmbDate")->count(), 31);
+    QCOMPARE(list("cmbMonth")->itemText(11), QStringLiteral("December"));
+    QCOMPARE(list("cmbYear")->count(), 200);
+    QCOMPARE(list("cmbYear")->itemText(199), QStringLiteral("2099"));
+    QCOMPARE(list("cmbDate")->currentText() + list("cmbMonth")->currentText() + list("cmbYear")->currentText(),
              QStringLiteral("1January1900"));
-    QVERIFY(input->txtFName->text().isEmpty());
-    for (const QLineEdit *box : {input->txtFName, input->txtMName, input->txtlName})
-        QCOMPARE(box->maxLength(), savedReading::MaxNameLength);
-    QCOMPARE(input->Command1->text(), QStringLiteral("Get My Celtic &Animal Birth Sign"));
+    QVERIFY(F::text(input, QStringLiteral("txtFName")).isEmpty());
+    for (const char *name : {"txtFName", "txtMName", "txtlName"})
+        QCOMPARE(F::control<QLineEdit>(input, QLatin1String(name))->maxLength(), savedReading::MaxNameLength);
+    QCOMPARE(F::text(input, QStringLiteral("Command1")), QStringLiteral("Get My Celtic &Animal Birth Sign"));
 }
 
 void TestCelticForms::keyFilterCapitalisesAndRefuses()
 {
-    auto *input = openInput();
-    QTest::keyClicks(input->txtFName, QStringLiteral("mary o'ne7il"));
-    QCOMPARE(input->txtFName->text(), QStringLiteral("MARY O'NEIL"));
+    const OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    auto *first = F::control<QLineEdit>(input, QStringLiteral("txtFName"));
+    auto *middle = F::control<QLineEdit>(input, QStringLiteral("txtMName"));
+    QTest::keyClicks(first, QStringLiteral("mary o'ne7il"));
+    QCOMPARE(first->text(), QStringLiteral("MARY O'NEIL"));
     QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Only Alphabet")});
     QCOMPARE(dialogs->messages.first().icon, Icon::Information);
-    QTest::keyClicks(input->txtMName, QStringLiteral("7"));
-    QVERIFY(input->txtMName->text().isEmpty());
+    QTest::keyClicks(middle, QStringLiteral("7"));
+    QVERIFY(middle->text().isEmpty());
     QCOMPARE(dialogs->messages.size(), 2);
-    QTest::keyClick(input->txtFName, Qt::Key_Backspace);
-    QCOMPARE(input->txtFName->text(), QStringLiteral("MARY O'NEI"));
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QCOMPARE(first->text(), QStringLiteral("MARY O'NEI"));
 }
 
 void TestCelticForms::editingKeysWorkInNameBoxes_data()
@@ -149,8 +126,8 @@ void TestCelticForms::editingKeysWorkInNameBoxes()
 {
     QFETCH(QKeySequence, keys);
     QFETCH(QString, text);
-    auto *input = openInput();
-    QLineEdit *box = input->txtMName;
+    QVERIFY(ui->open(Celtic));
+    auto *box = F::control<QLineEdit>(F::inputForm(Celtic), QStringLiteral("txtMName"));
     // Once with the texts QTest gives (Ctrl+A as "a", as on some platforms), once with X11's.
     for (const bool asX11 : {false, true}) {
         box->clear();
@@ -172,27 +149,28 @@ void TestCelticForms::editingKeysWorkInNameBoxes()
 
 void TestCelticForms::validationOrderAndFocus()
 {
-    auto *input = openInput();
-    input->Command1->click();
+    const OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    const auto focus = [input] { return input->focusWidget() ? input->focusWidget()->objectName() : QString(); };
+    QVERIFY(!ui->find(Celtic));
     QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter First Name !")});
     QCOMPARE(dialogs->messages.last().icon, Icon::None);
-    QCOMPARE(input->focusWidget(), input->txtFName);
+    QCOMPARE(focus(), QStringLiteral("txtFName"));
 
-    input->txtFName->setText(QStringLiteral("ANN"));
-    input->Command1->click();
+    QVERIFY(ui->fill(Celtic, {QStringLiteral("ANN")}));
+    QVERIFY(!ui->find(Celtic));
     QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Last Name !"));
-    QCOMPARE(input->focusWidget(), input->txtlName);
+    QCOMPARE(focus(), QStringLiteral("txtlName"));
 
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 29, 2, 1900);
-    input->Command1->click();
+    QVERIFY(ui->fill(Celtic, {QStringLiteral("ANN LEE"), {}, 29, 2, 1900}));
+    QVERIFY(!ui->find(Celtic));
     QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 31, 9, 1990);
-    input->Command1->click();
+    QVERIFY(ui->fill(Celtic, {{}, {}, 31, 9, 1990}));
+    QVERIFY(!ui->find(Celtic));
     QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
     QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(input->focusWidget(), input->cmbDate);
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
-    QVERIFY(input->isShownInFrame());
+    QCOMPARE(focus(), QStringLiteral("cmbDate"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestCelticForms::getSignShowsResult_data()
@@ -201,9 +179,11 @@ void TestCelticForms::getSignShowsResult_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("sign");
-    QTest::newRow("23 December 1990 Wren") << 23 << 12 << 1990 << "Wren";
-    QTest::newRow("29 February 2000 Seal") << 29 << 2 << 2000 << "Seal";
-    QTest::newRow("14 April 2099 Bear") << 14 << 4 << 2099 << "Bear";
+    QTest::addColumn<QString>("way");   // the button, the menu entry, or Enter in the first name box
+    QTest::newRow("23 December 1990 Wren, by the button") << 23 << 12 << 1990 << "Wren" << "Command1";
+    QTest::newRow("29 February 2000 Seal, by the menu") << 29 << 2 << 2000 << "Seal" << "mnuAstro";
+    QTest::newRow("14 April 2099 Bear, by Enter") << 14 << 4 << 2099 << "Bear" << "txtFName";
+    QTest::newRow("1 September 1990 Salmon, by the menu") << 1 << 9 << 1990 << "Salmon" << "mnuAstro";
 }
 
 void TestCelticForms::getSignShowsResult()
@@ -212,89 +192,69 @@ void TestCelticForms::getSignShowsResult()
     QFETCH(int, month);
     QFETCH(int, year);
     QFETCH(QString, sign);
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), day, month, year);
-    input->Command1->click();
+    QFETCH(QString, way);
+    OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Celtic, {QStringLiteral("ANN LEE"), {}, day, month, year}));
+    if (way.startsWith(QLatin1String("mnu")))
+        QVERIFY(F::trigger(input, way));
+    else if (way.startsWith(QLatin1String("txt")))
+        QTest::keyClick(F::control<QLineEdit>(input, way), Qt::Key_Return);
+    else
+        QVERIFY(F::click(input, way));
     QVERIFY(dialogs->messages.isEmpty());
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!input->isShownInFrame());
-    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(display->lblName->text(), sign);
-    QCOMPARE(display->lblCelticBirthAnimalSign->text(), sign);
-    QVERIFY(!display->picCelticAnimal->pixmap().isNull());
-    QCOMPARE(display->picCelticAnimal->pixmap().size(), QSize(124, 127));
-    QVERIFY(!display->txtCharacterstic->toPlainText().isEmpty());
-    for (QLabel *value : {display->lblGaelicName, display->lblBirthstone, display->lblRulingPlanet, display->lblKeywords,
-                          display->lblCompatibility, display->lblMagickalAbilties})
-        QVERIFY(!value->text().isEmpty());
-}
-
-void TestCelticForms::menuEntryRunsGetSign()
-{
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 1, 9, 1990);
-    input->mnuAstro->trigger();
-    QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Salmon"));
-}
-
-void TestCelticForms::enterInNameBoxGetsSign()
-{
-    auto *input = openInput();
-    QTest::keyClicks(input->txtFName, QStringLiteral("ann"));
-    QTest::keyClick(input->txtFName, Qt::Key_Return);
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Last Name !")});
-    QTest::keyClicks(input->txtlName, QStringLiteral("lee"));
-    QTest::keyClick(input->txtlName, Qt::Key_Return);
-    QCOMPARE(dialogs->messages.size(), 1);
-    QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Stag"));
+    const OrvoForm *display = F::resultForm(Celtic);
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmCelticAnimalBirthSignDisplay")});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(display, QStringLiteral("lblName")), sign);
+    QCOMPARE(F::text(display, QStringLiteral("lblCelticBirthAnimalSign")), sign);
+    const QPixmap picture = F::control<QLabel>(display, QStringLiteral("picCelticAnimal"))->pixmap();
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), QSize(124, 127));
+    QVERIFY(!F::text(display, QStringLiteral("txtCharacterstic")).isEmpty());
+    for (const char *value : {"lblGaelicName", "lblBirthstone", "lblRulingPlanet", "lblKeywords", "lblCompatibility",
+                              "lblMagickalAbilties"})
+        QVERIFY2(!F::text(display, QLatin1String(value)).isEmpty(), value);
 }
 
 void TestCelticForms::backKeepsEntriesAndSecondReadingReplacesFirst()
 {
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 23, 12, 1990);
-    input->Command1->click();
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    display->cmdBack->click();
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtFName->text(), QStringLiteral("ANN"));
-    QCOMPARE(input->cmbDate->currentText(), QStringLiteral("23"));
+    const OrvoForm *display = ui->reading(Celtic, {QStringLiteral("ANN LEE"), {}, 23, 12, 1990});
+    QVERIFY(display);
+    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+    const OrvoForm *input = F::inputForm(Celtic);
+    QCOMPARE(F::text(input, QStringLiteral("txtFName")), QStringLiteral("ANN"));
+    QCOMPARE(F::text(input, QStringLiteral("cmbDate")), QStringLiteral("23"));
 
-    input->cmbMonth->setCurrentIndex(0);   // 23 January: Crane
-    input->Command1->click();
-    display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    QCOMPARE(display->lblName->text(), QStringLiteral("Crane"));
-    QCOMPARE(display->lblCompatibility->text(),
+    QVERIFY(ui->fill(Celtic, {{}, {}, 0, 1}));   // 23 January: Crane
+    display = ui->find(Celtic);
+    QVERIFY(display);
+    QCOMPARE(F::text(display, QStringLiteral("lblName")), QStringLiteral("Crane"));
+    QCOMPARE(F::text(display, QStringLiteral("lblCompatibility")),
              QStringLiteral("Bee and Swan signs are most compatible with you. Other compatible signs include Cat, Owl and Beer."));
-    QVERIFY(!display->lblGaelicName->text().contains(QLatin1String("Drui")));
+    QVERIFY(!F::text(display, QStringLiteral("lblGaelicName")).contains(QLatin1String("Drui")));
 }
 
 void TestCelticForms::exitFromResultShowsStartPanel()
 {
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 5, 5, 1990);
-    input->Command1->click();
-    forms::get<frmCelticAnimalBirthSignDisplay>()->mnuExit->trigger();
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
-    QVERIFY(frame->isStartPanelVisible());
-    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
-    QVERIFY(!input->isShownInFrame());
+    QVERIFY(F::trigger(ui->reading(Celtic, {QStringLiteral("ANN LEE"), {}, 5, 5, 1990}), QStringLiteral("mnuExit")));
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 
     // Choosing the system again starts with empty names.
-    auto *fresh = openInput();
-    QVERIFY(fresh->txtFName->text().isEmpty());
+    const OrvoForm *fresh = ui->open(Celtic);
+    QVERIFY(fresh);
+    QVERIFY(F::text(fresh, QStringLiteral("txtFName")).isEmpty());
 }
 
 void TestCelticForms::characteristicsCannotBeCopied()
 {
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 5, 5, 1990);
-    input->Command1->click();
-    auto *box = forms::get<frmCelticAnimalBirthSignDisplay>()->txtCharacterstic;
+    const OrvoForm *display = ui->reading(Celtic, {QStringLiteral("ANN LEE"), {}, 5, 5, 1990});
+    QVERIFY(display);
+    auto *box = F::control<QTextEdit>(display, QStringLiteral("txtCharacterstic"));
     QGuiApplication::clipboard()->setText(QStringLiteral("from another program"));
     box->setFocus();
     box->selectAll();
@@ -309,66 +269,29 @@ void TestCelticForms::characteristicsCannotBeCopied()
 
 void TestCelticForms::tabOrderFollowsTheScreen()
 {
-    auto *input = openInput();
+    OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
     QStringList chain;
-    QWidget *widget = input->Label61;
+    QWidget *first = F::control<QWidget>(input, QStringLiteral("Label61"));
+    QWidget *widget = first;
     do {
         if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))
             chain.append(widget->objectName());
         widget = widget->nextInFocusChain();
-    } while (widget != input->Label61 && chain.size() < 20);
+    } while (widget != first && chain.size() < 20);
     QCOMPARE(chain, QStringList({"Label61", "txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear",
                                  "Command1", "lblCobrand", "lblFullBrand"}));
     // Each stands right of the one before on its row, or on a row below it.
+    const auto placeOf = [input](const QString &name) {
+        const QWidget *control = F::control<QWidget>(input, name);
+        return control->geometry().translated(control->parentWidget()->mapTo(input, QPoint()));
+    };
     for (qsizetype i = 1; i < chain.size(); ++i) {
-        const QRect before = input->findChild<QWidget *>(chain[i - 1])->geometry().translated(
-            input->findChild<QWidget *>(chain[i - 1])->parentWidget()->mapTo(input, QPoint()));
-        const QRect after = input->findChild<QWidget *>(chain[i])->geometry().translated(
-            input->findChild<QWidget *>(chain[i])->parentWidget()->mapTo(input, QPoint()));
+        const QRect before = placeOf(chain[i - 1]);
+        const QRect after = placeOf(chain[i]);
         QVERIFY2(after.top() > before.bottom() || (after.top() < before.bottom() && after.left() > before.right()),
                  qPrintable(chain[i]));
     }
-}
-
-void TestCelticForms::openReadingOfAPerson_data()
-{
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QDate>("date");   // an invalid one stands for 31 April 1990
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("sign");
-    QTest::newRow("no last name") << "" << QDate(1990, 5, 12) << "Please Enter Your Last Name !" << "";
-    QTest::newRow("31 April") << "LEE" << QDate() << "Please Enter Correct Date Or Month !" << "";
-    QTest::newRow("2100, a year the list lacks") << "LEE" << QDate(2100, 5, 12)
-                                                 << "Celtic Animal Birth Sign takes birth years from 1900 to 2099." << "";
-    QTest::newRow("13 May 2099") << "LEE" << QDate(2099, 5, 13) << "" << "Bee";
-}
-
-void TestCelticForms::openReadingOfAPerson()
-{
-    QFETCH(QString, last);
-    QFETCH(QDate, date);
-    QFETCH(QString, message);
-    QFETCH(QString, sign);
-    // As the overview finds it: loaded, not shown, the start panel up.
-    auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-    QVERIFY(frame->isStartPanelVisible());
-    const BirthEntry birth = date.isValid() ? BirthEntry{date.day(), date.month(), date.year()} : BirthEntry{31, 4, 1990};
-    const bool opened = input->openReading({QStringLiteral("ANN"), last, birth, QStringLiteral("MAY")});
-
-    QCOMPARE(opened, message.isEmpty());
-    QCOMPARE(dialogs->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtMName->text(), QStringLiteral("MAY"));
-    QCOMPARE(input->cmbMonth->currentIndex() + 1, birth.month);
-    QCOMPARE(input->isShownInFrame(), !opened);
-    QCOMPARE(forms::isLoaded<frmCelticAnimalBirthSignDisplay>(), opened);
-    if (!opened)
-        return;
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QCOMPARE(display->lblName->text(), sign);
-    QCOMPARE(display->reading().birthDate, date);
-    QCOMPARE(display->reading().person.middleName, QStringLiteral("MAY"));
 }
 
 QTEST_MAIN(TestCelticForms)

@@ -1,28 +1,24 @@
-#include "app/frmMDI.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "forms/dialog_service.h"
-#include "forms/form_registry.h"
-#include "widgets/modHelp.h"
+#include "forms/orvo_form.h"
 #include "report/modRTB.h"
+#include "widgets/modHelp.h"
 #include "widgets/protected_text_edit.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
 #include <QMimeData>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
+
+using System = systems::System;
+using F = FrameFixture;
 
 namespace {
 
@@ -58,59 +54,54 @@ private Q_SLOTS:
     void cleanup();
     void tenSegmentsWithTheirStyles_data();
     void tenSegmentsWithTheirStyles();
-    void secondPrintDoesNotComposeAgain();
     void closingReturnsToResultAndEndsWatch();
     void leftPressOnAddressOpensIt();
     void reportCannotBeCopied();
     void printsWholeReportOrSelection();
-    void cancelledPrintPrintsNothing();
     void printDialogOffersNoPageRange_data();
     void printDialogOffersNoPageRange();
     void savedRichTextReadsBack();
     void failedSaveKeepsEarlierFile();
 
 private:
-    frmCelticAnimalBirthSignSave *openReport(int day, int month);
+    // The report of ANN LEE, born on the day and month given; its box is the member box.
+    OrvoForm *openReport(int day, int month);
     QTextCharFormat formatAt(int position) const;
 
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    frmCelticAnimalBirthSignSave *report = nullptr;
+    std::unique_ptr<FrameFixture> ui;
+    ScriptedDialogs *dialogs = nullptr;
+    OrvoForm *report = nullptr;
+    QTextEdit *box = nullptr;
 };
 
 void TestCelticReport::init()
 {
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    ui = std::make_unique<FrameFixture>();
+    dialogs = ui->dialogs();
 }
 
 void TestCelticReport::cleanup()
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    box = nullptr;
+    report = nullptr;
+    dialogs = nullptr;
+    ui.reset();
 }
 
-frmCelticAnimalBirthSignSave *TestCelticReport::openReport(int day, int month)
+OrvoForm *TestCelticReport::openReport(int day, int month)
 {
-    frame->cmdSelectOption_Click(1);
-    auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-    input->txtFName->setText(QStringLiteral("ANN"));
-    input->txtlName->setText(QStringLiteral("LEE"));
-    input->cmbDate->setCurrentIndex(day - 1);
-    input->cmbMonth->setCurrentIndex(month - 1);
-    input->Command1->click();
-    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
-    report = forms::get<frmCelticAnimalBirthSignSave>();
+    report = nullptr;
+    box = nullptr;
+    if (ui->reading(System::Celtic, {QStringLiteral("ANN LEE"), {}, day, month}))
+        report = ui->report(System::Celtic);
+    if (report)
+        box = F::control<QTextEdit>(report, QStringLiteral("RTB"));
     return report;
 }
 
 QTextCharFormat TestCelticReport::formatAt(int position) const
 {
-    QTextCursor cursor(report->RTB->document());
+    QTextCursor cursor(box->document());
     cursor.setPosition(position + 1);
     return cursor.charFormat();
 }
@@ -135,17 +126,16 @@ void TestCelticReport::tenSegmentsWithTheirStyles()
     QFETCH(int, day);
     QFETCH(int, month);
     QFETCH(QStringList, values);
-    openReport(day, month);
-    const QString characteristics = forms::get<frmCelticAnimalBirthSignDisplay>()->txtCharacterstic->toPlainText();
+    QVERIFY(openReport(day, month));
     const QStringList headings = {"Celtic Birth Animal Sign:", "Gaelic Name:", "Birthstone: ", "The Ruling Planet:",
                                   "Magickal Abilties :", "Keywords :", "Compatibility :", "Characteristics :-"};
-    const QStringList shown = {values[0], values[1], values[2], values[3], values[4], values[5], values[6], characteristics};
+    const QStringList shown = values + QStringList{F::text(F::resultForm(System::Celtic), QStringLiteral("txtCharacterstic"))};
 
     QString expected = credit() + QStringLiteral("\n\n");
     for (int i = 0; i < headings.size(); ++i)
         expected += headings[i] + shown[i] + QStringLiteral("\n\n");
     expected += credit() + QStringLiteral("\n\n");
-    const QString text = report->RTB->toPlainText();
+    const QString text = box->toPlainText();
     QCOMPARE(text, expected);
 
     const QColor darkRed(128, 0, 0);
@@ -165,50 +155,46 @@ void TestCelticReport::tenSegmentsWithTheirStyles()
     QVERIFY(last.fontWeight() != QFont::Bold);
     QCOMPARE(last.foreground().color(), QColor(Qt::black));
     QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign \u2014 Report"));
-    QCOMPARE(report->RTB->palette().color(QPalette::Base), QColor(238, 232, 170));
-}
-
-void TestCelticReport::secondPrintDoesNotComposeAgain()
-{
-    openReport(5, 1);
-    QTextCursor(report->RTB->document()).insertText(QStringLiteral("MARK"));
-    forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
-    QCOMPARE(forms::get<frmCelticAnimalBirthSignSave>(), report);
-    QVERIFY(report->RTB->toPlainText().startsWith(QLatin1String("MARKReport Generated By")));
+    QCOMPARE(box->palette().color(QPalette::Base), QColor(238, 232, 170));
 }
 
 void TestCelticReport::closingReturnsToResultAndEndsWatch()
 {
-    openReport(5, 1);
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
+    QVERIFY(openReport(5, 1));
+    const OrvoForm *display = F::resultForm(System::Celtic);
     QVERIFY(modRTB::isWatching());
-    QCOMPARE(modRTB::watchedBox(), report->RTB);
-    report->close();
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignSave>());
+    QCOMPARE(modRTB::watchedBox(), box);
+
+    // A second Print while the report is open composes nothing again.
+    QTextCursor(box->document()).insertText(QStringLiteral("MARK"));
+    QVERIFY(F::click(display, QStringLiteral("cmdPrint")));
+    QCOMPARE(F::reportForm(System::Celtic), report);
+    QVERIFY(box->toPlainText().startsWith(QLatin1String("MARKReport Generated By")));
+
+    F::closeWindow(report);
+    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmCelticAnimalBirthSignDisplay")});
     QVERIFY(!modRTB::isWatching());
-    QVERIFY(display->isShownInFrame());
-    QCOMPARE(display->lblName->text(), QStringLiteral("Stag"));
+    QCOMPARE(F::text(display, QStringLiteral("lblName")), QStringLiteral("Stag"));
     modRTB::UnhookReportLinks();   // nothing to remove: does nothing
     QVERIFY(!modRTB::isWatching());
 }
 
 void TestCelticReport::leftPressOnAddressOpensIt()
 {
-    openReport(5, 1);
-    const QString text = report->RTB->toPlainText();
+    QVERIFY(openReport(5, 1));
+    const QString text = box->toPlainText();
     const int addressAt = int(text.lastIndexOf(modHelp::makerWebAddress()));
-    QTextCursor cursor(report->RTB->document());
+    QTextCursor cursor(box->document());
     cursor.setPosition(addressAt + 5);
-    report->RTB->ensureCursorVisible();
-    report->RTB->setTextCursor(cursor);
-    report->RTB->ensureCursorVisible();
-    const QPoint onAddress = report->RTB->cursorRect(cursor).center() + QPoint(2, 0);
-    QTextCursor start(report->RTB->document());
-    report->RTB->setTextCursor(start);
-    QVERIFY(!report->RTB->anchorAt(onAddress).isEmpty());
+    box->ensureCursorVisible();
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
+    const QPoint onAddress = box->cursorRect(cursor).center() + QPoint(2, 0);
+    box->setTextCursor(QTextCursor(box->document()));
+    QVERIFY(!box->anchorAt(onAddress).isEmpty());
 
     OpenedPages pages;
-    QWidget *viewport = report->RTB->viewport();
+    QWidget *viewport = box->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, {}, onAddress);
     QTest::mouseMove(viewport, onAddress);
     QVERIFY(pages.urls.isEmpty());
@@ -217,11 +203,11 @@ void TestCelticReport::leftPressOnAddressOpensIt()
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, onAddress);
     QCOMPARE(pages.urls.size(), 1);
     // The press still reached the box: the caret moved onto the address.
-    QVERIFY(qAbs(report->RTB->textCursor().position() - (addressAt + 5)) <= 1);
+    QVERIFY(qAbs(box->textCursor().position() - (addressAt + 5)) <= 1);
 
     // A press on plain text opens nothing.
     cursor.setPosition(3);
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, report->RTB->cursorRect(cursor).center());
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, box->cursorRect(cursor).center());
     QCOMPARE(pages.urls.size(), 1);
 
     // Without the watch the box is an ordinary text box again.
@@ -232,46 +218,43 @@ void TestCelticReport::leftPressOnAddressOpensIt()
 
 void TestCelticReport::reportCannotBeCopied()
 {
-    openReport(5, 1);
+    QVERIFY(openReport(5, 1));
     QGuiApplication::clipboard()->clear();
-    report->RTB->setFocus();
-    report->RTB->selectAll();
-    QTest::keyClick(report->RTB, Qt::Key_C, Qt::ControlModifier);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-    QVERIFY(!std::unique_ptr<QMimeData>(report->RTB->createMimeDataFromSelection())->hasText());
+    QVERIFY(!std::unique_ptr<QMimeData>(F::control<ProtectedTextEdit>(report, QStringLiteral("RTB"))->createMimeDataFromSelection())->hasText());
 
     QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
-    QTest::mouseMove(report->RTB->viewport(), QPoint(20, 20));
-    QTest::mouseClick(report->RTB->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseMove(box->viewport(), QPoint(20, 20));
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied elsewhere"));
 }
 
 void TestCelticReport::printsWholeReportOrSelection()
 {
     QTemporaryDir dir;
-    openReport(23, 12);
+    QVERIFY(openReport(23, 12));
     dialogs->pdfOutput = dir.filePath(QStringLiteral("whole.pdf"));
-    report->cmdPrint->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdPrint")));
     QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
-    QCOMPARE(simplified(pdfBodyText(dialogs->pdfOutput)), simplified(report->RTB->toPlainText()));
+    QCOMPARE(simplified(pdfBodyText(dialogs->pdfOutput)), simplified(box->toPlainText()));
 
-    QTextCursor selection(report->RTB->document());
-    const int from = int(report->RTB->toPlainText().indexOf(QLatin1String("Gaelic Name:")));
+    QTextCursor selection(box->document());
+    const int from = int(box->toPlainText().indexOf(QLatin1String("Gaelic Name:")));
     selection.setPosition(from);
     selection.setPosition(from + int(QStringLiteral("Gaelic Name:Drui-en").size()), QTextCursor::KeepAnchor);
-    report->RTB->setTextCursor(selection);
+    box->setTextCursor(selection);
     dialogs->pdfOutput = dir.filePath(QStringLiteral("selection.pdf"));
-    report->cmdPrint->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdPrint")));
     QCOMPARE(dialogs->printDialogOffers, (QList<bool>{false, true}));
     QCOMPARE(simplified(pdfBodyText(dialogs->pdfOutput)), QStringLiteral("GaelicName:Drui-en"));
-}
 
-void TestCelticReport::cancelledPrintPrintsNothing()
-{
-    openReport(5, 1);
-    dialogs->pdfOutput.clear();   // the dialog is cancelled
-    report->cmdPrint->click();
-    QCOMPARE(dialogs->printDialogOffers.size(), 1);
+    // A cancelled dialog prints nothing and says nothing.
+    dialogs->pdfOutput.clear();
+    QVERIFY(F::click(report, QStringLiteral("cmdPrint")));
+    QCOMPARE(dialogs->printDialogOffers.size(), 3);
     QVERIFY(dialogs->messages.isEmpty());
 }
 
@@ -314,9 +297,9 @@ void TestCelticReport::printDialogOffersNoPageRange()
 void TestCelticReport::savedRichTextReadsBack()
 {
     QTemporaryDir dir;
-    openReport(5, 1);
+    QVERIFY(openReport(5, 1));
     dialogs->fileAnswers = {dir.filePath(QStringLiteral("stag"))};
-    report->cmdSave->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
     const DialogService::FileRequest request = dialogs->fileRequests.constFirst();
     QCOMPARE(request.title, QStringLiteral("Orvo Animal Signs Astrology"));
     QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.rtf)"));
@@ -331,7 +314,7 @@ void TestCelticReport::savedRichTextReadsBack()
     QVERIFY2(!text.isEmpty(), "unrtf is needed for this test");
     QStringList lines = text.split(QLatin1Char('\n'));
     lines.removeIf([](const QString &line) { return line.startsWith(QLatin1String("###")) || line.startsWith(QLatin1String("-----")); });
-    QCOMPARE(simplified(lines.join(QLatin1Char(' '))), simplified(report->RTB->toPlainText()));
+    QCOMPARE(simplified(lines.join(QLatin1Char(' '))), simplified(box->toPlainText()));
 
     const QString html = run(QStringLiteral("unrtf"), {QStringLiteral("--html"), file});
     static const QRegularExpression boldDarkRed(
@@ -348,7 +331,7 @@ void TestCelticReport::savedRichTextReadsBack()
 void TestCelticReport::failedSaveKeepsEarlierFile()
 {
     QTemporaryDir dir;
-    openReport(5, 1);
+    QVERIFY(openReport(5, 1));
     const QString folder = dir.filePath(QStringLiteral("locked"));
     QDir().mkpath(folder);
     const QString file = folder + QStringLiteral("/reading.rtf");
@@ -368,7 +351,7 @@ void TestCelticReport::failedSaveKeepsEarlierFile()
             QSKIP("cannot make a folder read-only here");
     }
     dialogs->fileAnswers = {file};
-    report->cmdSave->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
     if (immutable)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -380,7 +363,7 @@ void TestCelticReport::failedSaveKeepsEarlierFile()
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("reading.rtf")});
 
     dialogs->fileAnswers = {QString()};   // cancel says nothing
-    report->cmdSave->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
     QCOMPARE(dialogs->messages.size(), 1);
 }
 
