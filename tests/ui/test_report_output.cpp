@@ -1,42 +1,31 @@
 #include "app/frmMDI.h"
-#include "australian/frmAustralianAstrologyDisplay.h"
-#include "australian/frmAustralianAstrologyMain.h"
-#include "australian/frmAustralianAstrologySave.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "common/program_settings.h"
 #include "common/program_texts.h"
-#include "forms/save_dialog.h"
-#include "forms/common_menus.h"
 #include "forms/dialog_folders.h"
-#include "forms/form_registry.h"
-#include "forms/frmUserGuide.h"
-#include "widgets/modHelp.h"
-#include "widgets/protected_text_edit.h"
+#include "forms/orvo_form.h"
+#include "forms/save_dialog.h"
 #include "report/report_printing.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
+#include "widgets/modHelp.h"
 #include "shared/file_size_limit.h"
+#include "ui/frame_fixture.h"
 #include "ui/real_message_boxes.h"
 #include "ui/support.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QAction>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
+
+using System = systems::System;
+using F = FrameFixture;
 
 namespace {
 
@@ -61,11 +50,28 @@ void writeFile(const QString &fileName, const QByteArray &content)
 }
 
 
-enum class System { Australian, Celtic, Chinese, Mayan };
+// The user guide's window while it exists.
+QWidget *userGuide()
+{
+    F::flushDeletes();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmUserGuide"))
+            return window;
+    }
+    return nullptr;
+}
+
+// The Help menu's entry that opens the user guide.
+QAction *guideEntry(const QWidget *window)
+{
+    for (QAction *entry : F::control<QMenu>(window, QStringLiteral("mnuHelp"))->actions()) {
+        if (entry->objectName() == QLatin1String("mnuGuide"))
+            return entry;
+    }
+    return nullptr;
+}
 
 } // namespace
-
-Q_DECLARE_METATYPE(System)
 
 class TestReportOutput : public QObject
 {
@@ -91,10 +97,11 @@ private Q_SLOTS:
     void dialogFolderRemembered();
 
 private:
-    ReportForm *openReport(System system, const QString &name);
+    // The report of the person of this name in the system, or nullptr.
+    OrvoForm *openReport(System system, const QString &name);
 
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<FrameFixture> ui;
+    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestReportOutput::initTestCase()
@@ -106,72 +113,28 @@ void TestReportOutput::initTestCase()
 
 void TestReportOutput::init()
 {
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    ui = std::make_unique<FrameFixture>();
+    dialogs = ui->dialogs();
+    QVERIFY(QTest::qWaitForWindowActive(ui->frame()));
 }
 
 void TestReportOutput::cleanup()
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dialogs = nullptr;
+    ui.reset();
 }
 
-ReportForm *TestReportOutput::openReport(System system, const QString &name)
+OrvoForm *TestReportOutput::openReport(System system, const QString &name)
 {
-    switch (system) {
-    case System::Australian: {
-        frame->cmdSelectOption_Click(0);
-        auto *input = forms::get<frmAustralianAstrologyMain>();
-        input->txtName->setText(name);
-        input->cboMonth->setCurrentText(QStringLiteral("June"));
-        input->cmdProceed->click();
-        forms::get<frmAustralianAstrologyDisplay>()->cmdPrint_Click();   // it offers no Print of its own
-        return forms::get<frmAustralianAstrologySave>();
-    }
-    case System::Celtic: {
-        frame->cmdSelectOption_Click(1);
-        auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-        const QStringList names = name.split(QLatin1Char(' '));
-        input->txtFName->setText(names.first());
-        input->txtlName->setText(names.last());
-        input->cmbDate->setCurrentIndex(4);
-        input->cmbMonth->setCurrentIndex(0);
-        input->Command1->click();
-        forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
-        return forms::get<frmCelticAnimalBirthSignSave>();
-    }
-    case System::Chinese: {
-        frame->cmdSelectOption_Click(2);
-        auto *input = forms::get<frmChineseZodiacMain>();
-        input->txtName->setText(name);
-        input->optSex[1]->setChecked(true);
-        input->cboDate->setCurrentIndex(4);
-        input->cboMonth->setCurrentIndex(1);
-        input->cboYear->setCurrentText(QStringLiteral("1970"));
-        input->cmdProceed->click();
-        forms::get<frmChineseZodiacDisplay>()->cmdPrint->click();
-        return forms::get<frmChineseZodiacSave>();
-    }
-    case System::Mayan: {
-        frame->cmdSelectOption_Click(3);
-        auto *input = forms::get<frmMayanAnimalSignMain>();
-        input->txtName->setText(name);
-        input->cboDate->setCurrentIndex(4);
-        input->cboMonth->setCurrentText(QStringLiteral("May"));
-        input->cboYear->setCurrentText(QStringLiteral("1980"));
-        input->cmdProceed->click();
-        forms::get<frmMayanAnimalSignDisplay>()->cmdPrint->click();
-        return forms::get<frmMayanAnimalSignSave>();
-    }
-    }
-    return nullptr;
+    Entries entries{name, {}, 5, 5, 1980};
+    if (system == System::Australian)
+        entries = {name, {}, 0, 6};
+    else if (system == System::Celtic)
+        entries = {name, {}, 5, 1};
+    else if (system == System::Chinese)
+        entries = {name, QStringLiteral("Female"), 5, 2, 1970};
+    return ui->reading(system, entries) ? ui->report(system) : nullptr;
 }
-
 void TestReportOutput::pdfHoldsTheReport_data()
 {
     QTest::addColumn<System>("system");
@@ -190,23 +153,24 @@ void TestReportOutput::pdfHoldsTheReport()
     QFETCH(QString, name);
     QFETCH(QString, offeredName);
     QTemporaryDir dir;
-    ReportForm *report = openReport(system, name);
-    QVERIFY(report && report->isShownInFrame());
+    OrvoForm *report = openReport(system, name);
+    QVERIFY(report);
 
     // The four buttons in one row under the report, apart, whole and inside the window.
-    const QList<QPushButton *> row = {report->cmdPreview, report->cmdSavePdf, report->cmdSave, report->cmdPrint};
-    for (qsizetype i = 0; i < row.size(); ++i) {
-        QPushButton *button = row[i];
+    const auto placeOf = [report](const char *name) { return F::control<QWidget>(report, QLatin1String(name))->geometry(); };
+    const char *row[] = {"cmdPreview", "cmdSavePdf", "cmdSave", "cmdPrint"};
+    for (qsizetype i = 0; i < 4; ++i) {
+        const auto *button = F::control<QPushButton>(report, QLatin1String(row[i]));
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
         QVERIFY(report->rect().contains(button->geometry()));
-        QCOMPARE(button->y(), report->cmdPrint->y());
-        QVERIFY(button->y() > report->RTB->geometry().bottom());
+        QCOMPARE(button->y(), placeOf("cmdPrint").y());
+        QVERIFY(button->y() > placeOf("RTB").bottom());
         if (i > 0)
-            QVERIFY2(row[i - 1]->geometry().right() < button->x(), qPrintable(button->text()));
+            QVERIFY2(placeOf(row[i - 1]).right() < button->x(), qPrintable(button->text()));
     }
 
     dialogs->fileAnswers = {dir.filePath(QStringLiteral("reading"))};
-    report->cmdSavePdf->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
     QCOMPARE(dialogs->fileRequests.size(), 1);
     const DialogService::FileRequest request = dialogs->fileRequests.constFirst();
     QCOMPARE(request.fileName, offeredName);
@@ -218,7 +182,7 @@ void TestReportOutput::pdfHoldsTheReport()
     QVERIFY(QFile::exists(pdf));
     const QString text = simplified(pdfBodyText(pdf));
     QVERIFY2(!text.isEmpty(), "pdftotext is needed for this test");
-    QCOMPARE(text, simplified(report->RTB->toPlainText()));
+    QCOMPARE(text, simplified(F::text(report, QStringLiteral("RTB"))));
     if (system != System::Celtic)   // the Celtic report names the sign, not the person
         QVERIFY(text.contains(simplified(name)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.pdf")});
@@ -235,7 +199,8 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
 {
     QFETCH(bool, sizeLimit);
     QTemporaryDir dir;
-    ReportForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+    const OrvoForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+    QVERIFY(report);
     QString fileName = dir.filePath(QStringLiteral("reading.pdf"));
     const QByteArray earlier("earlier reading");
     if (sizeLimit)
@@ -252,7 +217,7 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
             limit.emplace(earlier.size() + 200);   // a report's PDF is several kilobytes
             QVERIFY(limit->active());
         }
-        report->cmdSavePdf->click();
+        QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
     }
     QCOMPARE(shown.boxes.size(), 1);
     QCOMPARE(shown.boxes.first().text, QStringLiteral("The file could not be saved."));
@@ -264,18 +229,19 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
     }
 
     dialogs->fileAnswers = {QString()};   // cancel says nothing
-    report->cmdSavePdf->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
     QCOMPARE(shown.boxes.size(), 1);
 }
 
 void TestReportOutput::previewPaintsTheReport()
 {
     QTemporaryDir dir;
-    ReportForm *report = openReport(System::Chinese, QStringLiteral("Ada"));
+    const OrvoForm *report = openReport(System::Chinese, QStringLiteral("Ada"));
+    QVERIFY(report);
     dialogs->previewPdfOutput = dir.filePath(QStringLiteral("preview.pdf"));
-    report->cmdPreview->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdPreview")));
     QCOMPARE(dialogs->previewsShown, 1);
-    QCOMPARE(simplified(pdfBodyText(dialogs->previewPdfOutput)), simplified(report->RTB->toPlainText()));
+    QCOMPARE(simplified(pdfBodyText(dialogs->previewPdfOutput)), simplified(F::text(report, QStringLiteral("RTB"))));
     // The preview prints nothing by itself.
     QVERIFY(dialogs->printDialogOffers.isEmpty());
     QVERIFY(dialogs->messages.isEmpty());
@@ -321,13 +287,13 @@ void TestReportOutput::outputNamesPersonAndSystem()
     QFETCH(QString, saveName);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("pages.pdf"));
-    ReportForm *report = openReport(system, QStringLiteral("Ann Lee"));
+    const OrvoForm *report = openReport(system, QStringLiteral("Ann Lee"));
     QVERIFY(report);
     dialogs->fileAnswers = {QString(), pdf};   // Save cancelled, then the PDF's name
-    report->cmdSave_Click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
     QCOMPARE(dialogs->fileRequests.constFirst().fileName, QStringLiteral("Ann Lee - ") + saveName);
     dialogs->pdfOutput = pdf;
-    (print ? report->cmdPrint : report->cmdSavePdf)->click();
+    QVERIFY(F::click(report, print ? QStringLiteral("cmdPrint") : QStringLiteral("cmdSavePdf")));
     QVERIFY(dialogs->messages.isEmpty());
     const QList<PdfPage> pages = pdfPages(pdf);
     QVERIFY2(pages.size() > (system == System::Chinese ? 1 : 0), "pdftotext is needed; the Chinese report has several pages");
@@ -380,21 +346,23 @@ void TestReportOutput::guideOpensOnF1_data()
 void TestReportOutput::guideOpensOnF1()
 {
     QFETCH(int, window);
-    QWidget *focus = frame.get();
+    QWidget *focus = ui->frame();
     if (window == 1) {
-        frame->cmdSelectOption_Click(1);
-        focus = forms::get<frmCelticAnimalBirthSignMain>()->txtFName;
+        QVERIFY(ui->open(System::Celtic));
+        focus = F::control<QWidget>(F::inputForm(System::Celtic), QStringLiteral("txtFName"));
     } else if (window == 2) {
-        focus = openReport(System::Mayan, QStringLiteral("Anna"))->RTB;
+        const OrvoForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+        QVERIFY(report);
+        focus = F::control<QWidget>(report, QStringLiteral("RTB"));
     }
     focus->setFocus();
-    QVERIFY(!frmUserGuide::instance());
+    QVERIFY(!userGuide());
     QTest::keyClick(focus, Qt::Key_F1);
-    frmUserGuide *guide = frmUserGuide::instance();
+    const QPointer<QWidget> guide = userGuide();
     QVERIFY(guide);
     QTRY_VERIFY(guide->isVisible());
 
-    const QString text = guide->txtGuide->toPlainText();
+    const QString text = F::text(guide, QStringLiteral("txtGuide"));
     for (const char *needed : {"Chinese New Year", "Start of Spring", "Li Chun", "Water Rabbit", "Wood Dragon",
                                "Save as PDF", "Print Preview"})
         QVERIFY2(text.contains(QLatin1String(needed)), needed);
@@ -402,21 +370,24 @@ void TestReportOutput::guideOpensOnF1()
     // Once made, F1 brings the same window back.
     guide->hide();
     QTest::keyClick(focus, Qt::Key_F1);
-    QCOMPARE(frmUserGuide::instance(), guide);
+    QCOMPARE(userGuide(), guide.data());
     QTRY_VERIFY(guide->isVisible());
 
     // The Help menu lists it with its key.
-    auto *help = frame->findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    QVERIFY(help);
-    QVERIFY(help->actions().contains(userGuideAction()));
-    QCOMPARE(userGuideAction()->text(), QStringLiteral("User &Guide"));
-    QCOMPARE(userGuideAction()->shortcut(), QKeySequence(Qt::Key_F1));
+    const QAction *entry = guideEntry(focus->window());
+    QVERIFY(entry);
+    QCOMPARE(entry->text(), QStringLiteral("User &Guide"));
+    QCOMPARE(entry->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 void TestReportOutput::guideLinksOpenOnlyWebPages()
 {
-    frmUserGuide *guide = frmUserGuide::showGuide();
-    QTextBrowser *browser = guide->txtGuide;
+    QAction *entry = guideEntry(ui->frame());
+    QVERIFY(entry);
+    entry->trigger();
+    QWidget *guide = userGuide();
+    QVERIFY(guide);
+    auto *browser = F::control<QTextBrowser>(guide, QStringLiteral("txtGuide"));
     QStringList webLinks;
     for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -448,13 +419,14 @@ void TestReportOutput::dialogFolderRemembered()
     QVERIFY(useOwnSettings());
     const QString settingsFile = programSettings::open()->fileName();
 
-    ReportForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+    const OrvoForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+    QVERIFY(report);
     dialogs->fileAnswers = {first.filePath(QStringLiteral("a.pdf")), second.filePath(QStringLiteral("b.zod")),
                             QString(), QString()};
-    report->cmdSavePdf->click();
-    report->cmdSave->click();
-    report->cmdSavePdf->click();
-    report->cmdSave->click();
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
+        QVERIFY(F::click(report, QStringLiteral("cmdSave")));
+    }
     QCOMPARE(dialogs->fileRequests.size(), 4);
     QVERIFY(dialogs->messages.isEmpty());
     // Each kind starts where its own last file went.
@@ -463,19 +435,18 @@ void TestReportOutput::dialogFolderRemembered()
 
     // A cancelled or failed save keeps the folder; a folder that is gone is not offered.
     dialogs->fileAnswers = {QString()};
-    report->cmdSavePdf->click();
+    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
     QCOMPARE(dialogFolders::last(QStringLiteral("pdf")), first.path());
     first.remove();
     QVERIFY(dialogFolders::last(QStringLiteral("pdf")) != first.path());
     QVERIFY(QFileInfo(dialogFolders::last(QStringLiteral("pdf"))).isDir());
 
     // An Open through the dialog remembers its folder as well.
-    frame->cmdSelectOption_Click(3);
+    QVERIFY(ui->open(System::Mayan));
     const QString opened = second.filePath(QStringLiteral("sub/reading.zod"));
     QDir().mkpath(second.filePath(QStringLiteral("sub")));
     QFile::copy(second.filePath(QStringLiteral("b.zod")), opened);
-    dialogs->fileAnswers = {opened};
-    forms::get<frmMayanAnimalSignMain>()->cmdOpen->click();
+    QVERIFY(ui->openSaved(System::Mayan, opened));
     QVERIFY(dialogs->messages.isEmpty());
     QCOMPARE(dialogFolders::last(QStringLiteral("zod")), second.filePath(QStringLiteral("sub")));
 
