@@ -1,21 +1,16 @@
-#include "app/frmMDI.h"
-#include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
-#include "overview/frmAllFourSignsDisplay.h"
-#include "overview/frmAllFourSignsMain.h"
+#include "forms/orvo_form.h"
 #include "shared/file_size_limit.h"
 #include "shared/small_tmpfs.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
+
+using System = systems::System;
 
 namespace {
 
@@ -42,10 +37,11 @@ private Q_SLOTS:
     void failedPrintToFileKeepsEarlierFile();
 
 private:
+    // Opens the window whose button prints the way given, and gives that button.
     QPushButton *printButton(Way way);
 
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<FrameFixture> ui;
+    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestPrintToFile::initTestCase()
@@ -55,43 +51,28 @@ void TestPrintToFile::initTestCase()
 
 void TestPrintToFile::init()
 {
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    ui = std::make_unique<FrameFixture>();
+    dialogs = ui->dialogs();
 }
 
 void TestPrintToFile::cleanup()
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dialogs = nullptr;
+    ui.reset();
 }
 
-// Opens the window whose button prints the way given, and gives that button.
 QPushButton *TestPrintToFile::printButton(Way way)
 {
     if (way == Way::OverviewPrint) {
-        frame->cmdSelectOption[4]->click();
-        auto *input = forms::get<frmAllFourSignsMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->cboDate->setCurrentIndex(11);
-        input->cboMonth->setCurrentIndex(4);
-        input->cboYear->setCurrentIndex(input->cboYear->findText(QStringLiteral("1990")));
-        input->cmdProceed->click();
-        return forms::get<frmAllFourSignsDisplay>()->cmdPrint;
+        const OrvoForm *display = ui->reading(System::AllFourSigns, {QStringLiteral("Ann Lee"), {}, 12, 5, 1990});
+        return display ? FrameFixture::control<QPushButton>(display, QStringLiteral("cmdPrint")) : nullptr;
     }
-    frame->cmdSelectOption_Click(3);
-    auto *input = forms::get<frmMayanAnimalSignMain>();
-    input->txtName->setText(QStringLiteral("Ann Lee"));
-    input->cboDate->setCurrentIndex(4);
-    input->cboMonth->setCurrentText(QStringLiteral("May"));
-    input->cboYear->setCurrentText(QStringLiteral("1980"));
-    input->cmdProceed->click();
-    forms::get<frmMayanAnimalSignDisplay>()->cmdPrint->click();
-    auto *report = forms::get<frmMayanAnimalSignSave>();
-    return way == Way::ReportPrint ? report->cmdPrint : report->cmdPreview;
+    const OrvoForm *report = ui->reading(System::Mayan, {QStringLiteral("Ann Lee"), {}, 5, 5, 1980}) ? ui->report(System::Mayan)
+                                                                                                     : nullptr;
+    if (!report)
+        return nullptr;
+    return FrameFixture::control<QPushButton>(report, way == Way::ReportPrint ? QStringLiteral("cmdPrint")
+                                                                              : QStringLiteral("cmdPreview"));
 }
 
 void TestPrintToFile::failedPrintToFileKeepsEarlierFile_data()
