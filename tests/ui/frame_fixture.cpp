@@ -247,6 +247,14 @@ QPushButton *FrameFixture::findButton(System system)
     return button;
 }
 
+QString FrameFixture::dateShown(System system)
+{
+    const OrvoForm *input = inputForm(system);
+    const QString prefix = QLatin1String(namesOf(system).listPrefix);
+    return text(input, prefix + QStringLiteral("Date")) + text(input, prefix + QStringLiteral("Month"))
+           + text(input, prefix + QStringLiteral("Year"));
+}
+
 QString FrameFixture::text(const QWidget *widget, const QString &name)
 {
     const QWidget *found = control<QWidget>(widget, name);
@@ -263,6 +271,11 @@ QString FrameFixture::text(const QWidget *widget, const QString &name)
     if (const auto *frame = qobject_cast<const QGroupBox *>(found))
         return frame->title();
     qFatal("%s: %s shows no text the fixture knows", qPrintable(widget->objectName()), qPrintable(name));
+}
+
+bool FrameFixture::isChecked(const QWidget *widget, const QString &name)
+{
+    return control<QAbstractButton>(widget, name)->isChecked();
 }
 
 bool FrameFixture::click(const QWidget *widget, const QString &buttonName)

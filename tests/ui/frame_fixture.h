@@ -2,6 +2,7 @@
 
 #include "app/system_forms.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -71,6 +72,9 @@ public:
     static OrvoForm *loadedForm(const QString &objectName);
     // The button that runs the find action on the system's loaded input form, or nullptr.
     static QPushButton *findButton(System system);
+    // The birth date as the lists of the system's input form show it, day, month and year run
+    // together: "5March1970".
+    static QString dateShown(System system);
 
     // The control of this name and type in the widget; the test ends with a fatal error naming
     // it when there is none, as a test that no longer fits the forms can check nothing.
@@ -85,6 +89,8 @@ public:
     // The text the control shows: a line edit's or label's text, a list's current entry, a
     // button's caption, a text box's plain text, a frame's title.
     static QString text(const QWidget *widget, const QString &name);
+    // Whether the option button of this name is chosen.
+    static bool isChecked(const QWidget *widget, const QString &name);
     // Clicks the button of this name; false when the widget has no such button or it is disabled.
     static bool click(const QWidget *widget, const QString &buttonName);
     // Triggers the window's menu entry of this name; false when it has none or it is disabled.
@@ -100,4 +106,19 @@ private:
 
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<frmMDI> m_frame;
+};
+
+// Base of a widget test whose every test function runs on a frame of its own: made before the
+// function, gone after it. A test that prepares more declares its own init() and calls this one.
+class FrameTestCase : public QObject
+{
+    Q_OBJECT
+protected Q_SLOTS:
+    void init() { ui = std::make_unique<FrameFixture>(); }
+    void cleanup() { ui.reset(); }
+
+protected:
+    ScriptedDialogs *dialogs() const { return ui->dialogs(); }
+
+    std::unique_ptr<FrameFixture> ui;
 };

@@ -60,12 +60,10 @@ QStringList unnamedControls(QWidget *top)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void everyControlOfEverySystemIsNamed_data();
     void everyControlOfEverySystemIsNamed();
     void captionsBecomeNames_data();
@@ -74,19 +72,7 @@ private Q_SLOTS:
     void birthDateListsSayWhatTheyHold();
     void enterInADateListFinds();
 
-private:
-    std::unique_ptr<FrameFixture> ui;
 };
-
-void TestAccessibility::init()
-{
-    ui = std::make_unique<FrameFixture>();
-}
-
-void TestAccessibility::cleanup()
-{
-    ui.reset();
-}
 
 void TestAccessibility::everyControlOfEverySystemIsNamed_data()
 {
@@ -105,7 +91,7 @@ void TestAccessibility::everyControlOfEverySystemIsNamed()
     QFETCH(System, system);
     QFETCH(QString, sign);
     const bool chinese = system == System::Chinese;
-    QVERIFY(ui->reading(system, {QStringLiteral("Ann Lee"), chinese ? QStringLiteral("Female") : QString(), 0, 0, chinese ? 1970 : 0}));
+    QVERIFY(ui->reading(system, {"Ann Lee", chinese ? "Female" : QString(), 0, 0, chinese ? 1970 : 0}));
     QVERIFY(ui->report(system));
     QVERIFY2(ui->dialogs()->messages.isEmpty(), qPrintable(ui->dialogs()->messageTexts().join(u'|')));
     QStringList unnamed = unnamedControls(ui->frame());
@@ -143,11 +129,11 @@ void TestAccessibility::captionsBecomeNames()
     QFETCH(QString, layout);
     QFETCH(QString, expected);
     QWidget form;
-    auto *frameBox = new QGroupBox(QStringLiteral("&Sign Details"), &form);
+    auto *frameBox = new QGroupBox("&Sign Details", &form);
     frameBox->setGeometry(0, 0, 600, 300);
     auto *box = new QLineEdit(frameBox);
     box->setGeometry(200, 100, 150, 22);
-    auto *caption = new QLabel(QStringLiteral("Lucky Colour:-"), frameBox);
+    auto *caption = new QLabel("Lucky Colour:-", frameBox);
     caption->resize(100, 16);
     if (layout == QLatin1String("left")) {
         caption->move(95, 103);
@@ -158,7 +144,7 @@ void TestAccessibility::captionsBecomeNames()
         caption->move(200, 80);
     } else if (layout == QLatin1String("buddy")) {
         caption->move(95, 103);
-        auto *buddy = new QLabel(QStringLiteral("Gem Stone :"), frameBox);
+        auto *buddy = new QLabel("Gem Stone :", frameBox);
         buddy->setGeometry(10, 250, 100, 16);
         buddy->setBuddy(box);
     } else if (layout == QLatin1String("far")) {
@@ -166,7 +152,7 @@ void TestAccessibility::captionsBecomeNames()
     } else if (layout == QLatin1String("other column")) {
         caption->move(400, 80);
     } else if (layout == QLatin1String("mnemonic")) {
-        caption->setText(QStringLiteral("&Name && Date:"));
+        caption->setText("&Name && Date:");
         caption->move(95, 103);
         caption->setBuddy(box);
     }
@@ -192,10 +178,9 @@ void TestAccessibility::birthDateListsSayWhatTheyHold()
     QFETCH(System, system);
     const OrvoForm *input = ui->open(system);
     QVERIFY(input);
-    static const QRegularExpression dateList(QStringLiteral("(Date|Month|Year)(_\\d)?$"));
-    const QHash<QString, QString> given{{QStringLiteral("Date"), QStringLiteral("Day of birth")},
-                                        {QStringLiteral("Month"), QStringLiteral("Month of birth")},
-                                        {QStringLiteral("Year"), QStringLiteral("Year of birth")}};
+    static const QRegularExpression dateList("(Date|Month|Year)(_\\d)?$");
+    const QHash<QString, QString> given{{"Date", "Day of birth"}, {"Month", "Month of birth"},
+                                        {"Year", "Year of birth"}};
     int found = 0;
     for (QComboBox *list : input->findChildren<QComboBox *>()) {
         const QRegularExpressionMatch match = dateList.match(list->objectName());
@@ -215,11 +200,11 @@ void TestAccessibility::enterInADateListFinds()
 {
     const OrvoForm *input = ui->open(System::Mayan);
     QVERIFY(input);
-    QVERIFY(ui->fill(System::Mayan, {QStringLiteral("Ann Lee")}));
-    QTest::keyClick(F::control<QComboBox>(input, QStringLiteral("cboYear")), Qt::Key_Return);
+    QVERIFY(ui->fill(System::Mayan, {"Ann Lee"}));
+    QTest::keyClick(F::control<QComboBox>(input, "cboYear"), Qt::Key_Return);
     const OrvoForm *display = F::resultForm(System::Mayan);
     QVERIFY(display && display->isShownInFrame());
-    QVERIFY(!F::text(display, QStringLiteral("lblResult_0")).isEmpty());
+    QVERIFY(!F::text(display, "lblResult_0").isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

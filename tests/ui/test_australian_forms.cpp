@@ -25,17 +25,15 @@ using F = FrameFixture;
 namespace {
 
 constexpr System Australian = System::Australian;
-const QString inputName = QStringLiteral("frmAustralianAstrologyMain");
-const QString resultName = QStringLiteral("frmAustralianAstrologyDisplay");
+const QString inputName = "frmAustralianAstrologyMain";
+const QString resultName = "frmAustralianAstrologyDisplay";
 
 } // namespace
 
-class TestAustralianForms : public QObject
+class TestAustralianForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void inputFormStartsWithJanuary();
     void blankNameIsRefused();
     void everyMonthShowsItsAnimal_data();
@@ -48,43 +46,25 @@ private Q_SLOTS:
     void openedFiles();
     void linksOnEveryWindow();
 
-private:
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
-    std::unique_ptr<QTemporaryDir> dir;
 };
-
-void TestAustralianForms::init()
-{
-    dir = std::make_unique<QTemporaryDir>();
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestAustralianForms::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
-    dir.reset();
-}
 
 void TestAustralianForms::inputFormStartsWithJanuary()
 {
     OrvoForm *input = ui->open(Australian);
     QVERIFY(input);
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Australian Astrology \u2014 Input"));
-    const auto *month = F::control<QComboBox>(input, QStringLiteral("cboMonth"));
+    QCOMPARE(input->windowTitle(), "Orvo Australian Astrology \u2014 Input");
+    const auto *month = F::control<QComboBox>(input, "cboMonth");
     QCOMPARE(month->count(), 12);
-    QCOMPARE(month->currentText(), QStringLiteral("January"));
+    QCOMPARE(month->currentText(), "January");
     QVERIFY(!month->isEditable());
-    QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
-    QCOMPARE(F::text(input, QStringLiteral("Label2")), QStringLiteral("Birth Month"));
-    QCOMPARE(F::text(input, QStringLiteral("cmdProceed")), QStringLiteral("Find My Australian Astrology &Sign"));
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    QCOMPARE(F::text(input, "Label2"), "Birth Month");
+    QCOMPARE(F::text(input, "cmdProceed"), "Find My Australian Astrology &Sign");
     QVERIFY(input->menuBarActions().isEmpty());
 
     QStringList order;
-    for (QWidget *w = F::control<QWidget>(input, QStringLiteral("txtName")); order.size() < 3; w = w->nextInFocusChain()) {
+    for (QWidget *w = F::control<QWidget>(input, "txtName"); order.size() < 3; w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
             order.append(w->objectName());
     }
@@ -95,12 +75,12 @@ void TestAustralianForms::blankNameIsRefused()
 {
     OrvoForm *input = ui->open(Australian);
     QVERIFY(input);
-    QVERIFY(ui->fill(Australian, {QStringLiteral("    ")}));
-    F::control<QWidget>(input, QStringLiteral("cboMonth"))->setFocus();
+    QVERIFY(ui->fill(Australian, {"    "}));
+    F::control<QWidget>(input, "cboMonth")->setFocus();
     QVERIFY(!ui->find(Australian));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-    QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-    QCOMPARE(input->focusWidget()->objectName(), QStringLiteral("txtName"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
+    QCOMPARE(input->focusWidget()->objectName(), "txtName");
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
@@ -123,19 +103,19 @@ void TestAustralianForms::everyMonthShowsItsAnimal()
     QFETCH(int, month);
     QFETCH(QString, shown);
     QFETCH(QString, content);
-    const OrvoForm *display = ui->reading(Australian, {QStringLiteral(" Bruce  "), {}, 0, month});
+    const OrvoForm *display = ui->reading(Australian, {" Bruce  ", {}, 0, month});
     QVERIFY(display);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QCOMPARE(ui->shownWindows(), QStringList{resultName});
     QVERIFY(!ui->startPanelShown());
     if (shown.isEmpty())
         shown = australian::FindAustralianSign(calendar::monthNames().at(month - 1)).toUpper();
-    QCOMPARE(F::text(display, QStringLiteral("lblLabel_0")), QStringLiteral("Sun Sign"));
-    const auto *sign = F::control<QLabel>(display, QStringLiteral("lblResult_0"));
-    const auto *text = F::control<QLabel>(display, QStringLiteral("lblResult_1"));
+    QCOMPARE(F::text(display, "lblLabel_0"), "Sun Sign");
+    const auto *sign = F::control<QLabel>(display, "lblResult_0");
+    const auto *text = F::control<QLabel>(display, "lblResult_1");
     QCOMPARE(sign->text(), shown);
     if (!content.isEmpty())
-        QCOMPARE(text->text(), content::text(QStringLiteral("australian/") + content));
+        QCOMPARE(text->text(), content::text("australian/" + content));
     QVERIFY(!text->text().isEmpty());
     QVERIFY(sign->sizeHint().width() <= sign->width());
     QVERIFY(text->heightForWidth(text->width()) <= text->height());
@@ -143,10 +123,10 @@ void TestAustralianForms::everyMonthShowsItsAnimal()
 
 void TestAustralianForms::resultOffersOnlyBack()
 {
-    const OrvoForm *display = ui->reading(Australian, {QStringLiteral("Bruce"), {}, 0, 5});
+    const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 5});
     QVERIFY(display);
-    QVERIFY(!display->findChild<QLabel *>(QStringLiteral("imgAnimalPics")));
-    const auto *back = F::control<QPushButton>(display, QStringLiteral("cmdBack"));
+    QVERIFY(!display->findChild<QLabel *>("imgAnimalPics"));
+    const auto *back = F::control<QPushButton>(display, "cmdBack");
     QVERIFY(back->isVisibleTo(display) && back->isEnabled());
     for (const char *name : {"cmdPrint", "cmdExit"}) {
         const auto *off = F::control<QPushButton>(display, QLatin1String(name));
@@ -155,96 +135,97 @@ void TestAustralianForms::resultOffersOnlyBack()
         QVERIFY(off->y() >= display->height());
     }
     QStringList offered;
-    const QList<QAction *> fileEntries = F::control<QMenu>(display, QStringLiteral("mnuFile"))->actions();
+    const QList<QAction *> fileEntries = F::control<QMenu>(display, "mnuFile")->actions();
     for (QAction *entry : fileEntries) {
         if (!entry->isSeparator() && entry->isVisible() && entry->isEnabled())
             offered.append(entry->text());
     }
-    QCOMPARE(offered, (QStringList{QStringLiteral("&Back"), QStringLiteral("E&xit")}));
-    QCOMPARE(fileEntries.first()->objectName(), QStringLiteral("mnuPrint"));
-    QVERIFY(!F::control<QAction>(display, QStringLiteral("mnuMakeMoney"))->isVisible());
-    F::control<QMenu>(display, QStringLiteral("mnuHelp"));
+    QCOMPARE(offered, (QStringList{"&Back", "E&xit"}));
+    QCOMPARE(fileEntries.first()->objectName(), "mnuPrint");
+    QVERIFY(!F::control<QAction>(display, "mnuMakeMoney")->isVisible());
+    F::control<QMenu>(display, "mnuHelp");
 
-    QVERIFY(F::trigger(display, QStringLiteral("mnuExit")));
+    QVERIFY(F::trigger(display, "mnuExit"));
     QCOMPARE(ui->shownWindows(), QStringList());
     QVERIFY(ui->startPanelShown());
 }
 
 void TestAustralianForms::backKeepsEntriesAndSecondFindReplacesBoth()
 {
-    const OrvoForm *display = ui->reading(Australian, {QStringLiteral("Bruce"), {}, 0, 6});
+    const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 6});
     QVERIFY(display);
-    const QString wombat = F::text(display, QStringLiteral("lblResult_1"));
-    QVERIFY(F::trigger(display, QStringLiteral("mnuBack")));
+    const QString wombat = F::text(display, "lblResult_1");
+    QVERIFY(F::trigger(display, "mnuBack"));
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
     QVERIFY(!ui->startPanelShown());
     const OrvoForm *input = F::inputForm(Australian);
-    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Bruce"));
-    QCOMPARE(F::text(input, QStringLiteral("cboMonth")), QStringLiteral("June"));
+    QCOMPARE(F::text(input, "txtName"), "Bruce");
+    QCOMPARE(F::text(input, "cboMonth"), "June");
 
     QVERIFY(ui->fill(Australian, {{}, {}, 0, 9}));
     display = ui->find(Australian);
     QVERIFY(display);
-    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("NUMBAT"));
-    QVERIFY(F::text(display, QStringLiteral("lblResult_1")) != wombat);
-    QVERIFY(F::text(display, QStringLiteral("lblResult_1")).contains(QLatin1String("Numbat")));
+    QCOMPARE(F::text(display, "lblResult_0"), "NUMBAT");
+    QVERIFY(F::text(display, "lblResult_1") != wombat);
+    QVERIFY(F::text(display, "lblResult_1").contains(QLatin1String("Numbat")));
 }
 
 void TestAustralianForms::reportHoldsOnlyTheName()
 {
-    const OrvoForm *display = ui->reading(Australian, {QStringLiteral(" Bruce Lee  "), {}, 0, 6});
+    const OrvoForm *display = ui->reading(Australian, {" Bruce Lee  ", {}, 0, 6});
     QVERIFY(display);
     OrvoForm *report = ui->report(Australian);   // the only way in: the window offers no Print
     QVERIFY(report);
-    const auto *box = F::control<QTextEdit>(report, QStringLiteral("RTB"));
+    const auto *box = F::control<QTextEdit>(report, "RTB");
     const QString text = box->toPlainText();
     QVERIFY2(text.startsWith(QLatin1String("Name: Bruce Lee\n")), qPrintable(text));
-    QCOMPARE(text.count(QStringLiteral("Report Generated By http://")), 1);
+    QCOMPARE(text.count("Report Generated By http://"), 1);
     QVERIFY(text.indexOf(QLatin1String("Report Generated By")) > text.indexOf(QLatin1String("Bruce Lee")));
     QVERIFY(!text.contains(QLatin1String("June")));
     QVERIFY(!text.contains(QLatin1String("Wombat"), Qt::CaseInsensitive));
     const QTextFragment heading = box->document()->begin().begin().fragment();
-    QCOMPARE(heading.text(), QStringLiteral("Name: "));
+    QCOMPARE(heading.text(), "Name: ");
     QVERIFY(heading.charFormat().fontWeight() >= QFont::Bold);
     QCOMPARE(heading.charFormat().foreground().color(), QColor(0, 128, 128));
 
     F::closeWindow(report);
     QCOMPARE(ui->shownWindows(), QStringList{resultName});
-    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("NORTHERN HAIRY-NOSED WOMBAT"));
+    QCOMPARE(F::text(display, "lblResult_0"), "NORTHERN HAIRY-NOSED WOMBAT");
 
     // Choosing the system with the report open closes all three windows and starts afresh.
     QVERIFY(ui->report(Australian));
     const OrvoForm *input = ui->open(Australian);
     QVERIFY(input);
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
-    QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
-    QCOMPARE(F::text(input, QStringLiteral("cboMonth")), QStringLiteral("January"));
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    QCOMPARE(F::text(input, "cboMonth"), "January");
 }
 
 void TestAustralianForms::saveThenOpen()
 {
-    QVERIFY(ui->reading(Australian, {QStringLiteral("Zoë"), {}, 0, 10}));
+    QTemporaryDir dir;
+    QVERIFY(ui->reading(Australian, {"Zoë", {}, 0, 10}));
     const OrvoForm *report = ui->report(Australian);
     QVERIFY(report);
-    const QString file = dir->filePath(QStringLiteral("aussie.zod"));
-    dialogs->fileAnswers << file;
-    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogs->fileRequests.first().title, QStringLiteral("Save Your Zodiac Signs Result ...."));
-    QCOMPARE(dialogs->fileRequests.first().filter, QStringLiteral("Orvo Free Zodiac Signs (*.zod)"));
+    const QString file = dir.filePath("aussie.zod");
+    dialogs()->fileAnswers << file;
+    QVERIFY(F::click(report, "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.first().title, "Save Your Zodiac Signs Result ....");
+    QCOMPARE(dialogs()->fileRequests.first().filter, "Orvo Free Zodiac Signs (*.zod)");
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), EncodeLine(QStringLiteral("Zoë")) + "\r\n" + EncodeLine(QStringLiteral("October")) + "\r\n");
+    QCOMPARE(saved.readAll(), EncodeLine("Zoë") + "\r\n" + EncodeLine("October") + "\r\n");
 
     QVERIFY(ui->open(Australian));
     const OrvoForm *display = ui->openSaved(Australian, file);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
     QCOMPARE(ui->shownWindows(), QStringList{resultName});
-    QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), QStringLiteral("DIBBLER"));
+    QCOMPARE(F::text(display, "lblResult_0"), "DIBBLER");
     const OrvoForm *input = F::inputForm(Australian);
-    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Zoë"));
-    QCOMPARE(F::text(input, QStringLiteral("cboMonth")), QStringLiteral("October"));
+    QCOMPARE(F::text(input, "txtName"), "Zoë");
+    QCOMPARE(F::text(input, "cboMonth"), "October");
 }
 
 void TestAustralianForms::openedFiles_data()
@@ -266,42 +247,42 @@ void TestAustralianForms::openedFiles()
     QFETCH(QString, fileName);
     QFETCH(QString, sign);
     QFETCH(bool, message);
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("mayan.zod")),
-                                    {QStringLiteral("Ana"), QStringLiteral("March"), QStringLiteral("7"), QStringLiteral("1985")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.ZOD")), {QStringLiteral("Other"), QStringLiteral("May")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("marchy.zod")), {QStringLiteral("Other"), QStringLiteral("Marchy")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("nameless.zod")), {QStringLiteral("  "), QStringLiteral("May")}));
+    QTemporaryDir dir;
+    QVERIFY(savedReading::writeFile(dir.filePath("mayan.zod"), {"Ana", "March", "7", "1985"}));
+    QVERIFY(savedReading::writeFile(dir.filePath("reading.ZOD"), {"Other", "May"}));
+    QVERIFY(savedReading::writeFile(dir.filePath("marchy.zod"), {"Other", "Marchy"}));
+    QVERIFY(savedReading::writeFile(dir.filePath("nameless.zod"), {"  ", "May"}));
     const OrvoForm *input = ui->open(Australian);
     QVERIFY(input);
-    QVERIFY(ui->fill(Australian, {QStringLiteral("Keep"), {}, 0, 8}));
-    const OrvoForm *display = ui->openSaved(Australian, fileName.isEmpty() ? QString() : dir->filePath(fileName));
-    QCOMPARE(dialogs->messageTexts(), message ? QStringList{QStringLiteral("Please Check The File.")} : QStringList());
+    QVERIFY(ui->fill(Australian, {"Keep", {}, 0, 8}));
+    const OrvoForm *display = ui->openSaved(Australian, fileName.isEmpty() ? QString() : dir.filePath(fileName));
+    QCOMPARE(dialogs()->messageTexts(), message ? QStringList{"Please Check The File."} : QStringList());
     if (message)
-        QCOMPARE(dialogs->messages.first().icon, Icon::Error);
+        QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
     if (!sign.isEmpty()) {
         QVERIFY(display);
-        QCOMPARE(F::text(display, QStringLiteral("lblResult_0")), sign);
-        QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Ana"));
-        QCOMPARE(F::text(input, QStringLiteral("cboMonth")), QStringLiteral("March"));
+        QCOMPARE(F::text(display, "lblResult_0"), sign);
+        QCOMPARE(F::text(input, "txtName"), "Ana");
+        QCOMPARE(F::text(input, "cboMonth"), "March");
         return;
     }
-    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Keep"));
-    QCOMPARE(F::text(input, QStringLiteral("cboMonth")), QStringLiteral("August"));
+    QCOMPARE(F::text(input, "txtName"), "Keep");
+    QCOMPARE(F::text(input, "cboMonth"), "August");
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestAustralianForms::linksOnEveryWindow()
 {
     OpenedPages pages;
-    const OrvoForm *display = ui->reading(Australian, {QStringLiteral("Bruce"), {}, 0, 6});
+    const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 6});
     QVERIFY(display);
     QVERIFY(ui->report(Australian));
     for (const OrvoForm *form : std::initializer_list<const OrvoForm *>{F::inputForm(Australian), display, F::reportForm(Australian)}) {
-        QCOMPARE(F::control<LinkLabel>(form, QStringLiteral("Label61"))->page(), modHelp::Page::Home);
-        QCOMPARE(F::control<LinkLabel>(form, QStringLiteral("lblCobrand"))->page(), modHelp::Page::CoBrand);
-        QCOMPARE(F::control<LinkLabel>(form, QStringLiteral("lblFullBrand"))->page(), modHelp::Page::FullBrand);
+        QCOMPARE(F::control<LinkLabel>(form, "Label61")->page(), modHelp::Page::Home);
+        QCOMPARE(F::control<LinkLabel>(form, "lblCobrand")->page(), modHelp::Page::CoBrand);
+        QCOMPARE(F::control<LinkLabel>(form, "lblFullBrand")->page(), modHelp::Page::FullBrand);
     }
-    QTest::mouseClick(F::control<LinkLabel>(display, QStringLiteral("Label13")), Qt::LeftButton);
+    QTest::mouseClick(F::control<LinkLabel>(display, "Label13"), Qt::LeftButton);
     QCOMPARE(pages.urls, QList<QUrl>{modHelp::pageAddress(modHelp::Page::FullBrand)});
 }
 

@@ -21,25 +21,23 @@ namespace {
 QString x11Text(QKeyCombination key)
 {
     if (key.key() == Qt::Key_Delete)
-        return QStringLiteral("\x7f");
+        return "\x7f";
     if (key.key() == Qt::Key_Backspace)
-        return QStringLiteral("\b");
+        return "\b";
     if (key.keyboardModifiers() == Qt::ControlModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
         return QString(QChar(key.key() - Qt::Key_A + 1));
     return {};
 }
 
 constexpr System Celtic = System::Celtic;
-const QString inputName = QStringLiteral("frmCelticAnimalBirthSignMain");
+const QString inputName = "frmCelticAnimalBirthSignMain";
 
 } // namespace
 
-class TestCelticForms : public QObject
+class TestCelticForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void inputFormStartsEmpty();
     void keyFilterCapitalisesAndRefuses();
     void editingKeysWorkInNameBoxes_data();
@@ -52,74 +50,57 @@ private Q_SLOTS:
     void characteristicsCannotBeCopied();
     void tabOrderFollowsTheScreen();
 
-private:
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
 };
-
-void TestCelticForms::init()
-{
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestCelticForms::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
-}
 
 void TestCelticForms::inputFormStartsEmpty()
 {
     const OrvoForm *input = ui->open(Celtic);
     QVERIFY(input);
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign \u2014 Input"));
+    QCOMPARE(input->windowTitle(), "Orvo Celtic Animal Birth Sign \u2014 Input");
     const auto list = [input](const char *name) { return F::control<QComboBox>(input, QLatin1String(name)); };
     QCOMPARE(list("cmbDate")->count(), 31);
-    QCOMPARE(list("cmbMonth")->itemText(11), QStringLiteral("December"));
+    QCOMPARE(list("cmbMonth")->itemText(11), "December");
     QCOMPARE(list("cmbYear")->count(), 200);
-    QCOMPARE(list("cmbYear")->itemText(199), QStringLiteral("2099"));
+    QCOMPARE(list("cmbYear")->itemText(199), "2099");
     QCOMPARE(list("cmbDate")->currentText() + list("cmbMonth")->currentText() + list("cmbYear")->currentText(),
-             QStringLiteral("1January1900"));
-    QVERIFY(F::text(input, QStringLiteral("txtFName")).isEmpty());
+             "1January1900");
+    QVERIFY(F::text(input, "txtFName").isEmpty());
     for (const char *name : {"txtFName", "txtMName", "txtlName"})
         QCOMPARE(F::control<QLineEdit>(input, QLatin1String(name))->maxLength(), savedReading::MaxNameLength);
-    QCOMPARE(F::text(input, QStringLiteral("Command1")), QStringLiteral("Get My Celtic &Animal Birth Sign"));
+    QCOMPARE(F::text(input, "Command1"), "Get My Celtic &Animal Birth Sign");
 }
 
 void TestCelticForms::keyFilterCapitalisesAndRefuses()
 {
     const OrvoForm *input = ui->open(Celtic);
     QVERIFY(input);
-    auto *first = F::control<QLineEdit>(input, QStringLiteral("txtFName"));
-    auto *middle = F::control<QLineEdit>(input, QStringLiteral("txtMName"));
-    QTest::keyClicks(first, QStringLiteral("mary o'ne7il"));
-    QCOMPARE(first->text(), QStringLiteral("MARY O'NEIL"));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Only Alphabet")});
-    QCOMPARE(dialogs->messages.first().icon, Icon::Information);
-    QTest::keyClicks(middle, QStringLiteral("7"));
+    auto *first = F::control<QLineEdit>(input, "txtFName");
+    auto *middle = F::control<QLineEdit>(input, "txtMName");
+    QTest::keyClicks(first, "mary o'ne7il");
+    QCOMPARE(first->text(), "MARY O'NEIL");
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter Only Alphabet"});
+    QCOMPARE(dialogs()->messages.first().icon, Icon::Information);
+    QTest::keyClicks(middle, "7");
     QVERIFY(middle->text().isEmpty());
-    QCOMPARE(dialogs->messages.size(), 2);
+    QCOMPARE(dialogs()->messages.size(), 2);
     QTest::keyClick(first, Qt::Key_Backspace);
-    QCOMPARE(first->text(), QStringLiteral("MARY O'NEI"));
+    QCOMPARE(first->text(), "MARY O'NEI");
 }
 
 void TestCelticForms::editingKeysWorkInNameBoxes_data()
 {
     QTest::addColumn<QKeySequence>("keys");   // pressed after "mary" was typed
     QTest::addColumn<QString>("text");
-    QTest::newRow("Home, Delete") << QKeySequence(QStringLiteral("Home, Del")) << "ARY";
-    QTest::newRow("Left, Delete") << QKeySequence(QStringLiteral("Left, Del")) << "MAR";
-    QTest::newRow("Delete at the end") << QKeySequence(QStringLiteral("Del")) << "MARY";
-    QTest::newRow("Backspace") << QKeySequence(QStringLiteral("Backspace")) << "MAR";
-    QTest::newRow("Shift+Home, Delete") << QKeySequence(QStringLiteral("Shift+Home, Del")) << "";
-    QTest::newRow("Ctrl+A, Delete") << QKeySequence(QStringLiteral("Ctrl+A, Del")) << "";
-    QTest::newRow("Ctrl+Left, Delete") << QKeySequence(QStringLiteral("Ctrl+Left, Del")) << "ARY";
-    QTest::newRow("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << QKeySequence(QStringLiteral("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V"))
-                                                    << "MARYMARY";
-    QTest::newRow("Ctrl+A, Ctrl+C, End, Ctrl+V") << QKeySequence(QStringLiteral("Ctrl+A, Ctrl+C, End, Ctrl+V"))
-                                                 << "MARYMARY";
+    QTest::newRow("Home, Delete") << QKeySequence("Home, Del") << "ARY";
+    QTest::newRow("Left, Delete") << QKeySequence("Left, Del") << "MAR";
+    QTest::newRow("Delete at the end") << QKeySequence("Del") << "MARY";
+    QTest::newRow("Backspace") << QKeySequence("Backspace") << "MAR";
+    QTest::newRow("Shift+Home, Delete") << QKeySequence("Shift+Home, Del") << "";
+    QTest::newRow("Ctrl+A, Delete") << QKeySequence("Ctrl+A, Del") << "";
+    QTest::newRow("Ctrl+Left, Delete") << QKeySequence("Ctrl+Left, Del") << "ARY";
+    QTest::newRow("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << QKeySequence("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << "MARYMARY";
+    QTest::newRow("Ctrl+A, Ctrl+C, End, Ctrl+V") << QKeySequence("Ctrl+A, Ctrl+C, End, Ctrl+V") << "MARYMARY";
 }
 
 void TestCelticForms::editingKeysWorkInNameBoxes()
@@ -127,11 +108,11 @@ void TestCelticForms::editingKeysWorkInNameBoxes()
     QFETCH(QKeySequence, keys);
     QFETCH(QString, text);
     QVERIFY(ui->open(Celtic));
-    auto *box = F::control<QLineEdit>(F::inputForm(Celtic), QStringLiteral("txtMName"));
+    auto *box = F::control<QLineEdit>(F::inputForm(Celtic), "txtMName");
     // Once with the texts QTest gives (Ctrl+A as "a", as on some platforms), once with X11's.
     for (const bool asX11 : {false, true}) {
         box->clear();
-        QTest::keyClicks(box, QStringLiteral("mary"));
+        QTest::keyClicks(box, "mary");
         for (int i = 0; i < keys.count(); ++i) {
             if (!asX11) {
                 QTest::keyClick(box, keys[i].key(), keys[i].keyboardModifiers());
@@ -143,7 +124,7 @@ void TestCelticForms::editingKeysWorkInNameBoxes()
             QApplication::sendEvent(box, &release);
         }
         QCOMPARE(box->text(), text);
-        QCOMPARE(dialogs->messageTexts(), QStringList());
+        QCOMPARE(dialogs()->messageTexts(), QStringList());
     }
 }
 
@@ -153,23 +134,23 @@ void TestCelticForms::validationOrderAndFocus()
     QVERIFY(input);
     const auto focus = [input] { return input->focusWidget() ? input->focusWidget()->objectName() : QString(); };
     QVERIFY(!ui->find(Celtic));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter First Name !")});
-    QCOMPARE(dialogs->messages.last().icon, Icon::None);
-    QCOMPARE(focus(), QStringLiteral("txtFName"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter First Name !"});
+    QCOMPARE(dialogs()->messages.last().icon, Icon::None);
+    QCOMPARE(focus(), "txtFName");
 
-    QVERIFY(ui->fill(Celtic, {QStringLiteral("ANN")}));
+    QVERIFY(ui->fill(Celtic, {"ANN"}));
     QVERIFY(!ui->find(Celtic));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Last Name !"));
-    QCOMPARE(focus(), QStringLiteral("txtlName"));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Your Last Name !");
+    QCOMPARE(focus(), "txtlName");
 
-    QVERIFY(ui->fill(Celtic, {QStringLiteral("ANN LEE"), {}, 29, 2, 1900}));
+    QVERIFY(ui->fill(Celtic, {"ANN LEE", {}, 29, 2, 1900}));
     QVERIFY(!ui->find(Celtic));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month!");
     QVERIFY(ui->fill(Celtic, {{}, {}, 31, 9, 1990}));
     QVERIFY(!ui->find(Celtic));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
-    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(focus(), QStringLiteral("cmbDate"));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month !");
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Information);
+    QCOMPARE(focus(), "cmbDate");
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
@@ -195,24 +176,24 @@ void TestCelticForms::getSignShowsResult()
     QFETCH(QString, way);
     OrvoForm *input = ui->open(Celtic);
     QVERIFY(input);
-    QVERIFY(ui->fill(Celtic, {QStringLiteral("ANN LEE"), {}, day, month, year}));
+    QVERIFY(ui->fill(Celtic, {"ANN LEE", {}, day, month, year}));
     if (way.startsWith(QLatin1String("mnu")))
         QVERIFY(F::trigger(input, way));
     else if (way.startsWith(QLatin1String("txt")))
         QTest::keyClick(F::control<QLineEdit>(input, way), Qt::Key_Return);
     else
         QVERIFY(F::click(input, way));
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     const OrvoForm *display = F::resultForm(Celtic);
     QVERIFY(display);
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmCelticAnimalBirthSignDisplay")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmCelticAnimalBirthSignDisplay"});
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(F::text(display, QStringLiteral("lblName")), sign);
-    QCOMPARE(F::text(display, QStringLiteral("lblCelticBirthAnimalSign")), sign);
-    const QPixmap picture = F::control<QLabel>(display, QStringLiteral("picCelticAnimal"))->pixmap();
+    QCOMPARE(F::text(display, "lblName"), sign);
+    QCOMPARE(F::text(display, "lblCelticBirthAnimalSign"), sign);
+    const QPixmap picture = F::control<QLabel>(display, "picCelticAnimal")->pixmap();
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.size(), QSize(124, 127));
-    QVERIFY(!F::text(display, QStringLiteral("txtCharacterstic")).isEmpty());
+    QVERIFY(!F::text(display, "txtCharacterstic").isEmpty());
     for (const char *value : {"lblGaelicName", "lblBirthstone", "lblRulingPlanet", "lblKeywords", "lblCompatibility",
                               "lblMagickalAbilties"})
         QVERIFY2(!F::text(display, QLatin1String(value)).isEmpty(), value);
@@ -220,48 +201,48 @@ void TestCelticForms::getSignShowsResult()
 
 void TestCelticForms::backKeepsEntriesAndSecondReadingReplacesFirst()
 {
-    const OrvoForm *display = ui->reading(Celtic, {QStringLiteral("ANN LEE"), {}, 23, 12, 1990});
+    const OrvoForm *display = ui->reading(Celtic, {"ANN LEE", {}, 23, 12, 1990});
     QVERIFY(display);
-    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+    QVERIFY(F::click(display, "cmdBack"));
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
     QVERIFY(!ui->startPanelShown());
     const OrvoForm *input = F::inputForm(Celtic);
-    QCOMPARE(F::text(input, QStringLiteral("txtFName")), QStringLiteral("ANN"));
-    QCOMPARE(F::text(input, QStringLiteral("cmbDate")), QStringLiteral("23"));
+    QCOMPARE(F::text(input, "txtFName"), "ANN");
+    QCOMPARE(F::text(input, "cmbDate"), "23");
 
     QVERIFY(ui->fill(Celtic, {{}, {}, 0, 1}));   // 23 January: Crane
     display = ui->find(Celtic);
     QVERIFY(display);
-    QCOMPARE(F::text(display, QStringLiteral("lblName")), QStringLiteral("Crane"));
-    QCOMPARE(F::text(display, QStringLiteral("lblCompatibility")),
-             QStringLiteral("Bee and Swan signs are most compatible with you. Other compatible signs include Cat, Owl and Beer."));
-    QVERIFY(!F::text(display, QStringLiteral("lblGaelicName")).contains(QLatin1String("Drui")));
+    QCOMPARE(F::text(display, "lblName"), "Crane");
+    QCOMPARE(F::text(display, "lblCompatibility"),
+             "Bee and Swan signs are most compatible with you. Other compatible signs include Cat, Owl and Beer.");
+    QVERIFY(!F::text(display, "lblGaelicName").contains(QLatin1String("Drui")));
 }
 
 void TestCelticForms::exitFromResultShowsStartPanel()
 {
-    QVERIFY(F::trigger(ui->reading(Celtic, {QStringLiteral("ANN LEE"), {}, 5, 5, 1990}), QStringLiteral("mnuExit")));
+    QVERIFY(F::trigger(ui->reading(Celtic, {"ANN LEE", {}, 5, 5, 1990}), "mnuExit"));
     QCOMPARE(ui->shownWindows(), QStringList());
     QVERIFY(ui->startPanelShown());
 
     // Choosing the system again starts with empty names.
     const OrvoForm *fresh = ui->open(Celtic);
     QVERIFY(fresh);
-    QVERIFY(F::text(fresh, QStringLiteral("txtFName")).isEmpty());
+    QVERIFY(F::text(fresh, "txtFName").isEmpty());
 }
 
 void TestCelticForms::characteristicsCannotBeCopied()
 {
-    const OrvoForm *display = ui->reading(Celtic, {QStringLiteral("ANN LEE"), {}, 5, 5, 1990});
+    const OrvoForm *display = ui->reading(Celtic, {"ANN LEE", {}, 5, 5, 1990});
     QVERIFY(display);
-    auto *box = F::control<QTextEdit>(display, QStringLiteral("txtCharacterstic"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("from another program"));
+    auto *box = F::control<QTextEdit>(display, "txtCharacterstic");
+    QGuiApplication::clipboard()->setText("from another program");
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Insert, Qt::ControlModifier);
     QTest::mouseMove(box->viewport());
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("from another program"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), "from another program");
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
@@ -272,7 +253,7 @@ void TestCelticForms::tabOrderFollowsTheScreen()
     OrvoForm *input = ui->open(Celtic);
     QVERIFY(input);
     QStringList chain;
-    QWidget *first = F::control<QWidget>(input, QStringLiteral("Label61"));
+    QWidget *first = F::control<QWidget>(input, "Label61");
     QWidget *widget = first;
     do {
         if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))

@@ -25,13 +25,12 @@ constexpr System Chinese = System::Chinese;
 
 // The time and place of birth on the Chinese windows: the pillars they give, the clock gap, the
 // saved file and the lunar birthdays' calendar file.
-class TestChineseBirth : public QObject
+class TestChineseBirth : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void birthGivesPillars_data();
     void birthGivesPillars();
     void savedFileReopensExactly();
@@ -43,8 +42,6 @@ private:
     // empty) in zone; nothing is proceeded yet. The input form, or nullptr.
     OrvoForm *enter(const QString &date, const QString &time, const QString &zone);
 
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
     QTemporaryDir dir;
 };
 
@@ -57,26 +54,19 @@ void TestChineseBirth::initTestCase()
 void TestChineseBirth::init()
 {
     programSettings::open()->clear();
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestChineseBirth::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
+    FrameTestCase::init();
 }
 
 OrvoForm *TestChineseBirth::enter(const QString &date, const QString &time, const QString &zone)
 {
     const QDate day = QDate::fromString(date, Qt::ISODate);
     OrvoForm *input = ui->open(Chinese);
-    if (!input || !ui->fill(Chinese, {QStringLiteral("Mei"), QStringLiteral("Female"), day.day(), day.month(), day.year()}))
+    if (!input || !ui->fill(Chinese, {"Mei", "Female", day.day(), day.month(), day.year()}))
         return nullptr;
-    const QTime clock = QTime::fromString(time, QStringLiteral("HH:mm"));
-    F::control<QComboBox>(input, QStringLiteral("cboHour"))->setCurrentIndex(clock.isValid() ? clock.hour() + 1 : 0);
-    F::control<QComboBox>(input, QStringLiteral("cboMinute"))->setCurrentIndex(clock.isValid() ? clock.minute() + 1 : 0);
-    F::control<QComboBox>(input, QStringLiteral("cboZone"))->setCurrentText(zone);
+    const QTime clock = QTime::fromString(time, "HH:mm");
+    F::control<QComboBox>(input, "cboHour")->setCurrentIndex(clock.isValid() ? clock.hour() + 1 : 0);
+    F::control<QComboBox>(input, "cboMinute")->setCurrentIndex(clock.isValid() ? clock.minute() + 1 : 0);
+    F::control<QComboBox>(input, "cboZone")->setCurrentText(zone);
     return input;
 }
 
@@ -121,124 +111,123 @@ void TestChineseBirth::birthGivesPillars()
     const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS");
     const QString shot = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
     if (!shots.isEmpty())
-        QVERIFY(input->grab().save(shots + QStringLiteral("/input-") + shot + QStringLiteral(".png")));
+        QVERIFY(input->grab().save(shots + "/input-" + shot + ".png"));
     OrvoForm *display = ui->find(Chinese);
     if (!message.isEmpty()) {
-        QCOMPARE(dialogs->messageTexts(), QStringList{message});
-        QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmChineseZodiacMain")});
+        QCOMPARE(dialogs()->messageTexts(), QStringList{message});
+        QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacMain"});
         // The entry to correct has the focus (an editable list's own line box, or the list).
-        const QString target = zone == QStringLiteral("Mars/Olympus") ? QStringLiteral("cboZone") : QStringLiteral("cboHour");
+        const QString target = zone == "Mars/Olympus" ? "cboZone" : "cboHour";
         const QWidget *focus = input->focusWidget();
         QVERIFY(focus && (focus->objectName() == target || focus->parentWidget()->objectName() == target));
         return;
     }
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
     if (!shots.isEmpty())
-        QVERIFY(display->grab().save(shots + QStringLiteral("/result-") + shot + QStringLiteral(".png")));
+        QVERIFY(display->grab().save(shots + "/result-" + shot + ".png"));
     const OrvoForm *reportForm = ui->report(Chinese);
     QVERIFY(reportForm);
-    const QString report = F::text(reportForm, QStringLiteral("RTB"));
-    const QString result = F::text(display, QStringLiteral("txtDepth"));
+    const QString report = F::text(reportForm, "RTB");
+    const QString result = F::text(display, "txtDepth");
     for (const QString &part : shown) {
-        QVERIFY2(result.contains(part), qPrintable(part + QStringLiteral(" not on the result:\n") + result));
-        QVERIFY2(report.contains(part), qPrintable(part + QStringLiteral(" not in the report")));
+        QVERIFY2(result.contains(part), qPrintable(part + " not on the result:\n" + result));
+        QVERIFY2(report.contains(part), qPrintable(part + " not in the report"));
     }
     // The years ahead follow, and what the report held before comes first still.
-    QVERIFY(result.contains(QStringLiteral("The Years Ahead for the")));
-    QVERIFY(report.indexOf(QStringLiteral("Famous Persons")) < report.indexOf(QStringLiteral("The Years Ahead")));
-    QVERIFY(F::control<QPushButton>(display, QStringLiteral("cmdCalendar"))->isEnabled());
+    QVERIFY(result.contains("The Years Ahead for the"));
+    QVERIFY(report.indexOf("Famous Persons") < report.indexOf("The Years Ahead"));
+    QVERIFY(F::control<QPushButton>(display, "cmdCalendar")->isEnabled());
 }
 
 void TestChineseBirth::savedFileReopensExactly()
 {
-    OrvoForm *input = enter(QStringLiteral("2024-02-04"), QStringLiteral("23:40"), QStringLiteral("Asia/Shanghai"));
+    OrvoForm *input = enter("2024-02-04", "23:40", "Asia/Shanghai");
     QVERIFY(input);
-    F::control<QLineEdit>(input, QStringLiteral("txtLongitude"))->setText(QStringLiteral("121.5"));
-    QVERIFY(F::click(input, QStringLiteral("optDayStart_1")));
+    F::control<QLineEdit>(input, "txtLongitude")->setText("121.5");
+    QVERIFY(F::click(input, "optDayStart_1"));
     const OrvoForm *display = ui->find(Chinese);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
     QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::At23);
-    const QString result = F::text(display, QStringLiteral("txtDepth"));
-    const QString fileName = dir.filePath(QStringLiteral("late.str"));
-    dialogs->fileAnswers = {fileName};
-    QVERIFY(F::click(ui->report(Chinese), QStringLiteral("cmdSave")));
-    QVERIFY(dialogs->messages.isEmpty());
+    const QString result = F::text(display, "txtDepth");
+    const QString fileName = dir.filePath("late.str");
+    dialogs()->fileAnswers = {fileName};
+    QVERIFY(F::click(ui->report(Chinese), "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
     // The older readers' lines first, unchanged.
     QCOMPARE(savedReading::readFile(fileName, 10),
              QStringList({"Mei", "Female", "4", "February", "2024", "new-year", "23:40", "Asia/Shanghai", "121.5", "23"}));
 
     // A fresh form with other entries and the other preference: the file restores them all.
     chinese::setPreferredDayStart(chinese::DayStart::Midnight);
-    input = enter(QStringLiteral("2000-01-01"), QString(), QStringLiteral("UTC"));
+    input = enter("2000-01-01", QString(), "UTC");
     QVERIFY(input);
-    QVERIFY(F::click(input, QStringLiteral("optDayStart_0")));
+    QVERIFY(F::click(input, "optDayStart_0"));
     display = ui->openSaved(Chinese, fileName);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    QCOMPARE(F::text(input, QStringLiteral("cboHour")) + F::text(input, QStringLiteral("cboMinute")), QStringLiteral("2340"));
-    QCOMPARE(F::text(input, QStringLiteral("cboZone")), QStringLiteral("Asia/Shanghai"));
-    QCOMPARE(F::text(input, QStringLiteral("txtLongitude")), QStringLiteral("121.5"));
-    QVERIFY(F::control<QRadioButton>(input, QStringLiteral("optDayStart_1"))->isChecked());
+    QCOMPARE(F::text(input, "cboHour") + F::text(input, "cboMinute"), "2340");
+    QCOMPARE(F::text(input, "cboZone"), "Asia/Shanghai");
+    QCOMPARE(F::text(input, "txtLongitude"), "121.5");
+    QVERIFY(F::control<QRadioButton>(input, "optDayStart_1")->isChecked());
     QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::Midnight);
-    QCOMPARE(F::text(display, QStringLiteral("txtDepth")), result);
+    QCOMPARE(F::text(display, "txtDepth"), result);
 
     // A damaged zone line is damage, not the computer's zone.
-    const QString damaged = dir.filePath(QStringLiteral("damaged.str"));
+    const QString damaged = dir.filePath("damaged.str");
     QVERIFY(savedReading::writeFile(damaged, {"Mei", "Female", "4", "February", "2024", "new-year", "23:40",
                                               "Nowhere/Place", "", "23"}));
-    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+    QVERIFY(F::click(display, "cmdBack"));
     QVERIFY(!ui->openSaved(Chinese, damaged));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Check The File."});
 }
 
 void TestChineseBirth::olderFileOpensWithoutTime()
 {
-    const QString fileName = dir.filePath(QStringLiteral("old.str"));
+    const QString fileName = dir.filePath("old.str");
     QVERIFY(savedReading::writeFile(fileName, {"Bo", "Male", "12", "May", "1990"}));
-    const OrvoForm *input = enter(QStringLiteral("2000-01-01"), QStringLiteral("10:00"), QStringLiteral("Asia/Tokyo"));
+    const OrvoForm *input = enter("2000-01-01", "10:00", "Asia/Tokyo");
     QVERIFY(input);
     const OrvoForm *display = ui->openSaved(Chinese, fileName);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    QVERIFY(F::text(input, QStringLiteral("cboHour")).isEmpty());
-    QCOMPARE(F::text(input, QStringLiteral("cboZone")), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
-    const QString result = F::text(display, QStringLiteral("txtDepth"));
-    QVERIFY(result.contains(QStringLiteral("18th day of the 4th month, Year of the Horse")));
-    QVERIFY(result.contains(QStringLiteral("The hour pillar needs the time of birth.")));
+    QVERIFY(F::text(input, "cboHour").isEmpty());
+    QCOMPARE(F::text(input, "cboZone"), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+    const QString result = F::text(display, "txtDepth");
+    QVERIFY(result.contains("18th day of the 4th month, Year of the Horse"));
+    QVERIFY(result.contains("The hour pillar needs the time of birth."));
 }
 
 void TestChineseBirth::calendarFileParses()
 {
-    QVERIFY(enter(QStringLiteral("1990-05-12"), QStringLiteral("14:30"), QStringLiteral("Asia/Shanghai")));
+    QVERIFY(enter("1990-05-12", "14:30", "Asia/Shanghai"));
     const OrvoForm *display = ui->find(Chinese);
     QVERIFY(display);
 
     // A folder where the file should go: refused, and said so.
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("taken.ics")));
-    dialogs->fileAnswers = {dir.filePath(QStringLiteral("taken.ics"))};
-    QVERIFY(F::click(display, QStringLiteral("cmdCalendar")));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
+    QVERIFY(QDir(dir.path()).mkpath("taken.ics"));
+    dialogs()->fileAnswers = {dir.filePath("taken.ics")};
+    QVERIFY(F::click(display, "cmdCalendar"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
 
-    const QString fileName = dir.filePath(QStringLiteral("birthdays"));
-    dialogs->fileAnswers = {fileName};
-    QVERIFY(F::click(display, QStringLiteral("cmdCalendar")));
-    QCOMPARE(dialogs->messages.size(), 1);
-    QCOMPARE(dialogs->fileRequests.last().defaultSuffix, QStringLiteral("ics"));
-    QVERIFY(dialogs->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
-    QVERIFY(QFileInfo::exists(fileName + QStringLiteral(".ics")));
+    const QString fileName = dir.filePath("birthdays");
+    dialogs()->fileAnswers = {fileName};
+    QVERIFY(F::click(display, "cmdCalendar"));
+    QCOMPARE(dialogs()->messages.size(), 1);
+    QCOMPARE(dialogs()->fileRequests.last().defaultSuffix, "ics");
+    QVERIFY(dialogs()->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
+    QVERIFY(QFileInfo::exists(fileName + ".ics"));
 
-    const QString python = QStringLiteral("/usr/bin/python3");
+    const QString python = "/usr/bin/python3";
     if (!QFileInfo::exists(python))
         QSKIP("no Python to parse the calendar with");
     QProcess parser;
-    parser.start(python, {QStringLiteral("-c"),
-                          QStringLiteral("import sys, icalendar\n"
+    parser.start(python, {"-c", QStringLiteral("import sys, icalendar\n"
                                          "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
                                          "for e in cal.walk('VEVENT'):\n"
                                          "    print(e.decoded('DTSTART').isoformat(), e['SUMMARY'], bool(e.get('UID')))\n"),
-                          fileName + QStringLiteral(".ics")});
+                          fileName + ".ics"});
     QVERIFY(parser.waitForFinished(60000));
     if (parser.exitCode() != 0 && parser.readAllStandardError().contains("No module named"))
         QSKIP("no icalendar module");
@@ -250,7 +239,7 @@ void TestChineseBirth::calendarFileParses()
     for (const QString &event : events) {
         const QString date = event.section(QLatin1Char(' '), 0, 0);
         QVERIFY2(date >= today && date > previous, qPrintable(event));
-        QVERIFY2(event.contains(QStringLiteral("Mei")) && event.endsWith(QStringLiteral("True")), qPrintable(event));
+        QVERIFY2(event.contains("Mei") && event.endsWith("True"), qPrintable(event));
         previous = date;
     }
 }

@@ -55,13 +55,12 @@ QString oneLine(const QLabel *label)
 }
 
 constexpr System Chinese = System::Chinese;
-const QString inputName = QStringLiteral("frmChineseZodiacMain");
+const QString inputName = "frmChineseZodiacMain";
 
 // The birth date as the input form's lists show it: "5March1970".
 QString dateOf(const QWidget *input)
 {
-    return F::text(input, QStringLiteral("cboDate")) + F::text(input, QStringLiteral("cboMonth"))
-           + F::text(input, QStringLiteral("cboYear"));
+    return F::text(input, "cboDate") + F::text(input, "cboMonth") + F::text(input, "cboYear");
 }
 
 bool isChecked(const QWidget *form, const QString &option)
@@ -77,18 +76,17 @@ QRect placeOf(const QWidget *form, const char *name)
 // 0 Male, 1 Female, -1 none chosen.
 QString sexOf(int sex)
 {
-    return sex < 0 ? QString() : sex == 0 ? QStringLiteral("Male") : QStringLiteral("Female");
+    return sex < 0 ? QString() : sex == 0 ? "Male" : "Female";
 }
 
 } // namespace
 
-class TestChineseForms : public QObject
+class TestChineseForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void inputFormStartsEmpty();
     void tabOrder();
     void validationOrderAndFocus();
@@ -110,8 +108,6 @@ private Q_SLOTS:
 private:
     OrvoForm *proceed(const QString &name, int sex, int day, int month, int year);
 
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestChineseForms::initTestCase()
@@ -123,14 +119,7 @@ void TestChineseForms::initTestCase()
 void TestChineseForms::init()
 {
     programSettings::open()->clear();
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestChineseForms::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
+    FrameTestCase::init();
 }
 
 OrvoForm *TestChineseForms::proceed(const QString &name, int sex, int day, int month, int year)
@@ -143,28 +132,28 @@ void TestChineseForms::inputFormStartsEmpty()
     const OrvoForm *input = ui->open(Chinese);
     QVERIFY(input);
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Input"));
+    QCOMPARE(input->windowTitle(), "Orvo Chinese Zodiac Software \u2014 Input");
     QVERIFY(input->menuBarActions().isEmpty());
     const auto list = [input](const char *name) { return F::control<QComboBox>(input, QLatin1String(name)); };
     QCOMPARE(list("cboDate")->count(), 31);
-    QCOMPARE(list("cboDate")->itemText(30), QStringLiteral("31"));
+    QCOMPARE(list("cboDate")->itemText(30), "31");
     QCOMPARE(list("cboMonth")->count(), 12);
-    QCOMPARE(list("cboMonth")->itemText(0), QStringLiteral("January"));
+    QCOMPARE(list("cboMonth")->itemText(0), "January");
     QCOMPARE(list("cboYear")->count(), 201);
-    QCOMPARE(list("cboYear")->itemText(0), QStringLiteral("1900"));
-    QCOMPARE(list("cboYear")->itemText(200), QStringLiteral("2100"));
+    QCOMPARE(list("cboYear")->itemText(0), "1900");
+    QCOMPARE(list("cboYear")->itemText(200), "2100");
     QVERIFY(!list("cboYear")->isEditable());
-    QCOMPARE(dateOf(input), QStringLiteral("1January1936"));
-    QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
-    QVERIFY(!isChecked(input, QStringLiteral("optSex_0")));
-    QVERIFY(!isChecked(input, QStringLiteral("optSex_1")));
-    QCOMPARE(F::text(input, QStringLiteral("optSex_0")), QStringLiteral("Male"));
-    QCOMPARE(F::text(input, QStringLiteral("cmdProceed")), QStringLiteral("&Proceed"));
-    QCOMPARE(F::text(input, QStringLiteral("cmdOpen")), QStringLiteral("&Open Previously Saved Record"));
-    QCOMPARE(input->focusWidget()->objectName(), QStringLiteral("txtName"));
-    QCOMPARE(F::text(input, QStringLiteral("fraDetails")), QStringLiteral("Your Details Please"));
-    QCOMPARE(F::text(input, QStringLiteral("fraYearStart")), QStringLiteral("Year begins at:"));
-    QVERIFY(isChecked(input, QStringLiteral("optYearStart_0")));
+    QCOMPARE(dateOf(input), "1January1936");
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    QVERIFY(!isChecked(input, "optSex_0"));
+    QVERIFY(!isChecked(input, "optSex_1"));
+    QCOMPARE(F::text(input, "optSex_0"), "Male");
+    QCOMPARE(F::text(input, "cmdProceed"), "&Proceed");
+    QCOMPARE(F::text(input, "cmdOpen"), "&Open Previously Saved Record");
+    QCOMPARE(input->focusWidget()->objectName(), "txtName");
+    QCOMPARE(F::text(input, "fraDetails"), "Your Details Please");
+    QCOMPARE(F::text(input, "fraYearStart"), "Year begins at:");
+    QVERIFY(isChecked(input, "optYearStart_0"));
     // The choice sits whole between the details and the Open button.
     for (const char *name : {"optYearStart_0", "optYearStart_1"}) {
         const auto *option = F::control<QRadioButton>(input, QLatin1String(name));
@@ -182,7 +171,7 @@ void TestChineseForms::tabOrder()
     const QStringList expected = {"txtName",    "cboDate",        "cboMonth",       "cboYear", "optSex_0", "optSex_1",
                                   "cmdProceed", "optYearStart_0", "optYearStart_1", "cmdOpen"};
     QStringList order;
-    QWidget *first = F::control<QWidget>(input, QStringLiteral("txtName"));
+    QWidget *first = F::control<QWidget>(input, "txtName");
     QWidget *widget = first;
     do {
         if (input->isAncestorOf(widget) && expected.contains(widget->objectName()) && !order.contains(widget->objectName()))
@@ -198,29 +187,29 @@ void TestChineseForms::validationOrderAndFocus()
     QVERIFY(input);
     const auto focus = [input] { return input->focusWidget() ? input->focusWidget()->objectName() : QString(); };
     QVERIFY(!ui->find(Chinese));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(focus(), QStringLiteral("txtName"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Information);
+    QCOMPARE(focus(), "txtName");
 
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("   "), {}, 1, 1, 1950}));
+    QVERIFY(ui->fill(Chinese, {"   ", {}, 1, 1, 1950}));
     QVERIFY(!ui->find(Chinese));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Your Name");
 
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("Ann"), {}, 31, 2, 1937}));
+    QVERIFY(ui->fill(Chinese, {"Ann", {}, 31, 2, 1937}));
     QVERIFY(!ui->find(Chinese));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Specify Your Sex"));
-    QCOMPARE(focus(), QStringLiteral("optSex_0"));
+    QCOMPARE(dialogs()->messages.last().text, "Please Specify Your Sex");
+    QCOMPARE(focus(), "optSex_0");
 
-    F::control<QWidget>(input, QStringLiteral("txtName"))->setFocus();
-    QVERIFY(ui->fill(Chinese, {{}, QStringLiteral("Female"), 29, 2, 1937}));
+    F::control<QWidget>(input, "txtName")->setFocus();
+    QVERIFY(ui->fill(Chinese, {{}, "Female", 29, 2, 1937}));
     QVERIFY(!ui->find(Chinese));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
-    QCOMPARE(focus(), QStringLiteral("txtName"));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month!");
+    QCOMPARE(focus(), "txtName");
     QVERIFY(ui->fill(Chinese, {{}, {}, 31, 6, 1970}));
     QVERIFY(!ui->find(Chinese));
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
-    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(dialogs->messages.size(), 5);
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month !");
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Information);
+    QCOMPARE(dialogs()->messages.size(), 5);
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
@@ -244,14 +233,14 @@ void TestChineseForms::proceedShowsReading()
     QFETCH(QString, element);
     QFETCH(QString, animal);
     QFETCH(QString, planet);
-    const OrvoForm *display = proceed(QStringLiteral("  Ann Lee  "), sex, date.day(), date.month(), date.year());
-    QVERIFY(dialogs->messages.isEmpty());
+    const OrvoForm *display = proceed("  Ann Lee  ", sex, date.day(), date.month(), date.year());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmChineseZodiacDisplay")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
     QVERIFY(!ui->startPanelShown());
 
     const auto shown = [display](const char *name) { return F::text(display, QLatin1String(name)); };
-    QCOMPARE(shown("lblName"), (sex == 0 ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ")) + "Ann Lee");
+    QCOMPARE(shown("lblName"), QString(sex == 0 ? "Mr. " : "Ms. ") + "Ann Lee");
     QCOMPARE(shown("lblChineseSign"), animal);
     QCOMPARE(shown("lblChineseElement"), element);
     QCOMPARE(shown("fraStarUserSignDetails"), animal);
@@ -266,13 +255,13 @@ void TestChineseForms::proceedShowsReading()
         QVERIFY2(!shown(name).isEmpty(), name);
         QVERIFY(F::control<QLineEdit>(display, QLatin1String(name))->isReadOnly());
     }
-    const auto *calendar = F::control<QCalendarWidget>(display, QStringLiteral("MV"));
+    const auto *calendar = F::control<QCalendarWidget>(display, "MV");
     QCOMPARE(calendar->selectedDate(), date);
     QCOMPARE(calendar->yearShown(), date.year());
     QCOMPARE(calendar->monthShown(), date.month());
-    QCOMPARE(display->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Result"));
-    QCOMPARE(F::control<QLabel>(display, QStringLiteral("lblChineseSign"))->font().pointSizeF(), 11.25);
-    const auto *elementLabel = F::control<QLabel>(display, QStringLiteral("lblChineseElement"));
+    QCOMPARE(display->windowTitle(), "Orvo Chinese Zodiac Software \u2014 Result");
+    QCOMPARE(F::control<QLabel>(display, "lblChineseSign")->font().pointSizeF(), 11.25);
+    const auto *elementLabel = F::control<QLabel>(display, "lblChineseElement");
     QVERIFY(elementLabel->font().bold());
     QCOMPARE(elementLabel->palette().color(QPalette::WindowText), look::darkRed());
 }
@@ -281,17 +270,17 @@ void TestChineseForms::nameShownWholeOrShortened_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("shortened");
-    QTest::newRow("a name that fits") << QStringLiteral("Ann Lee") << false;
-    QTest::newRow("many words") << QStringLiteral("Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg")
+    QTest::newRow("a name that fits") << "Ann Lee" << false;
+    QTest::newRow("many words") << "Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg"
                                 << true;
     QTest::newRow("one long word") << QString(60, QLatin1Char('W')) << true;
     QTest::newRow("a 490-letter word") << QString(490, QLatin1Char('W')) << true;
     QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x90\x89").repeated(200) << true;
     // Names are plain text: markup is shown, not obeyed, on the label and in the tip.
-    QTest::newRow("bold tags") << QStringLiteral("<b>Ann</b>") << false;
-    QTest::newRow("line break tag and entity") << QStringLiteral("Ann<br>&amp; Bo") << false;
+    QTest::newRow("bold tags") << "<b>Ann</b>" << false;
+    QTest::newRow("line break tag and entity") << "Ann<br>&amp; Bo" << false;
     QTest::newRow("long name in italic tags")
-        << QStringLiteral("<i>Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel</i>") << true;
+        << "<i>Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel</i>" << true;
 }
 
 // A name too long for its label is shortened, never clipped, and shown whole in a tip.
@@ -301,8 +290,8 @@ void TestChineseForms::nameShownWholeOrShortened()
     QFETCH(bool, shortened);
     const OrvoForm *display = proceed(name, 1, 5, 3, 1970);
     QVERIFY(display);
-    auto *label = F::control<QLabel>(display, QStringLiteral("lblName"));
-    const QString titled = QStringLiteral("Ms. ") + name;
+    auto *label = F::control<QLabel>(display, "lblName");
+    const QString titled = "Ms. " + name;
     QCOMPARE(rendered(label->text(), label->textFormat()), QString(label->text()).remove(QChar(0x200B)));
     if (!shortened) {
         QCOMPARE(label->text(), titled);
@@ -320,7 +309,7 @@ void TestChineseForms::nameShownWholeOrShortened()
     // The tip wraps a long name, even a single word, rather than running off the screen.
     QToolTip::showText(label->mapToGlobal(label->rect().center()), tip, label);
     QLabel *tipLabel = nullptr;
-    QTRY_VERIFY((tipLabel = label->findChild<QLabel *>(QStringLiteral("qtooltip_label"))) && tipLabel->isVisible());
+    QTRY_VERIFY((tipLabel = label->findChild<QLabel *>("qtooltip_label")) && tipLabel->isVisible());
     QVERIFY2(tipLabel->width() <= 800, qPrintable(QString::number(tipLabel->width())));
     QToolTip::hideText();
 }
@@ -329,10 +318,10 @@ void TestChineseForms::nameBoxTakesOneBoundedLine_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("name");
-    QTest::newRow("line feed") << QStringLiteral("Ann\nLee") << QStringLiteral("Ann Lee");
-    QTest::newRow("CR LF") << QStringLiteral("Ann\r\nLee") << QStringLiteral("Ann Lee");
-    QTest::newRow("CR only") << QStringLiteral("Ann\rLee") << QStringLiteral("Ann Lee");
-    QTest::newRow("line separator") << QStringLiteral("Ann\u2028Lee") << QStringLiteral("Ann Lee");
+    QTest::newRow("line feed") << "Ann\nLee" << "Ann Lee";
+    QTest::newRow("CR LF") << "Ann\r\nLee" << "Ann Lee";
+    QTest::newRow("CR only") << "Ann\rLee" << "Ann Lee";
+    QTest::newRow("line separator") << "Ann\u2028Lee" << "Ann Lee";
     const int longest = savedReading::MaxNameLength;
     QTest::newRow("overlong name cut to the longest")
         << QString(longest + 100, QChar(0x674E)) << QString(longest, QChar(0x674E));
@@ -343,7 +332,7 @@ void TestChineseForms::nameBoxTakesOneBoundedLine()
     QFETCH(QString, pasted);
     QFETCH(QString, name);
     QVERIFY(ui->open(Chinese));
-    auto *box = F::control<QLineEdit>(F::inputForm(Chinese), QStringLiteral("txtName"));
+    auto *box = F::control<QLineEdit>(F::inputForm(Chinese), "txtName");
     QGuiApplication::clipboard()->setText(pasted);
     box->paste();
     QCOMPARE(box->text(), name);
@@ -355,39 +344,39 @@ void TestChineseForms::nameBoxTakesOneBoundedLine()
 
 void TestChineseForms::backKeepsEntriesAndSecondReadingReplacesFirst()
 {
-    const OrvoForm *display = proceed(QStringLiteral("Ann"), 1, 5, 3, 1970);
+    const OrvoForm *display = proceed("Ann", 1, 5, 3, 1970);
     QVERIFY(display);
     // Every box shows its own field of the Metal Dog.
     const auto shown = [&display](const char *name) { return F::text(display, QLatin1String(name)); };
-    const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
+    const auto dog = ChineseAnimalRecord::forAnimal("Dog");
     QCOMPARE((QStringList{shown("txtRulingPlanet"), shown("txtPositiveTraits"), shown("txtNegativeTraits"),
                           shown("txtLuckyColor"), shown("txtGemStone"), shown("txtEnergy"), shown("txtLuckySeason"),
                           shown("txtLuckyMonth"), shown("txtMostCompSign"), shown("txtLeastCompSign"),
                           shown("txtFamousPersons"), shown("txtChineseElement")}),
              (QStringList{"Venus", dog->positiveTraits, dog->negativeTraits, "Pale Yellow", "Diamond",
                           "Yang (Negative)", "Winter", "October", "Tiger, Horse", "Dragon", dog->famousPersons,
-                          *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"))}));
-    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+                          *ChineseAnimalRecord::elementDescription("Metal")}));
+    QVERIFY(F::click(display, "cmdBack"));
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
     QVERIFY(!ui->startPanelShown());
     const OrvoForm *input = F::inputForm(Chinese);
-    QCOMPARE(F::text(input, QStringLiteral("txtName")), QStringLiteral("Ann"));
-    QVERIFY(isChecked(input, QStringLiteral("optSex_1")));
-    QCOMPARE(dateOf(input), QStringLiteral("5March1970"));
+    QCOMPARE(F::text(input, "txtName"), "Ann");
+    QVERIFY(isChecked(input, "optSex_1"));
+    QCOMPARE(dateOf(input), "5March1970");
 
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("Bo"), QStringLiteral("Male"), 0, 0, 1977}));   // Fire Snake
+    QVERIFY(ui->fill(Chinese, {"Bo", "Male", 0, 0, 1977}));   // Fire Snake
     display = ui->find(Chinese);
     QVERIFY(display);
-    QCOMPARE(shown("lblName"), QStringLiteral("Mr. Bo"));
-    QCOMPARE(shown("lblChineseSign"), QStringLiteral("Snake"));
-    QCOMPARE(shown("lblChineseElement"), QStringLiteral("Fire"));
-    QCOMPARE(shown("txtLeastCompSign"), QStringLiteral("Tiger, Pig"));
-    QCOMPARE(shown("txtEnergy"), QStringLiteral("Yin (Positive Energy)"));
-    QCOMPARE(shown("txtLuckyMonth"), QStringLiteral("May"));
-    QCOMPARE(F::control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate(), QDate(1977, 3, 5));
+    QCOMPARE(shown("lblName"), "Mr. Bo");
+    QCOMPARE(shown("lblChineseSign"), "Snake");
+    QCOMPARE(shown("lblChineseElement"), "Fire");
+    QCOMPARE(shown("txtLeastCompSign"), "Tiger, Pig");
+    QCOMPARE(shown("txtEnergy"), "Yin (Positive Energy)");
+    QCOMPARE(shown("txtLuckyMonth"), "May");
+    QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), QDate(1977, 3, 5));
 
     // Back from the menu ends the same way.
-    QVERIFY(F::trigger(display, QStringLiteral("mnuBack")));
+    QVERIFY(F::trigger(display, "mnuBack"));
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
     QVERIFY(!ui->startPanelShown());
 }
@@ -404,11 +393,11 @@ void TestChineseForms::exitAndChoiceCloseEveryWindow_data()
 void TestChineseForms::exitAndChoiceCloseEveryWindow()
 {
     QFETCH(QString, way);
-    OrvoForm *display = proceed(QStringLiteral("Ann"), 0, 5, 3, 1970);
+    OrvoForm *display = proceed("Ann", 0, 5, 3, 1970);
     QVERIFY(display);
     QStringList fileMenu;
-    for (QAction *entry : F::control<QMenu>(display, QStringLiteral("mnuFile"))->actions())
-        fileMenu.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    for (QAction *entry : F::control<QMenu>(display, "mnuFile")->actions())
+        fileMenu.append(entry->isSeparator() ? "-" : entry->text());
     QCOMPARE(fileMenu, (QStringList{"&Print", "&Back", "-", "E&xit"}));
 
     if (way == QLatin1String("cmdExit")) {
@@ -422,7 +411,7 @@ void TestChineseForms::exitAndChoiceCloseEveryWindow()
         OrvoForm *input = ui->open(Chinese);
         QVERIFY(input);
         QCOMPARE(ui->shownWindows(), QStringList{inputName});
-        QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
+        QVERIFY(F::text(input, "txtName").isEmpty());
         QVERIFY(!ui->startPanelShown());
         F::closeWindow(input);
     }
@@ -456,19 +445,19 @@ void TestChineseForms::yearStartDecidesTheYear()
     QFETCH(QString, span);
     const OrvoForm *input = ui->open(Chinese);
     QVERIFY(input);
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("Ann"), QStringLiteral("Female"), date.day(), date.month(), date.year()}));
+    QVERIFY(ui->fill(Chinese, {"Ann", "Female", date.day(), date.month(), date.year()}));
     const QString option = QStringLiteral("optYearStart_%1").arg(start);
     QTest::mouseClick(F::control<QRadioButton>(input, option), Qt::LeftButton);
     QVERIFY(isChecked(input, option));
     const OrvoForm *display = ui->find(Chinese);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseSign")), animal);
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseElement")), element);
-    QCOMPARE(F::control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate(), date);
-    QCOMPARE(oneLine(F::control<QLabel>(display, QStringLiteral("lblChineseYear"))), span);
-    QCOMPARE(F::text(display, QStringLiteral("lblYearStart")), start == 0 ? QStringLiteral("(year begins at the Chinese New Year)")
-                                                                         : QStringLiteral("(year begins at the Start of Spring)"));
+    QCOMPARE(F::text(display, "lblChineseSign"), animal);
+    QCOMPARE(F::text(display, "lblChineseElement"), element);
+    QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), date);
+    QCOMPARE(oneLine(F::control<QLabel>(display, "lblChineseYear")), span);
+    QCOMPARE(F::text(display, "lblYearStart"), start == 0 ? "(year begins at the Chinese New Year)"
+                                                                         : "(year begins at the Start of Spring)");
     // Both fit, and each ends before the next control begins.
     for (const char *name : {"lblChineseYear", "lblYearStart"}) {
         const auto *label = F::control<QLabel>(display, QLatin1String(name));
@@ -477,7 +466,7 @@ void TestChineseForms::yearStartDecidesTheYear()
     QVERIFY(placeOf(display, "lblChineseElement").bottom() < placeOf(display, "lblChineseYear").y());
     QVERIFY(placeOf(display, "lblChineseYear").bottom() < placeOf(display, "lblYearStart").y());
     QVERIFY(placeOf(display, "lblYearStart").bottom() < placeOf(display, "txtChineseElement").y());
-    QVERIFY(F::control<QGroupBox>(display, QStringLiteral("fraStarUserDetails"))->contentsRect().contains(placeOf(display, "MV")));
+    QVERIFY(F::control<QGroupBox>(display, "fraStarUserDetails")->contentsRect().contains(placeOf(display, "MV")));
 }
 
 void TestChineseForms::yearStartByKeyboard()
@@ -485,9 +474,9 @@ void TestChineseForms::yearStartByKeyboard()
     const OrvoForm *input = ui->open(Chinese);
     QVERIFY(input);
     QVERIFY(QTest::qWaitForWindowActive(input->window()));
-    auto *name = F::control<QWidget>(input, QStringLiteral("txtName"));
-    auto *newYear = F::control<QRadioButton>(input, QStringLiteral("optYearStart_0"));
-    auto *spring = F::control<QRadioButton>(input, QStringLiteral("optYearStart_1"));
+    auto *name = F::control<QWidget>(input, "txtName");
+    auto *newYear = F::control<QRadioButton>(input, "optYearStart_0");
+    auto *spring = F::control<QRadioButton>(input, "optYearStart_1");
     QTest::keyClick(name, Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(spring->isChecked());
     QTest::keyClick(name, Qt::Key_N, Qt::AltModifier);
@@ -497,45 +486,45 @@ void TestChineseForms::yearStartByKeyboard()
     QTest::keyClick(newYear, Qt::Key_Right);
     QVERIFY(spring->isChecked());
     QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
-    QCOMPARE(spring->accessibleName(), QStringLiteral("Year begins at the Start of Spring"));
+    QCOMPARE(spring->accessibleName(), "Year begins at the Start of Spring");
 }
 
 void TestChineseForms::yearStartIsRemembered()
 {
     OrvoForm *input = ui->open(Chinese);
     QVERIFY(input);
-    QTest::mouseClick(F::control<QRadioButton>(input, QStringLiteral("optYearStart_1")), Qt::LeftButton);
+    QTest::mouseClick(F::control<QRadioButton>(input, "optYearStart_1"), Qt::LeftButton);
     F::closeWindow(input);
     QVERIFY(ui->startPanelShown());
-    QCOMPARE(programSettings::open()->value(QStringLiteral("chinese/yearStart")).toString(), QStringLiteral("spring"));
+    QCOMPARE(programSettings::open()->value("chinese/yearStart").toString(), "spring");
 
     input = ui->open(Chinese);
     QVERIFY(input);
-    QVERIFY(isChecked(input, QStringLiteral("optYearStart_1")));
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("Ann"), QStringLiteral("Male"), 5, 2, 2024}));
+    QVERIFY(isChecked(input, "optYearStart_1"));
+    QVERIFY(ui->fill(Chinese, {"Ann", "Male", 5, 2, 2024}));
     const OrvoForm *display = ui->find(Chinese);
     QVERIFY(display);
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseSign")), QStringLiteral("Dragon"));
+    QCOMPARE(F::text(display, "lblChineseSign"), "Dragon");
 
     // A saved reading of five lines is counted from the Chinese New Year, and shows it, but
     // leaves the preference as it was.
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("bo.str"));
+    const QString file = dir.filePath("bo.str");
     QVERIFY(savedReading::writeFile(file, {"Bo", "Male", "5", "February", "2024"}));
-    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
+    QVERIFY(F::click(display, "cmdBack"));
     display = ui->openSaved(Chinese, file);
     QVERIFY(display);
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseSign")), QStringLiteral("Rabbit"));
-    QVERIFY(isChecked(input, QStringLiteral("optYearStart_0")));
+    QCOMPARE(F::text(display, "lblChineseSign"), "Rabbit");
+    QVERIFY(isChecked(input, "optYearStart_0"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
 
     // Chosen by the user again, Chinese New Year is kept as well.
-    QVERIFY(F::click(display, QStringLiteral("cmdBack")));
-    QTest::mouseClick(F::control<QRadioButton>(input, QStringLiteral("optYearStart_0")), Qt::LeftButton);
+    QVERIFY(F::click(display, "cmdBack"));
+    QTest::mouseClick(F::control<QRadioButton>(input, "optYearStart_0"), Qt::LeftButton);
     F::closeWindow(input);
     input = ui->open(Chinese);
     QVERIFY(input);
-    QVERIFY(isChecked(input, QStringLiteral("optYearStart_0")));
+    QVERIFY(isChecked(input, "optYearStart_0"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
 }
 
@@ -560,7 +549,7 @@ void TestChineseForms::nothingClipped()
         }
     };
     verifyWhole(ui->open(Chinese));
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("Ann"), QStringLiteral("Male"), 5, 2, 2024}));
+    QVERIFY(ui->fill(Chinese, {"Ann", "Male", 5, 2, 2024}));
     verifyWhole(ui->find(Chinese));
     verifyWhole(ui->report(Chinese));
 }

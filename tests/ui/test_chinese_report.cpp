@@ -43,8 +43,7 @@ constexpr System Chinese = System::Chinese;
 
 QString dateOf(const QWidget *input)
 {
-    return F::text(input, QStringLiteral("cboDate")) + F::text(input, QStringLiteral("cboMonth"))
-           + F::text(input, QStringLiteral("cboYear"));
+    return F::text(input, "cboDate") + F::text(input, "cboMonth") + F::text(input, "cboYear");
 }
 
 bool isChecked(const QWidget *form, const QString &option)
@@ -61,13 +60,12 @@ void chooseYearStart(YearStart start)
 
 } // namespace
 
-class TestChineseReport : public QObject
+class TestChineseReport : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void everyEntryWithItsStyle();
     void leapDayWithFourDigitYear_data();
     void leapDayWithFourDigitYear();
@@ -86,8 +84,6 @@ private:
                          YearStart start = YearStart::LunarNewYear);
     QTextCharFormat formatAt(int position) const;
 
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
     QTemporaryDir dir;
     OrvoForm *report = nullptr;
     QTextEdit *box = nullptr;
@@ -102,16 +98,7 @@ void TestChineseReport::initTestCase()
 void TestChineseReport::init()
 {
     programSettings::open()->clear();
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestChineseReport::cleanup()
-{
-    box = nullptr;
-    report = nullptr;
-    dialogs = nullptr;
-    ui.reset();
+    FrameTestCase::init();
 }
 
 OrvoForm *TestChineseReport::openReport(const QString &name, const QString &sex, const QDate &date, YearStart start)
@@ -124,7 +111,7 @@ OrvoForm *TestChineseReport::openReport(const QString &name, const QString &sex,
     if (ui->fill(Chinese, {name, sex, date.day(), date.month(), date.year()}) && ui->find(Chinese))
         report = ui->report(Chinese);
     if (report)
-        box = F::control<QTextEdit>(report, QStringLiteral("RTB"));
+        box = F::control<QTextEdit>(report, "RTB");
     return report;
 }
 
@@ -137,9 +124,9 @@ QTextCharFormat TestChineseReport::formatAt(int position) const
 
 void TestChineseReport::everyEntryWithItsStyle()
 {
-    QVERIFY(openReport(QStringLiteral(" Ann Lee "), QStringLiteral("Male"), QDate(1970, 3, 5)));   // Metal Dog
-    const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
-    const QString metal = *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"));
+    QVERIFY(openReport(" Ann Lee ", "Male", QDate(1970, 3, 5)));   // Metal Dog
+    const auto dog = ChineseAnimalRecord::forAnimal("Dog");
+    const QString metal = *ChineseAnimalRecord::elementDescription("Metal");
     const QStringList headings = {"Name: ", "Date of Birth: ", "Sign: ", "Year of the Metal Dog: ",
                                   "Element: Metal: ", "Ruling Planet: ",
                                   "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
@@ -147,18 +134,18 @@ void TestChineseReport::everyEntryWithItsStyle()
                                   "Favourable Season: ", "Favourable Month: ",
                                   "Famous Persons of this Star Sign are: "};
     const QStringList values = {"Ann Lee", QLocale().toString(QDate(1970, 3, 5), QLocale::ShortFormat), "Dog",
-                                QLocale().toString(QDate(1970, 2, 6), QLocale::ShortFormat) + QStringLiteral(" \u2013 ")
+                                QLocale().toString(QDate(1970, 2, 6), QLocale::ShortFormat) + " \u2013 "
                                     + QLocale().toString(QDate(1971, 1, 26), QLocale::ShortFormat)
-                                    + QStringLiteral(" (year begins at the Chinese New Year)"), metal,
+                                    + " (year begins at the Chinese New Year)", metal,
                                 "Venus", dog->positiveTraits, dog->negativeTraits, "Tiger, Horse", "Dragon",
                                 "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", dog->famousPersons};
     QString expected;
     for (int i = 0; i < headings.size(); ++i)
-        expected += headings[i] + values[i] + QStringLiteral("\n\n\n");
+        expected += headings[i] + values[i] + "\n\n\n";
     const QString text = box->toPlainText();
     // The reading of the year as it always was, then what the day and time of birth add.
     QCOMPARE(text.left(expected.size()), expected);
-    QVERIFY(text.mid(expected.size()).startsWith(QStringLiteral("Chinese Date of Birth: 28th day of the 1st month, Year of the Dog")));
+    QVERIFY(text.mid(expected.size()).startsWith("Chinese Date of Birth: 28th day of the 1st month, Year of the Dog"));
     QVERIFY(!text.contains(QLatin1String("Mr. ")));
     QVERIFY(!text.contains(QLatin1String("Male")));
 
@@ -174,7 +161,7 @@ void TestChineseReport::everyEntryWithItsStyle()
         QVERIFY(value.fontWeight() != QFont::Bold);
         QCOMPARE(value.foreground().color(), QColor(Qt::black));
     }
-    QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Report"));
+    QCOMPARE(report->windowTitle(), "Orvo Chinese Zodiac Software \u2014 Report");
 }
 
 void TestChineseReport::leapDayWithFourDigitYear_data()
@@ -182,8 +169,8 @@ void TestChineseReport::leapDayWithFourDigitYear_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("birth");
     QTest::addColumn<QString>("span");
-    QTest::newRow("de_DE, day first") << QLocale(QStringLiteral("de_DE")) << "29.02.1996" << "19.02.1996 \u2013 06.02.1997";
-    QTest::newRow("en_US, month first") << QLocale(QStringLiteral("en_US")) << "2/29/1996" << "2/19/1996 \u2013 2/6/1997";
+    QTest::newRow("de_DE, day first") << QLocale("de_DE") << "29.02.1996" << "19.02.1996 \u2013 06.02.1997";
+    QTest::newRow("en_US, month first") << QLocale("en_US") << "2/29/1996" << "2/19/1996 \u2013 2/6/1997";
 }
 
 void TestChineseReport::leapDayWithFourDigitYear()
@@ -192,34 +179,34 @@ void TestChineseReport::leapDayWithFourDigitYear()
     QFETCH(QString, birth);
     QFETCH(QString, span);
     QLocale::setDefault(locale);
-    const bool opened = openReport(QStringLiteral("Ann"), QStringLiteral("Female"), QDate(1996, 2, 29));
+    const bool opened = openReport("Ann", "Female", QDate(1996, 2, 29));
     QLocale::setDefault(QLocale::c());
     QVERIFY(opened);
     const QString text = box->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: %1\n").arg(birth)));
     // The year's span, the years ahead and the lunar birthdays read as the birth date does.
     QVERIFY(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)));
-    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\d [A-Z][a-z]+ \\d{4}"))), qPrintable(text));
+    QVERIFY2(!text.contains(QRegularExpression("\\d [A-Z][a-z]+ \\d{4}")), qPrintable(text));
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
 {
-    QVERIFY(openReport(QStringLiteral("Ann"), QStringLiteral("Female"), QDate(1996, 2, 29)));
+    QVERIFY(openReport("Ann", "Female", QDate(1996, 2, 29)));
     const OrvoForm *display = F::resultForm(Chinese);
-    const QString famous = F::text(display, QStringLiteral("txtFamousPersons"));
+    const QString famous = F::text(display, "txtFamousPersons");
 
     // A second Print while the report is open composes nothing again.
-    QTextCursor(box->document()).insertText(QStringLiteral("MARK"));
-    QVERIFY(F::trigger(display, QStringLiteral("mnuPrint")));
+    QTextCursor(box->document()).insertText("MARK");
+    QVERIFY(F::trigger(display, "mnuPrint"));
     QVERIFY(box->toPlainText().startsWith(QLatin1String("MARKName: ")));
 
     F::closeWindow(report);
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmChineseZodiacDisplay")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(F::text(display, QStringLiteral("lblName")), QStringLiteral("Ms. Ann"));
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseSign")), QStringLiteral("Rat"));
-    QCOMPARE(F::control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate(), QDate(1996, 2, 29));
-    QCOMPARE(F::text(display, QStringLiteral("txtFamousPersons")), famous);
+    QCOMPARE(F::text(display, "lblName"), "Ms. Ann");
+    QCOMPARE(F::text(display, "lblChineseSign"), "Rat");
+    QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), QDate(1996, 2, 29));
+    QCOMPARE(F::text(display, "txtFamousPersons"), famous);
 }
 
 void TestChineseReport::saveThenOpenGivesSameReading_data()
@@ -229,13 +216,12 @@ void TestChineseReport::saveThenOpenGivesSameReading_data()
     QTest::addColumn<QStringList>("lines");  // of the file
     QTest::addColumn<QString>("animal");
     QTest::addColumn<QString>("span");
-    const QString name = QStringLiteral("Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99");
+    const QString name = "Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99";
     QTest::newRow("Chinese New Year: the five lines of every version")
         << QDate(1985, 2, 19) << int(YearStart::LunarNewYear)
         << QStringList{name, "Female", "19", "February", "1985"} << "Rat"
         << "Year of the Wood Rat: 2\u00A0February\u00A01984 \u2013 19\u00A0February\u00A01985";
-    QTest::newRow("Start of Spring: a sixth line names it")
-        << QDate(2024, 2, 5) << int(YearStart::StartOfSpring)
+    QTest::newRow("Start of Spring: a sixth line names it") << QDate(2024, 2, 5) << int(YearStart::StartOfSpring)
         << QStringList{name, "Female", "5", "February", "2024", "spring"} << "Dragon"
         << "Year of the Wood Dragon: 4\u00A0February\u00A02024 \u2013 2\u00A0February\u00A02025";
 }
@@ -248,71 +234,71 @@ void TestChineseReport::saveThenOpenGivesSameReading()
     QFETCH(QString, animal);
     QFETCH(QString, span);
     const QString name = lines.first();
-    QVERIFY(openReport(name, QStringLiteral("Female"), date, YearStart(start)));
+    QVERIFY(openReport(name, "Female", date, YearStart(start)));
     const QString reportText = box->toPlainText();
-    const QString fileName = dir.filePath(QStringLiteral("reading.str"));
-    dialogs->fileAnswers = {fileName};
-    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogs->fileRequests.size(), 1);
-    const auto save = dialogs->fileRequests.first();
-    QCOMPARE(save.title, QStringLiteral("Save Your Chinese Zodiac Result ...."));
-    QCOMPARE(save.filter, QStringLiteral("Orvo Free Chinese Astrology (*.str)"));
-    QCOMPARE(save.defaultSuffix, QStringLiteral("str"));
+    const QString fileName = dir.filePath("reading.str");
+    dialogs()->fileAnswers = {fileName};
+    QVERIFY(F::click(report, "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.size(), 1);
+    const auto save = dialogs()->fileRequests.first();
+    QCOMPARE(save.title, "Save Your Chinese Zodiac Result ....");
+    QCOMPARE(save.filter, "Orvo Free Chinese Astrology (*.str)");
+    QCOMPARE(save.defaultSuffix, "str");
     QVERIFY(save.confirmOverwrite);
 
     // The time and place of birth follow as further lines.
     QFile saved(fileName);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().startsWith(encoded(lines.mid(0, 5))));
-    QCOMPARE(savedReading::readFile(fileName, 6)->value(5), lines.value(5, QStringLiteral("new-year")));
+    QCOMPARE(savedReading::readFile(fileName, 6)->value(5), lines.value(5, "new-year"));
     // A reader of five lines gets the reading's five fields whether or not a sixth follows.
     QCOMPARE(*savedReading::readFile(fileName, 5), lines.mid(0, 5));
 
     // A fresh input form showing the other year start, then the record opened again.
     const OrvoForm *input = ui->open(Chinese);
     QVERIFY(input);
-    QVERIFY(F::text(input, QStringLiteral("txtName")).isEmpty());
+    QVERIFY(F::text(input, "txtName").isEmpty());
     chooseYearStart(YearStart(1 - start));
     const OrvoForm *display = ui->openSaved(Chinese, fileName);
-    QVERIFY(dialogs->messages.isEmpty());
-    const auto open = dialogs->fileRequests.last();
-    QCOMPARE(open.title, QStringLiteral("Select the source file"));
-    QCOMPARE(open.filter, QStringLiteral("Orvo Free Chinese Astrology (*.str)"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    const auto open = dialogs()->fileRequests.last();
+    QCOMPARE(open.title, "Select the source file");
+    QCOMPARE(open.filter, "Orvo Free Chinese Astrology (*.str)");
     QVERIFY(open.mustExist);
-    QCOMPARE(F::text(input, QStringLiteral("txtName")), name);
-    QVERIFY(isChecked(input, QStringLiteral("optSex_1")));
+    QCOMPARE(F::text(input, "txtName"), name);
+    QVERIFY(isChecked(input, "optSex_1"));
     QCOMPARE(dateOf(input), lines[2] + lines[3] + lines[4]);
     QVERIFY(isChecked(input, QStringLiteral("optYearStart_%1").arg(start)));
     QVERIFY(display);
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmChineseZodiacDisplay")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(F::text(display, QStringLiteral("lblName")), QStringLiteral("Ms. ") + name);
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseSign")), animal);
-    QCOMPARE(F::text(display, QStringLiteral("lblChineseYear")).replace(QLatin1Char('\n'), QLatin1Char(' ')), span);
+    QCOMPARE(F::text(display, "lblName"), "Ms. " + name);
+    QCOMPARE(F::text(display, "lblChineseSign"), animal);
+    QCOMPARE(F::text(display, "lblChineseYear").replace(QLatin1Char('\n'), QLatin1Char(' ')), span);
     // The report of the opened reading is the report that was saved.
     const OrvoForm *reopened = ui->report(Chinese);
     QVERIFY(reopened);
-    QCOMPARE(F::text(reopened, QStringLiteral("RTB")), reportText);
+    QCOMPARE(F::text(reopened, "RTB"), reportText);
 }
 
 void TestChineseReport::failedOrCancelledSave()
 {
-    QVERIFY(openReport(QStringLiteral("Ann"), QStringLiteral("Male"), QDate(1970, 3, 5)));
-    const QString fileName = dir.filePath(QStringLiteral("kept.str"));
+    QVERIFY(openReport("Ann", "Male", QDate(1970, 3, 5)));
+    const QString fileName = dir.filePath("kept.str");
     writeFile(fileName, QByteArray("earlier"));
 
     // Cancel: silent, nothing written.
-    dialogs->fileAnswers = {QString()};
-    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogs->fileRequests.size(), 1);
+    dialogs()->fileAnswers = {QString()};
+    QVERIFY(F::click(report, "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.size(), 1);
 
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder.str")));
-    dialogs->fileAnswers = {dir.filePath(QStringLiteral("folder.str"))};
-    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
-    QCOMPARE(dialogs->messages.last().icon, Icon::Error);
+    QVERIFY(QDir(dir.path()).mkpath("folder.str"));
+    dialogs()->fileAnswers = {dir.filePath("folder.str")};
+    QVERIFY(F::click(report, "cmdSave"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Error);
 
     QFile kept(fileName);
     QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -327,7 +313,7 @@ void TestChineseReport::openedFiles_data()
     QTest::addColumn<QString>("outcome");       // the animal shown, the message, or nothing at all
     const QByteArray good = encoded({"Bo", "Male", "5", "March", "1970"});
     const QStringList kept{"Keep", "", "5May1950"};
-    const QString damaged = QStringLiteral("Please Check The File.");
+    const QString damaged = "Please Check The File.";
     QTest::newRow("cancelled: silent") << "" << QByteArray() << kept << "";
     QTest::newRow("wrong extension") << "reading.txt" << good << kept << damaged;
     QTest::newRow("upper-case STR") << "READING.STR" << good << kept << damaged;
@@ -370,24 +356,24 @@ void TestChineseReport::openedFiles()
     const OrvoForm *input = ui->open(Chinese);
     QVERIFY(input);
     chooseYearStart(YearStart::StartOfSpring);
-    QVERIFY(ui->fill(Chinese, {QStringLiteral("Keep"), {}, 5, 5, 1950}));
+    QVERIFY(ui->fill(Chinese, {"Keep", {}, 5, 5, 1950}));
     const OrvoForm *display = ui->openSaved(Chinese, file.isEmpty() ? QString() : dir.filePath(file));
 
-    QCOMPARE(F::text(input, QStringLiteral("txtName")), entries[0]);
-    QCOMPARE(isChecked(input, QStringLiteral("optSex_0")), entries[1] == QLatin1String("Male"));
-    QCOMPARE(isChecked(input, QStringLiteral("optSex_1")), entries[1] == QLatin1String("Female"));
+    QCOMPARE(F::text(input, "txtName"), entries[0]);
+    QCOMPARE(isChecked(input, "optSex_0"), entries[1] == QLatin1String("Male"));
+    QCOMPARE(isChecked(input, "optSex_1"), entries[1] == QLatin1String("Female"));
     QCOMPARE(dateOf(input), entries[2]);
     QVERIFY(!ui->startPanelShown());
     if (outcome.isEmpty() || outcome.startsWith(QLatin1String("Please"))) {
-        QCOMPARE(dialogs->messageTexts(), outcome.isEmpty() ? QStringList() : QStringList{outcome});
+        QCOMPARE(dialogs()->messageTexts(), outcome.isEmpty() ? QStringList() : QStringList{outcome});
         if (!outcome.isEmpty())
-            QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-        QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmChineseZodiacMain")});
-        QVERIFY(isChecked(input, QStringLiteral("optYearStart_1")));
+            QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
+        QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacMain"});
+        QVERIFY(isChecked(input, "optYearStart_1"));
     } else {
-        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(dialogs()->messages.isEmpty());
         QVERIFY(display);
-        QCOMPARE(F::text(display, QStringLiteral("lblChineseSign")), outcome);
+        QCOMPARE(F::text(display, "lblChineseSign"), outcome);
     }
 }
 
@@ -399,7 +385,7 @@ void TestChineseReport::binaryFileDoesNotHang()
         state = state * 1103515245u + 12345u;
         noise.append(char(state >> 24));
     }
-    const QString fileName = dir.filePath(QStringLiteral("binary.str"));
+    const QString fileName = dir.filePath("binary.str");
     writeFile(fileName, noise);
 
     const OrvoForm *input = ui->open(Chinese);
@@ -408,43 +394,43 @@ void TestChineseReport::binaryFileDoesNotHang()
     timer.start();
     const bool shown = ui->openSaved(Chinese, fileName);
     QVERIFY(timer.elapsed() < 5000);
-    const QString name = F::text(input, QStringLiteral("txtName"));
+    const QString name = F::text(input, "txtName");
     QVERIFY(name.size() <= 4096);
     QVERIFY(!name.contains(QLatin1Char('\n')));
     // Whatever the bytes gave, the usual Proceed ran: a message or a result.
-    QVERIFY(!dialogs->messages.isEmpty() || shown);
+    QVERIFY(!dialogs()->messages.isEmpty() || shown);
 }
 
 void TestChineseReport::printsWholeReportWithoutDialog()
 {
-    QVERIFY(openReport(QStringLiteral("Ada"), QStringLiteral("Female"), QDate(1970, 3, 5)));
+    QVERIFY(openReport("Ada", "Female", QDate(1970, 3, 5)));
     // Part of the report selected: the whole report is printed all the same, on the default printer.
     QTextCursor selection(box->document());
     selection.setPosition(0);
     selection.setPosition(5, QTextCursor::KeepAnchor);
     box->setTextCursor(selection);
-    dialogs->pdfOutput = dir.filePath(QStringLiteral("chinese.pdf"));
-    QVERIFY(F::click(report, QStringLiteral("cmdPrint")));
-    QVERIFY(dialogs->printDialogOffers.isEmpty());
+    dialogs()->pdfOutput = dir.filePath("chinese.pdf");
+    QVERIFY(F::click(report, "cmdPrint"));
+    QVERIFY(dialogs()->printDialogOffers.isEmpty());
     QVERIFY(!box->textCursor().hasSelection());
     // Line breaks fall elsewhere on paper (also after a hyphen): compare without blanks.
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QString printed = pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
+    static const QRegularExpression blanks("\\s+");
+    const QString printed = pdfBodyText(dialogs()->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
     QCOMPARE(printed, box->toPlainText().remove(blanks));
 
     // No default printer: the print dialog opens instead (without a selection) and prints the whole report.
-    QVERIFY(QFile::remove(dialogs->pdfOutput));
-    dialogs->hasDefaultPrinter = false;
+    QVERIFY(QFile::remove(dialogs()->pdfOutput));
+    dialogs()->hasDefaultPrinter = false;
     box->setTextCursor(selection);
-    QVERIFY(F::click(report, QStringLiteral("cmdPrint")));
-    QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
-    QCOMPARE(pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
+    QVERIFY(F::click(report, "cmdPrint"));
+    QCOMPARE(dialogs()->printDialogOffers, QList<bool>{false});
+    QCOMPARE(pdfBodyText(dialogs()->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
 
     // Cancelled: nothing is printed and nothing is said.
-    dialogs->pdfOutput.clear();
-    QVERIFY(F::click(report, QStringLiteral("cmdPrint")));
-    QCOMPARE(dialogs->printDialogOffers.size(), 2);
-    QVERIFY(dialogs->messages.isEmpty());
+    dialogs()->pdfOutput.clear();
+    QVERIFY(F::click(report, "cmdPrint"));
+    QCOMPARE(dialogs()->printDialogOffers.size(), 2);
+    QVERIFY(dialogs()->messages.isEmpty());
 }
 
 QTEST_MAIN(TestChineseReport)

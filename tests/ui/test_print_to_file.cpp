@@ -26,13 +26,11 @@ QByteArray contentOf(const QString &fileName)
 
 } // namespace
 
-class TestPrintToFile : public QObject
+class TestPrintToFile : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
     void failedPrintToFileKeepsEarlierFile_data();
     void failedPrintToFileKeepsEarlierFile();
 
@@ -40,8 +38,6 @@ private:
     // Opens the window whose button prints the way given, and gives that button.
     QPushButton *printButton(Way way);
 
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestPrintToFile::initTestCase()
@@ -49,30 +45,17 @@ void TestPrintToFile::initTestCase()
     QVERIFY(useOwnSettings());
 }
 
-void TestPrintToFile::init()
-{
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestPrintToFile::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
-}
-
 QPushButton *TestPrintToFile::printButton(Way way)
 {
     if (way == Way::OverviewPrint) {
-        const OrvoForm *display = ui->reading(System::AllFourSigns, {QStringLiteral("Ann Lee"), {}, 12, 5, 1990});
-        return display ? FrameFixture::control<QPushButton>(display, QStringLiteral("cmdPrint")) : nullptr;
+        const OrvoForm *display = ui->reading(System::AllFourSigns, {"Ann Lee", {}, 12, 5, 1990});
+        return display ? FrameFixture::control<QPushButton>(display, "cmdPrint") : nullptr;
     }
-    const OrvoForm *report = ui->reading(System::Mayan, {QStringLiteral("Ann Lee"), {}, 5, 5, 1980}) ? ui->report(System::Mayan)
+    const OrvoForm *report = ui->reading(System::Mayan, {"Ann Lee", {}, 5, 5, 1980}) ? ui->report(System::Mayan)
                                                                                                      : nullptr;
     if (!report)
         return nullptr;
-    return FrameFixture::control<QPushButton>(report, way == Way::ReportPrint ? QStringLiteral("cmdPrint")
-                                                                              : QStringLiteral("cmdPreview"));
+    return FrameFixture::control<QPushButton>(report, way == Way::ReportPrint ? "cmdPrint" : "cmdPreview");
 }
 
 void TestPrintToFile::failedPrintToFileKeepsEarlierFile_data()
@@ -106,14 +89,14 @@ void TestPrintToFile::failedPrintToFileKeepsEarlierFile()
         if (!tmpfs->mounted())
             QSKIP("mounting a tmpfs needs root");
     }
-    const QString fileName = dir.filePath(QStringLiteral("reading.pdf"));
+    const QString fileName = dir.filePath("reading.pdf");
     const QByteArray earlier("%PDF-1.4 the earlier reading");
     if (earlierFile) {
         QFile file(fileName);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(earlier), earlier.size());
     }
-    (way == Way::ReportPreviewPrint ? dialogs->previewPdfOutput : dialogs->pdfOutput) = fileName;
+    (way == Way::ReportPreviewPrint ? dialogs()->previewPdfOutput : dialogs()->pdfOutput) = fileName;
     QPushButton *print = printButton(way);
     QVERIFY(print);
 
@@ -128,12 +111,12 @@ void TestPrintToFile::failedPrintToFileKeepsEarlierFile()
         print->click();
     }
 
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
-    QCOMPARE(dialogs->messages.constFirst().icon, DialogService::Icon::Error);
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
+    QCOMPARE(dialogs()->messages.constFirst().icon, DialogService::Icon::Error);
     QCOMPARE(contentOf(fileName), earlierFile ? earlier : QByteArray());
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    left.removeOne(QStringLiteral("filler"));
-    QCOMPARE(left, earlierFile ? QStringList{QStringLiteral("reading.pdf")} : QStringList());
+    left.removeOne("filler");
+    QCOMPARE(left, earlierFile ? QStringList{"reading.pdf"} : QStringList());
 }
 
 QTEST_MAIN(TestPrintToFile)

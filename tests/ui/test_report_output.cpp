@@ -32,7 +32,7 @@ namespace {
 // Blanks and line breaks (which fall elsewhere on paper) and ligatures do not count.
 QString simplified(const QString &text)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    static const QRegularExpression blanks("\\s+");
     return text.normalized(QString::NormalizationForm_KC).remove(blanks);
 }
 
@@ -64,7 +64,7 @@ QWidget *userGuide()
 // The Help menu's entry that opens the user guide.
 QAction *guideEntry(const QWidget *window)
 {
-    for (QAction *entry : F::control<QMenu>(window, QStringLiteral("mnuHelp"))->actions()) {
+    for (QAction *entry : F::control<QMenu>(window, "mnuHelp")->actions()) {
         if (entry->objectName() == QLatin1String("mnuGuide"))
             return entry;
     }
@@ -73,13 +73,12 @@ QAction *guideEntry(const QWidget *window)
 
 } // namespace
 
-class TestReportOutput : public QObject
+class TestReportOutput : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void pdfHoldsTheReport_data();
     void pdfHoldsTheReport();
     void failedPdfSaveKeepsEarlierFile_data();
@@ -100,8 +99,6 @@ private:
     // The report of the person of this name in the system, or nullptr.
     OrvoForm *openReport(System system, const QString &name);
 
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestReportOutput::initTestCase()
@@ -113,15 +110,8 @@ void TestReportOutput::initTestCase()
 
 void TestReportOutput::init()
 {
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
+    FrameTestCase::init();
     QVERIFY(QTest::qWaitForWindowActive(ui->frame()));
-}
-
-void TestReportOutput::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
 }
 
 OrvoForm *TestReportOutput::openReport(System system, const QString &name)
@@ -132,7 +122,7 @@ OrvoForm *TestReportOutput::openReport(System system, const QString &name)
     else if (system == System::Celtic)
         entries = {name, {}, 5, 1};
     else if (system == System::Chinese)
-        entries = {name, QStringLiteral("Female"), 5, 2, 1970};
+        entries = {name, "Female", 5, 2, 1970};
     return ui->reading(system, entries) ? ui->report(system) : nullptr;
 }
 void TestReportOutput::pdfHoldsTheReport_data()
@@ -169,23 +159,23 @@ void TestReportOutput::pdfHoldsTheReport()
             QVERIFY2(placeOf(row[i - 1]).right() < button->x(), qPrintable(button->text()));
     }
 
-    dialogs->fileAnswers = {dir.filePath(QStringLiteral("reading"))};
-    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
-    QCOMPARE(dialogs->fileRequests.size(), 1);
-    const DialogService::FileRequest request = dialogs->fileRequests.constFirst();
+    dialogs()->fileAnswers = {dir.filePath("reading")};
+    QVERIFY(F::click(report, "cmdSavePdf"));
+    QCOMPARE(dialogs()->fileRequests.size(), 1);
+    const DialogService::FileRequest request = dialogs()->fileRequests.constFirst();
     QCOMPARE(request.fileName, offeredName);
-    QCOMPARE(request.filter, QStringLiteral("PDF Document (*.pdf)"));
+    QCOMPARE(request.filter, "PDF Document (*.pdf)");
     QVERIFY(request.confirmOverwrite);
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
 
-    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    const QString pdf = dir.filePath("reading.pdf");
     QVERIFY(QFile::exists(pdf));
     const QString text = simplified(pdfBodyText(pdf));
     QVERIFY2(!text.isEmpty(), "pdftotext is needed for this test");
-    QCOMPARE(text, simplified(F::text(report, QStringLiteral("RTB"))));
+    QCOMPARE(text, simplified(F::text(report, "RTB")));
     if (system != System::Celtic)   // the Celtic report names the sign, not the person
         QVERIFY(text.contains(simplified(name)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.pdf")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
 }
 
 void TestReportOutput::failedPdfSaveKeepsEarlierFile_data()
@@ -199,52 +189,52 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
 {
     QFETCH(bool, sizeLimit);
     QTemporaryDir dir;
-    const OrvoForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+    const OrvoForm *report = openReport(System::Mayan, "Anna");
     QVERIFY(report);
-    QString fileName = dir.filePath(QStringLiteral("reading.pdf"));
+    QString fileName = dir.filePath("reading.pdf");
     const QByteArray earlier("earlier reading");
     if (sizeLimit)
         writeFile(fileName, earlier);
     else
-        writeFile(dir.filePath(QStringLiteral("plain")), earlier), fileName = dir.filePath(QStringLiteral("plain/reading.pdf"));
+        writeFile(dir.filePath("plain"), earlier), fileName = dir.filePath("plain/reading.pdf");
 
-    dialogs->fileAnswers = {fileName};
+    dialogs()->fileAnswers = {fileName};
     // The program's own message box, as the user sees it.
-    RealMessageBoxes shown(*dialogs);
+    RealMessageBoxes shown(*dialogs());
     {
         std::optional<FileSizeLimit> limit;
         if (sizeLimit) {
             limit.emplace(earlier.size() + 200);   // a report's PDF is several kilobytes
             QVERIFY(limit->active());
         }
-        QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
+        QVERIFY(F::click(report, "cmdSavePdf"));
     }
     QCOMPARE(shown.boxes.size(), 1);
-    QCOMPARE(shown.boxes.first().text, QStringLiteral("The file could not be saved."));
+    QCOMPARE(shown.boxes.first().text, "The file could not be saved.");
     QCOMPARE(shown.boxes.first().icon, QMessageBox::Critical);
-    QCOMPARE(shown.boxes.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
+    QCOMPARE(shown.boxes.first().title, "Orvo Animal Signs Astrology");
     if (sizeLimit) {
         QCOMPARE(readAll(fileName).toUtf8(), earlier);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.pdf")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
     }
 
-    dialogs->fileAnswers = {QString()};   // cancel says nothing
-    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
+    dialogs()->fileAnswers = {QString()};   // cancel says nothing
+    QVERIFY(F::click(report, "cmdSavePdf"));
     QCOMPARE(shown.boxes.size(), 1);
 }
 
 void TestReportOutput::previewPaintsTheReport()
 {
     QTemporaryDir dir;
-    const OrvoForm *report = openReport(System::Chinese, QStringLiteral("Ada"));
+    const OrvoForm *report = openReport(System::Chinese, "Ada");
     QVERIFY(report);
-    dialogs->previewPdfOutput = dir.filePath(QStringLiteral("preview.pdf"));
-    QVERIFY(F::click(report, QStringLiteral("cmdPreview")));
-    QCOMPARE(dialogs->previewsShown, 1);
-    QCOMPARE(simplified(pdfBodyText(dialogs->previewPdfOutput)), simplified(F::text(report, QStringLiteral("RTB"))));
+    dialogs()->previewPdfOutput = dir.filePath("preview.pdf");
+    QVERIFY(F::click(report, "cmdPreview"));
+    QCOMPARE(dialogs()->previewsShown, 1);
+    QCOMPARE(simplified(pdfBodyText(dialogs()->previewPdfOutput)), simplified(F::text(report, "RTB")));
     // The preview prints nothing by itself.
-    QVERIFY(dialogs->printDialogOffers.isEmpty());
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->printDialogOffers.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
 }
 
 void TestReportOutput::pdfFileNames_data()
@@ -254,7 +244,7 @@ void TestReportOutput::pdfFileNames_data()
     QTest::newRow("plain name") << "Anna Kowalska" << "Anna Kowalska - Celtic.pdf";
     QTest::newRow("path separators and wildcards") << "../a\\b*c?d" << ".._a_b_c_d - Celtic.pdf";
     QTest::newRow("quotes, angle brackets, bar") << "\"A\" <B>|C" << "_A_ _B__C - Celtic.pdf";
-    QTest::newRow("control character") << QStringLiteral("Ann\tLee\x01") << "Ann Lee_ - Celtic.pdf";
+    QTest::newRow("control character") << "Ann\tLee\x01" << "Ann Lee_ - Celtic.pdf";
     QTest::newRow("only dots") << "..." << "Celtic.pdf";
     QTest::newRow("empty") << "" << "Celtic.pdf";
 }
@@ -263,7 +253,7 @@ void TestReportOutput::pdfFileNames()
 {
     QFETCH(QString, name);
     QFETCH(QString, expected);
-    const QString fileName = reportPrinting::pdfFileName(name, QStringLiteral("Celtic"));
+    const QString fileName = reportPrinting::pdfFileName(name, "Celtic");
     QCOMPARE(fileName, expected);
     QVERIFY(!fileName.contains(QLatin1Char('/')));
 }
@@ -286,15 +276,15 @@ void TestReportOutput::outputNamesPersonAndSystem()
     QFETCH(bool, print);
     QFETCH(QString, saveName);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("pages.pdf"));
-    const OrvoForm *report = openReport(system, QStringLiteral("Ann Lee"));
+    const QString pdf = dir.filePath("pages.pdf");
+    const OrvoForm *report = openReport(system, "Ann Lee");
     QVERIFY(report);
-    dialogs->fileAnswers = {QString(), pdf};   // Save cancelled, then the PDF's name
-    QVERIFY(F::click(report, QStringLiteral("cmdSave")));
-    QCOMPARE(dialogs->fileRequests.constFirst().fileName, QStringLiteral("Ann Lee - ") + saveName);
-    dialogs->pdfOutput = pdf;
-    QVERIFY(F::click(report, print ? QStringLiteral("cmdPrint") : QStringLiteral("cmdSavePdf")));
-    QVERIFY(dialogs->messages.isEmpty());
+    dialogs()->fileAnswers = {QString(), pdf};   // Save cancelled, then the PDF's name
+    QVERIFY(F::click(report, "cmdSave"));
+    QCOMPARE(dialogs()->fileRequests.constFirst().fileName, "Ann Lee - " + saveName);
+    dialogs()->pdfOutput = pdf;
+    QVERIFY(F::click(report, print ? "cmdPrint" : "cmdSavePdf"));
+    QVERIFY(dialogs()->messages.isEmpty());
     const QList<PdfPage> pages = pdfPages(pdf);
     QVERIFY2(pages.size() > (system == System::Chinese ? 1 : 0), "pdftotext is needed; the Chinese report has several pages");
     const qreal margin = reportPrinting::leastMarginMm / 25.4 * 72;
@@ -316,13 +306,13 @@ void TestReportOutput::longSuggestedNamesStillSave_data()
     QTest::newRow("300 ASCII letters") << QString(300, QLatin1Char('A'));
     QTest::newRow("80 emoji, 4 bytes each") << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(80);
     QTest::newRow("e with a combining accent, 3 bytes each") << QStringLiteral("e\u0301").repeated(100);
-    QTest::newRow("dots and blanks where it is cut") << QString(236, QLatin1Char('B')) + QStringLiteral(" . . . ") + QString(40, QLatin1Char('C'));
+    QTest::newRow("dots and blanks where it is cut") << QString(236, QLatin1Char('B')) + " . . . " + QString(40, QLatin1Char('C'));
 }
 
 void TestReportOutput::longSuggestedNamesStillSave()
 {
     QFETCH(QString, name);
-    const QString suggested = saveDialog::suggestedName(name, QStringLiteral("Chinese"), QStringLiteral("str"));
+    const QString suggested = saveDialog::suggestedName(name, "Chinese", "str");
     QVERIFY2(suggested.endsWith(QLatin1String(" - Chinese.str")), qPrintable(suggested));
     const QString person = suggested.chopped(14);
     QVERIFY(!person.isEmpty() && name.startsWith(person) && person.isValidUtf16());
@@ -349,11 +339,11 @@ void TestReportOutput::guideOpensOnF1()
     QWidget *focus = ui->frame();
     if (window == 1) {
         QVERIFY(ui->open(System::Celtic));
-        focus = F::control<QWidget>(F::inputForm(System::Celtic), QStringLiteral("txtFName"));
+        focus = F::control<QWidget>(F::inputForm(System::Celtic), "txtFName");
     } else if (window == 2) {
-        const OrvoForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+        const OrvoForm *report = openReport(System::Mayan, "Anna");
         QVERIFY(report);
-        focus = F::control<QWidget>(report, QStringLiteral("RTB"));
+        focus = F::control<QWidget>(report, "RTB");
     }
     focus->setFocus();
     QVERIFY(!userGuide());
@@ -362,7 +352,7 @@ void TestReportOutput::guideOpensOnF1()
     QVERIFY(guide);
     QTRY_VERIFY(guide->isVisible());
 
-    const QString text = F::text(guide, QStringLiteral("txtGuide"));
+    const QString text = F::text(guide, "txtGuide");
     for (const char *needed : {"Chinese New Year", "Start of Spring", "Li Chun", "Water Rabbit", "Wood Dragon",
                                "Save as PDF", "Print Preview"})
         QVERIFY2(text.contains(QLatin1String(needed)), needed);
@@ -376,7 +366,7 @@ void TestReportOutput::guideOpensOnF1()
     // The Help menu lists it with its key.
     const QAction *entry = guideEntry(focus->window());
     QVERIFY(entry);
-    QCOMPARE(entry->text(), QStringLiteral("User &Guide"));
+    QCOMPARE(entry->text(), "User &Guide");
     QCOMPARE(entry->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
@@ -387,7 +377,7 @@ void TestReportOutput::guideLinksOpenOnlyWebPages()
     entry->trigger();
     QWidget *guide = userGuide();
     QVERIFY(guide);
-    auto *browser = F::control<QTextBrowser>(guide, QStringLiteral("txtGuide"));
+    auto *browser = F::control<QTextBrowser>(guide, "txtGuide");
     QStringList webLinks;
     for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -405,9 +395,9 @@ void TestReportOutput::guideLinksOpenOnlyWebPages()
     for (const QString &link : std::as_const(webLinks))
         Q_EMIT browser->anchorClicked(QUrl(link));
     QCOMPARE(pages.urls.size(), webLinks.size());
-    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
-    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("mailto:someone@example.com")));
-    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("#chinese-year")));
+    Q_EMIT browser->anchorClicked(QUrl("file:///etc/passwd"));
+    Q_EMIT browser->anchorClicked(QUrl("mailto:someone@example.com"));
+    Q_EMIT browser->anchorClicked(QUrl("#chinese-year"));
     QCOMPARE(pages.urls.size(), webLinks.size());
     QCOMPARE(browser->source(), QUrl());   // the guide did not navigate away
 }
@@ -419,41 +409,40 @@ void TestReportOutput::dialogFolderRemembered()
     QVERIFY(useOwnSettings());
     const QString settingsFile = programSettings::open()->fileName();
 
-    const OrvoForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
+    const OrvoForm *report = openReport(System::Mayan, "Anna");
     QVERIFY(report);
-    dialogs->fileAnswers = {first.filePath(QStringLiteral("a.pdf")), second.filePath(QStringLiteral("b.zod")),
-                            QString(), QString()};
+    dialogs()->fileAnswers = {first.filePath("a.pdf"), second.filePath("b.zod"), QString(), QString()};
     for (int round = 0; round < 2; ++round) {
-        QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
-        QVERIFY(F::click(report, QStringLiteral("cmdSave")));
+        QVERIFY(F::click(report, "cmdSavePdf"));
+        QVERIFY(F::click(report, "cmdSave"));
     }
-    QCOMPARE(dialogs->fileRequests.size(), 4);
-    QVERIFY(dialogs->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.size(), 4);
+    QVERIFY(dialogs()->messages.isEmpty());
     // Each kind starts where its own last file went.
-    QCOMPARE(dialogs->fileRequests[2].directory, first.path());
-    QCOMPARE(dialogs->fileRequests[3].directory, second.path());
+    QCOMPARE(dialogs()->fileRequests[2].directory, first.path());
+    QCOMPARE(dialogs()->fileRequests[3].directory, second.path());
 
     // A cancelled or failed save keeps the folder; a folder that is gone is not offered.
-    dialogs->fileAnswers = {QString()};
-    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
-    QCOMPARE(dialogFolders::last(QStringLiteral("pdf")), first.path());
+    dialogs()->fileAnswers = {QString()};
+    QVERIFY(F::click(report, "cmdSavePdf"));
+    QCOMPARE(dialogFolders::last("pdf"), first.path());
     first.remove();
-    QVERIFY(dialogFolders::last(QStringLiteral("pdf")) != first.path());
-    QVERIFY(QFileInfo(dialogFolders::last(QStringLiteral("pdf"))).isDir());
+    QVERIFY(dialogFolders::last("pdf") != first.path());
+    QVERIFY(QFileInfo(dialogFolders::last("pdf")).isDir());
 
     // An Open through the dialog remembers its folder as well.
     QVERIFY(ui->open(System::Mayan));
-    const QString opened = second.filePath(QStringLiteral("sub/reading.zod"));
-    QDir().mkpath(second.filePath(QStringLiteral("sub")));
-    QFile::copy(second.filePath(QStringLiteral("b.zod")), opened);
+    const QString opened = second.filePath("sub/reading.zod");
+    QDir().mkpath(second.filePath("sub"));
+    QFile::copy(second.filePath("b.zod"), opened);
     QVERIFY(ui->openSaved(System::Mayan, opened));
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogFolders::last(QStringLiteral("zod")), second.filePath(QStringLiteral("sub")));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogFolders::last("zod"), second.filePath("sub"));
 
     // A damaged settings file reads as no folder at all.
     writeFile(settingsFile, QByteArray("\x00\xff[Folders\nzod=\"\\x", 16));
-    QVERIFY(QFileInfo(dialogFolders::last(QStringLiteral("zod"))).isDir());
-    QVERIFY(dialogFolders::last(QStringLiteral("zod")) != second.filePath(QStringLiteral("sub")));
+    QVERIFY(QFileInfo(dialogFolders::last("zod")).isDir());
+    QVERIFY(dialogFolders::last("zod") != second.filePath("sub"));
 }
 
 QTEST_MAIN(TestReportOutput)

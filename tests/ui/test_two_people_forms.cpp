@@ -25,7 +25,7 @@ Q_DECLARE_METATYPE(BirthEntry)
 namespace {
 
 constexpr System TwoPeople = System::TwoPeople;
-const QString inputName = QStringLiteral("frmTwoPeopleMain");
+const QString inputName = "frmTwoPeopleMain";
 
 BirthEntry entryOf(const QDate &date)
 {
@@ -43,13 +43,12 @@ QStringList numberedTexts(const QWidget *window, const QString &prefix)
 
 } // namespace
 
-class TestTwoPeopleForms : public QObject
+class TestTwoPeopleForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void choiceOpensAnEmptyInput_data();
     void choiceOpensAnEmptyInput();
     void resultAndReportShowTheMatch_data();
@@ -62,8 +61,6 @@ private:
     // Chooses Two People afresh and enters both persons; the input form, or nullptr.
     OrvoForm *enter(const QString &first, const BirthEntry &firstDate, const QString &second, const BirthEntry &secondDate);
 
-    std::unique_ptr<FrameFixture> ui;
-    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestTwoPeopleForms::initTestCase()
@@ -74,14 +71,7 @@ void TestTwoPeopleForms::initTestCase()
 void TestTwoPeopleForms::init()
 {
     chinese::setPreferredYearStart(chinese::YearStart::LunarNewYear);
-    ui = std::make_unique<FrameFixture>();
-    dialogs = ui->dialogs();
-}
-
-void TestTwoPeopleForms::cleanup()
-{
-    dialogs = nullptr;
-    ui.reset();
+    FrameTestCase::init();
 }
 
 OrvoForm *TestTwoPeopleForms::enter(const QString &first, const BirthEntry &firstDate, const QString &second,
@@ -107,9 +97,9 @@ OrvoForm *TestTwoPeopleForms::enter(const QString &first, const BirthEntry &firs
 void TestTwoPeopleForms::choiceOpensAnEmptyInput_data()
 {
     QTest::addColumn<QString>("route");
-    QTest::newRow("button, over the overview") << QStringLiteral("button");
-    QTest::newRow("File menu, over the overview") << QStringLiteral("menu");
-    QTest::newRow("start panel label") << QStringLiteral("label");
+    QTest::newRow("button, over the overview") << "button";
+    QTest::newRow("File menu, over the overview") << "menu";
+    QTest::newRow("start panel label") << "label";
 }
 
 void TestTwoPeopleForms::choiceOpensAnEmptyInput()
@@ -117,30 +107,30 @@ void TestTwoPeopleForms::choiceOpensAnEmptyInput()
     QFETCH(QString, route);
     const QWidget *frame = ui->frame();
     const auto place = [frame](const char *name) { return F::control<QWidget>(frame, QLatin1String(name))->geometry(); };
-    QCOMPARE(F::text(frame, QStringLiteral("cmdSelectOption_5")), QStringLiteral("Two People"));
-    QVERIFY(!F::control<QLabel>(frame, QStringLiteral("imgSystem_5"))->pixmap().isNull());
-    QVERIFY(F::control<QWidget>(frame, QStringLiteral("picButtonContainer"))->rect().contains(place("cmdSelectOption_5")));
+    QCOMPARE(F::text(frame, "cmdSelectOption_5"), "Two People");
+    QVERIFY(!F::control<QLabel>(frame, "imgSystem_5")->pixmap().isNull());
+    QVERIFY(F::control<QWidget>(frame, "picButtonContainer")->rect().contains(place("cmdSelectOption_5")));
     QVERIFY(place("lblCaption_8").y() > place("lblCaption_7").y());
 
     if (route == QLatin1String("label")) {
         QVERIFY(ui->startPanelShown());
-        QTest::mouseClick(F::control<QLabel>(frame, QStringLiteral("lblCaption_8")), Qt::LeftButton);
+        QTest::mouseClick(F::control<QLabel>(frame, "lblCaption_8"), Qt::LeftButton);
     } else {
         // Another choice's windows close first.
         QVERIFY(ui->open(System::AllFourSigns));
         if (route == QLatin1String("button"))
-            QVERIFY(F::click(frame, QStringLiteral("cmdSelectOption_5")));
+            QVERIFY(F::click(frame, "cmdSelectOption_5"));
         else
-            QVERIFY(F::trigger(frame, QStringLiteral("mnuTwoPeople")));
+            QVERIFY(F::trigger(frame, "mnuTwoPeople"));
     }
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
     OrvoForm *input = F::inputForm(TwoPeople);
     QVERIFY(!ui->startPanelShown());
-    QVERIFY(F::text(input, QStringLiteral("txtName_0")).isEmpty());
-    const auto *year = F::control<QComboBox>(input, QStringLiteral("cboYear_1"));
-    QCOMPARE(year->itemText(0), QStringLiteral("1900"));
-    QCOMPARE(year->itemText(year->count() - 1), QStringLiteral("2100"));
-    const int W = F::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport()->width();   // the frame's window area
+    QVERIFY(F::text(input, "txtName_0").isEmpty());
+    const auto *year = F::control<QComboBox>(input, "cboYear_1");
+    QCOMPARE(year->itemText(0), "1900");
+    QCOMPARE(year->itemText(year->count() - 1), "2100");
+    const int W = F::control<QMdiArea>(frame, "mdiArea")->viewport()->width();   // the frame's window area
     QCOMPARE(input->parentWidget()->pos(), QPoint((W - input->parentWidget()->width()) / 2, 0));
 
     F::closeWindow(input);
@@ -185,15 +175,15 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
     QFETCH(QString, elements);
     QFETCH(QString, verdict);
     chinese::setPreferredYearStart(start);
-    QVERIFY(enter(QStringLiteral("Ann & Co"), entryOf(first), QStringLiteral("Ben"), entryOf(second)));
+    QVERIFY(enter("Ann & Co", entryOf(first), "Ben", entryOf(second)));
     OrvoForm *display = ui->find(TwoPeople);
-    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->messageTexts().join(u'|')));
+    QVERIFY2(dialogs()->messages.isEmpty(), qPrintable(dialogs()->messageTexts().join(u'|')));
     QVERIFY(display);
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmTwoPeopleDisplay")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmTwoPeopleDisplay"});
     QVERIFY(!ui->startPanelShown());
 
-    QCOMPARE(F::text(display, QStringLiteral("lblHeading")), QStringLiteral("Ann & Co and Ben"));
-    QCOMPARE(F::text(display, QStringLiteral("fraPerson_0")), QStringLiteral("Ann && Co"));   // "&" shown, not a mnemonic
+    QCOMPARE(F::text(display, "lblHeading"), "Ann & Co and Ben");
+    QCOMPARE(F::text(display, "fraPerson_0"), "Ann && Co");   // "&" shown, not a mnemonic
     for (int person = 0; person < 2; ++person) {
         QCOMPARE(F::text(display, QStringLiteral("lblSign_%1").arg(person)), signs[person]);
         const QString animal = signs[person].section(u' ', 1);
@@ -201,9 +191,9 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
                  QImage(chinese::picturePath(animal)).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(F::text(display, QStringLiteral("imgElement_%1").arg(person)).size(), 1);
     }
-    QCOMPARE(numberedTexts(display, QStringLiteral("lblRelation_")), relations);
-    QCOMPARE(F::text(display, QStringLiteral("lblElementRelation")), elements);
-    const QString summary = F::text(display, QStringLiteral("lblSummary"));
+    QCOMPARE(numberedTexts(display, "lblRelation_"), relations);
+    QCOMPARE(F::text(display, "lblElementRelation"), elements);
+    const QString summary = F::text(display, "lblSummary");
     QVERIFY2(summary.startsWith(verdict + u':'), qPrintable(summary));
 
     // Nothing is clipped: every text label has the height its wrapped text needs, inside the window.
@@ -219,17 +209,17 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
     // The report says all of it, also in the PDF it saves.
     OrvoForm *report = ui->report(TwoPeople);
     QVERIFY(report);
-    QVERIFY(!F::control<QPushButton>(report, QStringLiteral("cmdSave"))->isVisibleTo(report));
+    QVERIFY(!F::control<QPushButton>(report, "cmdSave")->isVisibleTo(report));
     QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("pair.pdf"));
-    dialogs->fileAnswers = QStringList{pdf};
-    QVERIFY(F::click(report, QStringLiteral("cmdSavePdf")));
-    QCOMPARE(dialogs->fileRequests.last().fileName, QStringLiteral("Ann & Co and Ben - Two People.pdf"));
+    const QString pdf = folder.filePath("pair.pdf");
+    dialogs()->fileAnswers = QStringList{pdf};
+    QVERIFY(F::click(report, "cmdSavePdf"));
+    QCOMPARE(dialogs()->fileRequests.last().fileName, "Ann & Co and Ben - Two People.pdf");
     // Compatibility forms undo the ligatures ("ﬂ") that the PDF text holds.
     const QString pdfWords = pdfText(pdf).normalized(QString::NormalizationForm_KC).simplified();
-    const QString reportText = F::text(report, QStringLiteral("RTB"));
+    const QString reportText = F::text(report, "RTB");
     const QStringList expected = signs + relations + QStringList{elements, summary}
-                                 + numberedTexts(display, QStringLiteral("lblExplanation_"));
+                                 + numberedTexts(display, "lblExplanation_");
     for (const QString &text : expected) {
         QVERIFY2(reportText.contains(text), qPrintable(text));
         QVERIFY2(pdfWords.contains(text), qPrintable(text));
@@ -237,7 +227,7 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
 
     // Closing the report brings the result back.
     F::closeWindow(report);
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmTwoPeopleDisplay")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmTwoPeopleDisplay"});
 }
 
 void TestTwoPeopleForms::badEntryNamesThePerson_data()
@@ -276,33 +266,33 @@ void TestTwoPeopleForms::badEntryNamesThePerson()
     const OrvoForm *input = enter(firstName, firstDate, secondName, secondDate);
     QVERIFY(input);
     QVERIFY(!ui->find(TwoPeople));
-    QCOMPARE(dialogs->messageTexts(), QStringList{message});
-    QCOMPARE(int(dialogs->messages.first().icon), icon);
+    QCOMPARE(dialogs()->messageTexts(), QStringList{message});
+    QCOMPARE(int(dialogs()->messages.first().icon), icon);
     QCOMPARE(input->focusWidget()->objectName(), focus);
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
-    QCOMPARE(F::text(input, QStringLiteral("txtName_1")), secondName);
+    QCOMPARE(F::text(input, "txtName_1"), secondName);
 }
 
 void TestTwoPeopleForms::backExitAndAnotherChoice()
 {
-    const OrvoForm *input = enter(QStringLiteral("Ann"), {12, 5, 1989}, QStringLiteral("Ben"), {1, 8, 1992});
+    const OrvoForm *input = enter("Ann", {12, 5, 1989}, "Ben", {1, 8, 1992});
     QVERIFY(input);
-    QVERIFY(F::click(ui->find(TwoPeople), QStringLiteral("cmdBack")));
+    QVERIFY(F::click(ui->find(TwoPeople), "cmdBack"));
     QCOMPARE(ui->shownWindows(), QStringList{inputName});
     QVERIFY(!ui->startPanelShown());
-    QCOMPARE(F::text(input, QStringLiteral("txtName_1")), QStringLiteral("Ben"));
-    QCOMPARE(F::text(input, QStringLiteral("cboMonth_0")), QStringLiteral("May"));
+    QCOMPARE(F::text(input, "txtName_1"), "Ben");
+    QCOMPARE(F::text(input, "cboMonth_0"), "May");
 
-    QVERIFY(F::click(ui->find(TwoPeople), QStringLiteral("cmdExit")));
+    QVERIFY(F::click(ui->find(TwoPeople), "cmdExit"));
     QCOMPARE(ui->shownWindows(), QStringList());
     QVERIFY(ui->startPanelShown());
 
     // Another choice with the report open closes all three windows.
-    QVERIFY(enter(QStringLiteral("Ann"), {12, 5, 1989}, QStringLiteral("Ben"), {1, 8, 1992}));
+    QVERIFY(enter("Ann", {12, 5, 1989}, "Ben", {1, 8, 1992}));
     QVERIFY(ui->find(TwoPeople));
     QVERIFY(ui->report(TwoPeople));
     QVERIFY(ui->open(System::AllFourSigns));
-    QCOMPARE(ui->shownWindows(), QStringList{QStringLiteral("frmAllFourSignsMain")});
+    QCOMPARE(ui->shownWindows(), QStringList{"frmAllFourSignsMain"});
 }
 
 QTEST_MAIN(TestTwoPeopleForms)
