@@ -71,7 +71,6 @@ private Q_SLOTS:
     void birthDateListsSayWhatTheyHold_data();
     void birthDateListsSayWhatTheyHold();
     void enterInADateListFinds();
-
 };
 
 void TestAccessibility::everyControlOfEverySystemIsNamed_data()

@@ -45,7 +45,6 @@ private Q_SLOTS:
     void openedFiles_data();
     void openedFiles();
     void linksOnEveryWindow();
-
 };
 
 void TestAustralianForms::inputFormStartsWithJanuary()

@@ -49,7 +49,6 @@ private Q_SLOTS:
     void exitFromResultShowsStartPanel();
     void characteristicsCannotBeCopied();
     void tabOrderFollowsTheScreen();
-
 };
 
 void TestCelticForms::inputFormStartsEmpty()

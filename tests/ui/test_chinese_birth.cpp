@@ -170,7 +170,7 @@ void TestChineseBirth::savedFileReopensExactly()
     QCOMPARE(F::text(input, "cboHour") + F::text(input, "cboMinute"), "2340");
     QCOMPARE(F::text(input, "cboZone"), "Asia/Shanghai");
     QCOMPARE(F::text(input, "txtLongitude"), "121.5");
-    QVERIFY(F::control<QRadioButton>(input, "optDayStart_1")->isChecked());
+    QVERIFY(F::isChecked(input, "optDayStart_1"));
     QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::Midnight);
     QCOMPARE(F::text(display, "txtDepth"), result);
 

@@ -57,26 +57,9 @@ QString oneLine(const QLabel *label)
 constexpr System Chinese = System::Chinese;
 const QString inputName = "frmChineseZodiacMain";
 
-// The birth date as the input form's lists show it: "5March1970".
-QString dateOf(const QWidget *input)
-{
-    return F::text(input, "cboDate") + F::text(input, "cboMonth") + F::text(input, "cboYear");
-}
-
-bool isChecked(const QWidget *form, const QString &option)
-{
-    return F::control<QRadioButton>(form, option)->isChecked();
-}
-
 QRect placeOf(const QWidget *form, const char *name)
 {
     return F::control<QWidget>(form, QLatin1String(name))->geometry();
-}
-
-// 0 Male, 1 Female, -1 none chosen.
-QString sexOf(int sex)
-{
-    return sex < 0 ? QString() : sex == 0 ? "Male" : "Female";
 }
 
 } // namespace
@@ -88,7 +71,6 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void inputFormStartsEmpty();
-    void tabOrder();
     void validationOrderAndFocus();
     void proceedShowsReading_data();
     void proceedShowsReading();
@@ -104,10 +86,6 @@ private Q_SLOTS:
     void yearStartByKeyboard();
     void yearStartIsRemembered();
     void nothingClipped();
-
-private:
-    OrvoForm *proceed(const QString &name, int sex, int day, int month, int year);
-
 };
 
 void TestChineseForms::initTestCase()
@@ -120,11 +98,6 @@ void TestChineseForms::init()
 {
     programSettings::open()->clear();
     FrameTestCase::init();
-}
-
-OrvoForm *TestChineseForms::proceed(const QString &name, int sex, int day, int month, int year)
-{
-    return ui->reading(Chinese, {name, sexOf(sex), day, month, year});
 }
 
 void TestChineseForms::inputFormStartsEmpty()
@@ -143,17 +116,17 @@ void TestChineseForms::inputFormStartsEmpty()
     QCOMPARE(list("cboYear")->itemText(0), "1900");
     QCOMPARE(list("cboYear")->itemText(200), "2100");
     QVERIFY(!list("cboYear")->isEditable());
-    QCOMPARE(dateOf(input), "1January1936");
+    QCOMPARE(F::dateShown(Chinese), "1January1936");
     QVERIFY(F::text(input, "txtName").isEmpty());
-    QVERIFY(!isChecked(input, "optSex_0"));
-    QVERIFY(!isChecked(input, "optSex_1"));
+    QVERIFY(!F::isChecked(input, "optSex_0"));
+    QVERIFY(!F::isChecked(input, "optSex_1"));
     QCOMPARE(F::text(input, "optSex_0"), "Male");
     QCOMPARE(F::text(input, "cmdProceed"), "&Proceed");
     QCOMPARE(F::text(input, "cmdOpen"), "&Open Previously Saved Record");
     QCOMPARE(input->focusWidget()->objectName(), "txtName");
     QCOMPARE(F::text(input, "fraDetails"), "Your Details Please");
     QCOMPARE(F::text(input, "fraYearStart"), "Year begins at:");
-    QVERIFY(isChecked(input, "optYearStart_0"));
+    QVERIFY(F::isChecked(input, "optYearStart_0"));
     // The choice sits whole between the details and the Open button.
     for (const char *name : {"optYearStart_0", "optYearStart_1"}) {
         const auto *option = F::control<QRadioButton>(input, QLatin1String(name));
@@ -161,13 +134,8 @@ void TestChineseForms::inputFormStartsEmpty()
     }
     QVERIFY(placeOf(input, "fraDetails").bottom() < placeOf(input, "fraYearStart").y());
     QVERIFY(placeOf(input, "fraYearStart").bottom() < placeOf(input, "cmdOpen").y());
-}
 
-void TestChineseForms::tabOrder()
-{
-    const OrvoForm *input = ui->open(Chinese);
-    QVERIFY(input);
-    // As on the screen: top to bottom, left to right.
+    // Tab goes as the screen reads: top to bottom, left to right.
     const QStringList expected = {"txtName",    "cboDate",        "cboMonth",       "cboYear", "optSex_0", "optSex_1",
                                   "cmdProceed", "optYearStart_0", "optYearStart_1", "cmdOpen"};
     QStringList order;
@@ -215,32 +183,32 @@ void TestChineseForms::validationOrderAndFocus()
 
 void TestChineseForms::proceedShowsReading_data()
 {
-    QTest::addColumn<int>("sex");
+    QTest::addColumn<QString>("sex");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("animal");
     QTest::addColumn<QString>("planet");
-    QTest::newRow("first entries: 1 Jan 1936 is the Wood Pig of 1935") << 0 << QDate(1936, 1, 1) << "Wood" << "Pig" << "Mars";
-    QTest::newRow("10 Feb 1937 Fire Rat") << 1 << QDate(1937, 2, 10) << "Fire" << "Rat" << "Jupiter";
-    QTest::newRow("7 Feb 2008 Earth Rat") << 0 << QDate(2008, 2, 7) << "Earth" << "Rat" << "Jupiter";
-    QTest::newRow("29 Feb 1996 Fire Rat on the calendar") << 1 << QDate(1996, 2, 29) << "Fire" << "Rat" << "Jupiter";
+    QTest::newRow("first entries: 1 Jan 1936 is the Wood Pig of 1935") << "Male" << QDate(1936, 1, 1) << "Wood" << "Pig" << "Mars";
+    QTest::newRow("10 Feb 1937 Fire Rat") << "Female" << QDate(1937, 2, 10) << "Fire" << "Rat" << "Jupiter";
+    QTest::newRow("7 Feb 2008 Earth Rat") << "Male" << QDate(2008, 2, 7) << "Earth" << "Rat" << "Jupiter";
+    QTest::newRow("29 Feb 1996 Fire Rat on the calendar") << "Female" << QDate(1996, 2, 29) << "Fire" << "Rat" << "Jupiter";
 }
 
 void TestChineseForms::proceedShowsReading()
 {
-    QFETCH(int, sex);
+    QFETCH(QString, sex);
     QFETCH(QDate, date);
     QFETCH(QString, element);
     QFETCH(QString, animal);
     QFETCH(QString, planet);
-    const OrvoForm *display = proceed("  Ann Lee  ", sex, date.day(), date.month(), date.year());
+    const OrvoForm *display = ui->reading(Chinese, {"  Ann Lee  ", sex, date.day(), date.month(), date.year()});
     QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
     QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
     QVERIFY(!ui->startPanelShown());
 
     const auto shown = [display](const char *name) { return F::text(display, QLatin1String(name)); };
-    QCOMPARE(shown("lblName"), QString(sex == 0 ? "Mr. " : "Ms. ") + "Ann Lee");
+    QCOMPARE(shown("lblName"), QString(sex == "Male" ? "Mr. " : "Ms. ") + "Ann Lee");
     QCOMPARE(shown("lblChineseSign"), animal);
     QCOMPARE(shown("lblChineseElement"), element);
     QCOMPARE(shown("fraStarUserSignDetails"), animal);
@@ -288,7 +256,7 @@ void TestChineseForms::nameShownWholeOrShortened()
 {
     QFETCH(QString, name);
     QFETCH(bool, shortened);
-    const OrvoForm *display = proceed(name, 1, 5, 3, 1970);
+    const OrvoForm *display = ui->reading(Chinese, {name, "Female", 5, 3, 1970});
     QVERIFY(display);
     auto *label = F::control<QLabel>(display, "lblName");
     const QString titled = "Ms. " + name;
@@ -344,7 +312,7 @@ void TestChineseForms::nameBoxTakesOneBoundedLine()
 
 void TestChineseForms::backKeepsEntriesAndSecondReadingReplacesFirst()
 {
-    const OrvoForm *display = proceed("Ann", 1, 5, 3, 1970);
+    const OrvoForm *display = ui->reading(Chinese, {"Ann", "Female", 5, 3, 1970});
     QVERIFY(display);
     // Every box shows its own field of the Metal Dog.
     const auto shown = [&display](const char *name) { return F::text(display, QLatin1String(name)); };
@@ -361,8 +329,8 @@ void TestChineseForms::backKeepsEntriesAndSecondReadingReplacesFirst()
     QVERIFY(!ui->startPanelShown());
     const OrvoForm *input = F::inputForm(Chinese);
     QCOMPARE(F::text(input, "txtName"), "Ann");
-    QVERIFY(isChecked(input, "optSex_1"));
-    QCOMPARE(dateOf(input), "5March1970");
+    QVERIFY(F::isChecked(input, "optSex_1"));
+    QCOMPARE(F::dateShown(Chinese), "5March1970");
 
     QVERIFY(ui->fill(Chinese, {"Bo", "Male", 0, 0, 1977}));   // Fire Snake
     display = ui->find(Chinese);
@@ -393,7 +361,7 @@ void TestChineseForms::exitAndChoiceCloseEveryWindow_data()
 void TestChineseForms::exitAndChoiceCloseEveryWindow()
 {
     QFETCH(QString, way);
-    OrvoForm *display = proceed("Ann", 0, 5, 3, 1970);
+    OrvoForm *display = ui->reading(Chinese, {"Ann", "Male", 5, 3, 1970});
     QVERIFY(display);
     QStringList fileMenu;
     for (QAction *entry : F::control<QMenu>(display, "mnuFile")->actions())
@@ -448,7 +416,7 @@ void TestChineseForms::yearStartDecidesTheYear()
     QVERIFY(ui->fill(Chinese, {"Ann", "Female", date.day(), date.month(), date.year()}));
     const QString option = QStringLiteral("optYearStart_%1").arg(start);
     QTest::mouseClick(F::control<QRadioButton>(input, option), Qt::LeftButton);
-    QVERIFY(isChecked(input, option));
+    QVERIFY(F::isChecked(input, option));
     const OrvoForm *display = ui->find(Chinese);
     QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
@@ -500,7 +468,7 @@ void TestChineseForms::yearStartIsRemembered()
 
     input = ui->open(Chinese);
     QVERIFY(input);
-    QVERIFY(isChecked(input, "optYearStart_1"));
+    QVERIFY(F::isChecked(input, "optYearStart_1"));
     QVERIFY(ui->fill(Chinese, {"Ann", "Male", 5, 2, 2024}));
     const OrvoForm *display = ui->find(Chinese);
     QVERIFY(display);
@@ -515,7 +483,7 @@ void TestChineseForms::yearStartIsRemembered()
     display = ui->openSaved(Chinese, file);
     QVERIFY(display);
     QCOMPARE(F::text(display, "lblChineseSign"), "Rabbit");
-    QVERIFY(isChecked(input, "optYearStart_0"));
+    QVERIFY(F::isChecked(input, "optYearStart_0"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
 
     // Chosen by the user again, Chinese New Year is kept as well.
@@ -524,7 +492,7 @@ void TestChineseForms::yearStartIsRemembered()
     F::closeWindow(input);
     input = ui->open(Chinese);
     QVERIFY(input);
-    QVERIFY(isChecked(input, "optYearStart_0"));
+    QVERIFY(F::isChecked(input, "optYearStart_0"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
 }
 

@@ -41,16 +41,6 @@ QByteArray encoded(const QStringList &lines)
 
 constexpr System Chinese = System::Chinese;
 
-QString dateOf(const QWidget *input)
-{
-    return F::text(input, "cboDate") + F::text(input, "cboMonth") + F::text(input, "cboYear");
-}
-
-bool isChecked(const QWidget *form, const QString &option)
-{
-    return F::control<QRadioButton>(form, option)->isChecked();
-}
-
 // Chooses the year start on the shown input form, as a click does.
 void chooseYearStart(YearStart start)
 {
@@ -267,9 +257,9 @@ void TestChineseReport::saveThenOpenGivesSameReading()
     QCOMPARE(open.filter, "Orvo Free Chinese Astrology (*.str)");
     QVERIFY(open.mustExist);
     QCOMPARE(F::text(input, "txtName"), name);
-    QVERIFY(isChecked(input, "optSex_1"));
-    QCOMPARE(dateOf(input), lines[2] + lines[3] + lines[4]);
-    QVERIFY(isChecked(input, QStringLiteral("optYearStart_%1").arg(start)));
+    QVERIFY(F::isChecked(input, "optSex_1"));
+    QCOMPARE(F::dateShown(Chinese), lines[2] + lines[3] + lines[4]);
+    QVERIFY(F::isChecked(input, QStringLiteral("optYearStart_%1").arg(start)));
     QVERIFY(display);
     QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
     QVERIFY(!ui->startPanelShown());
@@ -360,16 +350,16 @@ void TestChineseReport::openedFiles()
     const OrvoForm *display = ui->openSaved(Chinese, file.isEmpty() ? QString() : dir.filePath(file));
 
     QCOMPARE(F::text(input, "txtName"), entries[0]);
-    QCOMPARE(isChecked(input, "optSex_0"), entries[1] == QLatin1String("Male"));
-    QCOMPARE(isChecked(input, "optSex_1"), entries[1] == QLatin1String("Female"));
-    QCOMPARE(dateOf(input), entries[2]);
+    QCOMPARE(F::isChecked(input, "optSex_0"), entries[1] == QLatin1String("Male"));
+    QCOMPARE(F::isChecked(input, "optSex_1"), entries[1] == QLatin1String("Female"));
+    QCOMPARE(F::dateShown(Chinese), entries[2]);
     QVERIFY(!ui->startPanelShown());
     if (outcome.isEmpty() || outcome.startsWith(QLatin1String("Please"))) {
         QCOMPARE(dialogs()->messageTexts(), outcome.isEmpty() ? QStringList() : QStringList{outcome});
         if (!outcome.isEmpty())
             QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
         QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacMain"});
-        QVERIFY(isChecked(input, "optYearStart_1"));
+        QVERIFY(F::isChecked(input, "optYearStart_1"));
     } else {
         QVERIFY(dialogs()->messages.isEmpty());
         QVERIFY(display);

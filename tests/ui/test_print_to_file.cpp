@@ -37,7 +37,6 @@ private Q_SLOTS:
 private:
     // Opens the window whose button prints the way given, and gives that button.
     QPushButton *printButton(Way way);
-
 };
 
 void TestPrintToFile::initTestCase()

@@ -98,7 +98,6 @@ private Q_SLOTS:
 private:
     // The report of the person of this name in the system, or nullptr.
     OrvoForm *openReport(System system, const QString &name);
-
 };
 
 void TestReportOutput::initTestCase()

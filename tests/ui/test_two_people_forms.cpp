@@ -60,7 +60,6 @@ private Q_SLOTS:
 private:
     // Chooses Two People afresh and enters both persons; the input form, or nullptr.
     OrvoForm *enter(const QString &first, const BirthEntry &firstDate, const QString &second, const BirthEntry &secondDate);
-
 };
 
 void TestTwoPeopleForms::initTestCase()
