@@ -79,8 +79,6 @@ private Q_SLOTS:
     void previewPaintsTheReport();
     void pdfFileNames_data();
     void pdfFileNames();
-    void outputNamesPersonAndSystem_data();
-    void outputNamesPersonAndSystem();
     void longSuggestedNamesStillSave_data();
     void longSuggestedNamesStillSave();
     void guideOpensOnF1_data();
@@ -121,28 +119,37 @@ void TestReportOutput::pdfHoldsTheReport_data()
 {
     QTest::addColumn<System>("system");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("offeredName");
-    QTest::newRow("Australian, a colon in the name") << System::Australian << "Bruce: Lee" << "Bruce_ Lee - Australian.pdf";
-    QTest::newRow("Celtic, first and last name") << System::Celtic << "Anna Kowalska" << "Anna Kowalska - Celtic.pdf";
-    QTest::newRow("Chinese, a slash in the name") << System::Chinese << "Anna/Kowalska" << "Anna_Kowalska - Chinese.pdf";
-    QTest::newRow("Mayan, letters beyond ASCII") << System::Mayan << QString::fromUtf8("Zoë Łukasik")
-                                                 << QString::fromUtf8("Zoë Łukasik - Mayan.pdf");
+    QTest::addColumn<bool>("print");           // false: Save as PDF
+    QTest::addColumn<QString>("offeredPdf");   // the name Save as PDF offers
+    QTest::addColumn<QString>("offeredSave");  // the name Save offers
+    QTest::newRow("Australian, a colon in the name, Save as PDF")
+        << System::Australian << "Bruce: Lee" << false << "Bruce_ Lee - Australian.pdf" << "Bruce_ Lee - Australian.zod";
+    QTest::newRow("Celtic, Print") << System::Celtic << "Anna Kowalska" << true << "" << "Anna Kowalska - Celtic.rtf";
+    QTest::newRow("Chinese, a slash in the name, several pages, Save as PDF")
+        << System::Chinese << "Anna/Kowalska" << false << "Anna_Kowalska - Chinese.pdf" << "Anna_Kowalska - Chinese.str";
+    QTest::newRow("Chinese, several pages, Print") << System::Chinese << "Ann Lee" << true << "" << "Ann Lee - Chinese.str";
+    QTest::newRow("Mayan, letters beyond ASCII, Save as PDF")
+        << System::Mayan << "Zoë Łukasik" << false << "Zoë Łukasik - Mayan.pdf" << "Zoë Łukasik - Mayan.zod";
 }
 
+// Save and Save as PDF offer "person - system.ext"; the PDF, saved or printed, holds the report on
+// pages that keep margins around a running head and page number.
 void TestReportOutput::pdfHoldsTheReport()
 {
     QFETCH(System, system);
     QFETCH(QString, name);
-    QFETCH(QString, offeredName);
+    QFETCH(bool, print);
+    QFETCH(QString, offeredPdf);
+    QFETCH(QString, offeredSave);
     QTemporaryDir dir;
-    OrvoForm *report = openReport(system, name);
+    const OrvoForm *report = openReport(system, name);
     QVERIFY(report);
 
     // The four buttons in one row under the report, apart, whole and inside the window.
-    const auto placeOf = [report](const char *name) { return F::control<QWidget>(report, QLatin1String(name))->geometry(); };
+    const auto placeOf = [report](const char *name) { return F::control<QWidget>(report, name)->geometry(); };
     const char *row[] = {"cmdPreview", "cmdSavePdf", "cmdSave", "cmdPrint"};
     for (qsizetype i = 0; i < 4; ++i) {
-        const auto *button = F::control<QPushButton>(report, QLatin1String(row[i]));
+        const auto *button = F::control<QPushButton>(report, row[i]);
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
         QVERIFY(report->rect().contains(button->geometry()));
         QCOMPARE(button->y(), placeOf("cmdPrint").y());
@@ -151,23 +158,40 @@ void TestReportOutput::pdfHoldsTheReport()
             QVERIFY2(placeOf(row[i - 1]).right() < button->x(), qPrintable(button->text()));
     }
 
-    dialogs()->fileAnswers = {dir.filePath("reading")};
-    QVERIFY(F::click(report, "cmdSavePdf"));
-    QCOMPARE(dialogs()->fileRequests.size(), 1);
-    const DialogService::FileRequest request = dialogs()->fileRequests.constFirst();
-    QCOMPARE(request.fileName, offeredName);
-    QCOMPARE(request.filter, "PDF Document (*.pdf)");
-    QVERIFY(request.confirmOverwrite);
-    QVERIFY(dialogs()->messages.isEmpty());
-
     const QString pdf = dir.filePath("reading.pdf");
-    QVERIFY(QFile::exists(pdf));
+    dialogs()->fileAnswers = {QString(), dir.filePath("reading")};   // Save cancelled, then the PDF's name
+    QVERIFY(F::click(report, "cmdSave"));
+    QCOMPARE(dialogs()->fileRequests.constFirst().fileName, offeredSave);
+    dialogs()->pdfOutput = pdf;
+    QVERIFY(F::click(report, print ? "cmdPrint" : "cmdSavePdf"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    if (!print) {
+        const DialogService::FileRequest request = dialogs()->fileRequests.constLast();
+        QCOMPARE(request.fileName, offeredPdf);
+        QCOMPARE(request.filter, "PDF Document (*.pdf)");
+        QVERIFY(request.confirmOverwrite);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
+
     const QString text = withoutBlanks(pdfBodyText(pdf));
     QVERIFY2(!text.isEmpty(), "pdftotext is needed for this test");
     QCOMPARE(text, withoutBlanks(F::text(report, "RTB")));
     if (system != System::Celtic)   // the Celtic report names the sign, not the person
         QVERIFY(text.contains(withoutBlanks(name)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
+    const QList<PdfPage> pages = pdfPages(pdf);
+    QVERIFY2(pages.size() > (system == System::Chinese ? 1 : 0), "the Chinese report has several pages");
+    const qreal margin = reportPrinting::leastMarginMm / 25.4 * 72;
+    const QString head = QStringLiteral("%1 \u00b7 %2 \u00b7 %3")
+                             .arg(texts::programTitle(), offeredSave.section(" - ", -1).section('.', 0, 0), name);
+    for (qsizetype index = 0; index < pages.size(); ++index) {
+        const PdfPage &page = pages.at(index);
+        const QRectF inside(margin, margin, page.size.width() - 2 * margin, page.size.height() - 2 * margin);
+        QVERIFY(page.lines.size() > 2);
+        for (const PdfLine &line : page.lines)
+            QVERIFY2(inside.contains(line.box), qPrintable(QStringLiteral("page %1: %2").arg(index + 1).arg(line.text)));
+        QCOMPARE(page.lines.constFirst().text, head);
+        QCOMPARE(page.lines.constLast().text, QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages.size()));
+    }
 }
 
 void TestReportOutput::failedPdfSaveKeepsEarlierFile_data()
@@ -248,48 +272,6 @@ void TestReportOutput::pdfFileNames()
     const QString fileName = reportPrinting::pdfFileName(name, "Celtic");
     QCOMPARE(fileName, expected);
     QVERIFY(!fileName.contains(QLatin1Char('/')));
-}
-
-void TestReportOutput::outputNamesPersonAndSystem_data()
-{
-    QTest::addColumn<System>("system");
-    QTest::addColumn<bool>("print");   // false: Save as PDF
-    QTest::addColumn<QString>("saveName");
-    QTest::newRow("Chinese, several pages, Save as PDF") << System::Chinese << false << "Chinese.str";
-    QTest::newRow("Chinese, several pages, Print") << System::Chinese << true << "Chinese.str";
-    QTest::newRow("Celtic, Print") << System::Celtic << true << "Celtic.rtf";
-    QTest::newRow("Australian, Save as PDF") << System::Australian << false << "Australian.zod";
-}
-
-// Save offers "person - system.ext"; printed pages keep margins around a running head and page number.
-void TestReportOutput::outputNamesPersonAndSystem()
-{
-    QFETCH(System, system);
-    QFETCH(bool, print);
-    QFETCH(QString, saveName);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("pages.pdf");
-    const OrvoForm *report = openReport(system, "Ann Lee");
-    QVERIFY(report);
-    dialogs()->fileAnswers = {QString(), pdf};   // Save cancelled, then the PDF's name
-    QVERIFY(F::click(report, "cmdSave"));
-    QCOMPARE(dialogs()->fileRequests.constFirst().fileName, "Ann Lee - " + saveName);
-    dialogs()->pdfOutput = pdf;
-    QVERIFY(F::click(report, print ? "cmdPrint" : "cmdSavePdf"));
-    QVERIFY(dialogs()->messages.isEmpty());
-    const QList<PdfPage> pages = pdfPages(pdf);
-    QVERIFY2(pages.size() > (system == System::Chinese ? 1 : 0), "pdftotext is needed; the Chinese report has several pages");
-    const qreal margin = reportPrinting::leastMarginMm / 25.4 * 72;
-    const QString head = QStringLiteral("%1 \u00b7 %2 \u00b7 Ann Lee").arg(texts::programTitle(), saveName.section(QLatin1Char('.'), 0, 0));
-    for (qsizetype index = 0; index < pages.size(); ++index) {
-        const PdfPage &page = pages.at(index);
-        const QRectF inside(margin, margin, page.size.width() - 2 * margin, page.size.height() - 2 * margin);
-        QVERIFY(page.lines.size() > 2);
-        for (const PdfLine &line : page.lines)
-            QVERIFY2(inside.contains(line.box), qPrintable(QStringLiteral("page %1: %2").arg(index + 1).arg(line.text)));
-        QCOMPARE(page.lines.constFirst().text, head);
-        QCOMPARE(page.lines.constLast().text, QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages.size()));
-    }
 }
 
 void TestReportOutput::longSuggestedNamesStillSave_data()
