@@ -272,7 +272,7 @@ void TestAustralianForms::linksOnEveryWindow()
     const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 6});
     QVERIFY(display);
     QVERIFY(ui->report(Australian));
-    for (const OrvoForm *form : std::initializer_list<const OrvoForm *>{F::inputForm(Australian), display, F::reportForm(Australian)}) {
+    for (const QWidget *form : {F::inputForm(Australian), F::resultForm(Australian), F::reportForm(Australian)}) {
         QCOMPARE(F::control<LinkLabel>(form, "Label61")->page(), modHelp::Page::Home);
         QCOMPARE(F::control<LinkLabel>(form, "lblCobrand")->page(), modHelp::Page::CoBrand);
         QCOMPARE(F::control<LinkLabel>(form, "lblFullBrand")->page(), modHelp::Page::FullBrand);

@@ -85,7 +85,8 @@ void TestCelticReport::tenSegmentsWithTheirStyles_data()
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
     QTest::addColumn<QStringList>("values");
-    QTest::newRow("Stag") << 5 << 1 << QStringList{"Stag", "Damh", "Crystal", "The Sun", "Intuitive ",
+    QTest::newRow("Stag") << 5 << 1
+                          << QStringList{"Stag", "Damh", "Crystal", "The Sun", "Intuitive ",
                                          "Truthfulness, Dignity, Self- Reliance",
                                          "You are most compatible with salmon and adder. Other signs you get along well "
                                          "with are seal, goose and otter."};

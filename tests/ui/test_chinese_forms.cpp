@@ -239,8 +239,7 @@ void TestChineseForms::nameShownWholeOrShortened_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("shortened");
     QTest::newRow("a name that fits") << "Ann Lee" << false;
-    QTest::newRow("many words") << "Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg"
-                                << true;
+    QTest::newRow("many words") << "Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg" << true;
     QTest::newRow("one long word") << QString(60, QLatin1Char('W')) << true;
     QTest::newRow("a 490-letter word") << QString(490, QLatin1Char('W')) << true;
     QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x90\x89").repeated(200) << true;
@@ -424,8 +423,8 @@ void TestChineseForms::yearStartDecidesTheYear()
     QCOMPARE(F::text(display, "lblChineseElement"), element);
     QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), date);
     QCOMPARE(oneLine(F::control<QLabel>(display, "lblChineseYear")), span);
-    QCOMPARE(F::text(display, "lblYearStart"), start == 0 ? "(year begins at the Chinese New Year)"
-                                                                         : "(year begins at the Start of Spring)");
+    QCOMPARE(F::text(display, "lblYearStart"),
+             start == 0 ? "(year begins at the Chinese New Year)" : "(year begins at the Start of Spring)");
     // Both fit, and each ends before the next control begins.
     for (const char *name : {"lblChineseYear", "lblYearStart"}) {
         const auto *label = F::control<QLabel>(display, QLatin1String(name));

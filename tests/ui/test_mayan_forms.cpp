@@ -401,7 +401,7 @@ void TestMayanForms::linksOpenTheirPages()
     const OrvoForm *display = ui->reading(Mayan, {"Ana", {}, 1, 6, 1990});
     QVERIFY(display);
     QVERIFY(ui->report(Mayan));
-    for (const OrvoForm *form : std::initializer_list<const OrvoForm *>{F::inputForm(Mayan), display, F::reportForm(Mayan)}) {
+    for (const QWidget *form : {F::inputForm(Mayan), F::resultForm(Mayan), F::reportForm(Mayan)}) {
         for (const char *name : {"Label61", "lblCobrand", "lblFullBrand"})
             F::control<LinkLabel>(form, QLatin1String(name));
     }
@@ -411,7 +411,8 @@ void TestMayanForms::linksOpenTheirPages()
     QTest::mouseClick(fullBrand, Qt::LeftButton);
     QTest::mouseClick(F::control<LinkLabel>(F::control<QWidget>(display, "fraFullBrand"), "lblCobrand"),
                       Qt::LeftButton);
-    QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(modHelp::Page::Home), modHelp::pageAddress(modHelp::Page::FullBrand),
+    QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(modHelp::Page::Home),
+                                      modHelp::pageAddress(modHelp::Page::FullBrand),
                                       modHelp::pageAddress(modHelp::Page::CoBrand)}));
 }
 

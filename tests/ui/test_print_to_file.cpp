@@ -50,8 +50,8 @@ QPushButton *TestPrintToFile::printButton(Way way)
         const OrvoForm *display = ui->reading(System::AllFourSigns, {"Ann Lee", {}, 12, 5, 1990});
         return display ? FrameFixture::control<QPushButton>(display, "cmdPrint") : nullptr;
     }
-    const OrvoForm *report = ui->reading(System::Mayan, {"Ann Lee", {}, 5, 5, 1980}) ? ui->report(System::Mayan)
-                                                                                                     : nullptr;
+    const OrvoForm *report =
+        ui->reading(System::Mayan, {"Ann Lee", {}, 5, 5, 1980}) ? ui->report(System::Mayan) : nullptr;
     if (!report)
         return nullptr;
     return FrameFixture::control<QPushButton>(report, way == Way::ReportPrint ? "cmdPrint" : "cmdPreview");

@@ -186,7 +186,8 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
     for (int person = 0; person < 2; ++person) {
         QCOMPARE(F::text(display, QStringLiteral("lblSign_%1").arg(person)), signs[person]);
         const QString animal = signs[person].section(u' ', 1);
-        QCOMPARE(F::control<QLabel>(display, QStringLiteral("imgAnimal_%1").arg(person))->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+        const QPixmap picture = F::control<QLabel>(display, QStringLiteral("imgAnimal_%1").arg(person))->pixmap();
+        QCOMPARE(picture.toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(chinese::picturePath(animal)).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(F::text(display, QStringLiteral("imgElement_%1").arg(person)).size(), 1);
     }
