@@ -6,11 +6,15 @@
 #include "ui/support.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -172,6 +176,38 @@ OrvoForm *FrameFixture::report(System system)
     return shownOrNull(reportForm(system));
 }
 
+OrvoForm *FrameFixture::openSaved(System system, const QString &fileName)
+{
+    OrvoForm *input = shownOrNull(inputForm(system));
+    if (!input) {
+        qWarning("%s is not shown", namesOf(system).input);
+        return nullptr;
+    }
+    m_dialogs->fileAnswers << fileName;
+    if (!click(input, QStringLiteral("cmdOpen")))
+        return nullptr;
+    flushDeletes();
+    return shownOrNull(resultForm(system));
+}
+
+bool FrameFixture::startPanelShown() const
+{
+    return !control<QWidget>(m_frame.get(), QStringLiteral("picMain"))->isHidden();
+}
+
+QStringList FrameFixture::shownWindows() const
+{
+    flushDeletes();
+    QStringList names;
+    const auto *area = control<QMdiArea>(m_frame.get(), QStringLiteral("mdiArea"));
+    for (const QMdiSubWindow *window : area->subWindowList(QMdiArea::CreationOrder)) {
+        const auto *form = qobject_cast<const OrvoForm *>(window->widget());
+        if (form && form->isShownInFrame())
+            names << form->objectName();
+    }
+    return names;
+}
+
 OrvoForm *FrameFixture::inputForm(System system)
 {
     return loadedForm(QLatin1String(namesOf(system).input));
@@ -190,13 +226,12 @@ OrvoForm *FrameFixture::reportForm(System system)
 
 OrvoForm *FrameFixture::loadedForm(const QString &objectName)
 {
-    // Inside the frame or, out of sight while its result shows, a window of its own; a window
-    // closed a moment ago is gone.
+    // A closed window lingers until the event loop deletes it; it must not count as open.
     flushDeletes();
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *form = qobject_cast<OrvoForm *>(window); form && form->objectName() == objectName)
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<OrvoForm *>(top); form && form->objectName() == objectName)
             return form;
-        if (auto *form = window->findChild<OrvoForm *>(objectName))
+        if (auto *form = top->findChild<OrvoForm *>(objectName))
             return form;
     }
     return nullptr;
@@ -224,6 +259,14 @@ QPushButton *FrameFixture::findButton(System system)
     return button;
 }
 
+QString FrameFixture::dateShown(System system)
+{
+    const OrvoForm *input = inputForm(system);
+    const QString prefix = QLatin1String(namesOf(system).listPrefix);
+    return text(input, prefix + QStringLiteral("Date")) + text(input, prefix + QStringLiteral("Month"))
+           + text(input, prefix + QStringLiteral("Year"));
+}
+
 QString FrameFixture::text(const QWidget *widget, const QString &name)
 {
     const QWidget *found = control<QWidget>(widget, name);
@@ -237,7 +280,14 @@ QString FrameFixture::text(const QWidget *widget, const QString &name)
         return button->text();
     if (const auto *box = qobject_cast<const QTextEdit *>(found))
         return box->toPlainText();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(found))
+        return frame->title();
     qFatal("%s: %s shows no text the fixture knows", qPrintable(widget->objectName()), qPrintable(name));
+}
+
+bool FrameFixture::isChecked(const QWidget *widget, const QString &name)
+{
+    return control<QAbstractButton>(widget, name)->isChecked();
 }
 
 bool FrameFixture::click(const QWidget *widget, const QString &buttonName)
@@ -249,6 +299,26 @@ bool FrameFixture::click(const QWidget *widget, const QString &buttonName)
         return false;
     button->click();
     return true;
+}
+
+bool FrameFixture::trigger(const QWidget *widget, const QString &actionName)
+{
+    auto *action = widget ? widget->findChild<QAction *>(actionName) : nullptr;
+    if (!action)
+        return missing(widget, actionName);
+    if (!action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
+}
+
+void FrameFixture::closeWindow(QWidget *form)
+{
+    if (auto *window = qobject_cast<QMdiSubWindow *>(form->parentWidget()))
+        window->close();
+    else
+        form->close();
+    flushDeletes();
 }
 
 void FrameFixture::flushDeletes()

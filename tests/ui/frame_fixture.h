@@ -2,7 +2,9 @@
 
 #include "app/system_forms.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -52,8 +54,18 @@ public:
     // Presses the result form's Print button; the report form when it is shown, else nullptr.
     // Where the button is switched off (the Australian result form), runs what it would run.
     OrvoForm *report(System system);
+    // Presses the shown input form's Open button with the file dialog answering fileName (an
+    // empty name cancels it); the result form when it is shown, else nullptr.
+    OrvoForm *openSaved(System system, const QString &fileName);
 
-    // The system's loaded forms, nullptr when not loaded. The overview has no report form.
+    // Whether the frame shows its start panel.
+    bool startPanelShown() const;
+    // The objectNames of the system windows shown in the frame, in the order they were opened;
+    // windows that exist but are hidden (an input form behind its result) are not among them.
+    QStringList shownWindows() const;
+
+    // The system's forms that exist, shown or hidden; nullptr for one that does not. The
+    // overview has no report form.
     static OrvoForm *inputForm(System system);
     static OrvoForm *resultForm(System system);
     static OrvoForm *reportForm(System system);
@@ -62,6 +74,9 @@ public:
     static QList<OrvoForm *> loadedForms();
     // The button that runs the find action on the system's loaded input form, or nullptr.
     static QPushButton *findButton(System system);
+    // The birth date as the lists of the system's input form show it, day, month and year run
+    // together: "5March1970".
+    static QString dateShown(System system);
 
     // The control of this name and type in the widget; the test ends with a fatal error naming
     // it when there is none, as a test that no longer fits the forms can check nothing.
@@ -74,10 +89,16 @@ public:
         return found;
     }
     // The text the control shows: a line edit's or label's text, a list's current entry, a
-    // button's caption, a text box's plain text.
+    // button's caption, a text box's plain text, a frame's title.
     static QString text(const QWidget *widget, const QString &name);
+    // Whether the option button of this name is chosen.
+    static bool isChecked(const QWidget *widget, const QString &name);
     // Clicks the button of this name; false when the widget has no such button or it is disabled.
     static bool click(const QWidget *widget, const QString &buttonName);
+    // Triggers the window's menu entry of this name; false when it has none or it is disabled.
+    static bool trigger(const QWidget *widget, const QString &actionName);
+    // Closes the frame's window that holds form, as the window's close button does.
+    static void closeWindow(QWidget *form);
 
     // Runs the deletions that unloading and closing windows leave for the event loop.
     static void flushDeletes();
@@ -87,4 +108,19 @@ private:
 
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<frmMDI> m_frame;
+};
+
+// Base of a widget test whose every test function runs on a frame of its own: made before the
+// function, gone after it. A test that prepares more declares its own init() and calls this one.
+class FrameTestCase : public QObject
+{
+    Q_OBJECT
+protected Q_SLOTS:
+    void init() { ui = std::make_unique<FrameFixture>(); }
+    void cleanup() { ui.reset(); }
+
+protected:
+    ScriptedDialogs *dialogs() const { return ui->dialogs(); }
+
+    std::unique_ptr<FrameFixture> ui;
 };

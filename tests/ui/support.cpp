@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -105,6 +106,12 @@ QString pdfText(const QString &pdfFile)
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString withoutBlanks(const QString &text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return text.normalized(QString::NormalizationForm_KC).remove(blanks);
 }
 
 QString pdfBodyText(const QString &pdfFile)

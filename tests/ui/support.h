@@ -73,6 +73,9 @@ struct PdfPage { QSizeF size; QList<PdfLine> lines; };
 // The page lines without each page's first (running head) and last (page number), joined.
 QString pdfBodyText(const QString &pdfFile);
 QList<PdfPage> pdfPages(const QString &pdfFile);
+// Text as printed text and the report's are compared: blanks and line breaks (which fall elsewhere
+// on paper, also after a hyphen) left out, ligatures (as pdftotext writes them) as their letters.
+QString withoutBlanks(const QString &text);
 
 // Fonts as the program sets them up.
 void installTestFonts();

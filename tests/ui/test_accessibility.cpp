@@ -1,15 +1,7 @@
 #include "app/frmMDI.h"
-#include "app/system_forms.h"
-#include "australian/frmAustralianAstrologyMain.h"
-#include "australian/frmAustralianAstrologySave.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
 #include "forms/accessibility.h"
-#include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QAbstractButton>
@@ -25,7 +17,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
-using systems::System;
+using System = systems::System;
+using F = FrameFixture;
 
 namespace {
 
@@ -67,86 +60,18 @@ QStringList unnamedControls(QWidget *top)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void everyControlOfEverySystemIsNamed_data();
     void everyControlOfEverySystemIsNamed();
     void captionsBecomeNames_data();
     void captionsBecomeNames();
-    void givenNamesStay();
     void birthDateListsSayWhatTheyHold_data();
     void birthDateListsSayWhatTheyHold();
     void enterInADateListFinds();
-
-private:
-    // Walks the system from the input form to the report, leaving all three forms loaded.
-    void openAllForms(System system);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 };
-
-void TestAccessibility::init()
-{
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-}
-
-void TestAccessibility::cleanup()
-{
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void TestAccessibility::openAllForms(System system)
-{
-    frame->cmdSelectOption_Click(int(system));
-    switch (system) {
-    case System::Celtic: {
-        auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-        input->txtFName->setText(QStringLiteral("ANN"));
-        input->txtlName->setText(QStringLiteral("LEE"));
-        input->Command1_Click();
-        forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint_Click();
-        break;
-    }
-    case System::Chinese: {
-        auto *input = forms::get<frmChineseZodiacMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->optSex[1]->setChecked(true);
-        input->cboYear->setCurrentText(QStringLiteral("1970"));
-        input->cmdProceed_Click();
-        forms::get<frmChineseZodiacDisplay>()->cmdPrint_Click();
-        break;
-    }
-    case System::Mayan: {
-        auto *input = forms::get<frmMayanAnimalSignMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->cmdProceed_Click();
-        forms::get<frmMayanAnimalSignDisplay>()->cmdPrint_Click();
-        break;
-    }
-    case System::Australian: {
-        auto *input = forms::get<frmAustralianAstrologyMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->cmdProceed_Click();
-        // The result form offers no Print; the report form is reached by the program alone.
-        forms::show<frmAustralianAstrologySave>();
-        break;
-    }
-    case System::AllFourSigns:   // the overview and Two People have tests of their own
-    case System::TwoPeople:
-        break;
-    }
-}
 
 void TestAccessibility::everyControlOfEverySystemIsNamed_data()
 {
@@ -158,21 +83,25 @@ void TestAccessibility::everyControlOfEverySystemIsNamed_data()
     QTest::newRow("Australian") << System::Australian << "lblResult_0";
 }
 
+// The input, result and report window of each system, the overview and Two People having
+// tests of their own.
 void TestAccessibility::everyControlOfEverySystemIsNamed()
 {
     QFETCH(System, system);
     QFETCH(QString, sign);
-    openAllForms(system);
-    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->messageTexts().join(u'|')));
-    const QList<OrvoForm *> loaded = forms::loadedForms();
-    QCOMPARE(loaded.size(), 3);   // input, result and report form
-    QStringList unnamed = unnamedControls(frame.get());
-    for (OrvoForm *form : loaded)
+    const bool chinese = system == System::Chinese;
+    QVERIFY(ui->reading(system, {"Ann Lee", chinese ? "Female" : QString(), 0, 0, chinese ? 1970 : 0}));
+    QVERIFY(ui->report(system));
+    QVERIFY2(ui->dialogs()->messages.isEmpty(), qPrintable(ui->dialogs()->messageTexts().join(u'|')));
+    QStringList unnamed = unnamedControls(ui->frame());
+    for (OrvoForm *form : {F::inputForm(system), F::resultForm(system), F::reportForm(system)}) {
+        QVERIFY(form);
         unnamed += unnamedControls(form);
+    }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1String(", "))));
 
     // The result opens on its sign, so a screen reader says it at once; Tab reaches every value.
-    OrvoForm *result = loaded.at(1);
+    const OrvoForm *result = F::resultForm(system);
     QCOMPARE(result->focusWidget() ? result->focusWidget()->objectName() : QString(), sign);
     for (const QLabel *caption : result->findChildren<QLabel *>()) {
         if (caption->buddy())
@@ -199,11 +128,11 @@ void TestAccessibility::captionsBecomeNames()
     QFETCH(QString, layout);
     QFETCH(QString, expected);
     QWidget form;
-    auto *frameBox = new QGroupBox(QStringLiteral("&Sign Details"), &form);
+    auto *frameBox = new QGroupBox("&Sign Details", &form);
     frameBox->setGeometry(0, 0, 600, 300);
     auto *box = new QLineEdit(frameBox);
     box->setGeometry(200, 100, 150, 22);
-    auto *caption = new QLabel(QStringLiteral("Lucky Colour:-"), frameBox);
+    auto *caption = new QLabel("Lucky Colour:-", frameBox);
     caption->resize(100, 16);
     if (layout == QLatin1String("left")) {
         caption->move(95, 103);
@@ -214,7 +143,7 @@ void TestAccessibility::captionsBecomeNames()
         caption->move(200, 80);
     } else if (layout == QLatin1String("buddy")) {
         caption->move(95, 103);
-        auto *buddy = new QLabel(QStringLiteral("Gem Stone :"), frameBox);
+        auto *buddy = new QLabel("Gem Stone :", frameBox);
         buddy->setGeometry(10, 250, 100, 16);
         buddy->setBuddy(box);
     } else if (layout == QLatin1String("far")) {
@@ -222,7 +151,7 @@ void TestAccessibility::captionsBecomeNames()
     } else if (layout == QLatin1String("other column")) {
         caption->move(400, 80);
     } else if (layout == QLatin1String("mnemonic")) {
-        caption->setText(QStringLiteral("&Name && Date:"));
+        caption->setText("&Name && Date:");
         caption->move(95, 103);
         caption->setBuddy(box);
     }
@@ -230,42 +159,51 @@ void TestAccessibility::captionsBecomeNames()
     QCOMPARE(box->accessibleName(), expected);
 }
 
-void TestAccessibility::givenNamesStay()
-{
-    auto *input = static_cast<frmCelticAnimalBirthSignMain *>(systems::showInputForm(System::Celtic));
-    QCOMPARE(input->cmbDate->accessibleName(), QStringLiteral("Day of birth"));
-    QCOMPARE(input->cmbMonth->accessibleName(), QStringLiteral("Month of birth"));
-}
-
 void TestAccessibility::birthDateListsSayWhatTheyHold_data()
 {
     QTest::addColumn<System>("system");
-    for (System system : {System::Celtic, System::Chinese, System::Mayan, System::Australian, System::AllFourSigns,
-                          System::TwoPeople})
-        QTest::addRow("%d", int(system)) << system;
+    QTest::newRow("Australian") << System::Australian;
+    QTest::newRow("Celtic") << System::Celtic;
+    QTest::newRow("Chinese") << System::Chinese;
+    QTest::newRow("Mayan") << System::Mayan;
+    QTest::newRow("All Four Signs") << System::AllFourSigns;
+    QTest::newRow("Two People") << System::TwoPeople;
 }
 
-// Qt announces its own combo box by its value ("1", "January"); a birth-date list says what it holds.
+// Qt announces its own combo box by its value ("1", "January"); a birth-date list says what it
+// holds, and the names a form gives its lists stay as given.
 void TestAccessibility::birthDateListsSayWhatTheyHold()
 {
     QFETCH(System, system);
+    const OrvoForm *input = ui->open(system);
+    QVERIFY(input);
+    static const QRegularExpression dateList("(Date|Month|Year)(_\\d)?$");
+    const QHash<QString, QString> given{{"Date", "Day of birth"}, {"Month", "Month of birth"},
+                                        {"Year", "Year of birth"}};
     int found = 0;
-    for (QComboBox *list : systems::showInputForm(system)->findChildren<QComboBox *>()) {
-        if (!list->objectName().contains(QRegularExpression(QStringLiteral("Date|Month|Year"))))
+    for (QComboBox *list : input->findChildren<QComboBox *>()) {
+        const QRegularExpressionMatch match = dateList.match(list->objectName());
+        if (!match.hasMatch())
             continue;
         ++found;
-        QVERIFY2(announcedName(list).contains(QLatin1String("birth")), qPrintable(list->objectName()));
+        const QString name = announcedName(list);
+        if (match.captured(2).isEmpty())
+            QCOMPARE(name, given.value(match.captured(1)));
+        else   // one of two people's lists, named for its person
+            QVERIFY2(name.contains(QLatin1String("birth")), qPrintable(list->objectName()));
     }
     QVERIFY(found > 0);
 }
 
 void TestAccessibility::enterInADateListFinds()
 {
-    auto *input = static_cast<frmMayanAnimalSignMain *>(systems::showInputForm(System::Mayan));
-    input->txtName->setText(QStringLiteral("Ann Lee"));
-    QTest::keyClick(input->cboYear, Qt::Key_Return);
-    QVERIFY(forms::isLoaded<frmMayanAnimalSignDisplay>());
-    QVERIFY(!forms::get<frmMayanAnimalSignDisplay>()->lblResult[0]->text().isEmpty());
+    const OrvoForm *input = ui->open(System::Mayan);
+    QVERIFY(input);
+    QVERIFY(ui->fill(System::Mayan, {"Ann Lee"}));
+    QTest::keyClick(F::control<QComboBox>(input, "cboYear"), Qt::Key_Return);
+    const OrvoForm *display = F::resultForm(System::Mayan);
+    QVERIFY(display && display->isShownInFrame());
+    QVERIFY(!F::text(display, "lblResult_0").isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

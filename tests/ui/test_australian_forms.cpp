@@ -1,337 +1,283 @@
-#include "app/frmMDI.h"
-#include "australian/frmAustralianAstrologyDisplay.h"
-#include "australian/frmAustralianAstrologyMain.h"
-#include "australian/frmAustralianAstrologySave.h"
 #include "australian/modAustralianAstrology.h"
-#include "common/content.h"
 #include "common/calendar_lists.h"
+#include "common/content.h"
 #include "common/line_codec.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
+#include "forms/orvo_form.h"
 #include "widgets/link_label.h"
-#include "widgets/protected_text_edit.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
+using F = FrameFixture;
 
-class TestAustralianForms : public QObject
+namespace {
+
+constexpr System Australian = System::Australian;
+const QString inputName = "frmAustralianAstrologyMain";
+const QString resultName = "frmAustralianAstrologyDisplay";
+
+} // namespace
+
+class TestAustralianForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void inputFormStartsWithJanuary();
     void blankNameIsRefused();
-    void findShowsAnimalInCapitals_data();
-    void findShowsAnimalInCapitals();
-    void everySignFitsItsLabels();
-    void resultOffersOnlyBack();
-    void backKeepsEntriesAndSecondFindReplacesBoth();
+    void everyMonthShowsItsAnimal_data();
+    void everyMonthShowsItsAnimal();
+    void resultOffersOnlyBackAndExit();
     void reportHoldsOnlyTheName();
-    void choosingTheSystemClosesEveryAustralianWindow();
     void saveThenOpen();
-    void mayanFileUsesItsFirstTwoLines();
-    void badFilesChangeNothing_data();
-    void badFilesChangeNothing();
+    void openedFiles_data();
+    void openedFiles();
     void linksOnEveryWindow();
-
-private:
-    frmAustralianAstrologyMain *openInput();
-    frmAustralianAstrologyDisplay *find(const QString &name, const QString &month);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<QTemporaryDir> dir;
 };
-
-void TestAustralianForms::init()
-{
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    dir = std::make_unique<QTemporaryDir>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-}
-
-void TestAustralianForms::cleanup()
-{
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    dir.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmAustralianAstrologyMain *TestAustralianForms::openInput()
-{
-    frame->cmdSelectOption_Click(0);
-    return forms::get<frmAustralianAstrologyMain>();
-}
-
-frmAustralianAstrologyDisplay *TestAustralianForms::find(const QString &name, const QString &month)
-{
-    auto *input = openInput();
-    input->txtName->setText(name);
-    input->cboMonth->setCurrentText(month);
-    input->cmdProceed->click();
-    return forms::get<frmAustralianAstrologyDisplay>();
-}
 
 void TestAustralianForms::inputFormStartsWithJanuary()
 {
-    auto *input = openInput();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Australian Astrology \u2014 Input"));
-    QCOMPARE(input->cboMonth->count(), 12);
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("January"));
-    QVERIFY(!input->cboMonth->isEditable());
-    QVERIFY(input->txtName->text().isEmpty());
-    QCOMPARE(input->Label2->text(), QStringLiteral("Birth Month"));
-    QCOMPARE(input->cmdProceed->text(), QStringLiteral("Find My Australian Astrology &Sign"));
+    OrvoForm *input = ui->open(Australian);
+    QVERIFY(input);
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(input->windowTitle(), "Orvo Australian Astrology \u2014 Input");
+    const auto *month = F::control<QComboBox>(input, "cboMonth");
+    QCOMPARE(month->count(), 12);
+    QCOMPARE(month->currentText(), "January");
+    QVERIFY(!month->isEditable());
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    QCOMPARE(F::text(input, "Label2"), "Birth Month");
+    QCOMPARE(F::text(input, "cmdProceed"), "Find My Australian Astrology &Sign");
     QVERIFY(input->menuBarActions().isEmpty());
 
-    QList<QWidget *> order;
-    for (QWidget *w = input->txtName; order.size() < 3; w = w->nextInFocusChain()) {
+    QStringList order;
+    for (QWidget *w = F::control<QWidget>(input, "txtName"); order.size() < 3; w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
-            order.append(w);
+            order.append(w->objectName());
     }
-    QCOMPARE(order, (QList<QWidget *>{input->txtName, input->cboMonth, input->cmdProceed}));
+    QCOMPARE(order, QStringList({"txtName", "cboMonth", "cmdProceed"}));
 }
 
 void TestAustralianForms::blankNameIsRefused()
 {
-    auto *input = openInput();
-    input->txtName->setText(QStringLiteral("    "));
-    input->cboMonth->setFocus();
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-    QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-    QCOMPARE(input->focusWidget(), input->txtName);
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
-
-    // A person handed over by the rest of the program is checked the same way and shown.
-    input->cboMonth->setFocus();
-    QVERIFY(!input->openReading({QStringLiteral(" "), 7}));
-    QCOMPARE(dialogs->messageTexts().size(), 2);
-    QCOMPARE(input->focusWidget(), input->txtName);
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("July"));
-    QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
+    OrvoForm *input = ui->open(Australian);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Australian, {"    "}));
+    F::control<QWidget>(input, "cboMonth")->setFocus();
+    QVERIFY(!ui->find(Australian));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
+    QCOMPARE(input->focusWidget()->objectName(), "txtName");
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
-void TestAustralianForms::findShowsAnimalInCapitals_data()
+void TestAustralianForms::everyMonthShowsItsAnimal_data()
 {
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("content");
-    QTest::newRow("June wombat") << "June" << "NORTHERN HAIRY-NOSED WOMBAT" << "northern-hairy-nosed-wombat.txt";
-    QTest::newRow("April turtle") << "April" << "WESTERN SWAMP TURTLE" << "western-swamp-turtle.txt";
-    QTest::newRow("January galah") << "January" << "GALAH" << "galah.txt";
-    QTest::newRow("December emu") << "December" << "EMU" << "emu.txt";
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("shown");     // empty: the core's animal of the month, in capitals
+    QTest::addColumn<QString>("content");   // empty: not compared
+    QTest::newRow("June wombat") << 6 << "NORTHERN HAIRY-NOSED WOMBAT" << "northern-hairy-nosed-wombat.txt";
+    QTest::newRow("April turtle") << 4 << "WESTERN SWAMP TURTLE" << "western-swamp-turtle.txt";
+    QTest::newRow("January galah") << 1 << "GALAH" << "galah.txt";
+    QTest::newRow("December emu") << 12 << "EMU" << "emu.txt";
+    for (int month : {2, 3, 5, 7, 8, 9, 10, 11})
+        QTest::newRow(qPrintable(calendar::monthNames().at(month - 1))) << month << QString() << QString();
 }
 
-void TestAustralianForms::findShowsAnimalInCapitals()
+// The animal in capitals and its text, each fitting its label.
+void TestAustralianForms::everyMonthShowsItsAnimal()
 {
-    QFETCH(QString, month);
+    QFETCH(int, month);
     QFETCH(QString, shown);
     QFETCH(QString, content);
-    auto *display = find(QStringLiteral(" Bruce  "), month);
-    QVERIFY(dialogs->messages.isEmpty());
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!forms::get<frmAustralianAstrologyMain>()->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(display->lblLabel[0]->text(), QStringLiteral("Sun Sign"));
-    QCOMPARE(display->lblResult[0]->text(), shown);
-    QCOMPARE(display->lblResult[1]->text(), content::text(QStringLiteral("australian/") + content));
-    QCOMPARE(display->reading().person.name, QStringLiteral("Bruce"));
-    QCOMPARE(display->reading().person.month, calendar::monthNumber(month));
+    const OrvoForm *display = ui->reading(Australian, {" Bruce  ", {}, 0, month});
+    QVERIFY(display);
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QVERIFY(!ui->startPanelShown());
+    if (shown.isEmpty())
+        shown = australian::FindAustralianSign(calendar::monthNames().at(month - 1)).toUpper();
+    QCOMPARE(F::text(display, "lblLabel_0"), "Sun Sign");
+    const auto *sign = F::control<QLabel>(display, "lblResult_0");
+    const auto *text = F::control<QLabel>(display, "lblResult_1");
+    QCOMPARE(sign->text(), shown);
+    if (!content.isEmpty())
+        QCOMPARE(text->text(), content::text("australian/" + content));
+    QVERIFY(!text->text().isEmpty());
+    QVERIFY(sign->sizeHint().width() <= sign->width());
+    QVERIFY(text->heightForWidth(text->width()) <= text->height());
 }
 
-void TestAustralianForms::everySignFitsItsLabels()
+// The result offers Back and Exit only. Back keeps the entries, a second Find replaces the
+// animal and its text, and Exit closes every Australian window.
+void TestAustralianForms::resultOffersOnlyBackAndExit()
 {
-    auto *display = find(QStringLiteral("Bruce"), QStringLiteral("May"));
-    for (const australian::AustralianSignRow &row : australian::LoadAustralianSignTable()) {
-        ShowAustralianSign(row.animal);
-        QCOMPARE(display->lblResult[0]->text(), row.animal.toUpper());
-        QVERIFY2(display->lblResult[0]->sizeHint().width() <= display->lblResult[0]->width(), qPrintable(row.animal));
-        QVERIFY2(display->lblResult[1]->heightForWidth(display->lblResult[1]->width()) <= display->lblResult[1]->height(),
-                 qPrintable(row.animal));
-    }
-}
-
-void TestAustralianForms::resultOffersOnlyBack()
-{
-    auto *display = find(QStringLiteral("Bruce"), QStringLiteral("May"));
-    QVERIFY(!display->findChild<QLabel *>(QStringLiteral("imgAnimalPics")));
-    QVERIFY(display->cmdBack->isVisibleTo(display) && display->cmdBack->isEnabled());
-    for (QPushButton *off : {display->cmdPrint, display->cmdExit}) {
+    const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 6});
+    QVERIFY(display);
+    QVERIFY(!display->findChild<QLabel *>("imgAnimalPics"));
+    const auto *back = F::control<QPushButton>(display, "cmdBack");
+    QVERIFY(back->isVisibleTo(display) && back->isEnabled());
+    for (const char *name : {"cmdPrint", "cmdExit"}) {
+        const auto *off = F::control<QPushButton>(display, QLatin1String(name));
         QVERIFY(!off->isEnabled());
         QVERIFY(!off->isVisibleTo(display));
         QVERIFY(off->y() >= display->height());
     }
     QStringList offered;
-    const QList<QAction *> fileEntries = display->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions();
+    const QList<QAction *> fileEntries = F::control<QMenu>(display, "mnuFile")->actions();
     for (QAction *entry : fileEntries) {
         if (!entry->isSeparator() && entry->isVisible() && entry->isEnabled())
             offered.append(entry->text());
     }
-    QCOMPARE(offered, (QStringList{QStringLiteral("&Back"), QStringLiteral("E&xit")}));
-    QCOMPARE(fileEntries.first(), display->mnuPrint);
-    QVERIFY(!display->findChild<QAction *>(QStringLiteral("mnuMakeMoney"))->isVisible());
-    QVERIFY(display->findChild<QMenu *>(QStringLiteral("mnuHelp")));
+    QCOMPARE(offered, (QStringList{"&Back", "E&xit"}));
+    QCOMPARE(fileEntries.first()->objectName(), "mnuPrint");
+    QVERIFY(!F::control<QAction>(display, "mnuMakeMoney")->isVisible());
+    F::control<QMenu>(display, "mnuHelp");
 
-    display->mnuExit->trigger();
-    QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
-    QVERIFY(frame->isStartPanelVisible());
-    QVERIFY(!forms::get<frmAustralianAstrologyMain>()->isShownInFrame());
-}
+    const QString wombat = F::text(display, "lblResult_1");
+    QVERIFY(F::trigger(display, "mnuBack"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+    const OrvoForm *input = F::inputForm(Australian);
+    QCOMPARE(F::text(input, "txtName"), "Bruce");
+    QCOMPARE(F::text(input, "cboMonth"), "June");
 
-void TestAustralianForms::backKeepsEntriesAndSecondFindReplacesBoth()
-{
-    auto *display = find(QStringLiteral("Bruce"), QStringLiteral("June"));
-    const QString wombat = display->lblResult[1]->text();
-    display->mnuBack->trigger();
-    QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
-    auto *input = forms::get<frmAustralianAstrologyMain>();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Bruce"));
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("June"));
+    QVERIFY(ui->fill(Australian, {{}, {}, 0, 9}));
+    display = ui->find(Australian);
+    QVERIFY(display);
+    QCOMPARE(F::text(display, "lblResult_0"), "NUMBAT");
+    QVERIFY(F::text(display, "lblResult_1") != wombat);
+    QVERIFY(F::text(display, "lblResult_1").contains(QLatin1String("Numbat")));
 
-    input->cboMonth->setCurrentText(QStringLiteral("September"));
-    input->cmdProceed->click();
-    display = forms::get<frmAustralianAstrologyDisplay>();
-    QCOMPARE(display->lblResult[0]->text(), QStringLiteral("NUMBAT"));
-    QVERIFY(display->lblResult[1]->text() != wombat);
-    QVERIFY(display->lblResult[1]->text().contains(QLatin1String("Numbat")));
+    QVERIFY(F::trigger(display, "mnuExit"));
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 }
 
 void TestAustralianForms::reportHoldsOnlyTheName()
 {
-    auto *display = find(QStringLiteral("Bruce Lee"), QStringLiteral("June"));
-    display->cmdPrint_Click();   // the only way in: the window offers no Print
-    auto *report = forms::get<frmAustralianAstrologySave>();
-    QVERIFY(report->isShownInFrame());
-    const QString text = report->RTB->toPlainText();
-    QVERIFY(text.startsWith(QLatin1String("Name: Bruce Lee")));
-    QCOMPARE(text.count(QStringLiteral("Report Generated By http://")), 1);
+    const OrvoForm *display = ui->reading(Australian, {" Bruce Lee  ", {}, 0, 6});
+    QVERIFY(display);
+    OrvoForm *report = ui->report(Australian);   // the only way in: the window offers no Print
+    QVERIFY(report);
+    const auto *box = F::control<QTextEdit>(report, "RTB");
+    const QString text = box->toPlainText();
+    QVERIFY2(text.startsWith(QLatin1String("Name: Bruce Lee\n")), qPrintable(text));
+    QCOMPARE(text.count("Report Generated By http://"), 1);
     QVERIFY(text.indexOf(QLatin1String("Report Generated By")) > text.indexOf(QLatin1String("Bruce Lee")));
     QVERIFY(!text.contains(QLatin1String("June")));
     QVERIFY(!text.contains(QLatin1String("Wombat"), Qt::CaseInsensitive));
-    const QTextFragment heading = report->RTB->document()->begin().begin().fragment();
-    QCOMPARE(heading.text(), QStringLiteral("Name: "));
+    const QTextFragment heading = box->document()->begin().begin().fragment();
+    QCOMPARE(heading.text(), "Name: ");
     QVERIFY(heading.charFormat().fontWeight() >= QFont::Bold);
     QCOMPARE(heading.charFormat().foreground().color(), QColor(0, 128, 128));
 
-    report->close();
-    QVERIFY(!forms::isLoaded<frmAustralianAstrologySave>());
-    QVERIFY(display->isShownInFrame());
-    QCOMPARE(display->lblResult[0]->text(), QStringLiteral("NORTHERN HAIRY-NOSED WOMBAT"));
-}
+    F::closeWindow(report);
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QCOMPARE(F::text(display, "lblResult_0"), "NORTHERN HAIRY-NOSED WOMBAT");
 
-void TestAustralianForms::choosingTheSystemClosesEveryAustralianWindow()
-{
-    find(QStringLiteral("Bruce"), QStringLiteral("June"))->cmdPrint_Click();
-    auto *input = openInput();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(forms::loadedForms(), QList<OrvoForm *>{input});
-    QVERIFY(input->txtName->text().isEmpty());
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("January"));
+    // Choosing the system with the report open closes all three windows and starts afresh.
+    QVERIFY(ui->report(Australian));
+    const OrvoForm *input = ui->open(Australian);
+    QVERIFY(input);
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    QCOMPARE(F::text(input, "cboMonth"), "January");
 }
 
 void TestAustralianForms::saveThenOpen()
 {
-    find(QStringLiteral("Zoë"), QStringLiteral("October"))->cmdPrint_Click();
-    const QString file = dir->filePath(QStringLiteral("aussie.zod"));
-    dialogs->fileAnswers << file;
-    forms::get<frmAustralianAstrologySave>()->cmdSave->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogs->fileRequests.first().title, QStringLiteral("Save Your Zodiac Signs Result ...."));
-    QCOMPARE(dialogs->fileRequests.first().filter, QStringLiteral("Orvo Free Zodiac Signs (*.zod)"));
+    QTemporaryDir dir;
+    QVERIFY(ui->reading(Australian, {"Zoë", {}, 0, 10}));
+    const OrvoForm *report = ui->report(Australian);
+    QVERIFY(report);
+    const QString file = dir.filePath("aussie.zod");
+    dialogs()->fileAnswers << file;
+    QVERIFY(F::click(report, "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.first().title, "Save Your Zodiac Signs Result ....");
+    QCOMPARE(dialogs()->fileRequests.first().filter, "Orvo Free Zodiac Signs (*.zod)");
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), EncodeLine(QStringLiteral("Zoë")) + "\r\n" + EncodeLine(QStringLiteral("October")) + "\r\n");
+    QCOMPARE(saved.readAll(), EncodeLine("Zoë") + "\r\n" + EncodeLine("October") + "\r\n");
 
-    auto *input = openInput();
-    dialogs->fileAnswers << file;
-    input->cmdOpen->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Zoë"));
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("October"));
-    QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->lblResult[0]->text(), QStringLiteral("DIBBLER"));
-    QVERIFY(!input->isShownInFrame());
+    QVERIFY(ui->open(Australian));
+    const OrvoForm *display = ui->openSaved(Australian, file);
+    QVERIFY(dialogs()->messages.isEmpty());
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
+    QCOMPARE(F::text(display, "lblResult_0"), "DIBBLER");
+    const OrvoForm *input = F::inputForm(Australian);
+    QCOMPARE(F::text(input, "txtName"), "Zoë");
+    QCOMPARE(F::text(input, "cboMonth"), "October");
 }
 
-void TestAustralianForms::mayanFileUsesItsFirstTwoLines()
-{
-    const QString file = dir->filePath(QStringLiteral("mayan.zod"));
-    QVERIFY(savedReading::writeFile(file, {QStringLiteral("Ana"), QStringLiteral("March"), QStringLiteral("7"),
-                                           QStringLiteral("1985")}));
-    auto *input = openInput();
-    dialogs->fileAnswers << file;
-    input->cmdOpen->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Ana"));
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("March"));
-    QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->lblResult[0]->text(), QStringLiteral("DINGBAT"));
-    QCOMPARE(forms::get<frmAustralianAstrologyDisplay>()->reading().person.month, 3);
-}
-
-void TestAustralianForms::badFilesChangeNothing_data()
+void TestAustralianForms::openedFiles_data()
 {
     QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("sign");   // empty: refused, or nothing chosen
     QTest::addColumn<bool>("message");
-    QTest::newRow("upper-case extension ZOD") << "reading.ZOD" << true;
-    QTest::newRow("file that is not there") << "missing.zod" << true;
-    QTest::newRow("month no list holds") << "marchy.zod" << true;
-    QTest::newRow("no name") << "nameless.zod" << true;
-    QTest::newRow("cancel") << "" << false;
+    QTest::newRow("Mayan reading: its first two lines") << "mayan.zod" << "DINGBAT" << false;
+    QTest::newRow("upper-case extension ZOD") << "reading.ZOD" << "" << true;
+    QTest::newRow("file that is not there") << "missing.zod" << "" << true;
+    QTest::newRow("month no list holds") << "marchy.zod" << "" << true;
+    QTest::newRow("no name") << "nameless.zod" << "" << true;
+    QTest::newRow("cancel") << "" << "" << false;
 }
 
-void TestAustralianForms::badFilesChangeNothing()
+// A readable file shows its reading; anything else leaves the entries as they were.
+void TestAustralianForms::openedFiles()
 {
     QFETCH(QString, fileName);
+    QFETCH(QString, sign);
     QFETCH(bool, message);
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("reading.ZOD")), {QStringLiteral("Other"), QStringLiteral("May")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("marchy.zod")), {QStringLiteral("Other"), QStringLiteral("Marchy")}));
-    QVERIFY(savedReading::writeFile(dir->filePath(QStringLiteral("nameless.zod")), {QStringLiteral("  "), QStringLiteral("May")}));
-    auto *input = openInput();
-    input->txtName->setText(QStringLiteral("Keep"));
-    input->cboMonth->setCurrentText(QStringLiteral("August"));
-    dialogs->fileAnswers << (fileName.isEmpty() ? QString() : dir->filePath(fileName));
-    input->cmdOpen->click();
-    QCOMPARE(dialogs->messageTexts(), message ? QStringList{QStringLiteral("Please Check The File.")} : QStringList());
+    QTemporaryDir dir;
+    QVERIFY(savedReading::writeFile(dir.filePath("mayan.zod"), {"Ana", "March", "7", "1985"}));
+    QVERIFY(savedReading::writeFile(dir.filePath("reading.ZOD"), {"Other", "May"}));
+    QVERIFY(savedReading::writeFile(dir.filePath("marchy.zod"), {"Other", "Marchy"}));
+    QVERIFY(savedReading::writeFile(dir.filePath("nameless.zod"), {"  ", "May"}));
+    const OrvoForm *input = ui->open(Australian);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Australian, {"Keep", {}, 0, 8}));
+    const OrvoForm *display = ui->openSaved(Australian, fileName.isEmpty() ? QString() : dir.filePath(fileName));
+    QCOMPARE(dialogs()->messageTexts(), message ? QStringList{"Please Check The File."} : QStringList());
     if (message)
-        QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-    QCOMPARE(input->txtName->text(), QStringLiteral("Keep"));
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("August"));
-    QVERIFY(!forms::isLoaded<frmAustralianAstrologyDisplay>());
+        QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
+    if (!sign.isEmpty()) {
+        QVERIFY(display);
+        QCOMPARE(F::text(display, "lblResult_0"), sign);
+        QCOMPARE(F::text(input, "txtName"), "Ana");
+        QCOMPARE(F::text(input, "cboMonth"), "March");
+        return;
+    }
+    QCOMPARE(F::text(input, "txtName"), "Keep");
+    QCOMPARE(F::text(input, "cboMonth"), "August");
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestAustralianForms::linksOnEveryWindow()
 {
     OpenedPages pages;
-    auto *display = find(QStringLiteral("Bruce"), QStringLiteral("June"));
-    display->cmdPrint_Click();
-    const QList<OrvoForm *> windows = {forms::get<frmAustralianAstrologyMain>(), display,
-                                       forms::get<frmAustralianAstrologySave>()};
-    for (OrvoForm *form : windows) {
-        QCOMPARE(form->findChild<LinkLabel *>(QStringLiteral("Label61"))->page(), modHelp::Page::Home);
-        QCOMPARE(form->findChild<LinkLabel *>(QStringLiteral("lblCobrand"))->page(), modHelp::Page::CoBrand);
-        QCOMPARE(form->findChild<LinkLabel *>(QStringLiteral("lblFullBrand"))->page(), modHelp::Page::FullBrand);
+    const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 6});
+    QVERIFY(display);
+    QVERIFY(ui->report(Australian));
+    for (const QWidget *form : {F::inputForm(Australian), F::resultForm(Australian), F::reportForm(Australian)}) {
+        QCOMPARE(F::control<LinkLabel>(form, "Label61")->page(), modHelp::Page::Home);
+        QCOMPARE(F::control<LinkLabel>(form, "lblCobrand")->page(), modHelp::Page::CoBrand);
+        QCOMPARE(F::control<LinkLabel>(form, "lblFullBrand")->page(), modHelp::Page::FullBrand);
     }
-    QTest::mouseClick(display->Label13, Qt::LeftButton);
+    QTest::mouseClick(F::control<LinkLabel>(display, "Label13"), Qt::LeftButton);
     QCOMPARE(pages.urls, QList<QUrl>{modHelp::pageAddress(modHelp::Page::FullBrand)});
 }
 

@@ -1,11 +1,6 @@
-#include "app/frmMDI.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
-#include "widgets/link_label.h"
-#include "widgets/protected_text_edit.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QAction>
@@ -13,10 +8,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
+using F = FrameFixture;
 
 namespace {
 
@@ -24,22 +21,23 @@ namespace {
 QString x11Text(QKeyCombination key)
 {
     if (key.key() == Qt::Key_Delete)
-        return QStringLiteral("\x7f");
+        return "\x7f";
     if (key.key() == Qt::Key_Backspace)
-        return QStringLiteral("\b");
+        return "\b";
     if (key.keyboardModifiers() == Qt::ControlModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
         return QString(QChar(key.key() - Qt::Key_A + 1));
     return {};
 }
 
+constexpr System Celtic = System::Celtic;
+const QString inputName = "frmCelticAnimalBirthSignMain";
+
 } // namespace
 
-class TestCelticForms : public QObject
+class TestCelticForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void inputFormStartsEmpty();
     void keyFilterCapitalisesAndRefuses();
     void editingKeysWorkInNameBoxes_data();
@@ -47,114 +45,93 @@ private Q_SLOTS:
     void validationOrderAndFocus();
     void getSignShowsResult_data();
     void getSignShowsResult();
-    void menuEntryRunsGetSign();
-    void enterInNameBoxGetsSign();
-    void backKeepsEntriesAndSecondReadingReplacesFirst();
-    void exitFromResultShowsStartPanel();
+    void backKeepsEntriesAndExitShowsStartPanel();
     void characteristicsCannotBeCopied();
-    void tabOrderFollowsTheScreen();
-    void openReadingOfAPerson_data();
-    void openReadingOfAPerson();
-
-private:
-    frmCelticAnimalBirthSignMain *openInput();
-    void enter(frmCelticAnimalBirthSignMain *input, const QString &first, const QString &last, int day, int month, int year);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 };
-
-void TestCelticForms::init()
-{
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-}
-
-void TestCelticForms::cleanup()
-{
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmCelticAnimalBirthSignMain *TestCelticForms::openInput()
-{
-    frame->cmdSelectOption_Click(1);
-    return forms::get<frmCelticAnimalBirthSignMain>();
-}
-
-void TestCelticForms::enter(frmCelticAnimalBirthSignMain *input, const QString &first, const QString &last, int day,
-                            int month, int year)
-{
-    input->txtFName->setText(first);
-    input->txtlName->setText(last);
-    input->cmbDate->setCurrentIndex(day - 1);
-    input->cmbMonth->setCurrentIndex(month - 1);
-    input->cmbYear->setCurrentText(QString::number(year));
-}
 
 void TestCelticForms::inputFormStartsEmpty()
 {
-    auto *input = openInput();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Celtic Animal Birth Sign \u2014 Input"));
-    QCOMPARE(input->cmbDate->count(), 31);
-    QCOMPARE(input->cmbMonth->itemText(11), QStringLiteral("December"));
-    QCOMPARE(input->cmbYear->count(), 200);
-    QCOMPARE(input->cmbYear->itemText(199), QStringLiteral("2099"));
-    QCOMPARE(input->cmbDate->currentText() + input->cmbMonth->currentText() + input->cmbYear->currentText(),
-             QStringLiteral("1January1900"));
-    QVERIFY(input->txtFName->text().isEmpty());
-    for (const QLineEdit *box : {input->txtFName, input->txtMName, input->txtlName})
-        QCOMPARE(box->maxLength(), savedReading::MaxNameLength);
-    QCOMPARE(input->Command1->text(), QStringLiteral("Get My Celtic &Animal Birth Sign"));
+    OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(input->windowTitle(), "Orvo Celtic Animal Birth Sign \u2014 Input");
+    const auto list = [input](const char *name) { return F::control<QComboBox>(input, QLatin1String(name)); };
+    QCOMPARE(list("cmbDate")->count(), 31);
+    QCOMPARE(list("cmbMonth")->itemText(11), "December");
+    QCOMPARE(list("cmbYear")->count(), 200);
+    QCOMPARE(list("cmbYear")->itemText(199), "2099");
+    QCOMPARE(F::dateShown(Celtic), "1January1900");
+    QVERIFY(F::text(input, "txtFName").isEmpty());
+    for (const char *name : {"txtFName", "txtMName", "txtlName"})
+        QCOMPARE(F::control<QLineEdit>(input, QLatin1String(name))->maxLength(), savedReading::MaxNameLength);
+    QCOMPARE(F::text(input, "Command1"), "Get My Celtic &Animal Birth Sign");
+
+    // Tab goes as the screen reads.
+    QStringList chain;
+    QWidget *first = F::control<QWidget>(input, "Label61");
+    QWidget *widget = first;
+    do {
+        if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))
+            chain.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != first && chain.size() < 20);
+    QCOMPARE(chain, QStringList({"Label61", "txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear",
+                                 "Command1", "lblCobrand", "lblFullBrand"}));
+    // Each stands right of the one before on its row, or on a row below it.
+    const auto placeOf = [input](const QString &name) {
+        const QWidget *control = F::control<QWidget>(input, name);
+        return control->geometry().translated(control->parentWidget()->mapTo(input, QPoint()));
+    };
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        const QRect before = placeOf(chain[i - 1]);
+        const QRect after = placeOf(chain[i]);
+        QVERIFY2(after.top() > before.bottom() || (after.top() < before.bottom() && after.left() > before.right()),
+                 qPrintable(chain[i]));
+    }
 }
 
 void TestCelticForms::keyFilterCapitalisesAndRefuses()
 {
-    auto *input = openInput();
-    QTest::keyClicks(input->txtFName, QStringLiteral("mary o'ne7il"));
-    QCOMPARE(input->txtFName->text(), QStringLiteral("MARY O'NEIL"));
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Only Alphabet")});
-    QCOMPARE(dialogs->messages.first().icon, Icon::Information);
-    QTest::keyClicks(input->txtMName, QStringLiteral("7"));
-    QVERIFY(input->txtMName->text().isEmpty());
-    QCOMPARE(dialogs->messages.size(), 2);
-    QTest::keyClick(input->txtFName, Qt::Key_Backspace);
-    QCOMPARE(input->txtFName->text(), QStringLiteral("MARY O'NEI"));
+    const OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    auto *first = F::control<QLineEdit>(input, "txtFName");
+    auto *middle = F::control<QLineEdit>(input, "txtMName");
+    QTest::keyClicks(first, "mary o'ne7il");
+    QCOMPARE(first->text(), "MARY O'NEIL");
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter Only Alphabet"});
+    QCOMPARE(dialogs()->messages.first().icon, Icon::Information);
+    QTest::keyClicks(middle, "7");
+    QVERIFY(middle->text().isEmpty());
+    QCOMPARE(dialogs()->messages.size(), 2);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QCOMPARE(first->text(), "MARY O'NEI");
 }
 
 void TestCelticForms::editingKeysWorkInNameBoxes_data()
 {
     QTest::addColumn<QKeySequence>("keys");   // pressed after "mary" was typed
     QTest::addColumn<QString>("text");
-    QTest::newRow("Home, Delete") << QKeySequence(QStringLiteral("Home, Del")) << "ARY";
-    QTest::newRow("Left, Delete") << QKeySequence(QStringLiteral("Left, Del")) << "MAR";
-    QTest::newRow("Delete at the end") << QKeySequence(QStringLiteral("Del")) << "MARY";
-    QTest::newRow("Backspace") << QKeySequence(QStringLiteral("Backspace")) << "MAR";
-    QTest::newRow("Shift+Home, Delete") << QKeySequence(QStringLiteral("Shift+Home, Del")) << "";
-    QTest::newRow("Ctrl+A, Delete") << QKeySequence(QStringLiteral("Ctrl+A, Del")) << "";
-    QTest::newRow("Ctrl+Left, Delete") << QKeySequence(QStringLiteral("Ctrl+Left, Del")) << "ARY";
-    QTest::newRow("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << QKeySequence(QStringLiteral("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V"))
-                                                    << "MARYMARY";
-    QTest::newRow("Ctrl+A, Ctrl+C, End, Ctrl+V") << QKeySequence(QStringLiteral("Ctrl+A, Ctrl+C, End, Ctrl+V"))
-                                                 << "MARYMARY";
+    QTest::newRow("Home, Delete") << QKeySequence("Home, Del") << "ARY";
+    QTest::newRow("Left, Delete") << QKeySequence("Left, Del") << "MAR";
+    QTest::newRow("Delete at the end") << QKeySequence("Del") << "MARY";
+    QTest::newRow("Backspace") << QKeySequence("Backspace") << "MAR";
+    QTest::newRow("Shift+Home, Delete") << QKeySequence("Shift+Home, Del") << "";
+    QTest::newRow("Ctrl+A, Delete") << QKeySequence("Ctrl+A, Del") << "";
+    QTest::newRow("Ctrl+Left, Delete") << QKeySequence("Ctrl+Left, Del") << "ARY";
+    QTest::newRow("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << QKeySequence("Ctrl+A, Ctrl+X, Ctrl+V, Ctrl+V") << "MARYMARY";
+    QTest::newRow("Ctrl+A, Ctrl+C, End, Ctrl+V") << QKeySequence("Ctrl+A, Ctrl+C, End, Ctrl+V") << "MARYMARY";
 }
 
 void TestCelticForms::editingKeysWorkInNameBoxes()
 {
     QFETCH(QKeySequence, keys);
     QFETCH(QString, text);
-    auto *input = openInput();
-    QLineEdit *box = input->txtMName;
+    QVERIFY(ui->open(Celtic));
+    auto *box = F::control<QLineEdit>(F::inputForm(Celtic), "txtMName");
     // Once with the texts QTest gives (Ctrl+A as "a", as on some platforms), once with X11's.
     for (const bool asX11 : {false, true}) {
         box->clear();
-        QTest::keyClicks(box, QStringLiteral("mary"));
+        QTest::keyClicks(box, "mary");
         for (int i = 0; i < keys.count(); ++i) {
             if (!asX11) {
                 QTest::keyClick(box, keys[i].key(), keys[i].keyboardModifiers());
@@ -166,33 +143,34 @@ void TestCelticForms::editingKeysWorkInNameBoxes()
             QApplication::sendEvent(box, &release);
         }
         QCOMPARE(box->text(), text);
-        QCOMPARE(dialogs->messageTexts(), QStringList());
+        QCOMPARE(dialogs()->messageTexts(), QStringList());
     }
 }
 
 void TestCelticForms::validationOrderAndFocus()
 {
-    auto *input = openInput();
-    input->Command1->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter First Name !")});
-    QCOMPARE(dialogs->messages.last().icon, Icon::None);
-    QCOMPARE(input->focusWidget(), input->txtFName);
+    const OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    const auto focus = [input] { return input->focusWidget() ? input->focusWidget()->objectName() : QString(); };
+    QVERIFY(!ui->find(Celtic));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter First Name !"});
+    QCOMPARE(dialogs()->messages.last().icon, Icon::None);
+    QCOMPARE(focus(), "txtFName");
 
-    input->txtFName->setText(QStringLiteral("ANN"));
-    input->Command1->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Last Name !"));
-    QCOMPARE(input->focusWidget(), input->txtlName);
+    QVERIFY(ui->fill(Celtic, {"ANN"}));
+    QVERIFY(!ui->find(Celtic));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Your Last Name !");
+    QCOMPARE(focus(), "txtlName");
 
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 29, 2, 1900);
-    input->Command1->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 31, 9, 1990);
-    input->Command1->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
-    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(input->focusWidget(), input->cmbDate);
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
-    QVERIFY(input->isShownInFrame());
+    QVERIFY(ui->fill(Celtic, {"ANN LEE", {}, 29, 2, 1900}));
+    QVERIFY(!ui->find(Celtic));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month!");
+    QVERIFY(ui->fill(Celtic, {{}, {}, 31, 9, 1990}));
+    QVERIFY(!ui->find(Celtic));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month !");
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Information);
+    QCOMPARE(focus(), "cmbDate");
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestCelticForms::getSignShowsResult_data()
@@ -201,9 +179,11 @@ void TestCelticForms::getSignShowsResult_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("sign");
-    QTest::newRow("23 December 1990 Wren") << 23 << 12 << 1990 << "Wren";
-    QTest::newRow("29 February 2000 Seal") << 29 << 2 << 2000 << "Seal";
-    QTest::newRow("14 April 2099 Bear") << 14 << 4 << 2099 << "Bear";
+    QTest::addColumn<QString>("way");   // the button, the menu entry, or Enter in the first name box
+    QTest::newRow("23 December 1990 Wren, by the button") << 23 << 12 << 1990 << "Wren" << "Command1";
+    QTest::newRow("29 February 2000 Seal, by the menu") << 29 << 2 << 2000 << "Seal" << "mnuAstro";
+    QTest::newRow("14 April 2099 Bear, by Enter") << 14 << 4 << 2099 << "Bear" << "txtFName";
+    QTest::newRow("1 September 1990 Salmon, by the menu") << 1 << 9 << 1990 << "Salmon" << "mnuAstro";
 }
 
 void TestCelticForms::getSignShowsResult()
@@ -212,163 +192,76 @@ void TestCelticForms::getSignShowsResult()
     QFETCH(int, month);
     QFETCH(int, year);
     QFETCH(QString, sign);
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), day, month, year);
-    input->Command1->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!input->isShownInFrame());
-    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(display->lblName->text(), sign);
-    QCOMPARE(display->lblCelticBirthAnimalSign->text(), sign);
-    QVERIFY(!display->picCelticAnimal->pixmap().isNull());
-    QCOMPARE(display->picCelticAnimal->pixmap().size(), QSize(124, 127));
-    QVERIFY(!display->txtCharacterstic->toPlainText().isEmpty());
-    for (QLabel *value : {display->lblGaelicName, display->lblBirthstone, display->lblRulingPlanet, display->lblKeywords,
-                          display->lblCompatibility, display->lblMagickalAbilties})
-        QVERIFY(!value->text().isEmpty());
+    QFETCH(QString, way);
+    OrvoForm *input = ui->open(Celtic);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Celtic, {"ANN LEE", {}, day, month, year}));
+    if (way.startsWith(QLatin1String("mnu")))
+        QVERIFY(F::trigger(input, way));
+    else if (way.startsWith(QLatin1String("txt")))
+        QTest::keyClick(F::control<QLineEdit>(input, way), Qt::Key_Return);
+    else
+        QVERIFY(F::click(input, way));
+    QVERIFY(dialogs()->messages.isEmpty());
+    const OrvoForm *display = F::resultForm(Celtic);
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{"frmCelticAnimalBirthSignDisplay"});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(display, "lblName"), sign);
+    QCOMPARE(F::text(display, "lblCelticBirthAnimalSign"), sign);
+    const QPixmap picture = F::control<QLabel>(display, "picCelticAnimal")->pixmap();
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), QSize(124, 127));
+    QVERIFY(!F::text(display, "txtCharacterstic").isEmpty());
+    for (const char *value : {"lblGaelicName", "lblBirthstone", "lblRulingPlanet", "lblKeywords", "lblCompatibility",
+                              "lblMagickalAbilties"})
+        QVERIFY2(!F::text(display, QLatin1String(value)).isEmpty(), value);
 }
 
-void TestCelticForms::menuEntryRunsGetSign()
+// Back keeps the entries and a second reading replaces the first; Exit closes every Celtic
+// window, and the system chosen again starts with empty names.
+void TestCelticForms::backKeepsEntriesAndExitShowsStartPanel()
 {
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 1, 9, 1990);
-    input->mnuAstro->trigger();
-    QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Salmon"));
-}
+    const OrvoForm *display = ui->reading(Celtic, {"ANN LEE", {}, 23, 12, 1990});
+    QVERIFY(display);
+    QVERIFY(F::click(display, "cmdBack"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+    const OrvoForm *input = F::inputForm(Celtic);
+    QCOMPARE(F::text(input, "txtFName"), "ANN");
+    QCOMPARE(F::text(input, "cmbDate"), "23");
 
-void TestCelticForms::enterInNameBoxGetsSign()
-{
-    auto *input = openInput();
-    QTest::keyClicks(input->txtFName, QStringLiteral("ann"));
-    QTest::keyClick(input->txtFName, Qt::Key_Return);
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Last Name !")});
-    QTest::keyClicks(input->txtlName, QStringLiteral("lee"));
-    QTest::keyClick(input->txtlName, Qt::Key_Return);
-    QCOMPARE(dialogs->messages.size(), 1);
-    QCOMPARE(forms::get<frmCelticAnimalBirthSignDisplay>()->lblName->text(), QStringLiteral("Stag"));
-}
+    QVERIFY(ui->fill(Celtic, {{}, {}, 0, 1}));   // 23 January: Crane
+    display = ui->find(Celtic);
+    QVERIFY(display);
+    QCOMPARE(F::text(display, "lblName"), "Crane");
+    QCOMPARE(F::text(display, "lblCompatibility"),
+             "Bee and Swan signs are most compatible with you. Other compatible signs include Cat, Owl and Beer.");
+    QVERIFY(!F::text(display, "lblGaelicName").contains(QLatin1String("Drui")));
 
-void TestCelticForms::backKeepsEntriesAndSecondReadingReplacesFirst()
-{
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 23, 12, 1990);
-    input->Command1->click();
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    display->cmdBack->click();
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtFName->text(), QStringLiteral("ANN"));
-    QCOMPARE(input->cmbDate->currentText(), QStringLiteral("23"));
-
-    input->cmbMonth->setCurrentIndex(0);   // 23 January: Crane
-    input->Command1->click();
-    display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    QCOMPARE(display->lblName->text(), QStringLiteral("Crane"));
-    QCOMPARE(display->lblCompatibility->text(),
-             QStringLiteral("Bee and Swan signs are most compatible with you. Other compatible signs include Cat, Owl and Beer."));
-    QVERIFY(!display->lblGaelicName->text().contains(QLatin1String("Drui")));
-}
-
-void TestCelticForms::exitFromResultShowsStartPanel()
-{
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 5, 5, 1990);
-    input->Command1->click();
-    forms::get<frmCelticAnimalBirthSignDisplay>()->mnuExit->trigger();
-    QVERIFY(!forms::isLoaded<frmCelticAnimalBirthSignDisplay>());
-    QVERIFY(frame->isStartPanelVisible());
-    QVERIFY(forms::isLoaded<frmCelticAnimalBirthSignMain>());
-    QVERIFY(!input->isShownInFrame());
-
-    // Choosing the system again starts with empty names.
-    auto *fresh = openInput();
-    QVERIFY(fresh->txtFName->text().isEmpty());
+    QVERIFY(F::trigger(display, "mnuExit"));
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
+    const OrvoForm *fresh = ui->open(Celtic);
+    QVERIFY(fresh);
+    QVERIFY(F::text(fresh, "txtFName").isEmpty());
 }
 
 void TestCelticForms::characteristicsCannotBeCopied()
 {
-    auto *input = openInput();
-    enter(input, QStringLiteral("ANN"), QStringLiteral("LEE"), 5, 5, 1990);
-    input->Command1->click();
-    auto *box = forms::get<frmCelticAnimalBirthSignDisplay>()->txtCharacterstic;
-    QGuiApplication::clipboard()->setText(QStringLiteral("from another program"));
+    const OrvoForm *display = ui->reading(Celtic, {"ANN LEE", {}, 5, 5, 1990});
+    QVERIFY(display);
+    auto *box = F::control<QTextEdit>(display, "txtCharacterstic");
+    QGuiApplication::clipboard()->setText("from another program");
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Insert, Qt::ControlModifier);
     QTest::mouseMove(box->viewport());
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("from another program"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), "from another program");
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-}
-
-void TestCelticForms::tabOrderFollowsTheScreen()
-{
-    auto *input = openInput();
-    QStringList chain;
-    QWidget *widget = input->Label61;
-    do {
-        if (input->isAncestorOf(widget) && widget->isVisibleTo(input) && (widget->focusPolicy() & Qt::TabFocus))
-            chain.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != input->Label61 && chain.size() < 20);
-    QCOMPARE(chain, QStringList({"Label61", "txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear",
-                                 "Command1", "lblCobrand", "lblFullBrand"}));
-    // Each stands right of the one before on its row, or on a row below it.
-    for (qsizetype i = 1; i < chain.size(); ++i) {
-        const QRect before = input->findChild<QWidget *>(chain[i - 1])->geometry().translated(
-            input->findChild<QWidget *>(chain[i - 1])->parentWidget()->mapTo(input, QPoint()));
-        const QRect after = input->findChild<QWidget *>(chain[i])->geometry().translated(
-            input->findChild<QWidget *>(chain[i])->parentWidget()->mapTo(input, QPoint()));
-        QVERIFY2(after.top() > before.bottom() || (after.top() < before.bottom() && after.left() > before.right()),
-                 qPrintable(chain[i]));
-    }
-}
-
-void TestCelticForms::openReadingOfAPerson_data()
-{
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QDate>("date");   // an invalid one stands for 31 April 1990
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("sign");
-    QTest::newRow("no last name") << "" << QDate(1990, 5, 12) << "Please Enter Your Last Name !" << "";
-    QTest::newRow("31 April") << "LEE" << QDate() << "Please Enter Correct Date Or Month !" << "";
-    QTest::newRow("2100, a year the list lacks") << "LEE" << QDate(2100, 5, 12)
-                                                 << "Celtic Animal Birth Sign takes birth years from 1900 to 2099." << "";
-    QTest::newRow("13 May 2099") << "LEE" << QDate(2099, 5, 13) << "" << "Bee";
-}
-
-void TestCelticForms::openReadingOfAPerson()
-{
-    QFETCH(QString, last);
-    QFETCH(QDate, date);
-    QFETCH(QString, message);
-    QFETCH(QString, sign);
-    // As the overview finds it: loaded, not shown, the start panel up.
-    auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-    QVERIFY(frame->isStartPanelVisible());
-    const BirthEntry birth = date.isValid() ? BirthEntry{date.day(), date.month(), date.year()} : BirthEntry{31, 4, 1990};
-    const bool opened = input->openReading({QStringLiteral("ANN"), last, birth, QStringLiteral("MAY")});
-
-    QCOMPARE(opened, message.isEmpty());
-    QCOMPARE(dialogs->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtMName->text(), QStringLiteral("MAY"));
-    QCOMPARE(input->cmbMonth->currentIndex() + 1, birth.month);
-    QCOMPARE(input->isShownInFrame(), !opened);
-    QCOMPARE(forms::isLoaded<frmCelticAnimalBirthSignDisplay>(), opened);
-    if (!opened)
-        return;
-    auto *display = forms::get<frmCelticAnimalBirthSignDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QCOMPARE(display->lblName->text(), sign);
-    QCOMPARE(display->reading().birthDate, date);
-    QCOMPARE(display->reading().person.middleName, QStringLiteral("MAY"));
 }
 
 QTEST_MAIN(TestCelticForms)

@@ -1,12 +1,8 @@
-#include "app/frmMDI.h"
 #include "chinese/calendar/day_start.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
-#include "widgets/protected_text_edit.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QComboBox>
@@ -15,18 +11,26 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
+#include <QTimeZone>
 #include <QtTest>
+
+using System = systems::System;
+using F = FrameFixture;
+
+namespace {
+
+constexpr System Chinese = System::Chinese;
+
+} // namespace
 
 // The time and place of birth on the Chinese windows: the pillars they give, the clock gap, the
 // saved file and the lunar birthdays' calendar file.
-class TestChineseBirth : public QObject
+class TestChineseBirth : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void birthGivesPillars_data();
     void birthGivesPillars();
     void savedFileReopensExactly();
@@ -34,10 +38,10 @@ private Q_SLOTS:
     void calendarFileParses();
 
 private:
-    frmChineseZodiacMain *enter(const QString &date, const QString &time, const QString &zone);
+    // Chooses the system afresh and enters Mei, born on date ("yyyy-MM-dd") at time ("HH:mm" or
+    // empty) in zone; nothing is proceeded yet. The input form, or nullptr.
+    OrvoForm *enter(const QString &date, const QString &time, const QString &zone);
 
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
     QTemporaryDir dir;
 };
 
@@ -50,35 +54,19 @@ void TestChineseBirth::initTestCase()
 void TestChineseBirth::init()
 {
     programSettings::open()->clear();
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    FrameTestCase::init();
 }
 
-void TestChineseBirth::cleanup()
+OrvoForm *TestChineseBirth::enter(const QString &date, const QString &time, const QString &zone)
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// date "yyyy-MM-dd", time "HH:mm" or empty; the entries of the input form, not yet proceeded.
-frmChineseZodiacMain *TestChineseBirth::enter(const QString &date, const QString &time, const QString &zone)
-{
-    frame->cmdSelectOption_Click(2);
-    auto *input = forms::get<frmChineseZodiacMain>();
     const QDate day = QDate::fromString(date, Qt::ISODate);
-    input->txtName->setText(QStringLiteral("Mei"));
-    input->optSex[1]->setChecked(true);
-    input->cboDate->setCurrentIndex(day.day() - 1);
-    input->cboMonth->setCurrentIndex(day.month() - 1);
-    input->cboYear->setCurrentText(QString::number(day.year()));
-    const QTime clock = QTime::fromString(time, QStringLiteral("HH:mm"));
-    input->cboHour->setCurrentIndex(clock.isValid() ? clock.hour() + 1 : 0);
-    input->cboMinute->setCurrentIndex(clock.isValid() ? clock.minute() + 1 : 0);
-    input->cboZone->setCurrentText(zone);
+    OrvoForm *input = ui->open(Chinese);
+    if (!input || !ui->fill(Chinese, {"Mei", "Female", day.day(), day.month(), day.year()}))
+        return nullptr;
+    const QTime clock = QTime::fromString(time, "HH:mm");
+    F::control<QComboBox>(input, "cboHour")->setCurrentIndex(clock.isValid() ? clock.hour() + 1 : 0);
+    F::control<QComboBox>(input, "cboMinute")->setCurrentIndex(clock.isValid() ? clock.minute() + 1 : 0);
+    F::control<QComboBox>(input, "cboZone")->setCurrentText(zone);
     return input;
 }
 
@@ -117,129 +105,129 @@ void TestChineseBirth::birthGivesPillars()
     QFETCH(QString, zone);
     QFETCH(QStringList, shown);
     QFETCH(QString, message);
-    auto *input = enter(date, time, zone);
+    OrvoForm *input = enter(date, time, zone);
+    QVERIFY(input);
     // Pictures of both windows for a person to look at, where asked for.
     const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS");
     const QString shot = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
     if (!shots.isEmpty())
-        QVERIFY(input->grab().save(shots + QStringLiteral("/input-") + shot + QStringLiteral(".png")));
-    input->cmdProceed->click();
+        QVERIFY(input->grab().save(shots + "/input-" + shot + ".png"));
+    OrvoForm *display = ui->find(Chinese);
     if (!message.isEmpty()) {
-        QCOMPARE(dialogs->messageTexts(), QStringList{message});
-        QVERIFY(input->isShownInFrame());
-        QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>() || !forms::get<frmChineseZodiacDisplay>()->isShownInFrame());
+        QCOMPARE(dialogs()->messageTexts(), QStringList{message});
+        QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacMain"});
         // The entry to correct has the focus (an editable list's own line box, or the list).
-        QWidget *target = zone == QStringLiteral("Mars/Olympus") ? static_cast<QWidget *>(input->cboZone) : input->cboHour;
-        QWidget *focus = input->focusWidget();
-        QVERIFY(focus && (focus == target || focus->parentWidget() == target));
+        const QString target = zone == "Mars/Olympus" ? "cboZone" : "cboHour";
+        const QWidget *focus = input->focusWidget();
+        QVERIFY(focus && (focus->objectName() == target || focus->parentWidget()->objectName() == target));
         return;
     }
-    QVERIFY(dialogs->messages.isEmpty());
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    QVERIFY(display->isShownInFrame());
+    QVERIFY(dialogs()->messages.isEmpty());
+    QVERIFY(display);
     if (!shots.isEmpty())
-        QVERIFY(display->grab().save(shots + QStringLiteral("/result-") + shot + QStringLiteral(".png")));
-    display->cmdPrint->click();
-    const QString report = forms::get<frmChineseZodiacSave>()->RTB->toPlainText();
-    const QString result = display->txtDepth->toPlainText();
+        QVERIFY(display->grab().save(shots + "/result-" + shot + ".png"));
+    const OrvoForm *reportForm = ui->report(Chinese);
+    QVERIFY(reportForm);
+    const QString report = F::text(reportForm, "RTB");
+    const QString result = F::text(display, "txtDepth");
     for (const QString &part : shown) {
-        QVERIFY2(result.contains(part), qPrintable(part + QStringLiteral(" not on the result:\n") + result));
-        QVERIFY2(report.contains(part), qPrintable(part + QStringLiteral(" not in the report")));
+        QVERIFY2(result.contains(part), qPrintable(part + " not on the result:\n" + result));
+        QVERIFY2(report.contains(part), qPrintable(part + " not in the report"));
     }
     // The years ahead follow, and what the report held before comes first still.
-    QVERIFY(result.contains(QStringLiteral("The Years Ahead for the")));
-    QVERIFY(report.indexOf(QStringLiteral("Famous Persons")) < report.indexOf(QStringLiteral("The Years Ahead")));
-    QCOMPARE(display->cmdCalendar->isEnabled(), true);
+    QVERIFY(result.contains("The Years Ahead for the"));
+    QVERIFY(report.indexOf("Famous Persons") < report.indexOf("The Years Ahead"));
+    QVERIFY(F::control<QPushButton>(display, "cmdCalendar")->isEnabled());
 }
 
 void TestChineseBirth::savedFileReopensExactly()
 {
-    auto *input = enter(QStringLiteral("2024-02-04"), QStringLiteral("23:40"), QStringLiteral("Asia/Shanghai"));
-    input->txtLongitude->setText(QStringLiteral("121.5"));
-    input->optDayStart[1]->click();
-    input->cmdProceed->click();
-    QVERIFY(dialogs->messages.isEmpty());
+    OrvoForm *input = enter("2024-02-04", "23:40", "Asia/Shanghai");
+    QVERIFY(input);
+    F::control<QLineEdit>(input, "txtLongitude")->setText("121.5");
+    QVERIFY(F::click(input, "optDayStart_1"));
+    const OrvoForm *display = ui->find(Chinese);
+    QVERIFY(dialogs()->messages.isEmpty());
+    QVERIFY(display);
     QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::At23);
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    const QString result = display->txtDepth->toPlainText();
-    display->cmdPrint->click();
-    const QString fileName = dir.filePath(QStringLiteral("late.str"));
-    dialogs->fileAnswers = {fileName};
-    forms::get<frmChineseZodiacSave>()->cmdSave->click();
-    QVERIFY(dialogs->messages.isEmpty());
+    const QString result = F::text(display, "txtDepth");
+    const QString fileName = dir.filePath("late.str");
+    dialogs()->fileAnswers = {fileName};
+    QVERIFY(F::click(ui->report(Chinese), "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
     // The older readers' lines first, unchanged.
     QCOMPARE(savedReading::readFile(fileName, 10),
              QStringList({"Mei", "Female", "4", "February", "2024", "new-year", "23:40", "Asia/Shanghai", "121.5", "23"}));
 
     // A fresh form with other entries and the other preference: the file restores them all.
-    forms::unload<frmChineseZodiacSave>();
-    forms::unload<frmChineseZodiacDisplay>();
     chinese::setPreferredDayStart(chinese::DayStart::Midnight);
-    input = enter(QStringLiteral("2000-01-01"), QString(), QStringLiteral("UTC"));
-    input->optDayStart[0]->setChecked(true);
-    dialogs->fileAnswers = {fileName};
-    input->cmdOpen->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(input->cboHour->currentText() + input->cboMinute->currentText(), QStringLiteral("2340"));
-    QCOMPARE(input->cboZone->currentText(), QStringLiteral("Asia/Shanghai"));
-    QCOMPARE(input->txtLongitude->text(), QStringLiteral("121.5"));
-    QCOMPARE(input->dayStart(), chinese::DayStart::At23);
+    input = enter("2000-01-01", QString(), "UTC");
+    QVERIFY(input);
+    QVERIFY(F::click(input, "optDayStart_0"));
+    display = ui->openSaved(Chinese, fileName);
+    QVERIFY(dialogs()->messages.isEmpty());
+    QVERIFY(display);
+    QCOMPARE(F::text(input, "cboHour") + F::text(input, "cboMinute"), "2340");
+    QCOMPARE(F::text(input, "cboZone"), "Asia/Shanghai");
+    QCOMPARE(F::text(input, "txtLongitude"), "121.5");
+    QVERIFY(F::isChecked(input, "optDayStart_1"));
     QCOMPARE(chinese::preferredDayStart(), chinese::DayStart::Midnight);
-    QCOMPARE(forms::get<frmChineseZodiacDisplay>()->txtDepth->toPlainText(), result);
+    QCOMPARE(F::text(display, "txtDepth"), result);
 
     // A damaged zone line is damage, not the computer's zone.
-    const QString damaged = dir.filePath(QStringLiteral("damaged.str"));
+    const QString damaged = dir.filePath("damaged.str");
     QVERIFY(savedReading::writeFile(damaged, {"Mei", "Female", "4", "February", "2024", "new-year", "23:40",
                                               "Nowhere/Place", "", "23"}));
-    dialogs->fileAnswers = {damaged};
-    input->cmdOpen->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+    QVERIFY(F::click(display, "cmdBack"));
+    QVERIFY(!ui->openSaved(Chinese, damaged));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Check The File."});
 }
 
 void TestChineseBirth::olderFileOpensWithoutTime()
 {
-    const QString fileName = dir.filePath(QStringLiteral("old.str"));
+    const QString fileName = dir.filePath("old.str");
     QVERIFY(savedReading::writeFile(fileName, {"Bo", "Male", "12", "May", "1990"}));
-    auto *input = enter(QStringLiteral("2000-01-01"), QStringLiteral("10:00"), QStringLiteral("Asia/Tokyo"));
-    dialogs->fileAnswers = {fileName};
-    input->cmdOpen->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QVERIFY(input->cboHour->currentText().isEmpty());
-    QCOMPARE(input->cboZone->currentText(), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
-    const QString result = forms::get<frmChineseZodiacDisplay>()->txtDepth->toPlainText();
-    QVERIFY(result.contains(QStringLiteral("18th day of the 4th month, Year of the Horse")));
-    QVERIFY(result.contains(QStringLiteral("The hour pillar needs the time of birth.")));
+    const OrvoForm *input = enter("2000-01-01", "10:00", "Asia/Tokyo");
+    QVERIFY(input);
+    const OrvoForm *display = ui->openSaved(Chinese, fileName);
+    QVERIFY(dialogs()->messages.isEmpty());
+    QVERIFY(display);
+    QVERIFY(F::text(input, "cboHour").isEmpty());
+    QCOMPARE(F::text(input, "cboZone"), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+    const QString result = F::text(display, "txtDepth");
+    QVERIFY(result.contains("18th day of the 4th month, Year of the Horse"));
+    QVERIFY(result.contains("The hour pillar needs the time of birth."));
 }
 
 void TestChineseBirth::calendarFileParses()
 {
-    enter(QStringLiteral("1990-05-12"), QStringLiteral("14:30"), QStringLiteral("Asia/Shanghai"))->cmdProceed->click();
-    auto *display = forms::get<frmChineseZodiacDisplay>();
+    QVERIFY(enter("1990-05-12", "14:30", "Asia/Shanghai"));
+    const OrvoForm *display = ui->find(Chinese);
+    QVERIFY(display);
 
     // A folder where the file should go: refused, and said so.
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("taken.ics")));
-    dialogs->fileAnswers = {dir.filePath(QStringLiteral("taken.ics"))};
-    display->cmdCalendar->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
+    QVERIFY(QDir(dir.path()).mkpath("taken.ics"));
+    dialogs()->fileAnswers = {dir.filePath("taken.ics")};
+    QVERIFY(F::click(display, "cmdCalendar"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
 
-    const QString fileName = dir.filePath(QStringLiteral("birthdays"));
-    dialogs->fileAnswers = {fileName};
-    display->cmdCalendar->click();
-    QCOMPARE(dialogs->messages.size(), 1);
-    QCOMPARE(dialogs->fileRequests.last().defaultSuffix, QStringLiteral("ics"));
-    QVERIFY(dialogs->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
-    QVERIFY(QFileInfo::exists(fileName + QStringLiteral(".ics")));
+    const QString fileName = dir.filePath("birthdays");
+    dialogs()->fileAnswers = {fileName};
+    QVERIFY(F::click(display, "cmdCalendar"));
+    QCOMPARE(dialogs()->messages.size(), 1);
+    QCOMPARE(dialogs()->fileRequests.last().defaultSuffix, "ics");
+    QVERIFY(dialogs()->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
+    QVERIFY(QFileInfo::exists(fileName + ".ics"));
 
-    const QString python = QStringLiteral("/usr/bin/python3");
+    const QString python = "/usr/bin/python3";
     if (!QFileInfo::exists(python))
         QSKIP("no Python to parse the calendar with");
     QProcess parser;
-    parser.start(python, {QStringLiteral("-c"),
-                          QStringLiteral("import sys, icalendar\n"
+    parser.start(python, {"-c", QStringLiteral("import sys, icalendar\n"
                                          "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
                                          "for e in cal.walk('VEVENT'):\n"
                                          "    print(e.decoded('DTSTART').isoformat(), e['SUMMARY'], bool(e.get('UID')))\n"),
-                          fileName + QStringLiteral(".ics")});
+                          fileName + ".ics"});
     QVERIFY(parser.waitForFinished(60000));
     if (parser.exitCode() != 0 && parser.readAllStandardError().contains("No module named"))
         QSKIP("no icalendar module");
@@ -251,7 +239,7 @@ void TestChineseBirth::calendarFileParses()
     for (const QString &event : events) {
         const QString date = event.section(QLatin1Char(' '), 0, 0);
         QVERIFY2(date >= today && date > previous, qPrintable(event));
-        QVERIFY2(event.contains(QStringLiteral("Mei")) && event.endsWith(QStringLiteral("True")), qPrintable(event));
+        QVERIFY2(event.contains("Mei") && event.endsWith("True"), qPrintable(event));
         previous = date;
     }
 }

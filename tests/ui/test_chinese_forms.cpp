@@ -1,32 +1,32 @@
-#include "app/frmMDI.h"
 #include "chinese/chinese_animal_record.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "chinese/calendar/year_start.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
+#include "forms/orvo_form.h"
 #include "widgets/look.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
 using chinese::YearStart;
+using F = FrameFixture;
 
 namespace {
 
@@ -54,46 +54,38 @@ QString oneLine(const QLabel *label)
     return label->text().replace(QChar::Nbsp, QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+constexpr System Chinese = System::Chinese;
+const QString inputName = "frmChineseZodiacMain";
+
+QRect placeOf(const QWidget *form, const char *name)
+{
+    return F::control<QWidget>(form, QLatin1String(name))->geometry();
+}
+
 } // namespace
 
-class TestChineseForms : public QObject
+class TestChineseForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void inputFormStartsEmpty();
-    void tabOrder();
     void validationOrderAndFocus();
     void proceedShowsReading_data();
     void proceedShowsReading();
-    void monthCalendarOnLeapDay();
-    void overlongNameIsShortenedNotClipped_data();
-    void overlongNameIsShortenedNotClipped();
-    void nameIsPlainText_data();
-    void nameIsPlainText();
+    void nameShownWholeOrShortened_data();
+    void nameShownWholeOrShortened();
     void nameBoxTakesOneBoundedLine_data();
     void nameBoxTakesOneBoundedLine();
     void backKeepsEntriesAndSecondReadingReplacesFirst();
-    void exitShowsStartPanel_data();
-    void exitShowsStartPanel();
-    void choosingAgainClosesEveryChineseWindow();
+    void exitAndChoiceCloseEveryWindow_data();
+    void exitAndChoiceCloseEveryWindow();
     void yearStartDecidesTheYear_data();
     void yearStartDecidesTheYear();
     void yearStartByKeyboard();
     void yearStartIsRemembered();
-    void openReadingOfABadPerson_data();
-    void openReadingOfABadPerson();
     void nothingClipped();
-
-private:
-    frmChineseZodiacMain *openInput();
-    void enter(frmChineseZodiacMain *input, const QString &name, int sex, int day, int month, int year);
-    frmChineseZodiacDisplay *proceed(const QString &name, int sex, int day, int month, int year);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 };
 
 void TestChineseForms::initTestCase()
@@ -105,359 +97,198 @@ void TestChineseForms::initTestCase()
 void TestChineseForms::init()
 {
     programSettings::open()->clear();
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-}
-
-void TestChineseForms::cleanup()
-{
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmChineseZodiacMain *TestChineseForms::openInput()
-{
-    frame->cmdSelectOption_Click(2);
-    return forms::get<frmChineseZodiacMain>();
-}
-
-// sex: 0 Male, 1 Female, -1 none chosen.
-void TestChineseForms::enter(frmChineseZodiacMain *input, const QString &name, int sex, int day, int month, int year)
-{
-    input->txtName->setText(name);
-    if (sex >= 0)
-        input->optSex[sex]->setChecked(true);
-    input->cboDate->setCurrentIndex(day - 1);
-    input->cboMonth->setCurrentIndex(month - 1);
-    input->cboYear->setCurrentText(QString::number(year));
-}
-
-frmChineseZodiacDisplay *TestChineseForms::proceed(const QString &name, int sex, int day, int month, int year)
-{
-    auto *input = openInput();
-    enter(input, name, sex, day, month, year);
-    input->cmdProceed->click();
-    return forms::isLoaded<frmChineseZodiacDisplay>() ? forms::get<frmChineseZodiacDisplay>() : nullptr;
+    FrameTestCase::init();
 }
 
 void TestChineseForms::inputFormStartsEmpty()
 {
-    auto *input = openInput();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Input"));
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(input->windowTitle(), "Orvo Chinese Zodiac Software \u2014 Input");
     QVERIFY(input->menuBarActions().isEmpty());
-    QCOMPARE(input->cboDate->count(), 31);
-    QCOMPARE(input->cboDate->itemText(30), QStringLiteral("31"));
-    QCOMPARE(input->cboMonth->count(), 12);
-    QCOMPARE(input->cboMonth->itemText(0), QStringLiteral("January"));
-    QCOMPARE(input->cboYear->count(), 201);
-    QCOMPARE(input->cboYear->itemText(0), QStringLiteral("1900"));
-    QCOMPARE(input->cboYear->itemText(200), QStringLiteral("2100"));
-    QVERIFY(!input->cboYear->isEditable());
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("1January1936"));
-    QVERIFY(input->txtName->text().isEmpty());
-    QVERIFY(!input->optSex[0]->isChecked());
-    QVERIFY(!input->optSex[1]->isChecked());
-    QCOMPARE(input->optSex[0]->text(), QStringLiteral("Male"));
-    QCOMPARE(input->findChild<QRadioButton *>(QStringLiteral("optSex_1")), input->optSex[1]);
-    QCOMPARE(input->cmdProceed->text(), QStringLiteral("&Proceed"));
-    QCOMPARE(input->cmdOpen->text(), QStringLiteral("&Open Previously Saved Record"));
-    QCOMPARE(input->focusWidget(), input->txtName);
-    QCOMPARE(input->fraDetails->title(), QStringLiteral("Your Details Please"));
-    QCOMPARE(input->fraYearStart->title(), QStringLiteral("Year begins at:"));
-    QVERIFY(input->optYearStart[0]->isChecked());
-    QCOMPARE(input->yearStart(), YearStart::LunarNewYear);
+    const auto list = [input](const char *name) { return F::control<QComboBox>(input, QLatin1String(name)); };
+    QCOMPARE(list("cboDate")->count(), 31);
+    QCOMPARE(list("cboDate")->itemText(30), "31");
+    QCOMPARE(list("cboMonth")->count(), 12);
+    QCOMPARE(list("cboMonth")->itemText(0), "January");
+    QCOMPARE(list("cboYear")->count(), 201);
+    QCOMPARE(list("cboYear")->itemText(0), "1900");
+    QCOMPARE(list("cboYear")->itemText(200), "2100");
+    QVERIFY(!list("cboYear")->isEditable());
+    QCOMPARE(F::dateShown(Chinese), "1January1936");
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    QVERIFY(!F::isChecked(input, "optSex_0"));
+    QVERIFY(!F::isChecked(input, "optSex_1"));
+    QCOMPARE(F::text(input, "optSex_0"), "Male");
+    QCOMPARE(F::text(input, "cmdProceed"), "&Proceed");
+    QCOMPARE(F::text(input, "cmdOpen"), "&Open Previously Saved Record");
+    QCOMPARE(input->focusWidget()->objectName(), "txtName");
+    QCOMPARE(F::text(input, "fraDetails"), "Your Details Please");
+    QCOMPARE(F::text(input, "fraYearStart"), "Year begins at:");
+    QVERIFY(F::isChecked(input, "optYearStart_0"));
     // The choice sits whole between the details and the Open button.
-    for (QRadioButton *option : input->optYearStart)
+    for (const char *name : {"optYearStart_0", "optYearStart_1"}) {
+        const auto *option = F::control<QRadioButton>(input, QLatin1String(name));
         QVERIFY(option->width() >= option->sizeHint().width());
-    QVERIFY(input->fraDetails->geometry().bottom() < input->fraYearStart->y());
-    QVERIFY(input->fraYearStart->geometry().bottom() < input->cmdOpen->y());
-}
+    }
+    QVERIFY(placeOf(input, "fraDetails").bottom() < placeOf(input, "fraYearStart").y());
+    QVERIFY(placeOf(input, "fraYearStart").bottom() < placeOf(input, "cmdOpen").y());
 
-void TestChineseForms::tabOrder()
-{
-    auto *input = openInput();
-    // As on the screen: top to bottom, left to right.
-    const QList<QWidget *> expected = {input->txtName,         input->cboDate,          input->cboMonth,
-                                       input->cboYear,         input->optSex[0],        input->optSex[1],
-                                       input->cmdProceed,      input->optYearStart[0], input->optYearStart[1],
-                                       input->cmdOpen};
-    QList<QWidget *> order;
-    QWidget *widget = input->txtName;
+    // Tab goes as the screen reads: top to bottom, left to right.
+    const QStringList expected = {"txtName",    "cboDate",        "cboMonth",       "cboYear", "optSex_0", "optSex_1",
+                                  "cmdProceed", "optYearStart_0", "optYearStart_1", "cmdOpen"};
+    QStringList order;
+    QWidget *first = F::control<QWidget>(input, "txtName");
+    QWidget *widget = first;
     do {
-        if (expected.contains(widget) && !order.contains(widget))
-            order.append(widget);
+        if (input->isAncestorOf(widget) && expected.contains(widget->objectName()) && !order.contains(widget->objectName()))
+            order.append(widget->objectName());
         widget = widget->nextInFocusChain();
-    } while (widget != input->txtName && order.size() < expected.size());
+    } while (widget != first && order.size() < expected.size());
     QCOMPARE(order, expected);
 }
 
 void TestChineseForms::validationOrderAndFocus()
 {
-    auto *input = openInput();
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(input->focusWidget(), input->txtName);
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    const auto focus = [input] { return input->focusWidget() ? input->focusWidget()->objectName() : QString(); };
+    QVERIFY(!ui->find(Chinese));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Information);
+    QCOMPARE(focus(), "txtName");
 
-    enter(input, QStringLiteral("   "), -1, 1, 1, 1950);
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Your Name"));
+    QVERIFY(ui->fill(Chinese, {"   ", {}, 1, 1, 1950}));
+    QVERIFY(!ui->find(Chinese));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Your Name");
 
-    enter(input, QStringLiteral("Ann"), -1, 31, 2, 1937);
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Specify Your Sex"));
-    QCOMPARE(input->focusWidget(), input->optSex[0]);
+    QVERIFY(ui->fill(Chinese, {"Ann", {}, 31, 2, 1937}));
+    QVERIFY(!ui->find(Chinese));
+    QCOMPARE(dialogs()->messages.last().text, "Please Specify Your Sex");
+    QCOMPARE(focus(), "optSex_0");
 
-    input->txtName->setFocus();
-    enter(input, QStringLiteral("Ann"), 1, 29, 2, 1937);
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month!"));
-    QCOMPARE(input->focusWidget(), input->txtName);
-    enter(input, QStringLiteral("Ann"), 1, 31, 6, 1970);
-    input->cmdProceed->click();
-    QCOMPARE(dialogs->messages.last().text, QStringLiteral("Please Enter Correct Date Or Month !"));
-    QCOMPARE(dialogs->messages.last().icon, Icon::Information);
-    QCOMPARE(dialogs->messages.size(), 5);
-
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    QVERIFY(input->isShownInFrame());
+    F::control<QWidget>(input, "txtName")->setFocus();
+    QVERIFY(ui->fill(Chinese, {{}, "Female", 29, 2, 1937}));
+    QVERIFY(!ui->find(Chinese));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month!");
+    QCOMPARE(focus(), "txtName");
+    QVERIFY(ui->fill(Chinese, {{}, {}, 31, 6, 1970}));
+    QVERIFY(!ui->find(Chinese));
+    QCOMPARE(dialogs()->messages.last().text, "Please Enter Correct Date Or Month !");
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Information);
+    QCOMPARE(dialogs()->messages.size(), 5);
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
 }
 
 void TestChineseForms::proceedShowsReading_data()
 {
-    QTest::addColumn<int>("sex");
+    QTest::addColumn<QString>("sex");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("animal");
     QTest::addColumn<QString>("planet");
-    QTest::newRow("first entries: 1 Jan 1936 is the Wood Pig of 1935") << 0 << QDate(1936, 1, 1) << "Wood" << "Pig" << "Mars";
-    QTest::newRow("10 Feb 1937 Fire Rat") << 1 << QDate(1937, 2, 10) << "Fire" << "Rat" << "Jupiter";
-    QTest::newRow("7 Feb 2008 Earth Rat") << 0 << QDate(2008, 2, 7) << "Earth" << "Rat" << "Jupiter";
+    QTest::newRow("first entries: 1 Jan 1936 is the Wood Pig of 1935") << "Male" << QDate(1936, 1, 1) << "Wood" << "Pig" << "Mars";
+    QTest::newRow("10 Feb 1937 Fire Rat") << "Female" << QDate(1937, 2, 10) << "Fire" << "Rat" << "Jupiter";
+    QTest::newRow("7 Feb 2008 Earth Rat") << "Male" << QDate(2008, 2, 7) << "Earth" << "Rat" << "Jupiter";
+    QTest::newRow("29 Feb 1996 Fire Rat on the calendar") << "Female" << QDate(1996, 2, 29) << "Fire" << "Rat" << "Jupiter";
 }
 
 void TestChineseForms::proceedShowsReading()
 {
-    QFETCH(int, sex);
+    QFETCH(QString, sex);
     QFETCH(QDate, date);
     QFETCH(QString, element);
     QFETCH(QString, animal);
     QFETCH(QString, planet);
-    auto *display = proceed(QStringLiteral("  Ann Lee  "), sex, date.day(), date.month(), date.year());
-    QVERIFY(dialogs->messages.isEmpty());
+    const OrvoForm *display = ui->reading(Chinese, {"  Ann Lee  ", sex, date.day(), date.month(), date.year()});
+    QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!forms::get<frmChineseZodiacMain>()->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
+    QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
+    QVERIFY(!ui->startPanelShown());
 
-    QCOMPARE(display->lblName->text(), (sex == 0 ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ")) + "Ann Lee");
-    QCOMPARE(display->lblChineseSign->text(), animal);
-    QCOMPARE(display->lblChineseElement->text(), element);
-    QCOMPARE(display->fraStarUserSignDetails->title(), animal);
-    QCOMPARE(display->txtRulingPlanet->text(), planet);
-    QVERIFY(display->txtChineseElement->toPlainText().contains(element));
-    for (QTextEdit *box : {display->txtChineseElement, display->txtPositiveTraits, display->txtNegativeTraits,
-                           display->txtFamousPersons}) {
-        QVERIFY(!box->toPlainText().isEmpty());
-        QVERIFY(box->isReadOnly());
+    const auto shown = [display](const char *name) { return F::text(display, QLatin1String(name)); };
+    QCOMPARE(shown("lblName"), QString(sex == "Male" ? "Mr. " : "Ms. ") + "Ann Lee");
+    QCOMPARE(shown("lblChineseSign"), animal);
+    QCOMPARE(shown("lblChineseElement"), element);
+    QCOMPARE(shown("fraStarUserSignDetails"), animal);
+    QCOMPARE(shown("txtRulingPlanet"), planet);
+    QVERIFY(shown("txtChineseElement").contains(element));
+    for (const char *name : {"txtChineseElement", "txtPositiveTraits", "txtNegativeTraits", "txtFamousPersons"}) {
+        QVERIFY2(!shown(name).isEmpty(), name);
+        QVERIFY(F::control<QTextEdit>(display, QLatin1String(name))->isReadOnly());
     }
-    for (QLineEdit *box : {display->txtRulingPlanet, display->txtLuckyColor, display->txtGemStone, display->txtEnergy,
-                           display->txtLuckySeason, display->txtLuckyMonth, display->txtMostCompSign,
-                           display->txtLeastCompSign}) {
-        QVERIFY(!box->text().isEmpty());
-        QVERIFY(box->isReadOnly());
+    for (const char *name : {"txtRulingPlanet", "txtLuckyColor", "txtGemStone", "txtEnergy", "txtLuckySeason",
+                             "txtLuckyMonth", "txtMostCompSign", "txtLeastCompSign"}) {
+        QVERIFY2(!shown(name).isEmpty(), name);
+        QVERIFY(F::control<QLineEdit>(display, QLatin1String(name))->isReadOnly());
     }
-    QCOMPARE(display->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Result"));
-    QCOMPARE(display->lblChineseSign->font().pointSizeF(), 11.25);
-    QVERIFY(display->lblChineseElement->font().bold());
-    QCOMPARE(display->lblChineseElement->palette().color(QPalette::WindowText), look::darkRed());
-    // The result form holds the reading its report and saved file are made from.
-    QCOMPARE(display->reading().person.name, QStringLiteral("Ann Lee"));
-    QCOMPARE(display->reading().birthDate, date);
+    const auto *calendar = F::control<QCalendarWidget>(display, "MV");
+    QCOMPARE(calendar->selectedDate(), date);
+    QCOMPARE(calendar->yearShown(), date.year());
+    QCOMPARE(calendar->monthShown(), date.month());
+    QCOMPARE(display->windowTitle(), "Orvo Chinese Zodiac Software \u2014 Result");
+    QCOMPARE(F::control<QLabel>(display, "lblChineseSign")->font().pointSizeF(), 11.25);
+    const auto *elementLabel = F::control<QLabel>(display, "lblChineseElement");
+    QVERIFY(elementLabel->font().bold());
+    QCOMPARE(elementLabel->palette().color(QPalette::WindowText), look::darkRed());
 }
 
-void TestChineseForms::monthCalendarOnLeapDay()
-{
-    auto *display = proceed(QStringLiteral("Ann"), 1, 29, 2, 1996);
-    QVERIFY(display);
-    QCOMPARE(display->MV->selectedDate(), QDate(1996, 2, 29));
-    QCOMPARE(display->MV->yearShown(), 1996);
-    QCOMPARE(display->MV->monthShown(), 2);
-    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Rat"));
-
-    QStringList fileMenu;
-    for (QAction *entry : display->menuBarActions().first()->menu()->actions())
-        fileMenu.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
-    QCOMPARE(fileMenu, (QStringList{"&Print", "&Back", "-", "E&xit"}));
-}
-
-void TestChineseForms::backKeepsEntriesAndSecondReadingReplacesFirst()
-{
-    auto *display = proceed(QStringLiteral("Ann"), 1, 5, 3, 1970);
-    QVERIFY(display);
-    // Every box shows its own field of the Metal Dog.
-    const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
-    QCOMPARE((QStringList{display->txtRulingPlanet->text(), display->txtPositiveTraits->toPlainText(),
-                          display->txtNegativeTraits->toPlainText(), display->txtLuckyColor->text(),
-                          display->txtGemStone->text(), display->txtEnergy->text(), display->txtLuckySeason->text(),
-                          display->txtLuckyMonth->text(), display->txtMostCompSign->text(),
-                          display->txtLeastCompSign->text(), display->txtFamousPersons->toPlainText(),
-                          display->txtChineseElement->toPlainText()}),
-             (QStringList{"Venus", dog->positiveTraits, dog->negativeTraits, "Pale Yellow", "Diamond",
-                          "Yang (Negative)", "Winter", "October", "Tiger, Horse", "Dragon", dog->famousPersons,
-                          *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"))}));
-    display->cmdBack->click();
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    auto *input = forms::get<frmChineseZodiacMain>();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtName->text(), QStringLiteral("Ann"));
-    QVERIFY(input->optSex[1]->isChecked());
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             QStringLiteral("5March1970"));
-
-    input->optSex[0]->setChecked(true);
-    input->txtName->setText(QStringLiteral("Bo"));
-    input->cboYear->setCurrentText(QStringLiteral("1977"));   // Fire Snake
-    input->cmdProceed->click();
-    display = forms::get<frmChineseZodiacDisplay>();
-    QCOMPARE(display->lblName->text(), QStringLiteral("Mr. Bo"));
-    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Snake"));
-    QCOMPARE(display->lblChineseElement->text(), QStringLiteral("Fire"));
-    QCOMPARE(display->txtLeastCompSign->text(), QStringLiteral("Tiger, Pig"));
-    QCOMPARE(display->txtEnergy->text(), QStringLiteral("Yin (Positive Energy)"));
-    QCOMPARE(display->txtLuckyMonth->text(), QStringLiteral("May"));
-    QCOMPARE(display->MV->selectedDate(), QDate(1977, 3, 5));
-
-    // Back from the menu ends the same way.
-    display->mnuBack->trigger();
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-}
-
-void TestChineseForms::exitShowsStartPanel_data()
-{
-    QTest::addColumn<int>("way");
-    QTest::newRow("Exit button") << 0;
-    QTest::newRow("Exit menu entry") << 1;
-    QTest::newRow("window closed") << 2;
-}
-
-void TestChineseForms::exitShowsStartPanel()
-{
-    QFETCH(int, way);
-    auto *display = proceed(QStringLiteral("Ann"), 0, 5, 3, 1970);
-    QVERIFY(display);
-    if (way == 0)
-        display->cmdExit->click();
-    else if (way == 1)
-        display->mnuExit->trigger();
-    else
-        display->close();
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    QVERIFY(frame->isStartPanelVisible());
-    QVERIFY(forms::isLoaded<frmChineseZodiacMain>());
-    QVERIFY(!forms::get<frmChineseZodiacMain>()->isShownInFrame());
-}
-
-void TestChineseForms::choosingAgainClosesEveryChineseWindow()
-{
-    auto *display = proceed(QStringLiteral("Ann"), 0, 5, 3, 1970);
-    QVERIFY(display);
-    display->cmdPrint->click();
-    QVERIFY(forms::isLoaded<frmChineseZodiacSave>());
-
-    // The report's closing brings the result form back; the second pass closes that too.
-    frame->cmdSelectOption_Click(2);
-    QVERIFY(!forms::isLoaded<frmChineseZodiacSave>());
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    auto *input = forms::get<frmChineseZodiacMain>();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(input->txtName->text().isEmpty());
-    QVERIFY(!frame->isStartPanelVisible());
-
-    // Unloading the input form shows the start panel.
-    frame->lblCaption_Click(0);
-    QVERIFY(!forms::isLoaded<frmChineseZodiacMain>());
-    QVERIFY(frame->isStartPanelVisible());
-}
-
-void TestChineseForms::overlongNameIsShortenedNotClipped_data()
+void TestChineseForms::nameShownWholeOrShortened_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("many words") << QStringLiteral("Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg");
-    QTest::newRow("one long word") << QString(60, QLatin1Char('W'));
-    QTest::newRow("a 490-letter word") << QString(490, QLatin1Char('W'));
-    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x90\x89").repeated(200);
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("a name that fits") << "Ann Lee" << false;
+    QTest::newRow("many words") << "Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel von Hohenberg" << true;
+    QTest::newRow("one long word") << QString(60, QLatin1Char('W')) << true;
+    QTest::newRow("a 490-letter word") << QString(490, QLatin1Char('W')) << true;
+    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x90\x89").repeated(200) << true;
+    // Names are plain text: markup is shown, not obeyed, on the label and in the tip.
+    QTest::newRow("bold tags") << "<b>Ann</b>" << false;
+    QTest::newRow("line break tag and entity") << "Ann<br>&amp; Bo" << false;
+    QTest::newRow("long name in italic tags")
+        << "<i>Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel</i>" << true;
 }
 
-void TestChineseForms::overlongNameIsShortenedNotClipped()
+// A name too long for its label is shortened, never clipped, and shown whole in a tip.
+void TestChineseForms::nameShownWholeOrShortened()
 {
     QFETCH(QString, name);
-    auto *display = proceed(name, 1, 5, 3, 1970);
+    QFETCH(bool, shortened);
+    const OrvoForm *display = ui->reading(Chinese, {name, "Female", 5, 3, 1970});
     QVERIFY(display);
-    QLabel *label = display->lblName;
+    auto *label = F::control<QLabel>(display, "lblName");
+    const QString titled = "Ms. " + name;
+    QCOMPARE(rendered(label->text(), label->textFormat()), QString(label->text()).remove(QChar(0x200B)));
+    if (!shortened) {
+        QCOMPARE(label->text(), titled);
+        QVERIFY(label->toolTip().isEmpty());
+        return;
+    }
     QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY2(titled.startsWith(label->text().chopped(1)), qPrintable(label->text()));
     QVERIFY(label->heightForWidth(label->width()) <= label->height());
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     const QString tip = label->toolTip();
-    QCOMPARE(rendered(tip, Qt::AutoText), QStringLiteral("Ms. ") + name);
+    QCOMPARE(rendered(tip, Qt::AutoText), titled);
     QVERIFY(tip.isValidUtf16());   // no break inside a character
 
     // The tip wraps a long name, even a single word, rather than running off the screen.
     QToolTip::showText(label->mapToGlobal(label->rect().center()), tip, label);
-    QLabel *shown = nullptr;
-    QTRY_VERIFY((shown = label->findChild<QLabel *>(QStringLiteral("qtooltip_label"))) && shown->isVisible());
-    QVERIFY2(shown->width() <= 800, qPrintable(QString::number(shown->width())));
+    QLabel *tipLabel = nullptr;
+    QTRY_VERIFY((tipLabel = label->findChild<QLabel *>("qtooltip_label")) && tipLabel->isVisible());
+    QVERIFY2(tipLabel->width() <= 800, qPrintable(QString::number(tipLabel->width())));
     QToolTip::hideText();
-
-    // A name that fits is shown whole.
-    display = proceed(QStringLiteral("Ann Lee"), 1, 5, 3, 1970);
-    QCOMPARE(display->lblName->text(), QStringLiteral("Ms. Ann Lee"));
-}
-
-void TestChineseForms::nameIsPlainText_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("shortened");
-    QTest::newRow("bold tags") << QStringLiteral("<b>Ann</b>") << false;
-    QTest::newRow("line break tag and entity") << QStringLiteral("Ann<br>&amp; Bo") << false;
-    QTest::newRow("long name in italic tags, in the tip")
-        << QStringLiteral("<i>Maximilian Alexander Bartholomew Christopherson-Wolfeschlegel</i>") << true;
-}
-
-void TestChineseForms::nameIsPlainText()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, shortened);
-    auto *display = proceed(name, 1, 5, 3, 1970);
-    QVERIFY(display);
-    const QLabel *label = display->lblName;
-    const QString titled = QStringLiteral("Ms. ") + name;
-    if (shortened) {
-        QVERIFY(rendered(label->text(), label->textFormat()).startsWith(titled.left(10)));
-        QCOMPARE(rendered(label->toolTip(), Qt::AutoText), titled);
-    } else {
-        QCOMPARE(rendered(label->text(), label->textFormat()), titled);
-        QVERIFY(label->toolTip().isEmpty());
-    }
 }
 
 void TestChineseForms::nameBoxTakesOneBoundedLine_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("name");
-    QTest::newRow("line feed") << QStringLiteral("Ann\nLee") << QStringLiteral("Ann Lee");
-    QTest::newRow("CR LF") << QStringLiteral("Ann\r\nLee") << QStringLiteral("Ann Lee");
-    QTest::newRow("CR only") << QStringLiteral("Ann\rLee") << QStringLiteral("Ann Lee");
-    QTest::newRow("line separator") << QStringLiteral("Ann\u2028Lee") << QStringLiteral("Ann Lee");
+    QTest::newRow("line feed") << "Ann\nLee" << "Ann Lee";
+    QTest::newRow("CR LF") << "Ann\r\nLee" << "Ann Lee";
+    QTest::newRow("CR only") << "Ann\rLee" << "Ann Lee";
+    QTest::newRow("line separator") << "Ann\u2028Lee" << "Ann Lee";
     const int longest = savedReading::MaxNameLength;
     QTest::newRow("overlong name cut to the longest")
         << QString(longest + 100, QChar(0x674E)) << QString(longest, QChar(0x674E));
@@ -467,14 +298,92 @@ void TestChineseForms::nameBoxTakesOneBoundedLine()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, name);
-    auto *input = openInput();
+    QVERIFY(ui->open(Chinese));
+    auto *box = F::control<QLineEdit>(F::inputForm(Chinese), "txtName");
     QGuiApplication::clipboard()->setText(pasted);
-    input->txtName->paste();
-    QCOMPARE(input->txtName->text(), name);
+    box->paste();
+    QCOMPARE(box->text(), name);
 
     // The same when a saved reading or the program sets the text.
-    input->txtName->setText(pasted);
-    QCOMPARE(input->txtName->text(), name);
+    box->setText(pasted);
+    QCOMPARE(box->text(), name);
+}
+
+void TestChineseForms::backKeepsEntriesAndSecondReadingReplacesFirst()
+{
+    const OrvoForm *display = ui->reading(Chinese, {"Ann", "Female", 5, 3, 1970});
+    QVERIFY(display);
+    // Every box shows its own field of the Metal Dog.
+    const auto shown = [&display](const char *name) { return F::text(display, QLatin1String(name)); };
+    const auto dog = ChineseAnimalRecord::forAnimal("Dog");
+    QCOMPARE((QStringList{shown("txtRulingPlanet"), shown("txtPositiveTraits"), shown("txtNegativeTraits"),
+                          shown("txtLuckyColor"), shown("txtGemStone"), shown("txtEnergy"), shown("txtLuckySeason"),
+                          shown("txtLuckyMonth"), shown("txtMostCompSign"), shown("txtLeastCompSign"),
+                          shown("txtFamousPersons"), shown("txtChineseElement")}),
+             (QStringList{"Venus", dog->positiveTraits, dog->negativeTraits, "Pale Yellow", "Diamond",
+                          "Yang (Negative)", "Winter", "October", "Tiger, Horse", "Dragon", dog->famousPersons,
+                          *ChineseAnimalRecord::elementDescription("Metal")}));
+    QVERIFY(F::click(display, "cmdBack"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+    const OrvoForm *input = F::inputForm(Chinese);
+    QCOMPARE(F::text(input, "txtName"), "Ann");
+    QVERIFY(F::isChecked(input, "optSex_1"));
+    QCOMPARE(F::dateShown(Chinese), "5March1970");
+
+    QVERIFY(ui->fill(Chinese, {"Bo", "Male", 0, 0, 1977}));   // Fire Snake
+    display = ui->find(Chinese);
+    QVERIFY(display);
+    QCOMPARE(shown("lblName"), "Mr. Bo");
+    QCOMPARE(shown("lblChineseSign"), "Snake");
+    QCOMPARE(shown("lblChineseElement"), "Fire");
+    QCOMPARE(shown("txtLeastCompSign"), "Tiger, Pig");
+    QCOMPARE(shown("txtEnergy"), "Yin (Positive Energy)");
+    QCOMPARE(shown("txtLuckyMonth"), "May");
+    QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), QDate(1977, 3, 5));
+
+    // Back from the menu ends the same way.
+    QVERIFY(F::trigger(display, "mnuBack"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+}
+
+void TestChineseForms::exitAndChoiceCloseEveryWindow_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("Exit menu entry") << "mnuExit";
+    QTest::newRow("window closed") << "close";
+    QTest::newRow("system chosen again with the report open, then the input closed") << "choice";
+}
+
+void TestChineseForms::exitAndChoiceCloseEveryWindow()
+{
+    QFETCH(QString, way);
+    OrvoForm *display = ui->reading(Chinese, {"Ann", "Male", 5, 3, 1970});
+    QVERIFY(display);
+    QStringList fileMenu;
+    for (QAction *entry : F::control<QMenu>(display, "mnuFile")->actions())
+        fileMenu.append(entry->isSeparator() ? "-" : entry->text());
+    QCOMPARE(fileMenu, (QStringList{"&Print", "&Back", "-", "E&xit"}));
+
+    if (way == QLatin1String("cmdExit")) {
+        QVERIFY(F::click(display, way));
+    } else if (way == QLatin1String("mnuExit")) {
+        QVERIFY(F::trigger(display, way));
+    } else if (way == QLatin1String("close")) {
+        F::closeWindow(display);
+    } else {
+        QVERIFY(ui->report(Chinese));
+        OrvoForm *input = ui->open(Chinese);
+        QVERIFY(input);
+        QCOMPARE(ui->shownWindows(), QStringList{inputName});
+        QVERIFY(F::text(input, "txtName").isEmpty());
+        QVERIFY(!ui->startPanelShown());
+        F::closeWindow(input);
+    }
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 }
 
 void TestChineseForms::yearStartDecidesTheYear_data()
@@ -501,118 +410,96 @@ void TestChineseForms::yearStartDecidesTheYear()
     QFETCH(QString, element);
     QFETCH(QString, animal);
     QFETCH(QString, span);
-    auto *input = openInput();
-    enter(input, QStringLiteral("Ann"), 1, date.day(), date.month(), date.year());
-    QTest::mouseClick(input->optYearStart[start], Qt::LeftButton);
-    QVERIFY(input->optYearStart[start]->isChecked());
-    input->cmdProceed->click();
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(display->lblChineseSign->text(), animal);
-    QCOMPARE(display->lblChineseElement->text(), element);
-    QCOMPARE(display->MV->selectedDate(), date);
-    QCOMPARE(oneLine(display->lblChineseYear), span);
-    QCOMPARE(display->lblYearStart->text(), start == 0 ? QStringLiteral("(year begins at the Chinese New Year)")
-                                                       : QStringLiteral("(year begins at the Start of Spring)"));
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    QVERIFY(ui->fill(Chinese, {"Ann", "Female", date.day(), date.month(), date.year()}));
+    const QString option = QStringLiteral("optYearStart_%1").arg(start);
+    QTest::mouseClick(F::control<QRadioButton>(input, option), Qt::LeftButton);
+    QVERIFY(F::isChecked(input, option));
+    const OrvoForm *display = ui->find(Chinese);
+    QVERIFY(dialogs()->messages.isEmpty());
+    QVERIFY(display);
+    QCOMPARE(F::text(display, "lblChineseSign"), animal);
+    QCOMPARE(F::text(display, "lblChineseElement"), element);
+    QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), date);
+    QCOMPARE(oneLine(F::control<QLabel>(display, "lblChineseYear")), span);
+    QCOMPARE(F::text(display, "lblYearStart"),
+             start == 0 ? "(year begins at the Chinese New Year)" : "(year begins at the Start of Spring)");
     // Both fit, and each ends before the next control begins.
-    for (QLabel *label : {display->lblChineseYear, display->lblYearStart})
-        QVERIFY(label->heightForWidth(label->width()) <= label->height());
-    QVERIFY(display->lblChineseElement->geometry().bottom() < display->lblChineseYear->y());
-    QVERIFY(display->lblChineseYear->geometry().bottom() < display->lblYearStart->y());
-    QVERIFY(display->lblYearStart->geometry().bottom() < display->txtChineseElement->y());
-    QVERIFY(display->fraStarUserDetails->contentsRect().contains(display->MV->geometry()));
+    for (const char *name : {"lblChineseYear", "lblYearStart"}) {
+        const auto *label = F::control<QLabel>(display, QLatin1String(name));
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+    }
+    QVERIFY(placeOf(display, "lblChineseElement").bottom() < placeOf(display, "lblChineseYear").y());
+    QVERIFY(placeOf(display, "lblChineseYear").bottom() < placeOf(display, "lblYearStart").y());
+    QVERIFY(placeOf(display, "lblYearStart").bottom() < placeOf(display, "txtChineseElement").y());
+    QVERIFY(F::control<QGroupBox>(display, "fraStarUserDetails")->contentsRect().contains(placeOf(display, "MV")));
 }
 
 void TestChineseForms::yearStartByKeyboard()
 {
-    auto *input = openInput();
-    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
-    QTest::keyClick(input->txtName, Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(input->optYearStart[1]->isChecked());
-    QTest::keyClick(input->txtName, Qt::Key_N, Qt::AltModifier);
-    QTRY_VERIFY(input->optYearStart[0]->isChecked());
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    QVERIFY(QTest::qWaitForWindowActive(input->window()));
+    auto *name = F::control<QWidget>(input, "txtName");
+    auto *newYear = F::control<QRadioButton>(input, "optYearStart_0");
+    auto *spring = F::control<QRadioButton>(input, "optYearStart_1");
+    QTest::keyClick(name, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(spring->isChecked());
+    QTest::keyClick(name, Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(newYear->isChecked());
     // The arrow keys move between the two, as in any group of option buttons.
-    input->optYearStart[0]->setFocus();
-    QTest::keyClick(input->optYearStart[0], Qt::Key_Right);
-    QVERIFY(input->optYearStart[1]->isChecked());
+    newYear->setFocus();
+    QTest::keyClick(newYear, Qt::Key_Right);
+    QVERIFY(spring->isChecked());
     QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
-    QCOMPARE(input->optYearStart[1]->accessibleName(), QStringLiteral("Year begins at the Start of Spring"));
+    QCOMPARE(spring->accessibleName(), "Year begins at the Start of Spring");
 }
 
 void TestChineseForms::yearStartIsRemembered()
 {
-    auto *input = openInput();
-    QTest::mouseClick(input->optYearStart[1], Qt::LeftButton);
-    frame->lblCaption_Click(0);   // the input form unloads
-    QVERIFY(!forms::isLoaded<frmChineseZodiacMain>());
-    QCOMPARE(programSettings::open()->value(QStringLiteral("chinese/yearStart")).toString(), QStringLiteral("spring"));
+    OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    QTest::mouseClick(F::control<QRadioButton>(input, "optYearStart_1"), Qt::LeftButton);
+    F::closeWindow(input);
+    QVERIFY(ui->startPanelShown());
+    QCOMPARE(programSettings::open()->value("chinese/yearStart").toString(), "spring");
 
-    input = openInput();
-    QVERIFY(input->optYearStart[1]->isChecked());
-    enter(input, QStringLiteral("Ann"), 0, 5, 2, 2024);
-    input->cmdProceed->click();
-    QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), QStringLiteral("Dragon"));
+    input = ui->open(Chinese);
+    QVERIFY(input);
+    QVERIFY(F::isChecked(input, "optYearStart_1"));
+    QVERIFY(ui->fill(Chinese, {"Ann", "Male", 5, 2, 2024}));
+    const OrvoForm *display = ui->find(Chinese);
+    QVERIFY(display);
+    QCOMPARE(F::text(display, "lblChineseSign"), "Dragon");
 
-    // A reading opened from elsewhere shows its own year start but leaves the preference.
-    QVERIFY(input->openReading({QStringLiteral("Bo"), chinese::Sex::Male, {5, 2, 2024}}, YearStart::LunarNewYear));
-    QVERIFY(input->optYearStart[0]->isChecked());
-    QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), QStringLiteral("Rabbit"));
+    // A saved reading of five lines is counted from the Chinese New Year, and shows it, but
+    // leaves the preference as it was.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("bo.str");
+    QVERIFY(savedReading::writeFile(file, {"Bo", "Male", "5", "February", "2024"}));
+    QVERIFY(F::click(display, "cmdBack"));
+    display = ui->openSaved(Chinese, file);
+    QVERIFY(display);
+    QCOMPARE(F::text(display, "lblChineseSign"), "Rabbit");
+    QVERIFY(F::isChecked(input, "optYearStart_0"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::StartOfSpring);
 
-    // Back on the user's own choice, Chinese New Year is kept as well.
-    QTest::mouseClick(input->optYearStart[0], Qt::LeftButton);
-    frame->lblCaption_Click(0);
-    QVERIFY(openInput()->optYearStart[0]->isChecked());
+    // Chosen by the user again, Chinese New Year is kept as well.
+    QVERIFY(F::click(display, "cmdBack"));
+    QTest::mouseClick(F::control<QRadioButton>(input, "optYearStart_0"), Qt::LeftButton);
+    F::closeWindow(input);
+    input = ui->open(Chinese);
+    QVERIFY(input);
+    QVERIFY(F::isChecked(input, "optYearStart_0"));
     QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
 }
 
-void TestChineseForms::openReadingOfABadPerson_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("sex");   // -1 none
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("no name") << "" << 1 << QDate(1970, 3, 5) << "Please Enter Your Name" << "txtName";
-    QTest::newRow("no sex") << "Ann" << -1 << QDate(1970, 3, 5) << "Please Specify Your Sex" << "optSex_0";
-    QTest::newRow("year the lists lack") << "Ann" << 0 << QDate(1850, 3, 5)
-                                         << "Chinese Zodiac takes birth years from 1900 to 2100." << "cboYear";
-}
-
-void TestChineseForms::openReadingOfABadPerson()
-{
-    QFETCH(QString, name);
-    QFETCH(int, sex);
-    QFETCH(QDate, date);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-    auto *input = openInput();
-    input->optSex[1 - std::max(sex, 0)]->setChecked(true);   // what the form showed before
-    input->hideForm();
-    const chinese::Sex sexes[] = {chinese::Sex::None, chinese::Sex::Male, chinese::Sex::Female};
-    QVERIFY(!input->openReading({name, sexes[sex + 1], {date.day(), date.month(), date.year()}},
-                                YearStart::StartOfSpring));
-    QCOMPARE(dialogs->messageTexts(), QStringList{message});
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    // The form shows the person as far as its entries can hold them.
-    QVERIFY(input->isShownInFrame());
-    QCOMPARE(input->focusWidget()->objectName(), focus);
-    QCOMPARE(input->txtName->text(), name);
-    QCOMPARE(input->optSex[0]->isChecked(), sex == 0);
-    QCOMPARE(input->optSex[1]->isChecked(), sex == 1);
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("March"));
-    QCOMPARE(input->yearStart(), YearStart::StartOfSpring);
-    QCOMPARE(chinese::preferredYearStart(), YearStart::LunarNewYear);
-}
-
-// Every caption whole, in the windows as the layouts size them.
+// Every caption whole, in each window as its layout sizes it when shown.
 void TestChineseForms::nothingClipped()
 {
-    auto *display = proceed(QStringLiteral("Ann"), 0, 5, 2, 2024);
-    QVERIFY(display);
-    display->cmdPrint->click();
-    for (OrvoForm *form : forms::loadedForms()) {
-        form->showForm();
+    const auto verifyWhole = [](const OrvoForm *form) {
+        QVERIFY(form && form->isShownInFrame());
         for (QWidget *widget : form->findChildren<QWidget *>()) {
             if (!widget->isVisibleTo(form) || within(widget, form, "QCalendarWidget")
                 || within(widget, form, "QAbstractScrollArea"))
@@ -627,7 +514,11 @@ void TestChineseForms::nothingClipped()
                 QVERIFY2(widget->height() >= widget->minimumSizeHint().height(), qPrintable(where));
             }
         }
-    }
+    };
+    verifyWhole(ui->open(Chinese));
+    QVERIFY(ui->fill(Chinese, {"Ann", "Male", 5, 2, 2024}));
+    verifyWhole(ui->find(Chinese));
+    verifyWhole(ui->report(Chinese));
 }
 
 QTEST_MAIN(TestChineseForms)

@@ -1,22 +1,15 @@
-#include "app/frmMDI.h"
 #include "chinese/chinese_animal_record.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "chinese/calendar/year_start.h"
 #include "common/line_codec.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
-#include "forms/form_registry.h"
-#include "widgets/protected_text_edit.h"
+#include "forms/orvo_form.h"
 #include "widgets/look.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
 #include <QCalendarWidget>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -25,7 +18,9 @@
 #include <sys/stat.h>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
 using chinese::YearStart;
+using F = FrameFixture;
 
 namespace {
 
@@ -44,15 +39,23 @@ QByteArray encoded(const QStringList &lines)
     return content;
 }
 
+constexpr System Chinese = System::Chinese;
+
+// Chooses the year start on the shown input form, as a click does.
+void chooseYearStart(YearStart start)
+{
+    QTest::mouseClick(F::control<QRadioButton>(F::inputForm(Chinese), QStringLiteral("optYearStart_%1").arg(int(start))),
+                      Qt::LeftButton);
+}
+
 } // namespace
 
-class TestChineseReport : public QObject
+class TestChineseReport : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void everyEntryWithItsStyle();
     void leapDayWithFourDigitYear_data();
     void leapDayWithFourDigitYear();
@@ -60,23 +63,20 @@ private Q_SLOTS:
     void saveThenOpenGivesSameReading_data();
     void saveThenOpenGivesSameReading();
     void failedOrCancelledSave();
-    void refusedFiles_data();
-    void refusedFiles();
-    void fileContents_data();
-    void fileContents();
+    void openedFiles_data();
+    void openedFiles();
     void binaryFileDoesNotHang();
     void printsWholeReportWithoutDialog();
 
 private:
-    frmChineseZodiacMain *openInput();
-    frmChineseZodiacSave *openReport(const QString &name, int sex, const QDate &date,
-                                     YearStart start = YearStart::LunarNewYear);
+    // The report of the person born on date, counted from start; its box is the member box.
+    OrvoForm *openReport(const QString &name, const QString &sex, const QDate &date,
+                         YearStart start = YearStart::LunarNewYear);
     QTextCharFormat formatAt(int position) const;
 
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
     QTemporaryDir dir;
-    frmChineseZodiacSave *report = nullptr;
+    OrvoForm *report = nullptr;
+    QTextEdit *box = nullptr;
 };
 
 void TestChineseReport::initTestCase()
@@ -88,54 +88,35 @@ void TestChineseReport::initTestCase()
 void TestChineseReport::init()
 {
     programSettings::open()->clear();
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    FrameTestCase::init();
 }
 
-void TestChineseReport::cleanup()
+OrvoForm *TestChineseReport::openReport(const QString &name, const QString &sex, const QDate &date, YearStart start)
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
     report = nullptr;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmChineseZodiacMain *TestChineseReport::openInput()
-{
-    frame->cmdSelectOption_Click(2);
-    return forms::get<frmChineseZodiacMain>();
-}
-
-frmChineseZodiacSave *TestChineseReport::openReport(const QString &name, int sex, const QDate &date, YearStart start)
-{
-    auto *input = openInput();
-    input->setYearStart(start);
-    input->txtName->setText(name);
-    input->optSex[sex]->setChecked(true);
-    input->cboDate->setCurrentIndex(date.day() - 1);
-    input->cboMonth->setCurrentIndex(date.month() - 1);
-    input->cboYear->setCurrentText(QString::number(date.year()));
-    input->cmdProceed->click();
-    forms::get<frmChineseZodiacDisplay>()->cmdPrint->click();
-    report = forms::get<frmChineseZodiacSave>();
+    box = nullptr;
+    if (!ui->open(Chinese))
+        return nullptr;
+    chooseYearStart(start);
+    if (ui->fill(Chinese, {name, sex, date.day(), date.month(), date.year()}) && ui->find(Chinese))
+        report = ui->report(Chinese);
+    if (report)
+        box = F::control<QTextEdit>(report, "RTB");
     return report;
 }
 
 QTextCharFormat TestChineseReport::formatAt(int position) const
 {
-    QTextCursor cursor(report->RTB->document());
+    QTextCursor cursor(box->document());
     cursor.setPosition(position + 1);
     return cursor.charFormat();
 }
 
 void TestChineseReport::everyEntryWithItsStyle()
 {
-    openReport(QStringLiteral(" Ann Lee "), 0, QDate(1970, 3, 5));   // Metal Dog
-    const auto dog = ChineseAnimalRecord::forAnimal(QStringLiteral("Dog"));
-    const QString metal = *ChineseAnimalRecord::elementDescription(QStringLiteral("Metal"));
+    QVERIFY(openReport(" Ann Lee ", "Male", QDate(1970, 3, 5)));   // Metal Dog
+    const auto dog = ChineseAnimalRecord::forAnimal("Dog");
+    const QString metal = *ChineseAnimalRecord::elementDescription("Metal");
     const QStringList headings = {"Name: ", "Date of Birth: ", "Sign: ", "Year of the Metal Dog: ",
                                   "Element: Metal: ", "Ruling Planet: ",
                                   "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
@@ -143,18 +124,18 @@ void TestChineseReport::everyEntryWithItsStyle()
                                   "Favourable Season: ", "Favourable Month: ",
                                   "Famous Persons of this Star Sign are: "};
     const QStringList values = {"Ann Lee", QLocale().toString(QDate(1970, 3, 5), QLocale::ShortFormat), "Dog",
-                                QLocale().toString(QDate(1970, 2, 6), QLocale::ShortFormat) + QStringLiteral(" \u2013 ")
+                                QLocale().toString(QDate(1970, 2, 6), QLocale::ShortFormat) + " \u2013 "
                                     + QLocale().toString(QDate(1971, 1, 26), QLocale::ShortFormat)
-                                    + QStringLiteral(" (year begins at the Chinese New Year)"), metal,
+                                    + " (year begins at the Chinese New Year)", metal,
                                 "Venus", dog->positiveTraits, dog->negativeTraits, "Tiger, Horse", "Dragon",
                                 "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", dog->famousPersons};
     QString expected;
     for (int i = 0; i < headings.size(); ++i)
-        expected += headings[i] + values[i] + QStringLiteral("\n\n\n");
-    const QString text = report->RTB->toPlainText();
+        expected += headings[i] + values[i] + "\n\n\n";
+    const QString text = box->toPlainText();
     // The reading of the year as it always was, then what the day and time of birth add.
     QCOMPARE(text.left(expected.size()), expected);
-    QVERIFY(text.mid(expected.size()).startsWith(QStringLiteral("Chinese Date of Birth: 28th day of the 1st month, Year of the Dog")));
+    QVERIFY(text.mid(expected.size()).startsWith("Chinese Date of Birth: 28th day of the 1st month, Year of the Dog"));
     QVERIFY(!text.contains(QLatin1String("Mr. ")));
     QVERIFY(!text.contains(QLatin1String("Male")));
 
@@ -170,7 +151,7 @@ void TestChineseReport::everyEntryWithItsStyle()
         QVERIFY(value.fontWeight() != QFont::Bold);
         QCOMPARE(value.foreground().color(), QColor(Qt::black));
     }
-    QCOMPARE(report->windowTitle(), QStringLiteral("Orvo Chinese Zodiac Software \u2014 Report"));
+    QCOMPARE(report->windowTitle(), "Orvo Chinese Zodiac Software \u2014 Report");
 }
 
 void TestChineseReport::leapDayWithFourDigitYear_data()
@@ -178,8 +159,8 @@ void TestChineseReport::leapDayWithFourDigitYear_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("birth");
     QTest::addColumn<QString>("span");
-    QTest::newRow("de_DE, day first") << QLocale(QStringLiteral("de_DE")) << "29.02.1996" << "19.02.1996 \u2013 06.02.1997";
-    QTest::newRow("en_US, month first") << QLocale(QStringLiteral("en_US")) << "2/29/1996" << "2/19/1996 \u2013 2/6/1997";
+    QTest::newRow("de_DE, day first") << QLocale("de_DE") << "29.02.1996" << "19.02.1996 \u2013 06.02.1997";
+    QTest::newRow("en_US, month first") << QLocale("en_US") << "2/29/1996" << "2/19/1996 \u2013 2/6/1997";
 }
 
 void TestChineseReport::leapDayWithFourDigitYear()
@@ -188,35 +169,34 @@ void TestChineseReport::leapDayWithFourDigitYear()
     QFETCH(QString, birth);
     QFETCH(QString, span);
     QLocale::setDefault(locale);
-    openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
+    const bool opened = openReport("Ann", "Female", QDate(1996, 2, 29));
     QLocale::setDefault(QLocale::c());
-    const QString text = report->RTB->toPlainText();
+    QVERIFY(opened);
+    const QString text = box->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("Name: Ann\n\n\nDate of Birth: %1\n").arg(birth)));
     // The year's span, the years ahead and the lunar birthdays read as the birth date does.
     QVERIFY(text.contains(QStringLiteral("Year of the Fire Rat: %1 (year begins at the Chinese New Year)").arg(span)));
-    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\d [A-Z][a-z]+ \\d{4}"))), qPrintable(text));
+    QVERIFY2(!text.contains(QRegularExpression("\\d [A-Z][a-z]+ \\d{4}")), qPrintable(text));
 }
 
 void TestChineseReport::closingReturnsToUnchangedResult()
 {
-    openReport(QStringLiteral("Ann"), 1, QDate(1996, 2, 29));
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    const QString famous = display->txtFamousPersons->toPlainText();
+    QVERIFY(openReport("Ann", "Female", QDate(1996, 2, 29)));
+    const OrvoForm *display = F::resultForm(Chinese);
+    const QString famous = F::text(display, "txtFamousPersons");
 
     // A second Print while the report is open composes nothing again.
-    QTextCursor(report->RTB->document()).insertText(QStringLiteral("MARK"));
-    display->mnuPrint->trigger();
-    QVERIFY(report->RTB->toPlainText().startsWith(QLatin1String("MARKName: ")));
+    QTextCursor(box->document()).insertText("MARK");
+    QVERIFY(F::trigger(display, "mnuPrint"));
+    QVERIFY(box->toPlainText().startsWith(QLatin1String("MARKName: ")));
 
-    report->close();
-    QVERIFY(!forms::isLoaded<frmChineseZodiacSave>());
-    display = forms::get<frmChineseZodiacDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QCOMPARE(display->lblName->text(), QStringLiteral("Ms. Ann"));
-    QCOMPARE(display->lblChineseSign->text(), QStringLiteral("Rat"));
-    QCOMPARE(display->MV->selectedDate(), QDate(1996, 2, 29));
-    QCOMPARE(display->txtFamousPersons->toPlainText(), famous);
-    QVERIFY(!frame->isStartPanelVisible());
+    F::closeWindow(report);
+    QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(display, "lblName"), "Ms. Ann");
+    QCOMPARE(F::text(display, "lblChineseSign"), "Rat");
+    QCOMPARE(F::control<QCalendarWidget>(display, "MV")->selectedDate(), QDate(1996, 2, 29));
+    QCOMPARE(F::text(display, "txtFamousPersons"), famous);
 }
 
 void TestChineseReport::saveThenOpenGivesSameReading_data()
@@ -226,13 +206,12 @@ void TestChineseReport::saveThenOpenGivesSameReading_data()
     QTest::addColumn<QStringList>("lines");  // of the file
     QTest::addColumn<QString>("animal");
     QTest::addColumn<QString>("span");
-    const QString name = QStringLiteral("Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99");
+    const QString name = "Jos\u00E9 \u0141ukasz \u674E\u5C0F\u9F99";
     QTest::newRow("Chinese New Year: the five lines of every version")
         << QDate(1985, 2, 19) << int(YearStart::LunarNewYear)
         << QStringList{name, "Female", "19", "February", "1985"} << "Rat"
         << "Year of the Wood Rat: 2\u00A0February\u00A01984 \u2013 19\u00A0February\u00A01985";
-    QTest::newRow("Start of Spring: a sixth line names it")
-        << QDate(2024, 2, 5) << int(YearStart::StartOfSpring)
+    QTest::newRow("Start of Spring: a sixth line names it") << QDate(2024, 2, 5) << int(YearStart::StartOfSpring)
         << QStringList{name, "Female", "5", "February", "2024", "spring"} << "Dragon"
         << "Year of the Wood Dragon: 4\u00A0February\u00A02024 \u2013 2\u00A0February\u00A02025";
 }
@@ -245,182 +224,146 @@ void TestChineseReport::saveThenOpenGivesSameReading()
     QFETCH(QString, animal);
     QFETCH(QString, span);
     const QString name = lines.first();
-    openReport(name, 1, date, YearStart(start));
-    const QString reportText = report->RTB->toPlainText();
-    const QString fileName = dir.filePath(QStringLiteral("reading.str"));
-    dialogs->fileAnswers = {fileName};
-    report->cmdSave->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogs->fileRequests.size(), 1);
-    const auto save = dialogs->fileRequests.first();
-    QCOMPARE(save.title, QStringLiteral("Save Your Chinese Zodiac Result ...."));
-    QCOMPARE(save.filter, QStringLiteral("Orvo Free Chinese Astrology (*.str)"));
-    QCOMPARE(save.defaultSuffix, QStringLiteral("str"));
+    QVERIFY(openReport(name, "Female", date, YearStart(start)));
+    const QString reportText = box->toPlainText();
+    const QString fileName = dir.filePath("reading.str");
+    dialogs()->fileAnswers = {fileName};
+    QVERIFY(F::click(report, "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.size(), 1);
+    const auto save = dialogs()->fileRequests.first();
+    QCOMPARE(save.title, "Save Your Chinese Zodiac Result ....");
+    QCOMPARE(save.filter, "Orvo Free Chinese Astrology (*.str)");
+    QCOMPARE(save.defaultSuffix, "str");
     QVERIFY(save.confirmOverwrite);
 
     // The time and place of birth follow as further lines.
     QFile saved(fileName);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().startsWith(encoded(lines.mid(0, 5))));
-    QCOMPARE(savedReading::readFile(fileName, 6)->value(5), lines.value(5, QStringLiteral("new-year")));
+    QCOMPARE(savedReading::readFile(fileName, 6)->value(5), lines.value(5, "new-year"));
     // A reader of five lines gets the reading's five fields whether or not a sixth follows.
     QCOMPARE(*savedReading::readFile(fileName, 5), lines.mid(0, 5));
 
     // A fresh input form showing the other year start, then the record opened again.
-    auto *input = openInput();
-    QVERIFY(input->txtName->text().isEmpty());
-    input->setYearStart(YearStart(1 - start));
-    dialogs->fileAnswers = {fileName};
-    input->cmdOpen->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    const auto open = dialogs->fileRequests.last();
-    QCOMPARE(open.title, QStringLiteral("Select the source file"));
-    QCOMPARE(open.filter, QStringLiteral("Orvo Free Chinese Astrology (*.str)"));
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    QVERIFY(F::text(input, "txtName").isEmpty());
+    chooseYearStart(YearStart(1 - start));
+    const OrvoForm *display = ui->openSaved(Chinese, fileName);
+    QVERIFY(dialogs()->messages.isEmpty());
+    const auto open = dialogs()->fileRequests.last();
+    QCOMPARE(open.title, "Select the source file");
+    QCOMPARE(open.filter, "Orvo Free Chinese Astrology (*.str)");
     QVERIFY(open.mustExist);
-    QCOMPARE(input->txtName->text(), name);
-    QVERIFY(input->optSex[1]->isChecked());
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(),
-             lines[2] + lines[3] + lines[4]);
-    QCOMPARE(input->yearStart(), YearStart(start));
-    auto *display = forms::get<frmChineseZodiacDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(display->lblName->text(), QStringLiteral("Ms. ") + name);
-    QCOMPARE(display->lblChineseSign->text(), animal);
-    QCOMPARE(display->lblChineseYear->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), span);
+    QCOMPARE(F::text(input, "txtName"), name);
+    QVERIFY(F::isChecked(input, "optSex_1"));
+    QCOMPARE(F::dateShown(Chinese), lines[2] + lines[3] + lines[4]);
+    QVERIFY(F::isChecked(input, QStringLiteral("optYearStart_%1").arg(start)));
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacDisplay"});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(display, "lblName"), "Ms. " + name);
+    QCOMPARE(F::text(display, "lblChineseSign"), animal);
+    QCOMPARE(F::text(display, "lblChineseYear").replace(QLatin1Char('\n'), QLatin1Char(' ')), span);
     // The report of the opened reading is the report that was saved.
-    display->cmdPrint->click();
-    QCOMPARE(forms::get<frmChineseZodiacSave>()->RTB->toPlainText(), reportText);
+    const OrvoForm *reopened = ui->report(Chinese);
+    QVERIFY(reopened);
+    QCOMPARE(F::text(reopened, "RTB"), reportText);
 }
 
 void TestChineseReport::failedOrCancelledSave()
 {
-    openReport(QStringLiteral("Ann"), 0, QDate(1970, 3, 5));
-    const QString fileName = dir.filePath(QStringLiteral("kept.str"));
+    QVERIFY(openReport("Ann", "Male", QDate(1970, 3, 5)));
+    const QString fileName = dir.filePath("kept.str");
     writeFile(fileName, QByteArray("earlier"));
 
     // Cancel: silent, nothing written.
-    dialogs->fileAnswers = {QString()};
-    report->cmdSave->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogs->fileRequests.size(), 1);
+    dialogs()->fileAnswers = {QString()};
+    QVERIFY(F::click(report, "cmdSave"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogs()->fileRequests.size(), 1);
 
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder.str")));
-    dialogs->fileAnswers = {dir.filePath(QStringLiteral("folder.str"))};
-    report->cmdSave->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
-    QCOMPARE(dialogs->messages.last().icon, Icon::Error);
+    QVERIFY(QDir(dir.path()).mkpath("folder.str"));
+    dialogs()->fileAnswers = {dir.filePath("folder.str")};
+    QVERIFY(F::click(report, "cmdSave"));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
+    QCOMPARE(dialogs()->messages.last().icon, Icon::Error);
 
     QFile kept(fileName);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("earlier"));
 }
 
-void TestChineseReport::refusedFiles_data()
+void TestChineseReport::openedFiles_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("message");
-    QTest::newRow("cancelled: silent") << "" << false;
-    QTest::newRow("wrong extension") << "reading.txt" << true;
-    QTest::newRow("upper-case STR") << "READING.STR" << true;
-    QTest::newRow("file gone") << "missing.str" << true;
-    QTest::newRow("a folder: unreadable") << "folder.str" << true;
-    QTest::newRow("a FIFO: never opened") << "fifo.str" << true;
+    QTest::addColumn<QString>("file");   // empty: the dialog is cancelled
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("entries");   // name, sex, birth date, as the form shows them after
+    QTest::addColumn<QString>("outcome");       // the animal shown, the message, or nothing at all
+    const QByteArray good = encoded({"Bo", "Male", "5", "March", "1970"});
+    const QStringList kept{"Keep", "", "5May1950"};
+    const QString damaged = "Please Check The File.";
+    QTest::newRow("cancelled: silent") << "" << QByteArray() << kept << "";
+    QTest::newRow("wrong extension") << "reading.txt" << good << kept << damaged;
+    QTest::newRow("upper-case STR") << "READING.STR" << good << kept << damaged;
+    QTest::newRow("file gone") << "missing.str" << QByteArray() << kept << damaged;
+    QTest::newRow("a folder: unreadable") << "folder.str" << QByteArray() << kept << damaged;
+    QTest::newRow("a FIFO: never opened") << "fifo.str" << QByteArray() << kept << damaged;
+    // A record whose lines fail the input form's checks is damaged: the entries stay as they were.
+    QTest::newRow("empty file: refused") << "r.str" << QByteArray() << kept << damaged;
+    QTest::newRow("missing lines: name and sex only, refused") << "r.str" << encoded({"Bo", "Male"}) << kept << damaged;
+    QTest::newRow("texts not in the lists: refused")
+        << "r.str" << encoded({"Bo", "male", "32", "Smarch", "1899"}) << kept << damaged;
+    QTest::newRow("year the lists lack: refused") << "r.str" << encoded({"Bo", "Male", "5", "March", "1899"}) << kept << damaged;
+    QTest::newRow("saved day that the date check refuses")
+        << "r.str" << encoded({"Di", "Female", "31", "June", "1970"}) << kept << damaged;
+    const QStringList born2024 = {"Ann", "Female", "5", "February", "2024"};
+    const QStringList ann{"Ann", "Female", "5February2024"};
+    QTest::newRow("five lines: the Chinese New Year, whatever the form showed") << "r.str" << encoded(born2024) << ann << "Rabbit";
+    QTest::newRow("sixth line spring") << "r.str" << encoded(born2024 + QStringList{"spring"}) << ann << "Dragon";
+    QTest::newRow("sixth line of an unknown start: the Chinese New Year")
+        << "r.str" << encoded(born2024 + QStringList{"equinox"}) << ann << "Rabbit";
+    QTest::newRow("line feeds only") << "r.str"
+                                     << QByteArray(EncodeLine("Cy") + "\n" + EncodeLine("Male") + "\n" + EncodeLine("7")
+                                                   + "\n" + EncodeLine("February") + "\n" + EncodeLine("2008") + "\n")
+                                     << QStringList{"Cy", "Male", "7February2008"} << "Rat";
 }
 
-void TestChineseReport::refusedFiles()
+void TestChineseReport::openedFiles()
 {
     QFETCH(QString, file);
-    QFETCH(bool, message);
-    const QByteArray good = encoded({"Bo", "Male", "5", "March", "1970"});
-    writeFile(dir.filePath(QStringLiteral("reading.txt")), good);
-    writeFile(dir.filePath(QStringLiteral("READING.STR")), good);
-    QDir(dir.path()).mkpath(QStringLiteral("folder.str"));
-    QFile::remove(dir.filePath(QStringLiteral("fifo.str")));
-    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.str"))).constData(), 0600), 0);
-
-    auto *input = openInput();
-    input->txtName->setText(QStringLiteral("Keep"));
-    input->cboMonth->setCurrentIndex(4);
-    dialogs->fileAnswers = {file.isEmpty() ? QString() : dir.filePath(file)};
-    input->cmdOpen->click();
-    if (message) {
-        QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
-        QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-    } else {
-        QVERIFY(dialogs->messages.isEmpty());
-    }
-    QCOMPARE(input->txtName->text(), QStringLiteral("Keep"));
-    QVERIFY(!input->optSex[0]->isChecked() && !input->optSex[1]->isChecked());
-    QCOMPARE(input->cboMonth->currentText(), QStringLiteral("May"));
-    QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-    QVERIFY(input->isShownInFrame());
-}
-
-void TestChineseReport::fileContents_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("sex");       // -1: none chosen
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("outcome");   // the animal shown, or the message
-    // A record whose lines fail the input form's checks is damaged: the entries stay as they were.
-    const QString damaged = QStringLiteral("Please Check The File.");
-    QTest::newRow("empty file: refused") << QByteArray() << "Keep" << -1 << "5May1950" << damaged;
-    QTest::newRow("missing lines: name and sex only, refused")
-        << encoded({"Bo", "Male"}) << "Keep" << -1 << "5May1950" << damaged;
-    QTest::newRow("texts not in the lists: refused")
-        << encoded({"Bo", "male", "32", "Smarch", "1899"}) << "Keep" << -1 << "5May1950" << damaged;
-    QTest::newRow("year the lists lack: refused")
-        << encoded({"Bo", "Male", "5", "March", "1899"}) << "Keep" << -1 << "5May1950" << damaged;
-    QTest::newRow("saved day that the date check refuses")
-        << encoded({"Di", "Female", "31", "June", "1970"}) << "Keep" << -1 << "5May1950" << damaged;
-    const QStringList born2024 = {"Ann", "Female", "5", "February", "2024"};
-    QTest::newRow("five lines: the Chinese New Year, whatever the form showed")
-        << encoded(born2024) << "Ann" << 1 << "5February2024" << "Rabbit";
-    QTest::newRow("sixth line spring") << encoded(born2024 + QStringList{"spring"}) << "Ann" << 1 << "5February2024"
-                                       << "Dragon";
-    QTest::newRow("sixth line of an unknown start: the Chinese New Year")
-        << encoded(born2024 + QStringList{"equinox"}) << "Ann" << 1 << "5February2024" << "Rabbit";
-    QTest::newRow("line feeds only") << QByteArray(EncodeLine("Cy") + "\n" + EncodeLine("Male") + "\n" + EncodeLine("7")
-                                                   + "\n" + EncodeLine("February") + "\n" + EncodeLine("2008") + "\n")
-                                     << "Cy" << 0 << "7February2008" << "Rat";
-}
-
-void TestChineseReport::fileContents()
-{
     QFETCH(QByteArray, content);
-    QFETCH(QString, name);
-    QFETCH(int, sex);
-    QFETCH(QString, date);
+    QFETCH(QStringList, entries);
     QFETCH(QString, outcome);
-    const QString fileName = dir.filePath(QStringLiteral("contents.str"));
-    writeFile(fileName, content);
+    if (file == QLatin1String("folder.str"))
+        QVERIFY(QDir(dir.path()).mkpath(file));
+    else if (file == QLatin1String("fifo.str"))
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(file)).constData(), 0600), 0);
+    else if (!file.isEmpty() && file != QLatin1String("missing.str"))
+        writeFile(dir.filePath(file), content);
 
-    auto *input = openInput();
-    input->setYearStart(YearStart::StartOfSpring);
-    input->txtName->setText(QStringLiteral("Keep"));
-    input->cboDate->setCurrentIndex(4);
-    input->cboMonth->setCurrentIndex(4);
-    input->cboYear->setCurrentText(QStringLiteral("1950"));
-    dialogs->fileAnswers = {fileName};
-    input->cmdOpen->click();
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
+    chooseYearStart(YearStart::StartOfSpring);
+    QVERIFY(ui->fill(Chinese, {"Keep", {}, 5, 5, 1950}));
+    const OrvoForm *display = ui->openSaved(Chinese, file.isEmpty() ? QString() : dir.filePath(file));
 
-    QCOMPARE(input->txtName->text(), name);
-    QCOMPARE(input->optSex[0]->isChecked(), sex == 0);
-    QCOMPARE(input->optSex[1]->isChecked(), sex == 1);
-    QCOMPARE(input->cboDate->currentText() + input->cboMonth->currentText() + input->cboYear->currentText(), date);
-    QVERIFY(!frame->isStartPanelVisible());
-    if (outcome.startsWith(QLatin1String("Please"))) {
-        QCOMPARE(dialogs->messageTexts(), QStringList{outcome});
-        QCOMPARE(dialogs->messages.first().icon, Icon::Error);
-        QVERIFY(!forms::isLoaded<frmChineseZodiacDisplay>());
-        QVERIFY(input->isShownInFrame());
-        QCOMPARE(input->yearStart(), YearStart::StartOfSpring);
+    QCOMPARE(F::text(input, "txtName"), entries[0]);
+    QCOMPARE(F::isChecked(input, "optSex_0"), entries[1] == QLatin1String("Male"));
+    QCOMPARE(F::isChecked(input, "optSex_1"), entries[1] == QLatin1String("Female"));
+    QCOMPARE(F::dateShown(Chinese), entries[2]);
+    QVERIFY(!ui->startPanelShown());
+    if (outcome.isEmpty() || outcome.startsWith(QLatin1String("Please"))) {
+        QCOMPARE(dialogs()->messageTexts(), outcome.isEmpty() ? QStringList() : QStringList{outcome});
+        if (!outcome.isEmpty())
+            QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
+        QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacMain"});
+        QVERIFY(F::isChecked(input, "optYearStart_1"));
     } else {
-        QVERIFY(dialogs->messages.isEmpty());
-        QCOMPARE(forms::get<frmChineseZodiacDisplay>()->lblChineseSign->text(), outcome);
+        QVERIFY(dialogs()->messages.isEmpty());
+        QVERIFY(display);
+        QCOMPARE(F::text(display, "lblChineseSign"), outcome);
     }
 }
 
@@ -432,51 +375,50 @@ void TestChineseReport::binaryFileDoesNotHang()
         state = state * 1103515245u + 12345u;
         noise.append(char(state >> 24));
     }
-    const QString fileName = dir.filePath(QStringLiteral("binary.str"));
+    const QString fileName = dir.filePath("binary.str");
     writeFile(fileName, noise);
 
-    auto *input = openInput();
-    dialogs->fileAnswers = {fileName};
+    const OrvoForm *input = ui->open(Chinese);
+    QVERIFY(input);
     QElapsedTimer timer;
     timer.start();
-    input->cmdOpen->click();
+    const bool shown = ui->openSaved(Chinese, fileName);
     QVERIFY(timer.elapsed() < 5000);
-    QVERIFY(input->txtName->text().size() <= 4096);
-    QVERIFY(!input->txtName->text().contains(QLatin1Char('\n')));
+    const QString name = F::text(input, "txtName");
+    QVERIFY(name.size() <= 4096);
+    QVERIFY(!name.contains(QLatin1Char('\n')));
     // Whatever the bytes gave, the usual Proceed ran: a message or a result.
-    QVERIFY(!dialogs->messages.isEmpty() || forms::isLoaded<frmChineseZodiacDisplay>());
+    QVERIFY(!dialogs()->messages.isEmpty() || shown);
 }
 
 void TestChineseReport::printsWholeReportWithoutDialog()
 {
-    openReport(QStringLiteral("Ada"), 1, QDate(1970, 3, 5));
+    QVERIFY(openReport("Ada", "Female", QDate(1970, 3, 5)));
     // Part of the report selected: the whole report is printed all the same, on the default printer.
-    QTextCursor selection(report->RTB->document());
+    QTextCursor selection(box->document());
     selection.setPosition(0);
     selection.setPosition(5, QTextCursor::KeepAnchor);
-    report->RTB->setTextCursor(selection);
-    dialogs->pdfOutput = dir.filePath(QStringLiteral("chinese.pdf"));
-    report->cmdPrint->click();
-    QVERIFY(dialogs->printDialogOffers.isEmpty());
-    QVERIFY(!report->RTB->textCursor().hasSelection());
-    // Line breaks fall elsewhere on paper (also after a hyphen): compare without blanks.
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QString printed = pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks);
-    QCOMPARE(printed, report->RTB->toPlainText().remove(blanks));
+    box->setTextCursor(selection);
+    dialogs()->pdfOutput = dir.filePath("chinese.pdf");
+    QVERIFY(F::click(report, "cmdPrint"));
+    QVERIFY(dialogs()->printDialogOffers.isEmpty());
+    QVERIFY(!box->textCursor().hasSelection());
+    const QString printed = withoutBlanks(pdfBodyText(dialogs()->pdfOutput));
+    QCOMPARE(printed, withoutBlanks(box->toPlainText()));
 
     // No default printer: the print dialog opens instead (without a selection) and prints the whole report.
-    QVERIFY(QFile::remove(dialogs->pdfOutput));
-    dialogs->hasDefaultPrinter = false;
-    report->RTB->setTextCursor(selection);
-    report->cmdPrint->click();
-    QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
-    QCOMPARE(pdfBodyText(dialogs->pdfOutput).normalized(QString::NormalizationForm_KC).remove(blanks), printed);
+    QVERIFY(QFile::remove(dialogs()->pdfOutput));
+    dialogs()->hasDefaultPrinter = false;
+    box->setTextCursor(selection);
+    QVERIFY(F::click(report, "cmdPrint"));
+    QCOMPARE(dialogs()->printDialogOffers, QList<bool>{false});
+    QCOMPARE(withoutBlanks(pdfBodyText(dialogs()->pdfOutput)), printed);
 
     // Cancelled: nothing is printed and nothing is said.
-    dialogs->pdfOutput.clear();
-    report->cmdPrint->click();
-    QCOMPARE(dialogs->printDialogOffers.size(), 2);
-    QVERIFY(dialogs->messages.isEmpty());
+    dialogs()->pdfOutput.clear();
+    QVERIFY(F::click(report, "cmdPrint"));
+    QCOMPARE(dialogs()->printDialogOffers.size(), 2);
+    QVERIFY(dialogs()->messages.isEmpty());
 }
 
 QTEST_MAIN(TestChineseReport)

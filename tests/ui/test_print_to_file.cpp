@@ -1,21 +1,16 @@
-#include "app/frmMDI.h"
-#include "forms/form_registry.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
-#include "overview/frmAllFourSignsDisplay.h"
-#include "overview/frmAllFourSignsMain.h"
+#include "forms/orvo_form.h"
 #include "shared/file_size_limit.h"
 #include "shared/small_tmpfs.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
+
+using System = systems::System;
 
 namespace {
 
@@ -31,21 +26,17 @@ QByteArray contentOf(const QString &fileName)
 
 } // namespace
 
-class TestPrintToFile : public QObject
+class TestPrintToFile : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
     void failedPrintToFileKeepsEarlierFile_data();
     void failedPrintToFileKeepsEarlierFile();
 
 private:
+    // Opens the window whose button prints the way given, and gives that button.
     QPushButton *printButton(Way way);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 };
 
 void TestPrintToFile::initTestCase()
@@ -53,45 +44,17 @@ void TestPrintToFile::initTestCase()
     QVERIFY(useOwnSettings());
 }
 
-void TestPrintToFile::init()
-{
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-}
-
-void TestPrintToFile::cleanup()
-{
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Opens the window whose button prints the way given, and gives that button.
 QPushButton *TestPrintToFile::printButton(Way way)
 {
     if (way == Way::OverviewPrint) {
-        frame->cmdSelectOption[4]->click();
-        auto *input = forms::get<frmAllFourSignsMain>();
-        input->txtName->setText(QStringLiteral("Ann Lee"));
-        input->cboDate->setCurrentIndex(11);
-        input->cboMonth->setCurrentIndex(4);
-        input->cboYear->setCurrentIndex(input->cboYear->findText(QStringLiteral("1990")));
-        input->cmdProceed->click();
-        return forms::get<frmAllFourSignsDisplay>()->cmdPrint;
+        const OrvoForm *display = ui->reading(System::AllFourSigns, {"Ann Lee", {}, 12, 5, 1990});
+        return display ? FrameFixture::control<QPushButton>(display, "cmdPrint") : nullptr;
     }
-    frame->cmdSelectOption_Click(3);
-    auto *input = forms::get<frmMayanAnimalSignMain>();
-    input->txtName->setText(QStringLiteral("Ann Lee"));
-    input->cboDate->setCurrentIndex(4);
-    input->cboMonth->setCurrentText(QStringLiteral("May"));
-    input->cboYear->setCurrentText(QStringLiteral("1980"));
-    input->cmdProceed->click();
-    forms::get<frmMayanAnimalSignDisplay>()->cmdPrint->click();
-    auto *report = forms::get<frmMayanAnimalSignSave>();
-    return way == Way::ReportPrint ? report->cmdPrint : report->cmdPreview;
+    const OrvoForm *report =
+        ui->reading(System::Mayan, {"Ann Lee", {}, 5, 5, 1980}) ? ui->report(System::Mayan) : nullptr;
+    if (!report)
+        return nullptr;
+    return FrameFixture::control<QPushButton>(report, way == Way::ReportPrint ? "cmdPrint" : "cmdPreview");
 }
 
 void TestPrintToFile::failedPrintToFileKeepsEarlierFile_data()
@@ -125,14 +88,14 @@ void TestPrintToFile::failedPrintToFileKeepsEarlierFile()
         if (!tmpfs->mounted())
             QSKIP("mounting a tmpfs needs root");
     }
-    const QString fileName = dir.filePath(QStringLiteral("reading.pdf"));
+    const QString fileName = dir.filePath("reading.pdf");
     const QByteArray earlier("%PDF-1.4 the earlier reading");
     if (earlierFile) {
         QFile file(fileName);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(earlier), earlier.size());
     }
-    (way == Way::ReportPreviewPrint ? dialogs->previewPdfOutput : dialogs->pdfOutput) = fileName;
+    (way == Way::ReportPreviewPrint ? dialogs()->previewPdfOutput : dialogs()->pdfOutput) = fileName;
     QPushButton *print = printButton(way);
     QVERIFY(print);
 
@@ -147,12 +110,12 @@ void TestPrintToFile::failedPrintToFileKeepsEarlierFile()
         print->click();
     }
 
-    QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
-    QCOMPARE(dialogs->messages.constFirst().icon, DialogService::Icon::Error);
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
+    QCOMPARE(dialogs()->messages.constFirst().icon, DialogService::Icon::Error);
     QCOMPARE(contentOf(fileName), earlierFile ? earlier : QByteArray());
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    left.removeOne(QStringLiteral("filler"));
-    QCOMPARE(left, earlierFile ? QStringList{QStringLiteral("reading.pdf")} : QStringList());
+    left.removeOne("filler");
+    QCOMPARE(left, earlierFile ? QStringList{"reading.pdf"} : QStringList());
 }
 
 QTEST_MAIN(TestPrintToFile)

@@ -1,51 +1,33 @@
 #include "app/frmMDI.h"
-#include "australian/frmAustralianAstrologyDisplay.h"
-#include "australian/frmAustralianAstrologyMain.h"
-#include "australian/frmAustralianAstrologySave.h"
-#include "celtic/frmCelticAnimalBirthSignDisplay.h"
-#include "celtic/frmCelticAnimalBirthSignMain.h"
-#include "celtic/frmCelticAnimalBirthSignSave.h"
-#include "chinese/frmChineseZodiacDisplay.h"
-#include "chinese/frmChineseZodiacMain.h"
-#include "chinese/frmChineseZodiacSave.h"
 #include "common/program_settings.h"
 #include "common/program_texts.h"
-#include "forms/save_dialog.h"
-#include "forms/common_menus.h"
 #include "forms/dialog_folders.h"
-#include "forms/form_registry.h"
-#include "forms/frmUserGuide.h"
-#include "widgets/modHelp.h"
-#include "widgets/protected_text_edit.h"
+#include "forms/orvo_form.h"
+#include "forms/save_dialog.h"
 #include "report/report_printing.h"
-#include "mayan/frmMayanAnimalSignDisplay.h"
-#include "mayan/frmMayanAnimalSignMain.h"
-#include "mayan/frmMayanAnimalSignSave.h"
+#include "widgets/modHelp.h"
 #include "shared/file_size_limit.h"
+#include "ui/frame_fixture.h"
 #include "ui/real_message_boxes.h"
 #include "ui/support.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QAction>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
+using System = systems::System;
+using F = FrameFixture;
 
-// Blanks and line breaks (which fall elsewhere on paper) and ligatures do not count.
-QString simplified(const QString &text)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return text.normalized(QString::NormalizationForm_KC).remove(blanks);
-}
+namespace {
 
 QString readAll(const QString &fileName)
 {
@@ -61,19 +43,35 @@ void writeFile(const QString &fileName, const QByteArray &content)
 }
 
 
-enum class System { Australian, Celtic, Chinese, Mayan };
+// The user guide's window while it exists.
+QWidget *userGuide()
+{
+    F::flushDeletes();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmUserGuide"))
+            return window;
+    }
+    return nullptr;
+}
+
+// The Help menu's entry that opens the user guide.
+QAction *guideEntry(const QWidget *window)
+{
+    for (QAction *entry : F::control<QMenu>(window, "mnuHelp")->actions()) {
+        if (entry->objectName() == QLatin1String("mnuGuide"))
+            return entry;
+    }
+    return nullptr;
+}
 
 } // namespace
 
-Q_DECLARE_METATYPE(System)
-
-class TestReportOutput : public QObject
+class TestReportOutput : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void pdfHoldsTheReport_data();
     void pdfHoldsTheReport();
     void failedPdfSaveKeepsEarlierFile_data();
@@ -81,8 +79,6 @@ private Q_SLOTS:
     void previewPaintsTheReport();
     void suggestedNamesAreSafe_data();
     void suggestedNamesAreSafe();
-    void outputNamesPersonAndSystem_data();
-    void outputNamesPersonAndSystem();
     void longSuggestedNamesStillSave_data();
     void longSuggestedNamesStillSave();
     void guideOpensOnF1_data();
@@ -91,10 +87,8 @@ private Q_SLOTS:
     void dialogFolderRemembered();
 
 private:
-    ReportForm *openReport(System system, const QString &name);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    // The report of the person of this name in the system, or nullptr.
+    OrvoForm *openReport(System system, const QString &name);
 };
 
 void TestReportOutput::initTestCase()
@@ -106,122 +100,98 @@ void TestReportOutput::initTestCase()
 
 void TestReportOutput::init()
 {
-    installTestFonts();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    FrameTestCase::init();
+    QVERIFY(QTest::qWaitForWindowActive(ui->frame()));
 }
 
-void TestReportOutput::cleanup()
+OrvoForm *TestReportOutput::openReport(System system, const QString &name)
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Entries entries{name, {}, 5, 5, 1980};
+    if (system == System::Australian)
+        entries = {name, {}, 0, 6};
+    else if (system == System::Celtic)
+        entries = {name, {}, 5, 1};
+    else if (system == System::Chinese)
+        entries = {name, "Female", 5, 2, 1970};
+    return ui->reading(system, entries) ? ui->report(system) : nullptr;
 }
-
-ReportForm *TestReportOutput::openReport(System system, const QString &name)
-{
-    switch (system) {
-    case System::Australian: {
-        frame->cmdSelectOption_Click(0);
-        auto *input = forms::get<frmAustralianAstrologyMain>();
-        input->txtName->setText(name);
-        input->cboMonth->setCurrentText(QStringLiteral("June"));
-        input->cmdProceed->click();
-        forms::get<frmAustralianAstrologyDisplay>()->cmdPrint_Click();   // it offers no Print of its own
-        return forms::get<frmAustralianAstrologySave>();
-    }
-    case System::Celtic: {
-        frame->cmdSelectOption_Click(1);
-        auto *input = forms::get<frmCelticAnimalBirthSignMain>();
-        const QStringList names = name.split(QLatin1Char(' '));
-        input->txtFName->setText(names.first());
-        input->txtlName->setText(names.last());
-        input->cmbDate->setCurrentIndex(4);
-        input->cmbMonth->setCurrentIndex(0);
-        input->Command1->click();
-        forms::get<frmCelticAnimalBirthSignDisplay>()->cmdPrint->click();
-        return forms::get<frmCelticAnimalBirthSignSave>();
-    }
-    case System::Chinese: {
-        frame->cmdSelectOption_Click(2);
-        auto *input = forms::get<frmChineseZodiacMain>();
-        input->txtName->setText(name);
-        input->optSex[1]->setChecked(true);
-        input->cboDate->setCurrentIndex(4);
-        input->cboMonth->setCurrentIndex(1);
-        input->cboYear->setCurrentText(QStringLiteral("1970"));
-        input->cmdProceed->click();
-        forms::get<frmChineseZodiacDisplay>()->cmdPrint->click();
-        return forms::get<frmChineseZodiacSave>();
-    }
-    case System::Mayan: {
-        frame->cmdSelectOption_Click(3);
-        auto *input = forms::get<frmMayanAnimalSignMain>();
-        input->txtName->setText(name);
-        input->cboDate->setCurrentIndex(4);
-        input->cboMonth->setCurrentText(QStringLiteral("May"));
-        input->cboYear->setCurrentText(QStringLiteral("1980"));
-        input->cmdProceed->click();
-        forms::get<frmMayanAnimalSignDisplay>()->cmdPrint->click();
-        return forms::get<frmMayanAnimalSignSave>();
-    }
-    }
-    return nullptr;
-}
-
 void TestReportOutput::pdfHoldsTheReport_data()
 {
     QTest::addColumn<System>("system");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("offeredName");
-    QTest::newRow("Australian, a colon in the name") << System::Australian << "Bruce: Lee" << "Bruce_ Lee - Australian.pdf";
-    QTest::newRow("Celtic, first and last name") << System::Celtic << "Anna Kowalska" << "Anna Kowalska - Celtic.pdf";
-    QTest::newRow("Chinese, a slash in the name") << System::Chinese << "Anna/Kowalska" << "Anna_Kowalska - Chinese.pdf";
-    QTest::newRow("Mayan, letters beyond ASCII") << System::Mayan << QString::fromUtf8("Zoë Łukasik")
-                                                 << QString::fromUtf8("Zoë Łukasik - Mayan.pdf");
+    QTest::addColumn<bool>("print");           // false: Save as PDF
+    QTest::addColumn<QString>("offeredPdf");   // the name Save as PDF offers
+    QTest::addColumn<QString>("offeredSave");  // the name Save offers
+    QTest::newRow("Australian, a colon in the name, Save as PDF")
+        << System::Australian << "Bruce: Lee" << false << "Bruce_ Lee - Australian.pdf" << "Bruce_ Lee - Australian.zod";
+    QTest::newRow("Celtic, Print") << System::Celtic << "Anna Kowalska" << true << "" << "Anna Kowalska - Celtic.rtf";
+    QTest::newRow("Chinese, a slash in the name, several pages, Save as PDF")
+        << System::Chinese << "Anna/Kowalska" << false << "Anna_Kowalska - Chinese.pdf" << "Anna_Kowalska - Chinese.str";
+    QTest::newRow("Chinese, several pages, Print") << System::Chinese << "Ann Lee" << true << "" << "Ann Lee - Chinese.str";
+    QTest::newRow("Mayan, letters beyond ASCII, Save as PDF")
+        << System::Mayan << "Zoë Łukasik" << false << "Zoë Łukasik - Mayan.pdf" << "Zoë Łukasik - Mayan.zod";
 }
 
+// Save and Save as PDF offer "person - system.ext"; the PDF, saved or printed, holds the report on
+// pages that keep margins around a running head and page number.
 void TestReportOutput::pdfHoldsTheReport()
 {
     QFETCH(System, system);
     QFETCH(QString, name);
-    QFETCH(QString, offeredName);
+    QFETCH(bool, print);
+    QFETCH(QString, offeredPdf);
+    QFETCH(QString, offeredSave);
     QTemporaryDir dir;
-    ReportForm *report = openReport(system, name);
-    QVERIFY(report && report->isShownInFrame());
+    const OrvoForm *report = openReport(system, name);
+    QVERIFY(report);
 
     // The four buttons in one row under the report, apart, whole and inside the window.
-    const QList<QPushButton *> row = {report->cmdPreview, report->cmdSavePdf, report->cmdSave, report->cmdPrint};
-    for (qsizetype i = 0; i < row.size(); ++i) {
-        QPushButton *button = row[i];
+    const auto placeOf = [report](const char *name) { return F::control<QWidget>(report, name)->geometry(); };
+    const char *row[] = {"cmdPreview", "cmdSavePdf", "cmdSave", "cmdPrint"};
+    for (qsizetype i = 0; i < 4; ++i) {
+        const auto *button = F::control<QPushButton>(report, row[i]);
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
         QVERIFY(report->rect().contains(button->geometry()));
-        QCOMPARE(button->y(), report->cmdPrint->y());
-        QVERIFY(button->y() > report->RTB->geometry().bottom());
+        QCOMPARE(button->y(), placeOf("cmdPrint").y());
+        QVERIFY(button->y() > placeOf("RTB").bottom());
         if (i > 0)
-            QVERIFY2(row[i - 1]->geometry().right() < button->x(), qPrintable(button->text()));
+            QVERIFY2(placeOf(row[i - 1]).right() < button->x(), qPrintable(button->text()));
     }
 
-    dialogs->fileAnswers = {dir.filePath(QStringLiteral("reading"))};
-    report->cmdSavePdf->click();
-    QCOMPARE(dialogs->fileRequests.size(), 1);
-    const DialogService::FileRequest request = dialogs->fileRequests.constFirst();
-    QCOMPARE(request.fileName, offeredName);
-    QCOMPARE(request.filter, QStringLiteral("PDF Document (*.pdf)"));
-    QVERIFY(request.confirmOverwrite);
-    QVERIFY(dialogs->messages.isEmpty());
+    const QString pdf = dir.filePath("reading.pdf");
+    dialogs()->fileAnswers = {QString(), dir.filePath("reading")};   // Save cancelled, then the PDF's name
+    QVERIFY(F::click(report, "cmdSave"));
+    QCOMPARE(dialogs()->fileRequests.constFirst().fileName, offeredSave);
+    dialogs()->pdfOutput = pdf;
+    QVERIFY(F::click(report, print ? "cmdPrint" : "cmdSavePdf"));
+    QVERIFY(dialogs()->messages.isEmpty());
+    if (!print) {
+        const DialogService::FileRequest request = dialogs()->fileRequests.constLast();
+        QCOMPARE(request.fileName, offeredPdf);
+        QCOMPARE(request.filter, "PDF Document (*.pdf)");
+        QVERIFY(request.confirmOverwrite);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
 
-    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
-    QVERIFY(QFile::exists(pdf));
-    const QString text = simplified(pdfBodyText(pdf));
+    const QString text = withoutBlanks(pdfBodyText(pdf));
     QVERIFY2(!text.isEmpty(), "pdftotext is needed for this test");
-    QCOMPARE(text, simplified(report->RTB->toPlainText()));
+    QCOMPARE(text, withoutBlanks(F::text(report, "RTB")));
     if (system != System::Celtic)   // the Celtic report names the sign, not the person
-        QVERIFY(text.contains(simplified(name)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.pdf")});
+        QVERIFY(text.contains(withoutBlanks(name)));
+    const QList<PdfPage> pages = pdfPages(pdf);
+    QVERIFY2(pages.size() > (system == System::Chinese ? 1 : 0), "the Chinese report has several pages");
+    const qreal margin = reportPrinting::leastMarginMm / 25.4 * 72;
+    const QString head = QStringLiteral("%1 \u00b7 %2 \u00b7 %3")
+                             .arg(texts::programTitle(), offeredSave.section(" - ", -1).section('.', 0, 0), name);
+    for (qsizetype index = 0; index < pages.size(); ++index) {
+        const PdfPage &page = pages.at(index);
+        const QRectF inside(margin, margin, page.size.width() - 2 * margin, page.size.height() - 2 * margin);
+        QVERIFY(page.lines.size() > 2);
+        for (const PdfLine &line : page.lines)
+            QVERIFY2(inside.contains(line.box), qPrintable(QStringLiteral("page %1: %2").arg(index + 1).arg(line.text)));
+        QCOMPARE(page.lines.constFirst().text, head);
+        QCOMPARE(page.lines.constLast().text, QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages.size()));
+    }
 }
 
 void TestReportOutput::failedPdfSaveKeepsEarlierFile_data()
@@ -235,50 +205,52 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
 {
     QFETCH(bool, sizeLimit);
     QTemporaryDir dir;
-    ReportForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
-    QString fileName = dir.filePath(QStringLiteral("reading.pdf"));
+    const OrvoForm *report = openReport(System::Mayan, "Anna");
+    QVERIFY(report);
+    QString fileName = dir.filePath("reading.pdf");
     const QByteArray earlier("earlier reading");
     if (sizeLimit)
         writeFile(fileName, earlier);
     else
-        writeFile(dir.filePath(QStringLiteral("plain")), earlier), fileName = dir.filePath(QStringLiteral("plain/reading.pdf"));
+        writeFile(dir.filePath("plain"), earlier), fileName = dir.filePath("plain/reading.pdf");
 
-    dialogs->fileAnswers = {fileName};
+    dialogs()->fileAnswers = {fileName};
     // The program's own message box, as the user sees it.
-    RealMessageBoxes shown(*dialogs);
+    RealMessageBoxes shown(*dialogs());
     {
         std::optional<FileSizeLimit> limit;
         if (sizeLimit) {
             limit.emplace(earlier.size() + 200);   // a report's PDF is several kilobytes
             QVERIFY(limit->active());
         }
-        report->cmdSavePdf->click();
+        QVERIFY(F::click(report, "cmdSavePdf"));
     }
     QCOMPARE(shown.boxes.size(), 1);
-    QCOMPARE(shown.boxes.first().text, QStringLiteral("The file could not be saved."));
+    QCOMPARE(shown.boxes.first().text, "The file could not be saved.");
     QCOMPARE(shown.boxes.first().icon, QMessageBox::Critical);
-    QCOMPARE(shown.boxes.first().title, QStringLiteral("Orvo Animal Signs Astrology"));
+    QCOMPARE(shown.boxes.first().title, "Orvo Animal Signs Astrology");
     if (sizeLimit) {
         QCOMPARE(readAll(fileName).toUtf8(), earlier);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.pdf")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
     }
 
-    dialogs->fileAnswers = {QString()};   // cancel says nothing
-    report->cmdSavePdf->click();
+    dialogs()->fileAnswers = {QString()};   // cancel says nothing
+    QVERIFY(F::click(report, "cmdSavePdf"));
     QCOMPARE(shown.boxes.size(), 1);
 }
 
 void TestReportOutput::previewPaintsTheReport()
 {
     QTemporaryDir dir;
-    ReportForm *report = openReport(System::Chinese, QStringLiteral("Ada"));
-    dialogs->previewPdfOutput = dir.filePath(QStringLiteral("preview.pdf"));
-    report->cmdPreview->click();
-    QCOMPARE(dialogs->previewsShown, 1);
-    QCOMPARE(simplified(pdfBodyText(dialogs->previewPdfOutput)), simplified(report->RTB->toPlainText()));
+    const OrvoForm *report = openReport(System::Chinese, "Ada");
+    QVERIFY(report);
+    dialogs()->previewPdfOutput = dir.filePath("preview.pdf");
+    QVERIFY(F::click(report, "cmdPreview"));
+    QCOMPARE(dialogs()->previewsShown, 1);
+    QCOMPARE(withoutBlanks(pdfBodyText(dialogs()->previewPdfOutput)), withoutBlanks(F::text(report, "RTB")));
     // The preview prints nothing by itself.
-    QVERIFY(dialogs->printDialogOffers.isEmpty());
-    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(dialogs()->printDialogOffers.isEmpty());
+    QVERIFY(dialogs()->messages.isEmpty());
 }
 
 void TestReportOutput::suggestedNamesAreSafe_data()
@@ -288,7 +260,7 @@ void TestReportOutput::suggestedNamesAreSafe_data()
     QTest::newRow("plain name") << "Anna Kowalska" << "Anna Kowalska - Celtic.pdf";
     QTest::newRow("path separators and wildcards") << "../a\\b*c?d" << ".._a_b_c_d - Celtic.pdf";
     QTest::newRow("quotes, angle brackets, bar") << "\"A\" <B>|C" << "_A_ _B__C - Celtic.pdf";
-    QTest::newRow("control character") << QStringLiteral("Ann\tLee\x01") << "Ann Lee_ - Celtic.pdf";
+    QTest::newRow("control character") << "Ann\tLee\x01" << "Ann Lee_ - Celtic.pdf";
     QTest::newRow("only dots") << "..." << "Celtic.pdf";
     QTest::newRow("empty") << "" << "Celtic.pdf";
 }
@@ -302,61 +274,19 @@ void TestReportOutput::suggestedNamesAreSafe()
     QVERIFY(!fileName.contains(QLatin1Char('/')));
 }
 
-void TestReportOutput::outputNamesPersonAndSystem_data()
-{
-    QTest::addColumn<System>("system");
-    QTest::addColumn<bool>("print");   // false: Save as PDF
-    QTest::addColumn<QString>("saveName");
-    QTest::newRow("Chinese, several pages, Save as PDF") << System::Chinese << false << "Chinese.str";
-    QTest::newRow("Chinese, several pages, Print") << System::Chinese << true << "Chinese.str";
-    QTest::newRow("Celtic, Print") << System::Celtic << true << "Celtic.rtf";
-    QTest::newRow("Australian, Save as PDF") << System::Australian << false << "Australian.zod";
-}
-
-// Save offers "person - system.ext"; printed pages keep margins around a running head and page number.
-void TestReportOutput::outputNamesPersonAndSystem()
-{
-    QFETCH(System, system);
-    QFETCH(bool, print);
-    QFETCH(QString, saveName);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("pages.pdf"));
-    ReportForm *report = openReport(system, QStringLiteral("Ann Lee"));
-    QVERIFY(report);
-    dialogs->fileAnswers = {QString(), pdf};   // Save cancelled, then the PDF's name
-    report->cmdSave_Click();
-    QCOMPARE(dialogs->fileRequests.constFirst().fileName, QStringLiteral("Ann Lee - ") + saveName);
-    dialogs->pdfOutput = pdf;
-    (print ? report->cmdPrint : report->cmdSavePdf)->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    const QList<PdfPage> pages = pdfPages(pdf);
-    QVERIFY2(pages.size() > (system == System::Chinese ? 1 : 0), "pdftotext is needed; the Chinese report has several pages");
-    const qreal margin = reportPrinting::leastMarginMm / 25.4 * 72;
-    const QString head = QStringLiteral("%1 \u00b7 %2 \u00b7 Ann Lee").arg(texts::programTitle(), saveName.section(QLatin1Char('.'), 0, 0));
-    for (qsizetype index = 0; index < pages.size(); ++index) {
-        const PdfPage &page = pages.at(index);
-        const QRectF inside(margin, margin, page.size.width() - 2 * margin, page.size.height() - 2 * margin);
-        QVERIFY(page.lines.size() > 2);
-        for (const PdfLine &line : page.lines)
-            QVERIFY2(inside.contains(line.box), qPrintable(QStringLiteral("page %1: %2").arg(index + 1).arg(line.text)));
-        QCOMPARE(page.lines.constFirst().text, head);
-        QCOMPARE(page.lines.constLast().text, QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages.size()));
-    }
-}
-
 void TestReportOutput::longSuggestedNamesStillSave_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("300 ASCII letters") << QString(300, QLatin1Char('A'));
     QTest::newRow("80 emoji, 4 bytes each") << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(80);
     QTest::newRow("e with a combining accent, 3 bytes each") << QStringLiteral("e\u0301").repeated(100);
-    QTest::newRow("dots and blanks where it is cut") << QString(236, QLatin1Char('B')) + QStringLiteral(" . . . ") + QString(40, QLatin1Char('C'));
+    QTest::newRow("dots and blanks where it is cut") << QString(236, QLatin1Char('B')) + " . . . " + QString(40, QLatin1Char('C'));
 }
 
 void TestReportOutput::longSuggestedNamesStillSave()
 {
     QFETCH(QString, name);
-    const QString suggested = saveDialog::suggestedName(name, QStringLiteral("Chinese"), QStringLiteral("str"));
+    const QString suggested = saveDialog::suggestedName(name, "Chinese", "str");
     QVERIFY2(suggested.endsWith(QLatin1String(" - Chinese.str")), qPrintable(suggested));
     const QString person = suggested.chopped(14);
     QVERIFY(!person.isEmpty() && name.startsWith(person) && person.isValidUtf16());
@@ -380,21 +310,23 @@ void TestReportOutput::guideOpensOnF1_data()
 void TestReportOutput::guideOpensOnF1()
 {
     QFETCH(int, window);
-    QWidget *focus = frame.get();
+    QWidget *focus = ui->frame();
     if (window == 1) {
-        frame->cmdSelectOption_Click(1);
-        focus = forms::get<frmCelticAnimalBirthSignMain>()->txtFName;
+        QVERIFY(ui->open(System::Celtic));
+        focus = F::control<QWidget>(F::inputForm(System::Celtic), "txtFName");
     } else if (window == 2) {
-        focus = openReport(System::Mayan, QStringLiteral("Anna"))->RTB;
+        const OrvoForm *report = openReport(System::Mayan, "Anna");
+        QVERIFY(report);
+        focus = F::control<QWidget>(report, "RTB");
     }
     focus->setFocus();
-    QVERIFY(!frmUserGuide::instance());
+    QVERIFY(!userGuide());
     QTest::keyClick(focus, Qt::Key_F1);
-    frmUserGuide *guide = frmUserGuide::instance();
+    const QPointer<QWidget> guide = userGuide();
     QVERIFY(guide);
     QTRY_VERIFY(guide->isVisible());
 
-    const QString text = guide->txtGuide->toPlainText();
+    const QString text = F::text(guide, "txtGuide");
     for (const char *needed : {"Chinese New Year", "Start of Spring", "Li Chun", "Water Rabbit", "Wood Dragon",
                                "Save as PDF", "Print Preview"})
         QVERIFY2(text.contains(QLatin1String(needed)), needed);
@@ -402,21 +334,24 @@ void TestReportOutput::guideOpensOnF1()
     // Once made, F1 brings the same window back.
     guide->hide();
     QTest::keyClick(focus, Qt::Key_F1);
-    QCOMPARE(frmUserGuide::instance(), guide);
+    QCOMPARE(userGuide(), guide.data());
     QTRY_VERIFY(guide->isVisible());
 
     // The Help menu lists it with its key.
-    auto *help = frame->findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    QVERIFY(help);
-    QVERIFY(help->actions().contains(userGuideAction()));
-    QCOMPARE(userGuideAction()->text(), QStringLiteral("User &Guide"));
-    QCOMPARE(userGuideAction()->shortcut(), QKeySequence(Qt::Key_F1));
+    const QAction *entry = guideEntry(focus->window());
+    QVERIFY(entry);
+    QCOMPARE(entry->text(), "User &Guide");
+    QCOMPARE(entry->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 void TestReportOutput::guideLinksOpenOnlyWebPages()
 {
-    frmUserGuide *guide = frmUserGuide::showGuide();
-    QTextBrowser *browser = guide->txtGuide;
+    QAction *entry = guideEntry(ui->frame());
+    QVERIFY(entry);
+    entry->trigger();
+    QWidget *guide = userGuide();
+    QVERIFY(guide);
+    auto *browser = F::control<QTextBrowser>(guide, "txtGuide");
     QStringList webLinks;
     for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -434,9 +369,9 @@ void TestReportOutput::guideLinksOpenOnlyWebPages()
     for (const QString &link : std::as_const(webLinks))
         Q_EMIT browser->anchorClicked(QUrl(link));
     QCOMPARE(pages.urls.size(), webLinks.size());
-    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
-    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("mailto:someone@example.com")));
-    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("#chinese-year")));
+    Q_EMIT browser->anchorClicked(QUrl("file:///etc/passwd"));
+    Q_EMIT browser->anchorClicked(QUrl("mailto:someone@example.com"));
+    Q_EMIT browser->anchorClicked(QUrl("#chinese-year"));
     QCOMPARE(pages.urls.size(), webLinks.size());
     QCOMPARE(browser->source(), QUrl());   // the guide did not navigate away
 }
@@ -448,41 +383,40 @@ void TestReportOutput::dialogFolderRemembered()
     QVERIFY(useOwnSettings());
     const QString settingsFile = programSettings::open()->fileName();
 
-    ReportForm *report = openReport(System::Mayan, QStringLiteral("Anna"));
-    dialogs->fileAnswers = {first.filePath(QStringLiteral("a.pdf")), second.filePath(QStringLiteral("b.zod")),
-                            QString(), QString()};
-    report->cmdSavePdf->click();
-    report->cmdSave->click();
-    report->cmdSavePdf->click();
-    report->cmdSave->click();
-    QCOMPARE(dialogs->fileRequests.size(), 4);
-    QVERIFY(dialogs->messages.isEmpty());
+    const OrvoForm *report = openReport(System::Mayan, "Anna");
+    QVERIFY(report);
+    dialogs()->fileAnswers = {first.filePath("a.pdf"), second.filePath("b.zod"), QString(), QString()};
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(F::click(report, "cmdSavePdf"));
+        QVERIFY(F::click(report, "cmdSave"));
+    }
+    QCOMPARE(dialogs()->fileRequests.size(), 4);
+    QVERIFY(dialogs()->messages.isEmpty());
     // Each kind starts where its own last file went.
-    QCOMPARE(dialogs->fileRequests[2].directory, first.path());
-    QCOMPARE(dialogs->fileRequests[3].directory, second.path());
+    QCOMPARE(dialogs()->fileRequests[2].directory, first.path());
+    QCOMPARE(dialogs()->fileRequests[3].directory, second.path());
 
     // A cancelled or failed save keeps the folder; a folder that is gone is not offered.
-    dialogs->fileAnswers = {QString()};
-    report->cmdSavePdf->click();
-    QCOMPARE(dialogFolders::last(QStringLiteral("pdf")), first.path());
+    dialogs()->fileAnswers = {QString()};
+    QVERIFY(F::click(report, "cmdSavePdf"));
+    QCOMPARE(dialogFolders::last("pdf"), first.path());
     first.remove();
-    QVERIFY(dialogFolders::last(QStringLiteral("pdf")) != first.path());
-    QVERIFY(QFileInfo(dialogFolders::last(QStringLiteral("pdf"))).isDir());
+    QVERIFY(dialogFolders::last("pdf") != first.path());
+    QVERIFY(QFileInfo(dialogFolders::last("pdf")).isDir());
 
     // An Open through the dialog remembers its folder as well.
-    frame->cmdSelectOption_Click(3);
-    const QString opened = second.filePath(QStringLiteral("sub/reading.zod"));
-    QDir().mkpath(second.filePath(QStringLiteral("sub")));
-    QFile::copy(second.filePath(QStringLiteral("b.zod")), opened);
-    dialogs->fileAnswers = {opened};
-    forms::get<frmMayanAnimalSignMain>()->cmdOpen->click();
-    QVERIFY(dialogs->messages.isEmpty());
-    QCOMPARE(dialogFolders::last(QStringLiteral("zod")), second.filePath(QStringLiteral("sub")));
+    QVERIFY(ui->open(System::Mayan));
+    const QString opened = second.filePath("sub/reading.zod");
+    QDir().mkpath(second.filePath("sub"));
+    QFile::copy(second.filePath("b.zod"), opened);
+    QVERIFY(ui->openSaved(System::Mayan, opened));
+    QVERIFY(dialogs()->messages.isEmpty());
+    QCOMPARE(dialogFolders::last("zod"), second.filePath("sub"));
 
     // A damaged settings file reads as no folder at all.
     writeFile(settingsFile, QByteArray("\x00\xff[Folders\nzod=\"\\x", 16));
-    QVERIFY(QFileInfo(dialogFolders::last(QStringLiteral("zod"))).isDir());
-    QVERIFY(dialogFolders::last(QStringLiteral("zod")) != second.filePath(QStringLiteral("sub")));
+    QVERIFY(QFileInfo(dialogFolders::last("zod")).isDir());
+    QVERIFY(dialogFolders::last("zod") != second.filePath("sub"));
 }
 
 QTEST_MAIN(TestReportOutput)

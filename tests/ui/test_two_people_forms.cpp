@@ -2,16 +2,12 @@
 #include "chinese/calendar/chinese_calendar.h"
 #include "chinese/calendar/year_start.h"
 #include "common/input_problem.h"
-#include "forms/form_registry.h"
-#include "overview/frmAllFourSignsMain.h"
-#include "overview/frmTwoPeopleDisplay.h"
-#include "overview/frmTwoPeopleMain.h"
-#include "overview/frmTwoPeopleSave.h"
+#include "forms/orvo_form.h"
+#include "ui/frame_fixture.h"
 #include "ui/support.h"
-#include "widgets/protected_text_edit.h"
 
+#include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,25 +17,38 @@
 #include <QtTest>
 
 using Icon = DialogService::Icon;
+using System = systems::System;
+using F = FrameFixture;
 
 Q_DECLARE_METATYPE(BirthEntry)
 
 namespace {
+
+constexpr System TwoPeople = System::TwoPeople;
+const QString inputName = "frmTwoPeopleMain";
 
 BirthEntry entryOf(const QDate &date)
 {
     return {date.day(), date.month(), date.year()};
 }
 
+// The texts of the labels prefix_0, prefix_1, ... in the window, in that order.
+QStringList numberedTexts(const QWidget *window, const QString &prefix)
+{
+    QStringList texts;
+    while (const auto *label = window->findChild<QLabel *>(prefix + QString::number(texts.size())))
+        texts << label->text();
+    return texts;
+}
+
 } // namespace
 
-class TestTwoPeopleForms : public QObject
+class TestTwoPeopleForms : public FrameTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void choiceOpensAnEmptyInput_data();
     void choiceOpensAnEmptyInput();
     void resultAndReportShowTheMatch_data();
@@ -49,11 +58,8 @@ private Q_SLOTS:
     void backExitAndAnotherChoice();
 
 private:
-    frmTwoPeopleMain *enter(const QString &first, const BirthEntry &firstDate, const QString &second,
-                            const BirthEntry &secondDate);
-
-    std::unique_ptr<frmMDI> frame;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    // Chooses Two People afresh and enters both persons; the input form, or nullptr.
+    OrvoForm *enter(const QString &first, const BirthEntry &firstDate, const QString &second, const BirthEntry &secondDate);
 };
 
 void TestTwoPeopleForms::initTestCase()
@@ -63,33 +69,26 @@ void TestTwoPeopleForms::initTestCase()
 
 void TestTwoPeopleForms::init()
 {
-    installTestFonts();
     chinese::setPreferredYearStart(chinese::YearStart::LunarNewYear);
-    dialogs = std::make_unique<ScriptedDialogs>();
-    frame = std::make_unique<frmMDI>();
-    frame->show();
+    FrameTestCase::init();
 }
 
-void TestTwoPeopleForms::cleanup()
+OrvoForm *TestTwoPeopleForms::enter(const QString &first, const BirthEntry &firstDate, const QString &second,
+                                    const BirthEntry &secondDate)
 {
-    frame->close();
-    frame.reset();
-    dialogs.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmTwoPeopleMain *TestTwoPeopleForms::enter(const QString &first, const BirthEntry &firstDate, const QString &second,
-                                            const BirthEntry &secondDate)
-{
-    frame->cmdSelectOption[5]->click();
-    auto *input = forms::get<frmTwoPeopleMain>();
+    OrvoForm *input = ui->open(TwoPeople);
+    if (!input)
+        return nullptr;
     const QString names[] = {first, second};
     const BirthEntry dates[] = {firstDate, secondDate};
     for (int person = 0; person < 2; ++person) {
-        input->txtName[person]->setText(names[person]);
-        input->cboDate[person]->setCurrentIndex(dates[person].day - 1);
-        input->cboMonth[person]->setCurrentIndex(dates[person].month - 1);
-        input->cboYear[person]->setCurrentText(QString::number(dates[person].year));
+        const auto list = [input, person](const char *name) {
+            return F::control<QComboBox>(input, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(person));
+        };
+        F::control<QLineEdit>(input, QStringLiteral("txtName_%1").arg(person))->setText(names[person]);
+        list("cboDate")->setCurrentIndex(dates[person].day - 1);
+        list("cboMonth")->setCurrentIndex(dates[person].month - 1);
+        list("cboYear")->setCurrentText(QString::number(dates[person].year));
     }
     return input;
 }
@@ -97,43 +96,45 @@ frmTwoPeopleMain *TestTwoPeopleForms::enter(const QString &first, const BirthEnt
 void TestTwoPeopleForms::choiceOpensAnEmptyInput_data()
 {
     QTest::addColumn<QString>("route");
-    QTest::newRow("button") << QStringLiteral("button");
-    QTest::newRow("start panel label") << QStringLiteral("label");
-    QTest::newRow("File menu") << QStringLiteral("menu");
+    QTest::newRow("button, over the overview") << "button";
+    QTest::newRow("File menu, over the overview") << "menu";
+    QTest::newRow("start panel label") << "label";
 }
 
 void TestTwoPeopleForms::choiceOpensAnEmptyInput()
 {
     QFETCH(QString, route);
-    QCOMPARE(frame->cmdSelectOption[5]->text(), QStringLiteral("Two People"));
-    QVERIFY(!frame->findChild<QLabel *>(QStringLiteral("imgSystem_5"))->pixmap().isNull());
-    QVERIFY(frame->picButtonContainer->rect().contains(frame->cmdSelectOption[5]->geometry()));
-    QVERIFY(frame->lblCaption[8]->y() > frame->lblCaption[7]->y());
+    const QWidget *frame = ui->frame();
+    const auto place = [frame](const char *name) { return F::control<QWidget>(frame, QLatin1String(name))->geometry(); };
+    QCOMPARE(F::text(frame, "cmdSelectOption_5"), "Two People");
+    QVERIFY(!F::control<QLabel>(frame, "imgSystem_5")->pixmap().isNull());
+    QVERIFY(F::control<QWidget>(frame, "picButtonContainer")->rect().contains(place("cmdSelectOption_5")));
+    QVERIFY(place("lblCaption_8").y() > place("lblCaption_7").y());
 
-    // Another choice's windows close first.
-    frame->cmdSelectOption[4]->click();
-    QVERIFY(forms::isLoaded<frmAllFourSignsMain>());
-    if (route == QLatin1String("button")) {
-        frame->cmdSelectOption[5]->click();
-    } else if (route == QLatin1String("label")) {
-        frame->setStartPanelVisible(true);   // the panel lies over the open windows only in tests
-        QTest::mouseClick(frame->lblCaption[8], Qt::LeftButton);
+    if (route == QLatin1String("label")) {
+        QVERIFY(ui->startPanelShown());
+        QTest::mouseClick(F::control<QLabel>(frame, "lblCaption_8"), Qt::LeftButton);
     } else {
-        frame->mnuTwoPeople->trigger();
+        // Another choice's windows close first.
+        QVERIFY(ui->open(System::AllFourSigns));
+        if (route == QLatin1String("button"))
+            QVERIFY(F::click(frame, "cmdSelectOption_5"));
+        else
+            QVERIFY(F::trigger(frame, "mnuTwoPeople"));
     }
-    QCOMPARE(forms::loadedForms().size(), 1);
-    auto *input = forms::get<frmTwoPeopleMain>();
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QVERIFY(input->txtName[0]->text().isEmpty());
-    QCOMPARE(input->cboYear[1]->itemText(0), QStringLiteral("1900"));
-    QCOMPARE(input->cboYear[1]->itemText(input->cboYear[1]->count() - 1), QStringLiteral("2100"));
-    const int W = frame->mdiArea->viewport()->width();   // the frame's window area, not the screen
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    OrvoForm *input = F::inputForm(TwoPeople);
+    QVERIFY(!ui->startPanelShown());
+    QVERIFY(F::text(input, "txtName_0").isEmpty());
+    const auto *year = F::control<QComboBox>(input, "cboYear_1");
+    QCOMPARE(year->itemText(0), "1900");
+    QCOMPARE(year->itemText(year->count() - 1), "2100");
+    const int W = F::control<QMdiArea>(frame, "mdiArea")->viewport()->width();   // the frame's window area
     QCOMPARE(input->parentWidget()->pos(), QPoint((W - input->parentWidget()->width()) / 2, 0));
 
-    input->close();
-    QVERIFY(!forms::isLoaded<frmTwoPeopleMain>());
-    QVERIFY(frame->isStartPanelVisible());
+    F::closeWindow(input);
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 }
 
 void TestTwoPeopleForms::resultAndReportShowTheMatch_data()
@@ -173,30 +174,27 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
     QFETCH(QString, elements);
     QFETCH(QString, verdict);
     chinese::setPreferredYearStart(start);
-    frmTwoPeopleMain *input = enter(QStringLiteral("Ann & Co"), entryOf(first), QStringLiteral("Ben"), entryOf(second));
-    input->cmdFind->click();
-    QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->messageTexts().join(u'|')));
-    QVERIFY(forms::isLoaded<frmTwoPeopleDisplay>());
-    auto *display = forms::get<frmTwoPeopleDisplay>();
-    QVERIFY(display->isShownInFrame());
-    QVERIFY(!input->isVisible());
-    QVERIFY(!frame->isStartPanelVisible());
+    QVERIFY(enter("Ann & Co", entryOf(first), "Ben", entryOf(second)));
+    OrvoForm *display = ui->find(TwoPeople);
+    QVERIFY2(dialogs()->messages.isEmpty(), qPrintable(dialogs()->messageTexts().join(u'|')));
+    QVERIFY(display);
+    QCOMPARE(ui->shownWindows(), QStringList{"frmTwoPeopleDisplay"});
+    QVERIFY(!ui->startPanelShown());
 
-    QCOMPARE(display->lblHeading->text(), QStringLiteral("Ann & Co and Ben"));
-    QCOMPARE(display->fraPerson[0]->title(), QStringLiteral("Ann && Co"));   // "&" shown, not a mnemonic
+    QCOMPARE(F::text(display, "lblHeading"), "Ann & Co and Ben");
+    QCOMPARE(F::text(display, "fraPerson_0"), "Ann && Co");   // "&" shown, not a mnemonic
     for (int person = 0; person < 2; ++person) {
-        QCOMPARE(display->lblSign[person]->text(), signs[person]);
+        QCOMPARE(F::text(display, QStringLiteral("lblSign_%1").arg(person)), signs[person]);
         const QString animal = signs[person].section(u' ', 1);
-        QCOMPARE(display->imgAnimal[person]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+        const QPixmap picture = F::control<QLabel>(display, QStringLiteral("imgAnimal_%1").arg(person))->pixmap();
+        QCOMPARE(picture.toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(chinese::picturePath(animal)).convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(display->imgElement[person]->text().size(), 1);
+        QCOMPARE(F::text(display, QStringLiteral("imgElement_%1").arg(person)).size(), 1);
     }
-    QStringList shown;
-    for (const QLabel *title : display->lblRelation)
-        shown << title->text();
-    QCOMPARE(shown, relations);
-    QCOMPARE(display->lblElementRelation->text(), elements);
-    QVERIFY2(display->lblSummary->text().startsWith(verdict + u':'), qPrintable(display->lblSummary->text()));
+    QCOMPARE(numberedTexts(display, "lblRelation_"), relations);
+    QCOMPARE(F::text(display, "lblElementRelation"), elements);
+    const QString summary = F::text(display, "lblSummary");
+    QVERIFY2(summary.startsWith(verdict + u':'), qPrintable(summary));
 
     // Nothing is clipped: every text label has the height its wrapped text needs, inside the window.
     QTRY_VERIFY(display->isVisible());
@@ -209,31 +207,27 @@ void TestTwoPeopleForms::resultAndReportShowTheMatch()
     }
 
     // The report says all of it, also in the PDF it saves.
-    display->cmdPrint->click();
-    QVERIFY(forms::isLoaded<frmTwoPeopleSave>());
-    auto *report = forms::get<frmTwoPeopleSave>();
-    QVERIFY(report->isShownInFrame());
-    QVERIFY(!report->cmdSave->isVisibleTo(report));
+    OrvoForm *report = ui->report(TwoPeople);
+    QVERIFY(report);
+    QVERIFY(!F::control<QPushButton>(report, "cmdSave")->isVisibleTo(report));
     QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("pair.pdf"));
-    dialogs->fileAnswers = QStringList{pdf};
-    report->cmdSavePdf_Click();
-    QCOMPARE(dialogs->fileRequests.last().fileName, QStringLiteral("Ann & Co and Ben - Two People.pdf"));
+    const QString pdf = folder.filePath("pair.pdf");
+    dialogs()->fileAnswers = QStringList{pdf};
+    QVERIFY(F::click(report, "cmdSavePdf"));
+    QCOMPARE(dialogs()->fileRequests.last().fileName, "Ann & Co and Ben - Two People.pdf");
     // Compatibility forms undo the ligatures ("ﬂ") that the PDF text holds.
     const QString pdfWords = pdfText(pdf).normalized(QString::NormalizationForm_KC).simplified();
-    QStringList expected = signs + relations;
-    expected << elements << display->lblSummary->text();
-    for (const QLabel *explanation : display->lblExplanation)
-        expected << explanation->text();
-    for (const QString &text : std::as_const(expected)) {
-        QVERIFY2(report->RTB->toPlainText().contains(text), qPrintable(text));
+    const QString reportText = F::text(report, "RTB");
+    const QStringList expected = signs + relations + QStringList{elements, summary}
+                                 + numberedTexts(display, "lblExplanation_");
+    for (const QString &text : expected) {
+        QVERIFY2(reportText.contains(text), qPrintable(text));
         QVERIFY2(pdfWords.contains(text), qPrintable(text));
     }
 
     // Closing the report brings the result back.
-    report->close();
-    QVERIFY(!forms::isLoaded<frmTwoPeopleSave>());
-    QVERIFY(display->isShownInFrame());
+    F::closeWindow(report);
+    QCOMPARE(ui->shownWindows(), QStringList{"frmTwoPeopleDisplay"});
 }
 
 void TestTwoPeopleForms::badEntryNamesThePerson_data()
@@ -269,40 +263,36 @@ void TestTwoPeopleForms::badEntryNamesThePerson()
     QFETCH(QString, message);
     QFETCH(int, icon);
     QFETCH(QString, focus);
-    frmTwoPeopleMain *input = enter(firstName, firstDate, secondName, secondDate);
-    input->cmdFind->click();
-    QCOMPARE(dialogs->messageTexts(), QStringList{message});
-    QCOMPARE(int(dialogs->messages.first().icon), icon);
+    const OrvoForm *input = enter(firstName, firstDate, secondName, secondDate);
+    QVERIFY(input);
+    QVERIFY(!ui->find(TwoPeople));
+    QCOMPARE(dialogs()->messageTexts(), QStringList{message});
+    QCOMPARE(int(dialogs()->messages.first().icon), icon);
     QCOMPARE(input->focusWidget()->objectName(), focus);
-    QVERIFY(!forms::isLoaded<frmTwoPeopleDisplay>());
-    QVERIFY(input->isShownInFrame());
-    QCOMPARE(input->txtName[1]->text(), secondName);
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QCOMPARE(F::text(input, "txtName_1"), secondName);
 }
 
 void TestTwoPeopleForms::backExitAndAnotherChoice()
 {
-    frmTwoPeopleMain *input = enter(QStringLiteral("Ann"), {12, 5, 1989}, QStringLiteral("Ben"), {1, 8, 1992});
-    input->cmdFind->click();
-    forms::get<frmTwoPeopleDisplay>()->cmdBack->click();
-    QVERIFY(!forms::isLoaded<frmTwoPeopleDisplay>());
-    QVERIFY(input->isShownInFrame());
-    QVERIFY(!frame->isStartPanelVisible());
-    QCOMPARE(input->txtName[1]->text(), QStringLiteral("Ben"));
-    QCOMPARE(input->cboMonth[0]->currentText(), QStringLiteral("May"));
+    const OrvoForm *input = enter("Ann", {12, 5, 1989}, "Ben", {1, 8, 1992});
+    QVERIFY(input);
+    QVERIFY(F::click(ui->find(TwoPeople), "cmdBack"));
+    QCOMPARE(ui->shownWindows(), QStringList{inputName});
+    QVERIFY(!ui->startPanelShown());
+    QCOMPARE(F::text(input, "txtName_1"), "Ben");
+    QCOMPARE(F::text(input, "cboMonth_0"), "May");
 
-    input->cmdFind->click();
-    forms::get<frmTwoPeopleDisplay>()->cmdExit->click();
-    QVERIFY(forms::loadedForms().isEmpty());
-    QVERIFY(frame->isStartPanelVisible());
+    QVERIFY(F::click(ui->find(TwoPeople), "cmdExit"));
+    QCOMPARE(ui->shownWindows(), QStringList());
+    QVERIFY(ui->startPanelShown());
 
     // Another choice with the report open closes all three windows.
-    input = enter(QStringLiteral("Ann"), {12, 5, 1989}, QStringLiteral("Ben"), {1, 8, 1992});
-    input->cmdFind->click();
-    forms::get<frmTwoPeopleDisplay>()->cmdPrint->click();
-    QVERIFY(forms::isLoaded<frmTwoPeopleSave>());
-    frame->cmdSelectOption_Click(4);
-    QCOMPARE(forms::loadedForms().size(), 1);
-    QVERIFY(forms::isLoaded<frmAllFourSignsMain>());
+    QVERIFY(enter("Ann", {12, 5, 1989}, "Ben", {1, 8, 1992}));
+    QVERIFY(ui->find(TwoPeople));
+    QVERIFY(ui->report(TwoPeople));
+    QVERIFY(ui->open(System::AllFourSigns));
+    QCOMPARE(ui->shownWindows(), QStringList{"frmAllFourSignsMain"});
 }
 
 QTEST_MAIN(TestTwoPeopleForms)
