@@ -228,17 +228,6 @@ void frmMDI::createStartPanel(QWidget *central)
             label->setCursor(Qt::PointingHandCursor);
         lblCaption[row.index] = label;
     }
-    // The frame gets no smaller than the captions need, wrapped at the width of the narrowest
-    // frame and standing close together; with fonts so large that this would make the frame
-    // higher than a third of the screen, the panel takes that third and drops its gaps.
-    const int margin = twips::toPixels(240);
-    const int width = std::max(Picture1->minimumSizeHint().width(), 2 * margin + 120);
-    int heights = 0;
-    for (const QLabel *label : lblCaption)
-        heights += label->heightForWidth(std::min(label->property("designWidth").toInt(), width - 2 * margin));
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int third = screen ? screen->availableGeometry().height() / 3 : heights + margin;
-    mdiArea->setMinimumSize(width, std::min(heights + margin, third));
     picMain->raise();
 }
 
@@ -294,6 +283,22 @@ void frmMDI::connectSignals()
 
 void frmMDI::MDIForm_Load()
 {
+    // The frame gets no smaller than the captions need, wrapped at the width of the narrowest
+    // frame and standing close together; but never higher than the screen: with very large
+    // fonts the panel takes what the screen leaves it.
+    const int margin = twips::toPixels(240);
+    const int width = std::max(Picture1->minimumSizeHint().width(), 2 * margin + 120);
+    int heights = margin;
+    for (const QLabel *label : lblCaption)
+        heights += label->heightForWidth(std::min(label->property("designWidth").toInt(), width - 2 * margin));
+    int left = heights;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        constexpr int titleBar = 40;   // the window manager's, at most
+        left = screen->availableGeometry().height() - titleBar - menuBar()->sizeHint().height()
+               - Picture6->minimumSizeHint().height() - Picture1->minimumSizeHint().height()
+               - PicCoBrand->minimumSizeHint().height();
+    }
+    mdiArea->setMinimumSize(width, std::max(margin, std::min(heights, left)));
     updateStartPanel();
 }
 

@@ -19,7 +19,6 @@ void frmAustralianAstrologyMain::Form_Load()
 {
     cboMonth->addItems(calendar::monthNames());
     cboMonth->setCurrentIndex(0);
-    txtName->setFocus();
 }
 
 void frmAustralianAstrologyMain::showPerson(const australian::Person &person)

@@ -224,7 +224,7 @@ void frmCelticAnimalBirthSignMain::Form_Load()
     cmbYear->setCurrentIndex(0);
     // The lists are sized by what they hold.
     layout()->activate();
-    txtFName->setFocus();
+    setOpeningFocus(txtFName);
 }
 
 bool frmCelticAnimalBirthSignMain::eventFilter(QObject *watched, QEvent *event)

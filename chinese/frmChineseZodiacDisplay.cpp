@@ -249,6 +249,7 @@ void frmChineseZodiacDisplay::createDetails()
     // two lines of the name (a longer one is shortened), every year's caption.
     const int width = std::max(twips::toPixels(2910), MV->sizeHint().width());
     lblName->setFixedHeight(QFontMetrics(lblName->font()).lineSpacing() * 2 + 2);
+    lblName->setMinimumWidth(width);   // the name is fitted to it before the window first shows
     lblChineseSign->setFixedHeight(lblChineseSign->fontMetrics().height() + 4);
     lblChineseElement->setFixedHeight(lblChineseElement->fontMetrics().height() + 4);
     lblChineseYear->setFixedHeight(tallestOf(lblChineseYear, width, widestYearCaptions()));
@@ -422,6 +423,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
 void frmChineseZodiacDisplay::showName(const QString &titledName)
 {
     lblName->setText(titledName);
+    lblName->resize(std::max(lblName->width(), lblName->minimumWidth()), lblName->height());
     const QFontMetrics metrics(lblName->font());
     const QStringList words = titledName.split(QLatin1Char(' '));
     const bool wordTooWide = std::any_of(words.cbegin(), words.cend(), [&](const QString &word) {

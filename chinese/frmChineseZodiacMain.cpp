@@ -296,7 +296,7 @@ void frmChineseZodiacMain::Form_Load()
     chinese::BirthMoment birth;
     birth.dayStart = chinese::preferredDayStart();
     fillBirth(birth);
-    txtName->setFocus();
+    setOpeningFocus(txtName);
 }
 
 chinese::Person frmChineseZodiacMain::person() const

@@ -62,6 +62,7 @@ SignInputForm::SignInputForm(const Design &design)
     nameBox::setUp(txtName);
     look::setColours(txtName, Qt::black, Qt::white);
     Label1->setBuddy(txtName);
+    setOpeningFocus(txtName);
 
     cboMonth = makeList(QStringLiteral("cboMonth"), QStringLiteral("Month of birth"), 1500);
     Label2->setBuddy(cboMonth);

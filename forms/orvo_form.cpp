@@ -120,19 +120,25 @@ void OrvoForm::addCommonMenus(const QString &makeMoneyCaption, const QString &ma
     m_menuBarActions.append(createCommonMenus(this, makeMoneyCaption, makeMoneyName));
 }
 
+void OrvoForm::prepareForScreenReaders()
+{
+    if (m_namedForScreenReaders)
+        return;
+    accessibility::nameInputControls(this);
+    accessibility::makeValuesReachable(this);
+    m_namedForScreenReaders = true;
+}
+
 void OrvoForm::showEvent(QShowEvent *event)
 {
-    // Once, at the first show, when the form holds all its controls.
-    if (!m_namedForScreenReaders) {
-        accessibility::nameInputControls(this);
-        accessibility::makeValuesReachable(this);
-        m_namedForScreenReaders = true;
-    }
+    prepareForScreenReaders();
     QWidget::showEvent(event);
 }
 
-QWidget *OrvoForm::openingFocus() const
+QWidget *OrvoForm::openingFocus()
 {
+    // A value becomes a stop for Tab only once the form is prepared.
+    prepareForScreenReaders();
     if (m_openingFocus && m_openingFocus->isEnabled() && m_openingFocus->focusPolicy() != Qt::NoFocus)
         return m_openingFocus;
     for (QWidget *next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {

@@ -41,7 +41,7 @@ public:
     virtual void setPromotionShown(bool shown);
     // The control that takes the focus each time the form opens or comes back: a result form's
     // sign, so that a screen reader says it at once; an input form's first field.
-    QWidget *openingFocus() const;
+    QWidget *openingFocus();
 
     // The size the window asks for: its design size, grown where its layout needs more (wrapping
     // texts take their height at that width). Where there is less room the body scrolls.
@@ -98,6 +98,8 @@ protected:
 
 private:
     void createParts();
+    // Once, when the form holds all its controls: names for screen readers, values made stops.
+    void prepareForScreenReaders();
 
     QList<QAction *> m_menuBarActions;
     QSize m_designSize;

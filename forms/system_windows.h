@@ -116,12 +116,13 @@ private:
     void openReport()
     {
         if constexpr (!std::is_void_v<Report>) {
+            // A report already open is shown as it stands: Print again composes nothing anew.
             if (!m_report) {
                 m_report = new Report;
                 adopt(m_report);
                 QObject::connect(m_report, &OrvoForm::closeRequested, this, [this] { closeReport(); });
+                m_report->showReading(m_result->reading());
             }
-            m_report->showReading(m_result->reading());
             present(m_report);
         }
     }

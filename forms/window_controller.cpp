@@ -2,6 +2,7 @@
 
 #include "forms/orvo_form.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -31,6 +32,15 @@ void fitIntoArea(QMdiSubWindow *sub, OrvoForm *form, const QMdiArea *area)
     const QSize size = wanted.boundedTo(room).expandedTo(sub->minimumSizeHint());
     sub->resize(size);
     sub->move(std::max(0, (room.width() - size.width()) / 2), 0);
+}
+
+// A window that goes out of sight lets go of the focus first: Qt would pass it on to the next
+// control of the window, which would take it only to lose it again.
+void releaseFocus(QWidget *form)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && form->isAncestorOf(focus))
+        focus->clearFocus();
 }
 
 } // namespace
@@ -91,6 +101,7 @@ void WindowController::conceal(OrvoForm *form)
 {
     if (!form)
         return;
+    releaseFocus(form);
     if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
         // Out of its sub-window the form keeps its entries but lets go of the focus: when it
         // comes back it opens in a new one, sized for the area as it is then, its focus placed
@@ -112,6 +123,7 @@ void WindowController::dismiss(OrvoForm *form)
     m_forms.removeAll(form);
     released(form);
     form->Form_Unload();
+    releaseFocus(form);
     if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
         sub->hide();
         sub->deleteLater();

@@ -49,7 +49,6 @@ void frmMayanAnimalSignMain::Form_Load()
     cboYear->addItems(calendar::yearTexts(mayan::FirstYear, mayan::LastYear));
     for (QComboBox *list : {cboMonth, cboDate, cboYear})
         list->setCurrentIndex(0);
-    txtName->setFocus();
 }
 
 mayan::Person frmMayanAnimalSignMain::personOfEntries() const

@@ -143,7 +143,7 @@ void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
     m_person = person;
     m_signs = *signs;
     lblHeading->setText(heading(person, m_signs.birthDate));
-    setOpeningFocus(lblSign[0]);
+    setOpeningFocus(lblSign[tileLooks[0].tile]);   // the first tile in reading order
     const std::array<overview::TileText, 4> texts = overview::tileTexts(m_signs);
     for (int tile = 0; tile < int(texts.size()); ++tile) {
         const QPixmap picture(texts[tile].picture);

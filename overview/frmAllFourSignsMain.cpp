@@ -191,7 +191,7 @@ void frmAllFourSignsMain::Form_Load()
     // No date is chosen until the user chooses one: a forgotten date is asked for, never guessed.
     for (QComboBox *box : {cboDate, cboMonth, cboYear})
         box->setCurrentIndex(-1);
-    txtName->setFocus();
+    setOpeningFocus(txtName);
 }
 
 Checked<QDate> frmAllFourSignsMain::checkedEntries()

@@ -195,7 +195,7 @@ void frmTwoPeopleMain::Form_Load()
     }
     lblYearStart->setText(QStringLiteral("Chinese years are counted from %1, as chosen on the Chinese Zodiac form.")
                               .arg(overview::yearStartName(chinese::preferredYearStart())));
-    txtName[0]->setFocus();
+    setOpeningFocus(txtName[0]);
 }
 
 void frmTwoPeopleMain::cmdFind_Click()

@@ -7,6 +7,8 @@ FittingScrollArea::FittingScrollArea(QWidget *parent)
     : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
+    // Tab goes to the controls inside, never to the area itself.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     // The window's own background shows through: the body paints nothing of its own.
     setBackgroundRole(QPalette::NoRole);

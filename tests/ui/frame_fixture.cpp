@@ -99,7 +99,8 @@ FrameFixture::FrameFixture()
     installTestFonts();
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_frame = std::make_unique<frmMDI>();
-    m_frame->show();
+    // As the program starts it on a screen of its size: filling the screen.
+    m_frame->showMaximized();
 }
 
 FrameFixture::~FrameFixture()

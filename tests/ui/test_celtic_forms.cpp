@@ -75,8 +75,10 @@ void TestCelticForms::inputFormStartsEmpty()
             chain.append(widget->objectName());
         widget = widget->nextInFocusChain();
     } while (widget != first && chain.size() < 20);
-    QCOMPARE(chain, QStringList({"Label61", "txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear",
-                                 "Command1", "lblCobrand", "lblFullBrand"}));
+    QStringList expected{"Label61", "txtFName", "txtMName", "txtlName", "cmbDate", "cmbMonth", "cmbYear", "Command1"};
+    if (F::control<QWidget>(input, "fraFullBrand")->isVisibleTo(input))   // it gives way on a low screen
+        expected << "lblCobrand" << "lblFullBrand";
+    QCOMPARE(chain, expected);
     // Each stands right of the one before on its row, or on a row below it.
     const auto placeOf = [input](const QString &name) {
         const QWidget *control = F::control<QWidget>(input, name);

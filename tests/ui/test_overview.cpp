@@ -144,7 +144,7 @@ void TestOverview::tilesShowTheFourSigns()
             QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
             QVERIFY(display->fraSystem[tile]->rect().contains(label->geometry()));
         }
-        QVERIFY(display->rect().contains(display->fraSystem[tile]->geometry()));
+        QVERIFY(display->fraSystem[tile]->parentWidget()->rect().contains(display->fraSystem[tile]->geometry()));
         QVERIFY(display->fraSystem[tile]->rect().contains(display->cmdFullReading[tile]->geometry()));
     }
 }
