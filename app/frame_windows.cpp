@@ -82,6 +82,12 @@ void FrameWindows::closeAll()
         controller(System(index))->closeWindows();
 }
 
+void FrameWindows::refit()
+{
+    for (int index = 0; index <= int(System::TwoPeople); ++index)
+        controller(System(index))->refit();
+}
+
 bool FrameWindows::isShowing() const
 {
     for (int index = 0; index <= int(System::TwoPeople); ++index) {

@@ -48,6 +48,8 @@ public:
     void closeAll();
     // True while a window of some system shows.
     bool isShowing() const;
+    // The shown windows sized afresh for the area (the frame was resized).
+    void refit();
 
 Q_SIGNALS:
     // A window was shown, hidden or closed.

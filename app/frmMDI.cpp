@@ -404,8 +404,11 @@ void frmMDI::switchFocusPane()
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == mdiArea && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    if (watched == mdiArea && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         fitStartPanel();
+        if (event->type() == QEvent::Resize && m_windows)
+            m_windows->refit();
+    }
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == Picture6 || watched == lblVellimorBanner) {

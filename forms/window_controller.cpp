@@ -3,6 +3,7 @@
 #include "forms/orvo_form.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -17,6 +18,15 @@ constexpr Qt::WindowFlags subWindowFlags = Qt::SubWindow | Qt::WindowTitleHint |
 // sight. It stands at the top, centred.
 void fitIntoArea(QMdiSubWindow *sub, OrvoForm *form, const QMdiArea *area)
 {
+    // The area as the frame stands now, not as it stood before its last resize was laid out:
+    // the layouts around it from the frame inwards.
+    QList<QWidget *> around;
+    for (QWidget *outer = area->parentWidget(); outer; outer = outer->isWindow() ? nullptr : outer->parentWidget())
+        around.prepend(outer);
+    for (QWidget *outer : std::as_const(around)) {
+        if (QLayout *arranged = outer->layout())
+            arranged->activate();
+    }
     const QSize frame = sub->size() - sub->contentsRect().size();
     const QSize room = area->viewport()->size();
     form->setPromotionShown(true);
@@ -95,6 +105,14 @@ void WindowController::present(OrvoForm *form, QWidget *focus)
     if (target && !target->hasFocus())
         target->setFocus(Qt::OtherFocusReason);
     Q_EMIT windowsChanged();
+}
+
+void WindowController::refit()
+{
+    for (const QPointer<OrvoForm> &form : std::as_const(m_forms)) {
+        if (auto *sub = form ? qobject_cast<QMdiSubWindow *>(form->parentWidget()) : nullptr; sub && sub->isVisible())
+            fitIntoArea(sub, form, m_area);
+    }
 }
 
 void WindowController::conceal(OrvoForm *form)

@@ -22,6 +22,8 @@ public:
     void closeWindows();
     // True while one of its windows is shown.
     bool isShowing() const;
+    // Sizes its shown windows afresh for the area as it is now (the frame was resized).
+    void refit();
 
 Q_SIGNALS:
     // A window of this system was shown, hidden or closed.
