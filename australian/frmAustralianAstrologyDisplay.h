@@ -1,7 +1,7 @@
 #pragma once
 
 #include "australian/australian_reading.h"
-#include "forms/SignResultForm.h"
+#include "forms/sign_result_form.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "australian/australian_reading.h"
-#include "forms/SignInputForm.h"
+#include "forms/sign_input_form.h"
 
 // The Australian input form: name and birth month, then "Find My Australian Astrology Sign".
 // It has no menu bar.

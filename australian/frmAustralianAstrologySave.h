@@ -1,7 +1,7 @@
 #pragma once
 
 #include "australian/australian_reading.h"
-#include "report/SignReportForm.h"
+#include "report/sign_report_form.h"
 
 // The Australian report: the name and the credit line, from the result form's reading, of which
 // it keeps a copy. The result form offers no Print, so it is opened only by the program itself.

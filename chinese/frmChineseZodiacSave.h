@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chinese/chinese_zodiac.h"
-#include "report/ReportForm.h"
+#include "report/report_form.h"
 
 class LinkLabel;
 class PromotionBand;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/SignResultForm.h"
+#include "forms/sign_result_form.h"
 #include "mayan/mayan_reading.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/SignInputForm.h"
+#include "forms/sign_input_form.h"
 #include "mayan/mayan_reading.h"
 
 class QAction;

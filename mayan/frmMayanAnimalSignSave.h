@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mayan/mayan_reading.h"
-#include "report/SignReportForm.h"
+#include "report/sign_report_form.h"
 
 // The Mayan report: name, date of birth and the sign's four fields, each closed by the credit
 // line; composed from the result form's reading, of which it keeps a copy.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "overview/two_people.h"
-#include "report/ReportForm.h"
+#include "report/report_form.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "report/ReportForm.h"
+#include "report/report_form.h"
 
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"

@@ -1,4 +1,4 @@
-#include "report/SignReportForm.h"
+#include "report/sign_report_form.h"
 
 #include "forms/reading_files.h"
 #include "widgets/link_label.h"

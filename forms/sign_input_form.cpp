@@ -1,4 +1,4 @@
-#include "forms/SignInputForm.h"
+#include "forms/sign_input_form.h"
 
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ReportForm.h"
+#include "report/report_form.h"
 
 class LinkLabel;
 class PromotionBand;

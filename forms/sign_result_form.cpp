@@ -1,4 +1,4 @@
-#include "forms/SignResultForm.h"
+#include "forms/sign_result_form.h"
 
 #include "widgets/link_label.h"
 #include "widgets/longest_text_label.h"
