@@ -406,8 +406,9 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == mdiArea && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         fitStartPanel();
+        // Once the area has laid out its new size (its viewport follows after this event).
         if (event->type() == QEvent::Resize && m_windows)
-            m_windows->refit();
+            QMetaObject::invokeMethod(m_windows, &FrameWindows::refit, Qt::QueuedConnection);
     }
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
