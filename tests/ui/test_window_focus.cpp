@@ -7,6 +7,7 @@
 #include "ui/support.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -45,6 +46,7 @@ void TestWindowFocus::focusLandsOnceWhereTheUserStarts_data()
     QTest::newRow("Mayan") << System::Mayan << Entries{"Ann Lee", {}, 12, 5, 1990} << "txtName" << "lblResult_0";
     QTest::newRow("Australian") << System::Australian << Entries{"Ann Lee", {}, 0, 5, 0} << "txtName" << "lblResult_0";
     QTest::newRow("All Four Signs") << System::AllFourSigns << Entries{"Ann Lee", {}, 12, 5, 1990} << "txtName" << "lblSign_2";
+    QTest::newRow("Two People") << System::TwoPeople << Entries{} << "txtName_0" << "lblSign_0";
 }
 
 void TestWindowFocus::focusLandsOnceWhereTheUserStarts()
@@ -61,7 +63,12 @@ void TestWindowFocus::focusLandsOnceWhereTheUserStarts()
     focused();   // the choice itself, clicked
     QVERIFY(ui.open(system));
     QCOMPARE(focused(), QStringList{firstField});
-    QVERIFY(ui.fill(system, person));
+    if (system == System::TwoPeople) {   // two of everything: the fixture fills one person
+        for (const char *name : {"txtName_0", "txtName_1"})
+            FrameFixture::control<QLineEdit>(FrameFixture::inputForm(system), QLatin1String(name))->setText("Ann");
+    } else {
+        QVERIFY(ui.fill(system, person));
+    }
     OrvoForm *result = ui.find(system);
     QVERIFY(result);
     QCOMPARE(focused(), QStringList{sign});
