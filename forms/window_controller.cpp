@@ -63,8 +63,9 @@ WindowController::WindowController(QMdiArea *area, QObject *parent)
 
 WindowController::~WindowController()
 {
-    // Windows inside the area go with it; a form kept out of sight is a window of its own.
-    for (const QPointer<OrvoForm> &form : std::as_const(m_forms)) {
+    // Windows inside the area go with it; a form kept out of sight, or closed as the program
+    // ends, is a window of its own that nothing else would destroy.
+    for (const QPointer<OrvoForm> &form : m_forms + m_closing) {
         if (form && !form->parentWidget())
             delete form.data();
     }
@@ -148,6 +149,8 @@ void WindowController::dismiss(OrvoForm *form)
     } else {
         form->hide();
         form->deleteLater();
+        m_closing.removeAll(nullptr);
+        m_closing.append(form);
     }
     Q_EMIT windowsChanged();
 }

@@ -50,4 +50,6 @@ protected:
 private:
     QPointer<QMdiArea> m_area;
     QList<QPointer<OrvoForm>> m_forms;
+    // Closed windows of their own that the event loop has not destroyed yet.
+    QList<QPointer<OrvoForm>> m_closing;
 };
