@@ -39,7 +39,7 @@ QString mnemonicClashes(frmMDI *frame, QWidget *child)
                              : qobject_cast<QGroupBox *>(widget)     ? static_cast<QGroupBox *>(widget)->title()
                              : label && label->buddy()               ? label->text()
                                                                      : QString();
-        if (widget->isVisible() && (!frame->mdiArea->isAncestorOf(widget) || child->isAncestorOf(widget)))
+        if (widget->isVisible() && (!FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->isAncestorOf(widget) || child->isAncestorOf(widget)))
             keys.insert(QKeySequence::mnemonic(text), text);
     }
     QStringList clashes;
@@ -184,7 +184,7 @@ void TestKeyboard::keyRoutes()
     QCOMPARE(pages.urls.size(), int(outcome == QLatin1String("page")));
     QCOMPARE(FrameFixture::reportForm(System::Mayan) == nullptr, outcome == QLatin1String("closed"));
     if (outcome == QLatin1String("switches")) {
-        QCOMPARE(QApplication::focusWidget(), ui->frame()->cmdSelectOption[int(System::Chinese)]);
+        QCOMPARE(QApplication::focusWidget(), FrameFixture::control<QPushButton>(ui->frame(), QStringLiteral("cmdSelectOption_%1").arg(int(System::Chinese))));
         press(keys);
         QCOMPARE(QApplication::focusWidget(), start);
     }
