@@ -42,6 +42,12 @@ public:
     // the first choice; the child where it was left, else at its first control.
     void switchFocusPane();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
     QWidget *Picture6;
     QLabel *lblVellimorBanner;
     QWidget *Picture1;
@@ -60,12 +66,6 @@ public:
     QAction *mnuOpen;
     QAction *mkmoney;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
     void createControls();
     void createStrips(QWidget *central);
     void createStartPanel(QWidget *central);

@@ -20,10 +20,10 @@ public:
 
     void showSign(const australian::AustralianSignRow &row);
 
+private:
     std::array<QLabel *, 1> lblLabel{};
     std::array<QLabel *, 2> lblResult{};
 
-private:
     void createControls();
 
     australian::Reading m_reading;

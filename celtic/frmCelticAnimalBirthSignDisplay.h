@@ -27,6 +27,7 @@ public:
     void cmdBack_Click();
     void cmdPrint_Click();
 
+private:
     LinkLabel *Label61;
     QGroupBox *fraResult;
     QLabel *lblCelticBirthAnimalSign;
@@ -46,7 +47,6 @@ public:
     QAction *mnuBack;
     QAction *mnuExit;
 
-private:
     void createControls();
     void arrangeControls();
     void createMenus();

@@ -30,6 +30,13 @@ public:
     // year the list does not hold leaves the year list as it was).
     bool openReading(const celtic::Person &person);
 
+Q_SIGNALS:
+    void found(const celtic::Reading &reading);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     LinkLabel *Label61;
     QLabel *Label5;
     QGroupBox *fraDetails;
@@ -49,13 +56,6 @@ public:
     QAction *mnuAstro;
     QAction *mnuExit;
 
-Q_SIGNALS:
-    void found(const celtic::Reading &reading);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void createControls();
     void arrangeControls();
     void createMenus();

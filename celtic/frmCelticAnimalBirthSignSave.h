@@ -16,10 +16,6 @@ public:
 
     void cmdSave_Click() override;
 
-    LinkLabel *Label1;
-    LinkLabel *Label14;
-    LinkLabel *Label2;
-
     // Keeps a copy of reading and composes the report from it.
     void showReading(const celtic::Reading &reading);
 
@@ -30,5 +26,8 @@ protected:
     QString systemName() const override { return QStringLiteral("Celtic"); }
 
 private:
+    LinkLabel *Label1;
+    LinkLabel *Label14;
+    LinkLabel *Label2;
     celtic::Reading m_reading;
 };

@@ -21,7 +21,6 @@ class frmChineseZodiacDisplay : public OrvoForm
 public:
     frmChineseZodiacDisplay();
 
-
     // Keeps reading as this form's own and shows it; its report is made from it.
     void showReading(const chinese::Reading &reading);
     const chinese::Reading &reading() const { return m_reading; }
@@ -32,6 +31,7 @@ public:
     // Saves the coming lunar birthdays as an iCalendar file through the save dialog.
     void cmdCalendar_Click();
 
+private:
     LinkLabel *Label14;
     QGroupBox *fraStarUserDetails;
     QLabel *lblName;
@@ -67,7 +67,6 @@ public:
     QAction *mnuBack;
     QAction *mnuExit;
 
-private:
     void createControls();
     void createDetails();
     void createSignDetails();

@@ -55,7 +55,7 @@ public:
 Q_SIGNALS:
     void found(const chinese::Reading &reading);
 
-public:
+private:
     LinkLabel *Label14;
     LinkLabel *Label3;
     QGroupBox *fraDetails;
@@ -83,7 +83,6 @@ public:
     QPushButton *cmdOpen;
     PromotionBand *fraFullBrand;
 
-private:
     void createControls();
     void createDetails();
     void createYearStart();

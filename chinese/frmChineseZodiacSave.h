@@ -16,10 +16,6 @@ public:
 
     void cmdSave_Click() override;
 
-    LinkLabel *Label14;
-    LinkLabel *Label1;
-    PromotionBand *fraFullBrand;
-
     // Keeps a copy of reading and composes the report from it.
     void showReading(const chinese::Reading &reading);
 
@@ -29,5 +25,8 @@ protected:
     QString systemName() const override { return QStringLiteral("Chinese"); }
 
 private:
+    LinkLabel *Label14;
+    LinkLabel *Label1;
+    PromotionBand *fraFullBrand;
     chinese::Reading m_reading;   // the result form's, as the report was composed
 };

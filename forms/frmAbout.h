@@ -15,6 +15,7 @@ public:
 
     static void showModal(QWidget *opener);
 
+private:
     QLabel *lblTitle;
     QLabel *lblDescription;
     QLabel *lblHomeBusiness;
@@ -22,6 +23,5 @@ public:
     LinkLabel *lblHomePage;
     QPushButton *cmdOK;
 
-private:
     void createControls();
 };

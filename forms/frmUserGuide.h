@@ -18,11 +18,11 @@ public:
     // The guide window while it exists, else nullptr.
     static frmUserGuide *instance();
 
-    QTextBrowser *txtGuide;
-
     ~frmUserGuide() override;
 
 private:
+    QTextBrowser *txtGuide;
+
     explicit frmUserGuide(QWidget *parent);
     void placeOnMainWindow();
     void followLink(const QUrl &url);

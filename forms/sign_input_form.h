@@ -30,18 +30,11 @@ public:
     // "Please Check The File." and leave the entries as they were. False when no reading shows.
     virtual bool openSavedFields(const QStringList &fields) = 0;
 
-    LinkLabel *Label61;
-    QLabel *Label3;
-    QGroupBox *fraDetails;
-    QLabel *Label1;
-    QLineEdit *txtName;
-    QLabel *Label2;
-    QComboBox *cboMonth;
-    QPushButton *cmdProceed;
-    QPushButton *cmdOpen;
-    PromotionBand *fraFullBrand;
-
 protected:
+    // The entries every system reads its person from.
+    QLineEdit *txtName;
+    QComboBox *cboMonth;
+
     struct Design
     {
         QString objectName;
@@ -78,5 +71,14 @@ protected:
     bool refuseFile();
 
 private:
+    LinkLabel *Label61;
+    QLabel *Label3;
+    QGroupBox *fraDetails;
+    QLabel *Label1;
+    QLabel *Label2;
+    QPushButton *cmdProceed;
+    QPushButton *cmdOpen;
+    PromotionBand *fraFullBrand;
+
     const Design m_design;
 };

@@ -27,18 +27,10 @@ public:
     // Opens the report form.
     void cmdPrint_Click();
 
-    LinkLabel *Label61;
-    QGroupBox *fraStarUserSignDetails;
-    QPushButton *cmdPrint;
-    QPushButton *cmdExit;
-    QPushButton *cmdBack;
-    LinkLabel *Label13;
-    PromotionBand *fraFullBrand;
-    QAction *mnuPrint;
-    QAction *mnuBack;
-    QAction *mnuExit;
-
 protected:
+    // The result frame; a system's pictures stand in it.
+    QGroupBox *fraStarUserSignDetails;
+
     struct Design
     {
         QString objectName;
@@ -72,6 +64,16 @@ private:
     void createMenus();
     void arrangeControls();
     void connectSignals();
+
+    LinkLabel *Label61;
+    QPushButton *cmdPrint;
+    QPushButton *cmdExit;
+    QPushButton *cmdBack;
+    LinkLabel *Label13;
+    PromotionBand *fraFullBrand;
+    QAction *mnuPrint;
+    QAction *mnuBack;
+    QAction *mnuExit;
 
     const Design m_design;
     QGridLayout *m_rows = nullptr;

@@ -20,11 +20,11 @@ public:
     // Writes the row's four fields and picture.
     void showSign(const mayan::MayanSignRow &row);
 
+private:
     QLabel *imgAnimalPics;
     std::array<QLabel *, 4> lblLabel{};
     std::array<QLabel *, 4> lblResult{};
 
-private:
     void createControls();
 
     mayan::Reading m_reading;

@@ -19,11 +19,6 @@ public:
     bool openReading(const mayan::Person &person);
     bool openSavedFields(const QStringList &fields) override;
 
-    QComboBox *cboDate;
-    QComboBox *cboYear;
-    QAction *mnuFind;
-    QAction *mnuExit;
-
 Q_SIGNALS:
     void found(const mayan::Reading &reading);
 
@@ -33,6 +28,11 @@ protected:
     QWidget *entryOf(InputProblem problem) const override;
 
 private:
+    QComboBox *cboDate;
+    QComboBox *cboYear;
+    QAction *mnuFind;
+    QAction *mnuExit;
+
     void createControls();
     void createMenus();
     void connectSignals();

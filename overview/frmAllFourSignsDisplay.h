@@ -45,7 +45,7 @@ public:
 Q_SIGNALS:
     void fullReadingRequested(int tile);
 
-public:
+private:
     LinkLabel *Label61;
     QLabel *lblHeading;
     std::array<QGroupBox *, 4> fraSystem{};
@@ -62,7 +62,6 @@ public:
     QAction *mnuBack;
     QAction *mnuExit;
 
-private:
     void createControls();
     void createTile(int tile, const QString &system, const QColor &background);
     void createMenus();

@@ -43,7 +43,7 @@ public:
 Q_SIGNALS:
     void found(const fullReading::Person &person);
 
-public:
+private:
     LinkLabel *Label61;
     QLabel *Label3;
     QGroupBox *fraDetails;
@@ -60,7 +60,6 @@ public:
     QAction *mnuShow;
     QAction *mnuExit;
 
-private:
     void createControls();
     void arrangeControls();
     void createMenus();

@@ -24,7 +24,6 @@ class frmTwoPeopleDisplay : public OrvoForm
 public:
     frmTwoPeopleDisplay();
 
-
     // Takes its own copy of the match and shows it; the report is made from that copy.
     void showReading(const TwoPeople &match);
     const TwoPeople &reading() const { return m_match; }
@@ -35,6 +34,7 @@ public:
     void cmdBack_Click();
     void cmdExit_Click();
 
+private:
     LinkLabel *Label61;
     QLabel *lblHeading;
     std::array<QGroupBox *, 2> fraPerson{};
@@ -60,7 +60,6 @@ public:
     QAction *mnuBack;
     QAction *mnuExit;
 
-private:
     void createControls();
     void createPerson(int person);
     void arrangeControls();

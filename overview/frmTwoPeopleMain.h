@@ -30,7 +30,7 @@ public:
 Q_SIGNALS:
     void found(const TwoPeople &match);
 
-public:
+private:
     LinkLabel *Label61;
     QLabel *Label3;
     std::array<QGroupBox *, 2> fraPerson{};
@@ -46,7 +46,6 @@ public:
     QAction *mnuFind;
     QAction *mnuExit;
 
-private:
     void createControls();
     void createPerson(int person);
     void arrangeControls();

@@ -22,10 +22,6 @@ public:
 
     void cmdSave_Click() override {}
 
-    LinkLabel *Label14;
-    LinkLabel *Label1;
-    PromotionBand *fraFullBrand;
-
 protected:
     void composeReport() override;
     bool printsWithDialog() const override { return true; }
@@ -33,5 +29,8 @@ protected:
     QString systemName() const override { return QStringLiteral("Two People"); }
 
 private:
+    LinkLabel *Label14;
+    LinkLabel *Label1;
+    PromotionBand *fraFullBrand;
     std::optional<TwoPeople> m_match;
 };

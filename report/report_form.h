@@ -28,15 +28,12 @@ public:
     void cmdSavePdf_Click();
     void cmdPreview_Click();
 
-    ProtectedTextEdit *RTB;
-    QPushButton *cmdPreview;
-    QPushButton *cmdSavePdf;
-    QPushButton *cmdSave;
-    QPushButton *cmdPrint;
-    // Closes the report (the result form it was made from shows again).
-    QPushButton *cmdClose;
-
 protected:
+    // The report box a system's report is composed in and saved from.
+    ProtectedTextEdit *RTB;
+    // Hidden by a report that offers no Save.
+    QPushButton *cmdSave;
+
     ReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips);
 
     // Composes the report into the empty report box.
@@ -75,9 +72,13 @@ public:
     // What stands below the buttons gives way too.
     void setPromotionShown(bool shown) override;
 
-protected:
-
 private:
+    QPushButton *cmdPreview;
+    QPushButton *cmdSavePdf;
+    QPushButton *cmdPrint;
+    // Closes the report (the result form it was made from shows again).
+    QPushButton *cmdClose;
+
     void createControls();
     void arrangeControls();
     void connectSignals();

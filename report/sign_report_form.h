@@ -14,13 +14,14 @@ class SignReportForm : public ReportForm
 public:
     void cmdSave_Click() override;
 
-    LinkLabel *Label61;
-    PromotionBand *fraFullBrand;
-
 protected:
     SignReportForm(const QString &objectName, const QString &caption, int widthTwips, int heightTwips,
                    const QColor &background);
 
     // The lines of the saved reading, from the reading this report was composed from.
     virtual QStringList savedFields() const = 0;
+
+private:
+    LinkLabel *Label61;
+    PromotionBand *fraFullBrand;
 };

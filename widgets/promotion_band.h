@@ -16,6 +16,7 @@ public:
     // need there; returns that height in pixels. A band in a layout needs none of this.
     int arrange(int widthTwips);
 
+private:
     LinkLabel *lblCobrand;
     LinkLabel *lblFullBrand;
 };

@@ -55,21 +55,26 @@ void TestFrameSize::everythingInsideARestoredFrame()
         const QWidget *area = frame->centralWidget();
         return area->rect().contains(QRect(widget->mapTo(area, QPoint(0, 0)), widget->size()));
     };
-    QVERIFY(inside(frame->lblVellimorBanner) && inside(frame->cmdMdiExit) && inside(frame->picMain));
+    const QWidget *panel = FrameFixture::control<QWidget>(frame, QStringLiteral("picMain"));
+    QVERIFY(inside(FrameFixture::control<QLabel>(frame, QStringLiteral("lblVellimorBanner")))
+            && inside(FrameFixture::control<QPushButton>(frame, QStringLiteral("cmdMdiExit"))) && inside(panel));
     const QWidget *before = nullptr;
     for (int index : {2, 3, 1, 0, 4, 5}) {
-        const QPushButton *choice = frame->cmdSelectOption[index];
+        const QPushButton *choice = FrameFixture::control<QPushButton>(frame, QStringLiteral("cmdSelectOption_%1").arg(index));
         const QPoint at = choice->mapTo(frame, QPoint());
         const QPoint last = before ? before->mapTo(frame, QPoint()) : QPoint();
         QVERIFY(!before || last.y() < at.y() || (last.y() == at.y() && last.x() < at.x()));
         QVERIFY2(inside(choice) && choice->width() >= choice->sizeHint().width(), qPrintable(choice->text()));
         before = choice;
     }
-    for (const QLabel *caption : frame->lblCaption)
-        QVERIFY2(frame->picMain->rect().contains(caption->geometry()), qPrintable(caption->text()));
+    for (int index = 0; index < 9; ++index) {
+        const auto *caption = FrameFixture::control<QLabel>(frame, QStringLiteral("lblCaption_%1").arg(index));
+        QVERIFY2(panel->rect().contains(caption->geometry()), qPrintable(caption->text()));
+    }
 
     const QWidget *window = ui->open(System::Mayan)->parentWidget();
-    QCOMPARE(window->x(), std::max(0, (frame->mdiArea->viewport()->width() - window->width()) / 2));
+    const QWidget *area = FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport();
+    QCOMPARE(window->x(), std::max(0, (area->width() - window->width()) / 2));
 }
 
 // A frame lower than the Chinese result: the window gives up the height of its scrolling text, not the rows
@@ -83,7 +88,8 @@ void TestFrameSize::tallResultFitsTheFrame()
     OrvoForm *result = ui->reading(System::Chinese, {QStringLiteral("Ann Lee"), QStringLiteral("Female"), 12, 5, 1990});
     QVERIFY(result);
     const QWidget *depth = FrameFixture::control<QWidget>(result, QStringLiteral("txtDepth"));
-    QVERIFY(result->parentWidget()->height() <= frame->mdiArea->viewport()->height()
+    const QWidget *area = FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport();
+    QVERIFY(result->parentWidget()->height() <= area->height()
             || depth->height() == depth->minimumHeight());
     const QWidget *month = FrameFixture::control<QWidget>(result, QStringLiteral("MV"));
     QVERIFY(month->height() >= month->sizeHint().height());

@@ -33,13 +33,14 @@ QString mnemonicClashes(frmMDI *frame, QWidget *child)
     QMultiHash<QKeySequence, QString> keys;
     for (QAction *title : frame->menuBar()->actions())
         keys.insert(QKeySequence::mnemonic(title->text()), title->text());
+    const QWidget *area = FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"));
     for (QWidget *widget : frame->findChildren<QWidget *>()) {
         const auto *label = qobject_cast<QLabel *>(widget);
         const QString text = qobject_cast<QAbstractButton *>(widget) ? static_cast<QAbstractButton *>(widget)->text()
                              : qobject_cast<QGroupBox *>(widget)     ? static_cast<QGroupBox *>(widget)->title()
                              : label && label->buddy()               ? label->text()
                                                                      : QString();
-        if (widget->isVisible() && (!frame->mdiArea->isAncestorOf(widget) || child->isAncestorOf(widget)))
+        if (widget->isVisible() && (!area->isAncestorOf(widget) || child->isAncestorOf(widget)))
             keys.insert(QKeySequence::mnemonic(text), text);
     }
     QStringList clashes;
@@ -184,7 +185,8 @@ void TestKeyboard::keyRoutes()
     QCOMPARE(pages.urls.size(), int(outcome == QLatin1String("page")));
     QCOMPARE(FrameFixture::reportForm(System::Mayan) == nullptr, outcome == QLatin1String("closed"));
     if (outcome == QLatin1String("switches")) {
-        QCOMPARE(QApplication::focusWidget(), ui->frame()->cmdSelectOption[int(System::Chinese)]);
+        const auto choice = QStringLiteral("cmdSelectOption_%1").arg(int(System::Chinese));
+        QCOMPARE(QApplication::focusWidget(), FrameFixture::control<QPushButton>(ui->frame(), choice));
         press(keys);
         QCOMPARE(QApplication::focusWidget(), start);
     }

@@ -1,5 +1,5 @@
-#include "celtic/frmCelticAnimalBirthSignMain.h"
 #include "common/saved_reading.h"
+#include "forms/orvo_form.h"
 #include "overview/full_reading.h"
 #include "widgets/name_box.h"
 #include "ui/frame_fixture.h"
@@ -68,21 +68,22 @@ void TestNameEntry::celticBoxesTakeNamesOfEveryScript()
     QFETCH(QString, text);
     QFETCH(QString, kept);
     QFETCH(bool, refused);
-    auto *input = qobject_cast<frmCelticAnimalBirthSignMain *>(ui->open(System::Celtic));
+    OrvoForm *input = ui->open(System::Celtic);
     QVERIFY(input);
+    auto *box = FrameFixture::control<QLineEdit>(input, QStringLiteral("txtlName"));
     switch (arrival) {
     case Arrival::Typed:
-        type(input->txtlName, text);
+        type(box, text);
         break;
     case Arrival::Pasted:
         QGuiApplication::clipboard()->setText(text);
-        input->txtlName->paste();
+        box->paste();
         break;
     case Arrival::Set:
-        input->txtlName->setText(text);
+        box->setText(text);
         break;
     }
-    QCOMPARE(input->txtlName->text(), kept);
+    QCOMPARE(box->text(), kept);
     QCOMPARE(ui->dialogs()->messageTexts(),
              refused ? QStringList{QStringLiteral("Please Enter Only Alphabet")} : QStringList{});
 }

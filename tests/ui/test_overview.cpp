@@ -24,6 +24,15 @@ using Icon = DialogService::Icon;
 using System = systems::System;
 using Tile = frmAllFourSignsDisplay::Tile;
 
+namespace {
+// The control of a tile by its objectName: "lblSign" of tile 2 is "lblSign_2".
+template<class W>
+W *tileControl(const QWidget *display, const char *name, int tile)
+{
+    return FrameFixture::control<W>(display, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(tile));
+}
+}   // namespace
+
 class TestOverview : public QObject
 {
     Q_OBJECT
@@ -116,36 +125,36 @@ void TestOverview::tilesShowTheFourSigns()
 
     const std::optional<FourSigns> signs = overview::fourSigns(date, start);
     QVERIFY(signs);
-    QCOMPARE(display->lblSign[Tile::Chinese]->text(), chinese);
-    QCOMPARE(display->lblSign[Tile::Australian]->text(), australian);
-    QCOMPARE(display->lblSign[Tile::Celtic]->text(), signs->celtic.sign);
-    QVERIFY(display->lblSign[Tile::Mayan]->text().startsWith(signs->mayan.sign + QLatin1String(" (")));
+    QCOMPARE(tileControl<QLabel>(display, "lblSign", Tile::Chinese)->text(), chinese);
+    QCOMPARE(tileControl<QLabel>(display, "lblSign", Tile::Australian)->text(), australian);
+    QCOMPARE(tileControl<QLabel>(display, "lblSign", Tile::Celtic)->text(), signs->celtic.sign);
+    QVERIFY(tileControl<QLabel>(display, "lblSign", Tile::Mayan)->text().startsWith(signs->mayan.sign + QLatin1String(" (")));
     // The Chinese tile says which year start it counted from, and the span of that year.
     // Its phrases wrap whole: no line break inside "Chinese New Year" or a date.
     const auto unbroken = [](QString phrase) { return phrase.replace(u' ', QChar(QChar::Nbsp)); };
-    const QString detail = display->lblDetail[Tile::Chinese]->text();
+    const QString detail = tileControl<QLabel>(display, "lblDetail", Tile::Chinese)->text();
     QVERIFY2(detail.contains(unbroken(overview::yearStartName(start))), qPrintable(detail));
     QVERIFY2(detail.contains(unbroken(overview::dayMonthYear(signs->chinese.firstDay))), qPrintable(detail));
     QVERIFY2(detail.contains(QStringLiteral("Chinese date: ") + signs->chinese.lunarDate.text()), qPrintable(detail));
-    QCOMPARE(display->lblSummary[Tile::Chinese]->text(), signs->chinese.summary);
-    QCOMPARE(display->lblSummary[Tile::Mayan]->text(), signs->mayan.summary);
-    QCOMPARE(display->lblSummary[Tile::Celtic]->text(), signs->celtic.keywords);
+    QCOMPARE(tileControl<QLabel>(display, "lblSummary", Tile::Chinese)->text(), signs->chinese.summary);
+    QCOMPARE(tileControl<QLabel>(display, "lblSummary", Tile::Mayan)->text(), signs->mayan.summary);
+    QCOMPARE(tileControl<QLabel>(display, "lblSummary", Tile::Celtic)->text(), signs->celtic.keywords);
     // The Chinese tile shows the year's own animal, not the system's dragon for every year.
-    QCOMPARE(display->imgSign[Tile::Chinese]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+    QCOMPARE(tileControl<QLabel>(display, "imgSign", Tile::Chinese)->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
              QImage(chinese::picturePath(signs->chinese.animal)).convertToFormat(QImage::Format_RGB32));
     for (const QString &animal : chinese::animalNames())
         QVERIFY2(!QImage(chinese::picturePath(animal)).isNull(), qPrintable(animal));
-    QVERIFY(display->lblHeading->text().contains(QStringLiteral("Ann Lee, born %1").arg(overview::dayMonthYear(date))));
+    QVERIFY(FrameFixture::text(display, QStringLiteral("lblHeading")).contains(QStringLiteral("Ann Lee, born %1").arg(overview::dayMonthYear(date))));
     for (int tile = 0; tile < 4; ++tile) {
-        QVERIFY2(!display->imgSign[tile]->pixmap().isNull(), qPrintable(display->fraSystem[tile]->title()));
-        QVERIFY(!display->lblSummary[tile]->text().isEmpty());
+        QVERIFY2(!tileControl<QLabel>(display, "imgSign", tile)->pixmap().isNull(), qPrintable(tileControl<QGroupBox>(display, "fraSystem", tile)->title()));
+        QVERIFY(!tileControl<QLabel>(display, "lblSummary", tile)->text().isEmpty());
         // Nothing is clipped: every label gets the height its wrapped text needs, inside its tile.
-        for (QLabel *label : {display->lblSign[tile], display->lblDetail[tile], display->lblSummary[tile]}) {
+        for (QLabel *label : {tileControl<QLabel>(display, "lblSign", tile), tileControl<QLabel>(display, "lblDetail", tile), tileControl<QLabel>(display, "lblSummary", tile)}) {
             QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
-            QVERIFY(display->fraSystem[tile]->rect().contains(label->geometry()));
+            QVERIFY(tileControl<QGroupBox>(display, "fraSystem", tile)->rect().contains(label->geometry()));
         }
-        QVERIFY(display->fraSystem[tile]->parentWidget()->rect().contains(display->fraSystem[tile]->geometry()));
-        QVERIFY(display->fraSystem[tile]->rect().contains(display->cmdFullReading[tile]->geometry()));
+        QVERIFY(tileControl<QGroupBox>(display, "fraSystem", tile)->parentWidget()->rect().contains(tileControl<QGroupBox>(display, "fraSystem", tile)->geometry()));
+        QVERIFY(tileControl<QGroupBox>(display, "fraSystem", tile)->rect().contains(tileControl<QPushButton>(display, "cmdFullReading", tile)->geometry()));
     }
 }
 
@@ -223,7 +232,7 @@ void TestOverview::backKeepsEntriesAndExitShowsStartPanel()
 {
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Ann Lee"), QDate(1990, 5, 12), QStringLiteral("Female"));
     QVERIFY(display);
-    display->cmdBack->click();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdBack")));
     FrameFixture::flushDeletes();
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
     const OrvoForm *input = FrameFixture::inputForm(System::AllFourSigns);
@@ -254,8 +263,8 @@ void TestOverview::fullReadingLandsOnTheSystemsResult()
     const QDate date(1990, 5, 12);
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Mary Ann Lee"), date, QStringLiteral("Female"));
     QVERIFY(display);
-    const QString sign = display->lblSign[tile]->text();
-    display->cmdFullReading[tile]->click();
+    const QString sign = tileControl<QLabel>(display, "lblSign", tile)->text();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdFullReading_%1").arg(tile)));
     FrameFixture::flushDeletes();
 
     QVERIFY(dialogs->messages.isEmpty());
@@ -306,8 +315,8 @@ void TestOverview::backFromFullReadingShowsTheTiles()
     QFETCH(int, tile);
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Mary Ann Lee"), QDate(1990, 5, 12), QStringLiteral("Female"));
     QVERIFY(display);
-    const QString heading = display->lblHeading->text();
-    display->cmdFullReading[tile]->click();
+    const QString heading = FrameFixture::text(display, QStringLiteral("lblHeading"));
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdFullReading_%1").arg(tile)));
     FrameFixture::flushDeletes();
     QVERIFY(FrameFixture::click(FrameFixture::resultForm(System(tile)), QStringLiteral("cmdBack")));
     FrameFixture::flushDeletes();
@@ -318,10 +327,10 @@ void TestOverview::backFromFullReadingShowsTheTiles()
     auto *tiles = qobject_cast<frmAllFourSignsDisplay *>(FrameFixture::resultForm(System::AllFourSigns));
     QVERIFY(tiles);
     QVERIFY(tiles->isShownInFrame());
-    QCOMPARE(tiles->lblHeading->text(), heading);
+    QCOMPARE(FrameFixture::text(tiles, QStringLiteral("lblHeading")), heading);
     QVERIFY(!frame->isStartPanelVisible());
     // And Back from there reaches the overview's own entries, the sex included.
-    tiles->cmdBack->click();
+    QVERIFY(FrameFixture::click(tiles, QStringLiteral("cmdBack")));
     FrameFixture::flushDeletes();
     const OrvoForm *input = FrameFixture::inputForm(System::AllFourSigns);
     QVERIFY(input && input->isVisible());
@@ -341,8 +350,8 @@ void TestOverview::fullReadingKeepsTheYearStart()
     chinese::setPreferredYearStart(start);
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Ann Lee"), QDate(2024, 2, 5), QStringLiteral("Female"));
     QVERIFY(display);
-    const QString tile = display->lblSign[Tile::Chinese]->text();
-    display->cmdFullReading[Tile::Chinese]->click();
+    const QString tile = tileControl<QLabel>(display, "lblSign", Tile::Chinese)->text();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdFullReading_%1").arg(Tile::Chinese)));
     FrameFixture::flushDeletes();
     QVERIFY(dialogs->messages.isEmpty());
     const OrvoForm *result = FrameFixture::resultForm(System::Chinese);
@@ -369,7 +378,7 @@ void TestOverview::fullReadingAsksForWhatTheOverviewLacks()
     QFETCH(QString, message);
     frmAllFourSignsDisplay *display = showOverview(name, QDate(1990, 5, 12));
     QVERIFY(display);
-    display->cmdFullReading[tile]->click();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdFullReading_%1").arg(tile)));
     FrameFixture::flushDeletes();
     QCOMPARE(dialogs->messageTexts(), QStringList{message});
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
@@ -414,8 +423,8 @@ void TestOverview::fullReadingAtTheEndsOfTheSystemsYears()
     QFETCH(QString, refusal);
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Ann Lee"), date, QStringLiteral("Male"));
     QVERIFY(display);
-    const QString sign = display->lblSign[tile]->text();
-    display->cmdFullReading[tile]->click();
+    const QString sign = tileControl<QLabel>(display, "lblSign", tile)->text();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdFullReading_%1").arg(tile)));
     FrameFixture::flushDeletes();
     const System system = System(tile);
     if (refusal.isEmpty()) {
@@ -444,7 +453,7 @@ void TestOverview::printsOnePageWithTheFourSigns()
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Zoë <b>Lee</b>"), QDate(1990, 5, 12));
     QVERIFY(display);
     dialogs->pdfOutput = dir.filePath(QStringLiteral("overview.pdf"));
-    display->cmdPrint->click();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdPrint")));
     QCOMPARE(dialogs->printDialogOffers, QList<bool>{false});
     QVERIFY(dialogs->messages.isEmpty());
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
@@ -454,8 +463,8 @@ void TestOverview::printsOnePageWithTheFourSigns()
     // The name stays plain text: its markup is printed, not obeyed.
     QVERIFY2(printed.contains(QStringLiteral("Zoë<b>Lee</b>,born12May1990")), qPrintable(printed));
     for (int tile = 0; tile < 4; ++tile) {
-        QVERIFY(printed.contains(display->fraSystem[tile]->title().remove(blanks)));
-        QVERIFY2(printed.contains(display->lblSign[tile]->text().remove(blanks)), qPrintable(display->lblSign[tile]->text()));
+        QVERIFY(printed.contains(tileControl<QGroupBox>(display, "fraSystem", tile)->title().remove(blanks)));
+        QVERIFY2(printed.contains(tileControl<QLabel>(display, "lblSign", tile)->text().remove(blanks)), qPrintable(tileControl<QLabel>(display, "lblSign", tile)->text()));
     }
     // Under the running head, over its number, and 15 mm clear of the paper's edges.
     const QList<PdfPage> pages = pdfPages(dialogs->pdfOutput);
@@ -472,7 +481,7 @@ void TestOverview::printsOnePageWithTheFourSigns()
     QVERIFY(QFile::remove(dialogs->pdfOutput));
     const QString cancelled = dialogs->pdfOutput;
     dialogs->pdfOutput.clear();
-    display->cmdPrint->click();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdPrint")));
     QVERIFY(!QFile::exists(cancelled));
     QVERIFY(dialogs->messages.isEmpty());
 }
@@ -483,7 +492,7 @@ void TestOverview::printThatFailsSaysSo()
     frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Ann Lee"), QDate(1990, 5, 12));
     QVERIFY(display);
     dialogs->pdfOutput = dir.filePath(QStringLiteral("missing folder/overview.pdf"));
-    display->cmdPrint->click();
+    QVERIFY(FrameFixture::click(display, QStringLiteral("cmdPrint")));
     QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
     QCOMPARE(dialogs->messages.constFirst().icon, Icon::Error);
     QVERIFY(display->isShownInFrame());

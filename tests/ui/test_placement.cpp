@@ -84,9 +84,9 @@ void TestPlacement::startPanelCentredOnTheScreen()
     // The window's own borders, where it has any when maximised, shift what lies in it.
     const int borders = frame->frameGeometry().width() - frame->width();
 
-    QList<QWidget *> centred{frame->lblVellimorBanner};
-    for (QLabel *label : frame->lblCaption)
-        centred.append(label);
+    QList<QWidget *> centred{FrameFixture::control<QLabel>(frame, QStringLiteral("lblVellimorBanner"))};
+    for (int index = 0; index < 9; ++index)
+        centred.append(FrameFixture::control<QLabel>(frame, QStringLiteral("lblCaption_%1").arg(index)));
     for (const QWidget *widget : std::as_const(centred)) {
         const QRect area = onScreen(widget);
         const int roomLeft = area.left() - screen.left();
@@ -94,7 +94,7 @@ void TestPlacement::startPanelCentredOnTheScreen()
         QVERIFY2(qAbs(roomLeft - roomRight) <= borders + 1,
                  qPrintable(QStringLiteral("%1: %2 left, %3 right").arg(widget->objectName()).arg(roomLeft).arg(roomRight)));
     }
-    const QRect exit = onScreen(frame->cmdMdiExit);
+    const QRect exit = onScreen(FrameFixture::control<QPushButton>(frame, QStringLiteral("cmdMdiExit")));
     QVERIFY(screen.contains(exit));
     QVERIFY2(screen.right() - exit.right() <= 16, qPrintable(QString::number(screen.right() - exit.right())));
 }

@@ -11,6 +11,18 @@
 
 using System = systems::System;
 
+namespace {
+// The frame's start-panel caption and choice button of that index, by their objectNames.
+QLabel *caption(const QWidget *frame, int index)
+{
+    return FrameFixture::control<QLabel>(frame, QStringLiteral("lblCaption_%1").arg(index));
+}
+QPushButton *choice(const QWidget *frame, int index)
+{
+    return FrameFixture::control<QPushButton>(frame, QStringLiteral("cmdSelectOption_%1").arg(index));
+}
+}   // namespace
+
 // Choosing a system or the overview, and leaving them: which windows close, which open, and
 // when the start panel comes back.
 class TestSystemChoice : public QObject
@@ -50,7 +62,7 @@ void TestSystemChoice::cleanup()
 
 void TestSystemChoice::verifyPlacedAtTopCentre(const OrvoForm *form) const
 {
-    const int W = frame->mdiArea->viewport()->width();   // the frame's window area, not the screen
+    const int W = FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport()->width();   // the frame's window area, not the screen
     QCOMPARE(form->parentWidget()->pos(), QPoint((W - form->parentWidget()->width()) / 2, 0));
 }
 
@@ -91,27 +103,27 @@ void TestSystemChoice::allFourSignsChoice_data()
 void TestSystemChoice::allFourSignsChoice()
 {
     QFETCH(QString, route);
-    QCOMPARE(frame->cmdSelectOption[4]->text(), QStringLiteral("All Four Signs"));
-    QCOMPARE(frame->lblCaption[7]->text(), QStringLiteral("All Four Signs"));
+    QCOMPARE(choice(frame, 4)->text(), QStringLiteral("All Four Signs"));
+    QCOMPARE(caption(frame, 7)->text(), QStringLiteral("All Four Signs"));
     QVERIFY(!frame->findChild<QLabel *>(QStringLiteral("imgSystem_4"))->pixmap().isNull());
     // After the four systems: after the last button in reading order, below the last label.
-    const QPoint last = frame->cmdSelectOption[0]->mapTo(frame, QPoint());
-    const QPoint overview = frame->cmdSelectOption[4]->mapTo(frame, QPoint());
+    const QPoint last = choice(frame, 0)->mapTo(frame, QPoint());
+    const QPoint overview = choice(frame, 4)->mapTo(frame, QPoint());
     QVERIFY(overview.y() > last.y() || (overview.y() == last.y() && overview.x() > last.x()));
-    QVERIFY(frame->Picture1->rect().contains(frame->cmdSelectOption[4]->parentWidget()->geometry()));
-    QVERIFY(frame->lblCaption[7]->y() > frame->lblCaption[3]->y());
+    QVERIFY(FrameFixture::control<QWidget>(frame, QStringLiteral("Picture1"))->rect().contains(choice(frame, 4)->parentWidget()->geometry()));
+    QVERIFY(caption(frame, 7)->y() > caption(frame, 3)->y());
     frame->lblCaption_MouseMove(7);
-    QVERIFY(frame->lblCaption[7]->font().underline());
+    QVERIFY(caption(frame, 7)->font().underline());
 
     // A system with its report open: every one of its windows closes first.
     QVERIFY(ui->reading(System::Celtic, {QStringLiteral("ANN LEE")}));
     QVERIFY(ui->report(System::Celtic));
     if (route == QLatin1String("button")) {
-        frame->cmdSelectOption[4]->click();
+        choice(frame, 4)->click();
     } else if (route == QLatin1String("label")) {
         frame->lblCaption_Click(7);   // the panel covers the area only while no window is open
     } else {
-        frame->mnuAllFourSigns->trigger();
+        FrameFixture::control<QAction>(frame, QStringLiteral("mnuAllFourSigns"))->trigger();
     }
     FrameFixture::flushDeletes();
     QCOMPARE(FrameFixture::loadedForms().size(), 1);
@@ -144,7 +156,7 @@ void TestSystemChoice::exitEndsEvenWithReportOpen()
     QVERIFY(ui->reading(System::Celtic, {QStringLiteral("ANN LEE")}));
     QVERIFY(ui->report(System::Celtic));
     QVERIFY(frame->isVisible());
-    frame->cmdMdiExit->click();
+    FrameFixture::control<QPushButton>(frame, QStringLiteral("cmdMdiExit"))->click();
     QVERIFY(!frame->isVisible());
     QVERIFY(FrameFixture::loadedForms().isEmpty());
 }

@@ -102,8 +102,8 @@ void TestWebPages::everyLinkLabelOpensItsPage()
                  qPrintable(where));
     }
     OpenedPages pages;
-    QTest::mouseClick(frame->Picture6, Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::mouseClick(frame->lblVellimorBanner, Qt::LeftButton);
+    QTest::mouseClick(FrameFixture::control<QWidget>(frame, QStringLiteral("Picture6")), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(FrameFixture::control<QLabel>(frame, QStringLiteral("lblVellimorBanner")), Qt::LeftButton);
     QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(Page::Home), modHelp::pageAddress(Page::Home)}));
 }
 

@@ -159,7 +159,7 @@ void TestWindowFit::systemWindowFits()
     QCoreApplication::processEvents();
     // A pixel over, at most, where a fractional scale rounds the maximised frame's edge.
     QVERIFY2(frame->frameGeometry().width() <= screen().width() + 1, qPrintable(QString::number(frame->frameGeometry().width())));
-    QVERIFY(frame->mdiArea->viewport()->rect().contains(window->geometry()));
+    QVERIFY(FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport()->rect().contains(window->geometry()));
     saveShot(frame, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
     const QStringList problems = problemsOf(window, screen());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));

@@ -80,7 +80,7 @@ void TestWindowFocus::focusLandsOnceWhereTheUserStarts()
     focused();
     FrameFixture::control<QAction>(result, QStringLiteral("mnuExit"))->trigger();
     QVERIFY(ui.frame()->isStartPanelVisible());
-    QCOMPARE(QApplication::focusWidget(), ui.frame()->cmdSelectOption[std::size_t(system)]);
+    QCOMPARE(QApplication::focusWidget(), FrameFixture::control<QPushButton>(ui.frame(), QStringLiteral("cmdSelectOption_%1").arg(int(system))));
     qApp->removeEventFilter(this);
 }
 
