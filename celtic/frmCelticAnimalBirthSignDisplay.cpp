@@ -219,9 +219,7 @@ void frmCelticAnimalBirthSignDisplay::arrangeControls()
 
     // The strips run across the whole window; the result frame keeps a margin. The result
     // scrolls where the window is low; the buttons and the band below them stay in sight.
-    auto *form = new QVBoxLayout(body());
-    form->setContentsMargins(0, 0, 0, 0);
-    form->setSpacing(0);
+    auto *form = bodyColumn(0);
     form->addWidget(Label61);
     form->addSpacing(twips::toPixels(480 - 450));
     auto *frame = new QHBoxLayout;

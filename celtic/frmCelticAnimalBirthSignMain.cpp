@@ -166,9 +166,7 @@ void frmCelticAnimalBirthSignMain::arrangeControls()
     // The strips run across the window 20 twips from its edges; the rest stands further in. The
     // entries scroll where the window is low; the button and the band below it stay in sight.
     const int edge = twips::toPixels(20);
-    auto *form = new QVBoxLayout(body());
-    form->setContentsMargins(edge, 0, edge, edge);
-    form->setSpacing(0);
+    auto *form = bodyColumn(0, QMargins(edge, 0, edge, edge));
     auto inset = [form](QWidget *widget, int margin) {
         auto *row = new QHBoxLayout;
         row->setContentsMargins(margin, 0, margin, 0);

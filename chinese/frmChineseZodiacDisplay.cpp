@@ -139,9 +139,7 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay()
 // promotion band. Controls are made in the order of the screen, which is the order Tab visits them.
 void frmChineseZodiacDisplay::createControls()
 {
-    auto *outline = new QVBoxLayout(body());
-    outline->setContentsMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin);
-    outline->setSpacing(6);
+    auto *outline = bodyColumn(6, QMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin));
 
     Label14 = new LinkLabel(QStringLiteral("Label14"), texts::forumInvitation(), modHelp::Page::Home, this);
     Label14->setWordWrap(true);

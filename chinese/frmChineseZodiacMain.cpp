@@ -78,9 +78,7 @@ frmChineseZodiacMain::frmChineseZodiacMain()
 // order of the screen.
 void frmChineseZodiacMain::createControls()
 {
-    auto *outline = new QVBoxLayout(body());
-    outline->setContentsMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin);
-    outline->setSpacing(4);
+    auto *outline = bodyColumn(4, QMargins(twips::windowMargin, 2, twips::windowMargin, twips::windowMargin));
 
     auto *links = new QVBoxLayout;
     links->setSpacing(2);

@@ -69,6 +69,14 @@ QWidget *OrvoForm::body()
     return m_scroller->widget();
 }
 
+QVBoxLayout *OrvoForm::bodyColumn(int spacing, const QMargins &margins)
+{
+    auto *column = new QVBoxLayout(body());
+    column->setContentsMargins(margins);
+    column->setSpacing(spacing);
+    return column;
+}
+
 QVBoxLayout *OrvoForm::footer()
 {
     if (!m_footer)

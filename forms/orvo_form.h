@@ -59,8 +59,8 @@ Q_SIGNALS:
 protected:
     // The window in two parts, top to bottom: the body, which scrolls where the window is lower
     // than its content, and the footer (the buttons and what stands below them), which stays
-    // in sight. A form lays its content out on body() and adds its button row to footer().
-    QWidget *body();
+    // in sight. A form lays its content out in bodyColumn() and adds its button row to footer().
+    QVBoxLayout *bodyColumn(int spacing, const QMargins &margins = {});
     QVBoxLayout *footer();
     // Inner size given in twips: the size the window asks for where its controls need no more.
     void setClientSizeTwips(int width, int height);
@@ -98,6 +98,7 @@ protected:
 
 private:
     void createParts();
+    QWidget *body();
     // Once, when the form holds all its controls: names for screen readers, values made stops.
     void prepareForScreenReaders();
 

@@ -104,9 +104,7 @@ void SignInputForm::arrangeControls(const QList<QComboBox *> &extraBirthLists)
 
     // The entries scroll where the window is low; the find and Open buttons and the band below
     // them stay in sight.
-    auto *window = new QVBoxLayout(body());
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
+    auto *window = bodyColumn(0);
     window->addWidget(Label61);
 
     auto *content = new QVBoxLayout;

@@ -91,9 +91,7 @@ void SignResultForm::arrangeControls()
 {
     // The link and the result frame scroll where the window is low; the buttons and the band
     // below them stay in sight.
-    auto *window = new QVBoxLayout(body());
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
+    auto *window = bodyColumn(0);
     window->addWidget(Label61);
     window->addSpacing(gap);
 

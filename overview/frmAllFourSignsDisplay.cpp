@@ -158,9 +158,7 @@ void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
 void frmAllFourSignsDisplay::arrangeControls()
 {
     // The tiles scroll where the window is low; the buttons and the band stay in sight.
-    auto *window = new QVBoxLayout(body());
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
+    auto *window = bodyColumn(0);
     Label61->setContentsMargins(0, 2, 0, 2);
     window->addWidget(Label61);
 

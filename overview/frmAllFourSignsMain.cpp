@@ -117,9 +117,7 @@ void frmAllFourSignsMain::arrangeControls()
     const int margin = twips::toPixels(120);
 
     // The entries scroll where the window is low; the button and the band stay in sight.
-    auto *window = new QVBoxLayout(body());
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
+    auto *window = bodyColumn(0);
     Label61->setContentsMargins(0, 2, 0, 2);
     window->addWidget(Label61);
 

@@ -128,9 +128,7 @@ void frmTwoPeopleDisplay::arrangeControls()
 {
     // The two people and their relations scroll where the window is low; the buttons and the
     // band stay in sight.
-    auto *column = new QVBoxLayout(OrvoForm::body());
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(gap);
+    auto *column = bodyColumn(gap);
     column->addWidget(Label61);
 
     auto *body = new QVBoxLayout;

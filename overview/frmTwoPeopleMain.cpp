@@ -123,9 +123,7 @@ void frmTwoPeopleMain::arrangeControls()
 {
     const int margin = twips::toPixels(120);
     // The two people scroll where the window is low; Find and the band stay in sight.
-    auto *column = new QVBoxLayout(body());
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(gap);
+    auto *column = bodyColumn(gap);
     column->addWidget(Label61);
 
     auto *people = new QVBoxLayout;
