@@ -3,7 +3,8 @@
 # artwork (MIT, Microsoft Corporation), as shipped in the npm package
 # @iconify-json/fluent-emoji-flat, and from our own drawings in
 # content/pictures/drawings/ (named drawings/NAME below): the crane and the wren,
-# which the icon set lacks, and all twelve Australian animals.
+# which the icon set lacks, all twelve Australian animals, and the Cat, the Water
+# Buffalo and the Wild Boar that Vietnam and Japan count among the twelve animals.
 #
 # usage: tools/render_pictures.sh [ICON_SET]
 #
@@ -93,7 +94,10 @@ chinese/goat.jpg	goat
 chinese/monkey.jpg	monkey
 chinese/rooster.jpg	rooster
 chinese/dog.jpg	dog
-chinese/pig.jpg	pig"
+chinese/pig.jpg	pig
+chinese/cat.jpg	drawings/chinese-cat
+chinese/water-buffalo.jpg	drawings/water-buffalo
+chinese/wild-boar.jpg	drawings/wild-boar"
 
 AUSTRALIAN="australian/galah.jpg	drawings/galah
 australian/koala.jpg	drawings/koala
@@ -328,6 +332,8 @@ MID
 
 ${CHINESE_SIZE/x/ × } JPEG (quality $JPEG_QUALITY), the emoji ${CHINESE_EMOJI} px, centred on
 $CHINESE_BG, which reads well on the overview's dark red Chinese tile.
+The Cat and the Water Buffalo, which Vietnam counts instead of the Rabbit and the Ox,
+and the Wild Boar, Japan's twelfth animal instead of the Pig, are our own drawings.
 
 | file | icon |
 | --- | --- |
