@@ -9,6 +9,7 @@
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/year_start.h"
 #include "common/version.h"
+#include "common/zone_name.h"
 #include "overview/match_output.h"
 #include "overview/two_people.h"
 
@@ -73,10 +74,11 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
         return usageError(err, QStringLiteral("--day-starts takes midnight or 23, not \"%1\"").arg(parser.value(QStringLiteral("day-starts"))));
     settings.dayStart = *dayStart;
     if (parser.isSet(QStringLiteral("tz"))) {
-        const QString zoneName = parser.value(QStringLiteral("tz"));
-        settings.zone = QTimeZone(zoneName.toUtf8());
-        if (zoneName.isEmpty() || !settings.zone.isValid())
-            return usageError(err, QStringLiteral("\"%1\" is not a time zone name such as Europe/London").arg(zoneName));
+        QString problem;
+        const std::optional<zoneName::Zone> zone = zoneName::check(parser.value(QStringLiteral("tz")), &problem);
+        if (!zone)
+            return usageError(err, problem);
+        settings.zone = zone->zone;
     }
     if (parser.isSet(QStringLiteral("longitude"))) {
         settings.longitude = terminal::longitude(parser.value(QStringLiteral("longitude")));
@@ -100,6 +102,12 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
         case SignsCommand::Outcome::OutputFailed:
             writeAll(err, QByteArrayLiteral("orvo: the output could not be written\n"));
             return OutputFailed;
+        case SignsCommand::Outcome::InputFailed:
+            writeAll(err, (QStringLiteral("orvo: standard input could not be read to its end (%1); the lines "
+                                          "before that are answered\n")
+                               .arg(oneLine(in.errorString())))
+                              .toUtf8());
+            return InputFailed;
         }
     }
 
@@ -282,7 +290,7 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
     if (parser.isSet(version))
         return answer(out, err, QByteArrayLiteral("orvo " ORVO_VERSION "\n"));
     if (parser.isSet(match)) {
-        for (const QCommandLineOption *option : {&signs, &name}) {
+        for (const QCommandLineOption *option : {&signs, &lunarBirthdays, &name, &time, &zone, &longitude, &dayStarts, &from, &count, &ics}) {
             if (parser.isSet(*option))
                 return usageError(err, QStringLiteral("--%1 does not go with --match").arg(option->names().constFirst()));
         }

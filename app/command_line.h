@@ -15,6 +15,7 @@ namespace commandLine {
 
 // Exit statuses besides 0.
 inline constexpr int OutputFailed = 1;   // stdout could not take the whole answer
+inline constexpr int InputFailed = 1;    // stdin failed before its end (--signs -)
 inline constexpr int UsageError = 2;     // bad option, date or value: one line on stderr; with
                                          // --signs -, any line answered with an error
 

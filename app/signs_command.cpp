@@ -3,11 +3,15 @@
 #include "app/terminal_io.h"
 #include "chinese/calendar/four_pillars.h"
 #include "common/json_writer.h"
+#include "common/zone_name.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
 
 #include <QHash>
+#include <QFileDevice>
 #include <QIODevice>
+
+#include <poll.h>
 
 namespace {
 
@@ -24,8 +28,20 @@ SignsCommand::SignsCommand(Settings settings)
 
 std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const
 {
-    // Every member given, so that the default zone (the computer's, looked up anew each time) is not.
-    const chinese::BirthMoment birth{date, time, m_settings.zone, m_settings.longitude, m_settings.dayStart};
+    QTimeZone zone;
+    if (m_settings.zone) {
+        zone = *m_settings.zone;
+    } else if (!time) {
+        zone = zoneName::zoneWithoutTime();
+    } else if (const std::optional<zoneName::Zone> &computer = zoneName::thisComputersZone()) {
+        zone = computer->zone;
+    } else {
+        error = QStringLiteral("a time of birth needs the birthplace's time zone: give it with --tz, as this computer's "
+                               "is not known (%1)")
+                    .arg(zoneName::thisComputersZoneProblem());
+        return std::nullopt;
+    }
+    const chinese::BirthMoment birth{date, time, zone, m_settings.longitude, m_settings.dayStart};
     chinese::BirthProblem problem = chinese::BirthProblem::None;
     std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem);
     if (!signs) {
@@ -52,7 +68,8 @@ std::optional<QByteArray> SignsCommand::answer(const QDate &date, const std::opt
 
 void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 lineNumber, bool &bad)
 {
-    const QString text = QString::fromUtf8(input).trimmed();
+    const QString line = QString::fromUtf8(input);
+    const QString text = line.trimmed();
     const qsizetype space = text.indexOf(QLatin1Char(' '));
     const QDate date = terminal::isoDay(QStringView(text).left(space < 0 ? text.size() : space));
     std::optional<QTime> time;
@@ -60,16 +77,16 @@ void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 
     if (text.isEmpty())
         error = QStringLiteral("the line is empty");
     else if (!date.isValid())
-        error = QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(terminal::oneLine(text));
+        error = QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(terminal::shown(text));
     else if (space >= 0 && !(time = terminal::clockTime(QStringView(text).mid(space + 1))))
-        error = QStringLiteral("\"%1\" is not a time written as HH:MM after the date").arg(terminal::oneLine(text.mid(space + 1)));
+        error = QStringLiteral("\"%1\" is not a time written as HH:MM after the date").arg(terminal::shown(text.mid(space + 1)));
 
     std::optional<FourSigns> signs;
     if (error.isEmpty())
         signs = signsOf(date, time, error);
     bad = !signs;
     if (bad)
-        out += errorLine(lineNumber, text, error);
+        out += errorLine(lineNumber, line, error);
     else if (m_settings.json)
         m_json.append(out, *signs, m_settings.name, time);
     else
@@ -80,17 +97,41 @@ void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 
 
 std::string SignsCommand::errorLine(qint64 lineNumber, const QString &input, const QString &error) const
 {
+    // The plain line quotes the input within error, already shown with escapes.
     if (!m_settings.json)
         return QStringLiteral("error: line %1: %2").arg(lineNumber).arg(error).toStdString();
     std::string line;
     JsonWriter json(line);
     json.beginObject();
     json.member("line", lineNumber);
-    json.member("input", terminal::oneLine(input));
+    json.member("input", input);   // JSON escapes every control code
     json.member("error", error);
     json.endObject();
     return line;
 }
+
+namespace {
+
+// True when reading the next line from in would not wait: a whole line is buffered, or the
+// descriptor under it has data or its end. Devices without a descriptor never wait.
+bool lineWaiting(QIODevice &in)
+{
+    if (in.canReadLine())
+        return true;
+    const auto *file = qobject_cast<QFileDevice *>(&in);
+    if (!file || file->handle() < 0)
+        return true;
+    pollfd ready{file->handle(), POLLIN, 0};
+    return ::poll(&ready, 1, 0) != 0;
+}
+
+bool readFailed(const QIODevice &in)
+{
+    const auto *file = qobject_cast<const QFileDevice *>(&in);
+    return file && file->error() != QFileDevice::NoError;
+}
+
+} // namespace
 
 SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
 {
@@ -98,10 +139,17 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
     QHash<QByteArray, std::string> answered;
     std::string pending;
     pending.reserve(outputPiece + longestLine * 4);
-    const auto flush = [&] { return terminal::writeAll(out, QByteArray::fromRawData(pending.data(), qsizetype(pending.size()))); };
+    const auto flush = [&] {
+        const bool written = terminal::writeAll(out, QByteArray::fromRawData(pending.data(), qsizetype(pending.size())));
+        pending.clear();
+        return written;
+    };
     bool anyBad = false;
     qint64 lineNumber = 0;
     for (;;) {
+        // A file keeps the big pieces; a pipe fed slowly or a terminal is answered line by line.
+        if (!pending.empty() && !lineWaiting(in) && !flush())
+            return Outcome::OutputFailed;
         QByteArray line = in.readLine(longestLine + 1);
         if (line.isEmpty())
             break;
@@ -133,13 +181,12 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
         }
         anyBad = anyBad || bad;
         pending += '\n';
-        if (pending.size() >= outputPiece) {
-            if (!flush())
-                return Outcome::OutputFailed;
-            pending.clear();
-        }
+        if (pending.size() >= outputPiece && !flush())
+            return Outcome::OutputFailed;
     }
     if (!flush())
         return Outcome::OutputFailed;
+    if (readFailed(in))
+        return Outcome::InputFailed;
     return anyBad ? Outcome::SomeLinesBad : Outcome::AllAnswered;
 }
