@@ -17,6 +17,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -212,6 +214,18 @@ bool claims(int argc, const char *const *argv)
             return true;
     }
     return false;
+}
+
+QByteArray forgottenSigns(int argc, const char *const *argv)
+{
+    static const QRegularExpression date(QStringLiteral("^\\d{1,4}([-/.])\\d{1,2}\\1\\d{1,4}$"));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QFile::decodeName(argv[i]);
+        if (!date.match(argument).hasMatch() || QFileInfo(argument).exists() || QFileInfo(argument).isSymLink())
+            continue;
+        return QStringLiteral("orvo: %1 is not a saved reading; did you mean --signs %1?\n").arg(argument).toUtf8();
+    }
+    return {};
 }
 
 int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
