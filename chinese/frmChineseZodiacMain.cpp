@@ -466,10 +466,16 @@ void frmChineseZodiacMain::fillBirth(const chinese::BirthMoment &birth)
 
 void frmChineseZodiacMain::showBirthProblem(chinese::BirthProblem problem, const chinese::BirthMoment &birth)
 {
-    QString zoneProblem;
-    if (problem == chinese::BirthProblem::InvalidZone && !cboZone->currentText().trimmed().isEmpty())
-        zoneName::check(cboZone->currentText(), &zoneProblem);
-    showMessage(this, zoneProblem.isEmpty() ? chinese::birthProblemText(problem, birth) : zoneProblem + QLatin1Char('.'));
+    QString text = chinese::birthProblemText(problem, birth);
+    if (problem == chinese::BirthProblem::InvalidZone && !cboZone->currentText().trimmed().isEmpty()) {
+        zoneName::check(cboZone->currentText(), &text);
+        text += QLatin1Char('.');
+    } else if (problem == chinese::BirthProblem::InvalidZone) {
+        text = QStringLiteral("The time of birth needs the time zone of the birthplace.");
+        if (const QString computer = zoneName::thisComputersZoneProblem(); !computer.isEmpty())
+            text += QStringLiteral(" This computer's could not be taken (%1).").arg(computer);
+    }
+    showMessage(this, text);
     if (problem == chinese::BirthProblem::InvalidZone)
         cboZone->setFocus();
     else if (problem == chinese::BirthProblem::LongitudeOutOfRange)
