@@ -23,6 +23,9 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace commandLine {
 
 namespace {
@@ -96,6 +99,11 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
     if (dateText == QLatin1String("-")) {
         if (parser.isSet(QStringLiteral("time")))
             return usageError(err, QStringLiteral("--time does not go with --signs -: give each line its time"));
+        // A closed descriptor (left unopened by exec()) is input that cannot be read, not an empty one.
+        if (!in.isReadable()) {
+            writeAll(err, QByteArrayLiteral("orvo: standard input is closed; --signs - reads the dates from it\n"));
+            return InputFailed;
+        }
         switch (command.answerLines(in, out)) {
         case SignsCommand::Outcome::AllAnswered:
             return 0;
@@ -334,6 +342,8 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
 
 int exec(int argc, char *argv[])
 {
+    // Looked at before anything is opened, which could be given the free descriptor 0.
+    const bool inputClosed = ::fcntl(STDIN_FILENO, F_GETFL) < 0;
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVO_VERSION));
@@ -344,10 +354,10 @@ int exec(int argc, char *argv[])
     if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered))
         return OutputFailed;
-    // A closed standard input reads as an empty one; only `--signs -` reads it at all.
+    // Only `--signs -` reads standard input, and reports it closed (left unopened here).
     QFile in;
-    if (!in.open(fileno(stdin), QIODevice::ReadOnly))
-        return run(QCoreApplication::arguments(), out, err);
+    if (!inputClosed)
+        in.open(STDIN_FILENO, QIODevice::ReadOnly);
     return run(QCoreApplication::arguments(), in, out, err);
 }
 

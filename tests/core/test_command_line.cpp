@@ -28,6 +28,7 @@ private Q_SLOTS:
     void computerZoneFromTz_data();
     void computerZoneFromTz();
     void batchQuotesControlCodes();
+    void batchReadErrorIsNotSilent_data();
     void batchReadErrorIsNotSilent();
     void batchAnswersBeforeItsInputEnds();
     void bareDateIsRefused_data();
@@ -369,16 +370,26 @@ void TestCommandLine::batchQuotesControlCodes()
     QCOMPARE(QJsonDocument::fromJson(objects.value(1))["input"].toString(), QString::fromUtf8("1990-05-12\0", 11));
 }
 
+void TestCommandLine::batchReadErrorIsNotSilent_data()
+{
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("a folder: every read fails") << "< /" << QByteArray("orvo: standard input could not be read");
+    QTest::newRow("a closed descriptor") << "0<&-" << QByteArray("orvo: standard input is closed");
+}
+
 void TestCommandLine::batchReadErrorIsNotSilent()
 {
-    // A folder as standard input: every read fails (EISDIR).
+    QFETCH(QString, redirection);
+    QFETCH(QByteArray, message);
     QProcess process;
     process.setProcessEnvironment(displaylessEnvironment());
-    process.start(QStringLiteral("/bin/sh"), {"-c", "exec \"$0\" --signs - < /", QStringLiteral(ORVO_PROGRAM)});
+    process.start(QStringLiteral("/bin/sh"), {"-c", "exec \"$0\" --signs - " + redirection, QStringLiteral(ORVO_PROGRAM)});
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
     const QByteArray err = process.readAllStandardError();
-    QVERIFY2(err.startsWith("orvo: standard input could not be read") && err.count('\n') == 1, err.constData());
+    QVERIFY2(err.startsWith(message) && err.count('\n') == 1, err.constData());
 }
 
 // Lines fed one at a time through a pipe are answered one at a time, not at the end.
