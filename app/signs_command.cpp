@@ -116,7 +116,7 @@ namespace {
 // descriptor under it has data or its end. Devices without a descriptor never wait.
 bool lineWaiting(QIODevice &in)
 {
-    if (in.canReadLine())
+    if (!in.isSequential() || in.canReadLine())   // a regular file never waits
         return true;
     const auto *file = qobject_cast<QFileDevice *>(&in);
     if (!file || file->handle() < 0)
