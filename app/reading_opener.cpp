@@ -2,6 +2,7 @@
 
 #include "app/frmMDI.h"
 #include "app/system_forms.h"
+#include "common/native_file_name.h"
 #include "common/saved_reading.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
@@ -9,9 +10,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include <utility>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,7 +82,8 @@ void ReadingOpener::chooseAndOpen()
 
 bool ReadingOpener::open(const QString &fileName)
 {
-    if (!QFileInfo::exists(fileName)) {
+    struct stat status = {};
+    if (::stat(nativeFileName::encode(fileName).constData(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
         // The name after the first line break keeps the message plain text.
         showMessage(m_frame, QStringLiteral("This file does not exist:\n\n%1").arg(QDir::toNativeSeparators(fileName)),
                     DialogService::Icon::Error);

@@ -75,8 +75,8 @@ QStringList savedFields(const Reading &reading);
 // ("Male" or "Female", a day "1".."31", an English month name, a year); anything else is damage,
 // and fields that fail a check of makeReading() give that check's problem.
 Checked<Person> personFromSavedFields(const QStringList &fields);
-// The year start of a saved reading from its sixth line: a file without one (or with a line this
-// version does not know) was made with the Chinese New Year.
+// The year start of a saved reading from its sixth line: a file without one was made with the
+// Chinese New Year. A line this version does not know is damage, which savedBirthMoment() refuses.
 YearStart savedYearStart(const QStringList &fields);
 
 // Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start.

@@ -14,8 +14,6 @@ private Q_SLOTS:
     void names_data();
     void names();
     void fifoIsNeverOpened();
-    void computerZone_data();
-    void computerZone();
 };
 
 void TestZoneName::names_data()
@@ -31,17 +29,13 @@ void TestZoneName::names_data()
     QTest::newRow("Etc/GMT-8, east of Greenwich") << "Etc/GMT-8" << "Etc/GMT-8" << "";
     QTest::newRow("a zone zone.tab lists stays itself") << "Europe/Oslo" << "Europe/Oslo" << "";
     QTest::newRow("the posix tree") << "posix/Asia/Tokyo" << "Asia/Tokyo" << "";
-    QTest::newRow("blanks around") << " Asia/Shanghai " << "Asia/Shanghai" << "";
     QTest::newRow("JST, an abbreviation") << "JST" << "" << "JST is not a time zone name; try Asia/Tokyo";
-    QTest::newRow("PST") << "PST" << "" << "try America/Los_Angeles";
     QTest::newRow("a city alone") << "Shanghai" << "" << "Shanghai is not a time zone name; try Asia/Shanghai";
     QTest::newRow("a city in lower case") << "asia/tokyo" << "" << "try Asia/Tokyo";
     QTest::newRow("a POSIX rule of 99 hours") << "XXX-99" << "" << "\"XXX-99\" is not a time zone name";
-    QTest::newRow("a POSIX rule") << "JST-9" << "" << "not a time zone name";
     QTest::newRow("up out of the database") << "../../etc/passwd" << "" << "not a time zone name";
     QTest::newRow("down and up again") << "Asia/../Asia/Tokyo" << "" << "not a time zone name";
     QTest::newRow("an absolute path") << "/usr/share/zoneinfo/Asia/Tokyo" << "" << "try Asia/Tokyo";
-    QTest::newRow("an empty part") << "Asia//Tokyo" << "" << "not a time zone name";
     QTest::newRow("an index file of the database") << "zone.tab" << "" << "not a time zone name";
     QTest::newRow("a folder of the database") << "Asia" << "" << "not a time zone name";
     QTest::newRow("the computer's own file") << "localtime" << "" << "not a time zone name";
@@ -81,37 +75,6 @@ void TestZoneName::fifoIsNeverOpened()
     QString why;
     QVERIFY(!zoneName::computerZone(&tz, &why));
     QVERIFY2(why.startsWith(QStringLiteral("TZ=") + fifo), qPrintable(why));
-}
-
-void TestZoneName::computerZone_data()
-{
-    QTest::addColumn<QByteArray>("tz");
-    QTest::addColumn<QString>("canonical");   // empty: no name
-    QTest::newRow("empty TZ is UTC") << QByteArray("") << "Etc/UTC";
-    QTest::newRow("a database file's path") << QByteArray("/usr/share/zoneinfo/Asia/Shanghai") << "Asia/Shanghai";
-    QTest::newRow("a path after ':'") << QByteArray(":/usr/share/zoneinfo/Europe/Paris") << "Europe/Paris";
-    QTest::newRow("an alias's path") << QByteArray("/usr/share/zoneinfo/posix/US/Eastern") << "America/New_York";
-    QTest::newRow("a name after ':'") << QByteArray(":Asia/Tokyo") << "Asia/Tokyo";
-    QTest::newRow("a name") << QByteArray("Asia/Tokyo") << "Asia/Tokyo";
-    QTest::newRow("a POSIX rule has no name") << QByteArray("JST-9") << "";
-    QTest::newRow("a file outside the database") << QByteArray("/etc/passwd") << "";
-    QTest::newRow("up out of the database") << QByteArray("../../etc/passwd") << "";
-}
-
-void TestZoneName::computerZone()
-{
-    QFETCH(QByteArray, tz);
-    QFETCH(QString, canonical);
-    QString why;
-    const std::optional<zoneName::Zone> zone = zoneName::computerZone(&tz, &why);
-    QCOMPARE(zone ? zone->name : QString(), canonical);
-    if (!zone)
-        QVERIFY2(why.startsWith(QStringLiteral("TZ=") + QString::fromUtf8(tz)), qPrintable(why));
-    // The system's own setting, by any of its spellings, is the same zone.
-    const QByteArray localtime("/etc/localtime");
-    const std::optional<zoneName::Zone> system = zoneName::computerZone(nullptr);
-    const std::optional<zoneName::Zone> spelled = zoneName::computerZone(&localtime);
-    QCOMPARE(spelled ? spelled->name : QString(), system ? system->name : QString());
 }
 
 QTEST_GUILESS_MAIN(TestZoneName)
