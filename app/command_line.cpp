@@ -115,7 +115,7 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
         case SignsCommand::Outcome::InputFailed:
             writeAll(err, (QStringLiteral("orvo: standard input could not be read to its end (%1); the lines "
                                           "before that are answered\n")
-                               .arg(oneLine(in.errorString())))
+                               .arg(oneLine(command.readError())))
                               .toUtf8());
             return InputFailed;
         }

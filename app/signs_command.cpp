@@ -7,16 +7,22 @@
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
 
-#include <QHash>
 #include <QFileDevice>
+#include <QHash>
 #include <QIODevice>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include <poll.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr qint64 longestLine = 4096;             // bytes; a longer line is answered as bad
 constexpr std::size_t outputPiece = 1 << 20;     // bytes collected before they are written
+constexpr qint64 inputPiece = 64 * 1024;         // bytes asked for in one read
 constexpr qsizetype rememberedAnswers = 8192;    // enough for the repeats of a register, little memory
 
 } // namespace
@@ -112,24 +118,74 @@ std::string SignsCommand::errorLine(qint64 lineNumber, const QString &input, con
 
 namespace {
 
-// True when reading the next line from in would not wait: a whole line is buffered, or the
-// descriptor under it has data or its end. Devices without a descriptor never wait.
-bool lineWaiting(QIODevice &in)
+// Lines from a device, read in large pieces. QFile's own line reading takes a pipe one byte a
+// call and loses a read error on the way, and its read() waits for a whole piece: a file device
+// is read here straight from its descriptor, which gives what has come so far.
+struct LineReader
 {
-    if (!in.isSequential() || in.canReadLine())   // a regular file never waits
-        return true;
-    const auto *file = qobject_cast<QFileDevice *>(&in);
-    if (!file || file->handle() < 0)
-        return true;
-    pollfd ready{file->handle(), POLLIN, 0};
-    return ::poll(&ready, 1, 0) != 0;
-}
+    QIODevice &in;
+    QByteArray buffer;
+    qsizetype start = 0;
+    bool ended = false;
+    QString error;   // why reading stopped before the end; empty at a true end
 
-bool readFailed(const QIODevice &in)
-{
-    const auto *file = qobject_cast<const QFileDevice *>(&in);
-    return file && file->error() != QFileDevice::NoError;
-}
+    // The next line with its '\n', or its first max bytes; empty at the end of the input.
+    QByteArray readLine(qsizetype max)
+    {
+        for (;;) {
+            const qsizetype end = buffer.indexOf('\n', start);
+            if (end >= 0 && end - start < max)
+                return take(end + 1 - start);
+            if (buffer.size() - start >= max || ended)
+                return take(std::min(max, buffer.size() - start));
+            buffer.remove(0, start);
+            start = 0;
+            readPiece();
+        }
+    }
+
+    // True when readLine() would not wait: a whole line is here, the input is a regular file
+    // (which never waits), or the descriptor under it has data or its end.
+    bool lineWaiting() const
+    {
+        if (ended || buffer.indexOf('\n', start) >= 0 || !in.isSequential() || descriptor() < 0)
+            return true;
+        pollfd ready{descriptor(), POLLIN, 0};
+        return ::poll(&ready, 1, 0) != 0;
+    }
+
+private:
+    int descriptor() const
+    {
+        const auto *file = qobject_cast<const QFileDevice *>(&in);
+        return file ? file->handle() : -1;
+    }
+
+    void readPiece()
+    {
+        const qsizetype size = buffer.size();
+        if (descriptor() < 0) {
+            buffer += in.read(inputPiece);
+        } else {
+            buffer.resize(size + inputPiece);
+            ssize_t got = -1;
+            do
+                got = ::read(descriptor(), buffer.data() + size, std::size_t(inputPiece));
+            while (got < 0 && errno == EINTR);
+            if (got < 0)
+                error = QString::fromLocal8Bit(std::strerror(errno));
+            buffer.resize(size + std::max<ssize_t>(got, 0));
+        }
+        ended = buffer.size() == size;
+    }
+
+    QByteArray take(qsizetype size)
+    {
+        QByteArray line = buffer.mid(start, size);
+        start += size;
+        return line;
+    }
+};
 
 } // namespace
 
@@ -144,19 +200,20 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
         pending.clear();
         return written;
     };
+    LineReader reader{in, {}, 0, false, {}};
     bool anyBad = false;
     qint64 lineNumber = 0;
     for (;;) {
         // A file keeps the big pieces; a pipe fed slowly or a terminal is answered line by line.
-        if (!pending.empty() && !lineWaiting(in) && !flush())
+        if (!pending.empty() && !reader.lineWaiting() && !flush())
             return Outcome::OutputFailed;
-        QByteArray line = in.readLine(longestLine + 1);
+        QByteArray line = reader.readLine(longestLine + 1);
         if (line.isEmpty())
             break;
         ++lineNumber;
         bool tooLong = false;
         while (!line.endsWith('\n')) {
-            const QByteArray rest = in.readLine(longestLine + 1);
+            const QByteArray rest = reader.readLine(longestLine + 1);
             if (rest.isEmpty())
                 break;
             tooLong = tooLong || (rest != "\n" && rest != "\r\n");
@@ -186,7 +243,8 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
     }
     if (!flush())
         return Outcome::OutputFailed;
-    if (readFailed(in))
+    m_readError = reader.error;
+    if (!m_readError.isEmpty())
         return Outcome::InputFailed;
     return anyBad ? Outcome::SomeLinesBad : Outcome::AllAnswered;
 }

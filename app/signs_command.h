@@ -48,8 +48,9 @@ public:
     // "error"}). The answers are collected and written in large pieces; a line asked for again
     // is answered from the first answer. Whatever is collected is written whenever no further
     // line is waiting to be read, so that lines typed or fed slowly are answered at once.
-    // InputFailed when in (a file device) reports a read error: the answers before it stand.
+    // InputFailed when reading in fails (readError() says why): the answers before it stand.
     Outcome answerLines(QIODevice &in, QIODevice &out);
+    QString readError() const { return m_readError; }
 
 private:
     std::optional<FourSigns> signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const;
@@ -59,4 +60,5 @@ private:
 
     Settings m_settings;
     FourSignsJson m_json;
+    QString m_readError;
 };

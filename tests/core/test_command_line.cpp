@@ -30,6 +30,7 @@ private Q_SLOTS:
     void batchQuotesControlCodes();
     void batchReadErrorIsNotSilent_data();
     void batchReadErrorIsNotSilent();
+    void batchStopsAtAReadError();
     void batchAnswersBeforeItsInputEnds();
     void bareDateIsRefused_data();
     void bareDateIsRefused();
@@ -370,6 +371,19 @@ void TestCommandLine::batchReadErrorIsNotSilent_data()
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("a folder: every read fails") << "< /" << QByteArray("orvo: standard input could not be read");
     QTest::newRow("a closed descriptor") << "0<&-" << QByteArray("orvo: standard input is closed");
+}
+
+// EIO after the first 22 bytes: the two lines read are answered, then the error is said.
+void TestCommandLine::batchStopsAtAReadError()
+{
+    QProcessEnvironment environment = displaylessEnvironment();
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ORVO_READ_ERROR_SHIM));
+    environment.insert(QStringLiteral("ORVO_EIO_AFTER"), QStringLiteral("22"));
+    const Run run = runOrvo({"--signs", "-"}, QString(), QByteArray("1990-05-12\n2000-01-01\n2010-01-01\n"), environment);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out.count('\n'), 2);
+    QVERIFY(run.out.startsWith("1990-05-12: ") && run.out.contains("\n2000-01-01: "));
+    QVERIFY2(run.err.contains("standard input could not be read") && run.err.contains("Input/output error"), run.err.constData());
 }
 
 void TestCommandLine::batchReadErrorIsNotSilent()
