@@ -9,6 +9,7 @@
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/year_start.h"
 #include "common/version.h"
+#include "common/zone_name.h"
 #include "overview/match_output.h"
 #include "overview/two_people.h"
 
@@ -16,9 +17,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QJsonDocument>
 
 #include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace commandLine {
 
@@ -73,10 +79,11 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
         return usageError(err, QStringLiteral("--day-starts takes midnight or 23, not \"%1\"").arg(parser.value(QStringLiteral("day-starts"))));
     settings.dayStart = *dayStart;
     if (parser.isSet(QStringLiteral("tz"))) {
-        const QString zoneName = parser.value(QStringLiteral("tz"));
-        settings.zone = QTimeZone(zoneName.toUtf8());
-        if (zoneName.isEmpty() || !settings.zone.isValid())
-            return usageError(err, QStringLiteral("\"%1\" is not a time zone name such as Europe/London").arg(zoneName));
+        QString problem;
+        const std::optional<zoneName::Zone> zone = zoneName::check(parser.value(QStringLiteral("tz")), &problem);
+        if (!zone)
+            return usageError(err, problem);
+        settings.zone = zone->zone;
     }
     if (parser.isSet(QStringLiteral("longitude"))) {
         settings.longitude = terminal::longitude(parser.value(QStringLiteral("longitude")));
@@ -92,6 +99,11 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
     if (dateText == QLatin1String("-")) {
         if (parser.isSet(QStringLiteral("time")))
             return usageError(err, QStringLiteral("--time does not go with --signs -: give each line its time"));
+        // A closed descriptor (left unopened by exec()) is input that cannot be read, not an empty one.
+        if (!in.isReadable()) {
+            writeAll(err, QByteArrayLiteral("orvo: standard input is closed; --signs - reads the dates from it\n"));
+            return InputFailed;
+        }
         switch (command.answerLines(in, out)) {
         case SignsCommand::Outcome::AllAnswered:
             return 0;
@@ -100,6 +112,12 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
         case SignsCommand::Outcome::OutputFailed:
             writeAll(err, QByteArrayLiteral("orvo: the output could not be written\n"));
             return OutputFailed;
+        case SignsCommand::Outcome::InputFailed:
+            writeAll(err, (QStringLiteral("orvo: standard input could not be read to its end (%1); the lines "
+                                          "before that are answered\n")
+                               .arg(oneLine(command.readError())))
+                              .toUtf8());
+            return InputFailed;
         }
     }
 
@@ -206,6 +224,18 @@ bool claims(int argc, const char *const *argv)
     return false;
 }
 
+QByteArray forgottenSigns(int argc, const char *const *argv)
+{
+    static const QRegularExpression date(QStringLiteral("^\\d{1,4}([-/.])\\d{1,2}\\1\\d{1,4}$"));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QFile::decodeName(argv[i]);
+        if (!date.match(argument).hasMatch() || QFileInfo(argument).exists() || QFileInfo(argument).isSymLink())
+            continue;
+        return QStringLiteral("orvo: %1 is not a saved reading; did you mean --signs %1?\n").arg(argument).toUtf8();
+    }
+    return {};
+}
+
 int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     QBuffer nothing;
@@ -282,7 +312,7 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
     if (parser.isSet(version))
         return answer(out, err, QByteArrayLiteral("orvo " ORVO_VERSION "\n"));
     if (parser.isSet(match)) {
-        for (const QCommandLineOption *option : {&signs, &name}) {
+        for (const QCommandLineOption *option : {&signs, &lunarBirthdays, &name, &time, &zone, &longitude, &dayStarts, &from, &count, &ics}) {
             if (parser.isSet(*option))
                 return usageError(err, QStringLiteral("--%1 does not go with --match").arg(option->names().constFirst()));
         }
@@ -312,6 +342,8 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
 
 int exec(int argc, char *argv[])
 {
+    // Looked at before anything is opened, which could be given the free descriptor 0.
+    const bool inputClosed = ::fcntl(STDIN_FILENO, F_GETFL) < 0;
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVO_VERSION));
@@ -322,10 +354,10 @@ int exec(int argc, char *argv[])
     if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered))
         return OutputFailed;
-    // A closed standard input reads as an empty one; only `--signs -` reads it at all.
+    // Only `--signs -` reads standard input, and reports it closed (left unopened here).
     QFile in;
-    if (!in.open(fileno(stdin), QIODevice::ReadOnly))
-        return run(QCoreApplication::arguments(), out, err);
+    if (!inputClosed)
+        in.open(STDIN_FILENO, QIODevice::ReadOnly);
     return run(QCoreApplication::arguments(), in, out, err);
 }
 

@@ -15,6 +15,7 @@ namespace commandLine {
 
 // Exit statuses besides 0.
 inline constexpr int OutputFailed = 1;   // stdout could not take the whole answer
+inline constexpr int InputFailed = 1;    // stdin failed before its end (--signs -)
 inline constexpr int UsageError = 2;     // bad option, date or value: one line on stderr; with
                                          // --signs -, any line answered with an error
 
@@ -22,6 +23,11 @@ inline constexpr int UsageError = 2;     // bad option, date or value: one line 
 // starting with '-' (a lone "-" does not). Plain arguments alone, such as a saved reading to
 // open, are left to the program's normal start.
 bool claims(int argc, const char *const *argv);
+
+// `orvo 1990-05-12`: a plain argument that looks like a date and names no file is a forgotten
+// --signs, not a reading to open. The line to print on stderr (status UsageError), before any
+// window or hand-over; empty when no argument is such a date.
+QByteArray forgottenSigns(int argc, const char *const *argv);
 
 // Answers arguments (program name first) on out, or one line on err; returns the exit status.
 // Nothing reaches out when the answer is an error. `--signs -` reads its dates from in.

@@ -61,6 +61,10 @@ int main(int argc, char *argv[])
     // fall through to the normal start below.
     if (commandLine::claims(argc, argv))
         return commandLine::exec(argc, argv);
+    if (const QByteArray mistake = commandLine::forgottenSigns(argc, argv); !mistake.isEmpty()) {
+        std::fputs(mistake.constData(), stderr);
+        return commandLine::UsageError;
+    }
     if (!displayNamed(argc, argv)) {
         std::fprintf(stderr, "orvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n");
         return 1;

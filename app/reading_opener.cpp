@@ -2,14 +2,19 @@
 
 #include "app/frmMDI.h"
 #include "app/system_forms.h"
+#include "common/native_file_name.h"
 #include "common/saved_reading.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/reading_files.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <utility>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,9 +38,11 @@ ReadingOpener::ReadingOpener(frmMDI *frame)
 
 void ReadingOpener::request(const QString &fileName)
 {
-    m_waiting = fileName;
+    if (m_waiting.size() < MaxWaiting)
+        m_waiting.append(fileName);
     bringFrameToFront();
-    m_retry.start(0);
+    if (!m_retry.isActive())
+        m_retry.start(0);
 }
 
 void ReadingOpener::openWaiting()
@@ -44,7 +51,12 @@ void ReadingOpener::openWaiting()
         m_retry.start(retryMs);
         return;
     }
-    open(std::exchange(m_waiting, QString()));
+    if (m_waiting.isEmpty())
+        return;
+    open(m_waiting.takeFirst());
+    // The next one once this one's messages are closed, from the event loop again.
+    if (!m_waiting.isEmpty())
+        m_retry.start(0);
 }
 
 void ReadingOpener::chooseAndOpen()
@@ -70,6 +82,13 @@ void ReadingOpener::chooseAndOpen()
 
 bool ReadingOpener::open(const QString &fileName)
 {
+    struct stat status = {};
+    if (::stat(nativeFileName::encode(fileName).constData(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        // The name after the first line break keeps the message plain text.
+        showMessage(m_frame, QStringLiteral("This file does not exist:\n\n%1").arg(QDir::toNativeSeparators(fileName)),
+                    DialogService::Icon::Error);
+        return false;
+    }
     const bool chinese = savedReading::hasExtension(fileName, readingFiles::chineseAstrology().extension);
     const readingFiles::Kind kind = chinese ? readingFiles::chineseAstrology() : readingFiles::zodiacSigns();
     const std::optional<QStringList> fields = readingFiles::read(m_frame, fileName, kind, MaxLineCount);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 class frmMDI;
@@ -18,15 +19,17 @@ public:
     explicit ReadingOpener(frmMDI *frame);
 
     // Brings the frame to the front and opens fileName from the event loop once no dialog or
-    // menu of the program is open, so that no window a dialog belongs to is closed under it. A
-    // request still waiting gives way to a newer one.
+    // menu of the program is open, so that no window a dialog belongs to is closed under it.
+    // Requests wait in the order they came, each opened after the one before it (a message it
+    // shows closed); beyond MaxWaiting further ones are dropped.
     void request(const QString &fileName);
+    static constexpr int MaxWaiting = 64;
 
     // Asks for a saved reading of any system (File > Open) and opens it; nothing on cancel.
     void chooseAndOpen();
 
-    // Opens fileName now. False after "Please Check The File." (a wrong extension, a file that
-    // cannot be read), with every window left as it was.
+    // Opens fileName now. False after a message: that the file does not exist, or "Please Check
+    // The File." (a wrong extension, a file that cannot be read), with every window left as it was.
     bool open(const QString &fileName);
 
     // Lines read from a saved reading: the Chinese ones (five, the year start, then the time and
@@ -38,6 +41,6 @@ private:
     void bringFrameToFront();
 
     frmMDI *const m_frame;
-    QString m_waiting;
+    QStringList m_waiting;
     QTimer m_retry;
 };

@@ -3,16 +3,26 @@
 #include "app/terminal_io.h"
 #include "chinese/calendar/four_pillars.h"
 #include "common/json_writer.h"
+#include "common/zone_name.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_output.h"
 
+#include <QFileDevice>
 #include <QHash>
 #include <QIODevice>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr qint64 longestLine = 4096;             // bytes; a longer line is answered as bad
 constexpr std::size_t outputPiece = 1 << 20;     // bytes collected before they are written
+constexpr qint64 inputPiece = 64 * 1024;         // bytes asked for in one read
 constexpr qsizetype rememberedAnswers = 8192;    // enough for the repeats of a register, little memory
 
 } // namespace
@@ -24,8 +34,20 @@ SignsCommand::SignsCommand(Settings settings)
 
 std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const
 {
-    // Every member given, so that the default zone (the computer's, looked up anew each time) is not.
-    const chinese::BirthMoment birth{date, time, m_settings.zone, m_settings.longitude, m_settings.dayStart};
+    QTimeZone zone;
+    if (m_settings.zone) {
+        zone = *m_settings.zone;
+    } else if (!time) {
+        zone = zoneName::zoneWithoutTime();
+    } else if (const std::optional<zoneName::Zone> &computer = zoneName::thisComputersZone()) {
+        zone = computer->zone;
+    } else {
+        error = QStringLiteral("a time of birth needs the birthplace's time zone: give it with --tz, as this computer's "
+                               "is not known (%1)")
+                    .arg(zoneName::thisComputersZoneProblem());
+        return std::nullopt;
+    }
+    const chinese::BirthMoment birth{date, time, zone, m_settings.longitude, m_settings.dayStart};
     chinese::BirthProblem problem = chinese::BirthProblem::None;
     std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem);
     if (!signs) {
@@ -52,7 +74,8 @@ std::optional<QByteArray> SignsCommand::answer(const QDate &date, const std::opt
 
 void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 lineNumber, bool &bad)
 {
-    const QString text = QString::fromUtf8(input).trimmed();
+    const QString line = QString::fromUtf8(input);
+    const QString text = line.trimmed();
     const qsizetype space = text.indexOf(QLatin1Char(' '));
     const QDate date = terminal::isoDay(QStringView(text).left(space < 0 ? text.size() : space));
     std::optional<QTime> time;
@@ -60,16 +83,16 @@ void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 
     if (text.isEmpty())
         error = QStringLiteral("the line is empty");
     else if (!date.isValid())
-        error = QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(terminal::oneLine(text));
+        error = QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(terminal::shown(text));
     else if (space >= 0 && !(time = terminal::clockTime(QStringView(text).mid(space + 1))))
-        error = QStringLiteral("\"%1\" is not a time written as HH:MM after the date").arg(terminal::oneLine(text.mid(space + 1)));
+        error = QStringLiteral("\"%1\" is not a time written as HH:MM after the date").arg(terminal::shown(text.mid(space + 1)));
 
     std::optional<FourSigns> signs;
     if (error.isEmpty())
         signs = signsOf(date, time, error);
     bad = !signs;
     if (bad)
-        out += errorLine(lineNumber, text, error);
+        out += errorLine(lineNumber, line, error);
     else if (m_settings.json)
         m_json.append(out, *signs, m_settings.name, time);
     else
@@ -80,17 +103,91 @@ void SignsCommand::appendLine(std::string &out, const QByteArray &input, qint64 
 
 std::string SignsCommand::errorLine(qint64 lineNumber, const QString &input, const QString &error) const
 {
+    // The plain line quotes the input within error, already shown with escapes.
     if (!m_settings.json)
         return QStringLiteral("error: line %1: %2").arg(lineNumber).arg(error).toStdString();
     std::string line;
     JsonWriter json(line);
     json.beginObject();
     json.member("line", lineNumber);
-    json.member("input", terminal::oneLine(input));
+    json.member("input", input);   // JSON escapes every control code
     json.member("error", error);
     json.endObject();
     return line;
 }
+
+namespace {
+
+// Lines from a device, read in large pieces. QFile's own line reading takes a pipe one byte a
+// call and loses a read error on the way, and its read() waits for a whole piece: a file device
+// is read here straight from its descriptor, which gives what has come so far.
+struct LineReader
+{
+    QIODevice &in;
+    QByteArray buffer;
+    qsizetype start = 0;
+    bool ended = false;
+    QString error;   // why reading stopped before the end; empty at a true end
+
+    // The next line with its '\n', or its first max bytes; empty at the end of the input.
+    QByteArray readLine(qsizetype max)
+    {
+        for (;;) {
+            const qsizetype end = buffer.indexOf('\n', start);
+            if (end >= 0 && end - start < max)
+                return take(end + 1 - start);
+            if (buffer.size() - start >= max || ended)
+                return take(std::min(max, buffer.size() - start));
+            buffer.remove(0, start);
+            start = 0;
+            readPiece();
+        }
+    }
+
+    // True when readLine() would not wait: a whole line is here, the input is a regular file
+    // (which never waits), or the descriptor under it has data or its end.
+    bool lineWaiting() const
+    {
+        if (ended || buffer.indexOf('\n', start) >= 0 || !in.isSequential() || descriptor() < 0)
+            return true;
+        pollfd ready{descriptor(), POLLIN, 0};
+        return ::poll(&ready, 1, 0) != 0;
+    }
+
+private:
+    int descriptor() const
+    {
+        const auto *file = qobject_cast<const QFileDevice *>(&in);
+        return file ? file->handle() : -1;
+    }
+
+    void readPiece()
+    {
+        const qsizetype size = buffer.size();
+        if (descriptor() < 0) {
+            buffer += in.read(inputPiece);
+        } else {
+            buffer.resize(size + inputPiece);
+            ssize_t got = -1;
+            do
+                got = ::read(descriptor(), buffer.data() + size, std::size_t(inputPiece));
+            while (got < 0 && errno == EINTR);
+            if (got < 0)
+                error = QString::fromLocal8Bit(std::strerror(errno));
+            buffer.resize(size + std::max<ssize_t>(got, 0));
+        }
+        ended = buffer.size() == size;
+    }
+
+    QByteArray take(qsizetype size)
+    {
+        QByteArray line = buffer.mid(start, size);
+        start += size;
+        return line;
+    }
+};
+
+} // namespace
 
 SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
 {
@@ -98,17 +195,25 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
     QHash<QByteArray, std::string> answered;
     std::string pending;
     pending.reserve(outputPiece + longestLine * 4);
-    const auto flush = [&] { return terminal::writeAll(out, QByteArray::fromRawData(pending.data(), qsizetype(pending.size()))); };
+    const auto flush = [&] {
+        const bool written = terminal::writeAll(out, QByteArray::fromRawData(pending.data(), qsizetype(pending.size())));
+        pending.clear();
+        return written;
+    };
+    LineReader reader{in, {}, 0, false, {}};
     bool anyBad = false;
     qint64 lineNumber = 0;
     for (;;) {
-        QByteArray line = in.readLine(longestLine + 1);
+        // A file keeps the big pieces; a pipe fed slowly or a terminal is answered line by line.
+        if (!pending.empty() && !reader.lineWaiting() && !flush())
+            return Outcome::OutputFailed;
+        QByteArray line = reader.readLine(longestLine + 1);
         if (line.isEmpty())
             break;
         ++lineNumber;
         bool tooLong = false;
         while (!line.endsWith('\n')) {
-            const QByteArray rest = in.readLine(longestLine + 1);
+            const QByteArray rest = reader.readLine(longestLine + 1);
             if (rest.isEmpty())
                 break;
             tooLong = tooLong || (rest != "\n" && rest != "\r\n");
@@ -133,13 +238,13 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
         }
         anyBad = anyBad || bad;
         pending += '\n';
-        if (pending.size() >= outputPiece) {
-            if (!flush())
-                return Outcome::OutputFailed;
-            pending.clear();
-        }
+        if (pending.size() >= outputPiece && !flush())
+            return Outcome::OutputFailed;
     }
     if (!flush())
         return Outcome::OutputFailed;
+    m_readError = reader.error;
+    if (!m_readError.isEmpty())
+        return Outcome::InputFailed;
     return anyBad ? Outcome::SomeLinesBad : Outcome::AllAnswered;
 }

@@ -24,7 +24,9 @@ public:
     // What every birth of one run shares.
     struct Settings
     {
-        QTimeZone zone = QTimeZone::systemTimeZone();
+        // The birthplace's zone as --tz gave it; without it this computer's, which a birth with
+        // a time needs to be named (see zoneName::thisComputersZone).
+        std::optional<QTimeZone> zone;
         std::optional<double> longitude;
         chinese::DayStart dayStart = chinese::DayStart::Midnight;
         chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;
@@ -38,14 +40,17 @@ public:
     // '\n'; nothing, with error set to one sentence, where the birth cannot be read.
     std::optional<QByteArray> answer(const QDate &date, const std::optional<QTime> &time, QString &error);
 
-    enum class Outcome { AllAnswered, SomeLinesBad, OutputFailed };
+    enum class Outcome { AllAnswered, SomeLinesBad, OutputFailed, InputFailed };
 
     // Reads births ("YYYY-MM-DD" or "YYYY-MM-DD HH:MM") from in, one a line, until its end, and
     // writes one line for each to out, in order: the signs on one line (a JSON object with
     // json), or for a line that cannot be read "error: line N: ..." ({"line", "input",
     // "error"}). The answers are collected and written in large pieces; a line asked for again
-    // is answered from the first answer.
+    // is answered from the first answer. Whatever is collected is written whenever no further
+    // line is waiting to be read, so that lines typed or fed slowly are answered at once.
+    // InputFailed when reading in fails (readError() says why): the answers before it stand.
     Outcome answerLines(QIODevice &in, QIODevice &out);
+    QString readError() const { return m_readError; }
 
 private:
     std::optional<FourSigns> signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const;
@@ -55,4 +60,5 @@ private:
 
     Settings m_settings;
     FourSignsJson m_json;
+    QString m_readError;
 };

@@ -43,6 +43,27 @@ QString oneLine(QString text)
     return text;
 }
 
+QString shown(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': result += QStringLiteral("\\\\"); break;
+        case u'\t': result += QStringLiteral("\\t"); break;
+        case u'\0': result += QStringLiteral("\\0"); break;
+        case u'\r': result += QStringLiteral("\\r"); break;
+        case u'\n': result += QStringLiteral("\\n"); break;
+        default:
+            if (c.category() == QChar::Other_Control)
+                result += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                result += c;
+        }
+    }
+    return result;
+}
+
 QDate isoDay(QStringView text)
 {
     if (text.size() != 10 || text.at(4) != u'-' || text.at(7) != u'-')

@@ -17,6 +17,9 @@ bool writeAll(QIODevice &device, const QByteArray &bytes);
 
 // Values typed by the user come back in messages and output on one line, without control codes.
 QString oneLine(QString text);
+// A line read from the user quoted in a message: control codes written as C escapes (\t, \0,
+// \x1b) and a backslash doubled, so that what looks valid in the message is what was read.
+QString shown(QStringView text);
 
 // A real day written exactly as YYYY-MM-DD; an invalid QDate otherwise.
 QDate isoDay(QStringView text);

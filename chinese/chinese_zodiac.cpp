@@ -7,6 +7,7 @@
 #include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
 #include "common/date_text.h"
+#include "common/zone_name.h"
 
 #include <QLocale>
 
@@ -118,13 +119,8 @@ YearStart savedYearStart(const QStringList &fields)
 
 std::optional<QTimeZone> zoneNamed(const QString &name)
 {
-    const QByteArray id = name.toUtf8();
-    if (!id.isEmpty() && id == QTimeZone::systemTimeZoneId())
-        return QTimeZone::systemTimeZone();
-    if (!QTimeZone::isTimeZoneIdAvailable(id))
-        return std::nullopt;
-    QTimeZone zone(id);
-    return zone.isValid() ? std::optional<QTimeZone>(zone) : std::nullopt;
+    std::optional<zoneName::Zone> zone = zoneName::check(name);
+    return zone ? std::optional<QTimeZone>(zone->zone) : std::nullopt;
 }
 
 std::optional<BirthMoment> savedBirthMoment(const QStringList &fields, DayStart fallbackStart)
@@ -132,6 +128,8 @@ std::optional<BirthMoment> savedBirthMoment(const QStringList &fields, DayStart 
     BirthMoment birth;
     birth.dayStart = fallbackStart;
     const QString time = fields.value(6), zone = fields.value(7), longitude = fields.value(8), start = fields.value(9);
+    if (const QString yearStart = fields.value(5).trimmed(); !yearStart.isEmpty() && !yearStartFromKey(yearStart))
+        return std::nullopt;
     if (time.isEmpty() && zone.isEmpty() && longitude.isEmpty() && start.isEmpty())
         return birth;   // saved before these lines were written
     if (!time.isEmpty()) {
@@ -140,10 +138,15 @@ std::optional<BirthMoment> savedBirthMoment(const QStringList &fields, DayStart 
             return std::nullopt;
         birth.time = clock;
     }
-    const std::optional<QTimeZone> place = zoneNamed(zone);
-    if (!place)
-        return std::nullopt;
-    birth.zone = *place;
+    // A reading without a time may have been made where no zone was known.
+    if (zone.isEmpty() && !birth.time) {
+        birth.zone = zoneName::zoneWithoutTime();
+    } else {
+        const std::optional<QTimeZone> place = zoneNamed(zone);
+        if (!place)
+            return std::nullopt;
+        birth.zone = *place;
+    }
     if (!longitude.isEmpty()) {
         bool ok = false;
         const double degrees = QLocale::c().toDouble(longitude, &ok);

@@ -75,8 +75,8 @@ QStringList savedFields(const Reading &reading);
 // ("Male" or "Female", a day "1".."31", an English month name, a year); anything else is damage,
 // and fields that fail a check of makeReading() give that check's problem.
 Checked<Person> personFromSavedFields(const QStringList &fields);
-// The year start of a saved reading from its sixth line: a file without one (or with a line this
-// version does not know) was made with the Chinese New Year.
+// The year start of a saved reading from its sixth line: a file without one was made with the
+// Chinese New Year. A line this version does not know is damage, which savedBirthMoment() refuses.
 YearStart savedYearStart(const QStringList &fields);
 
 // Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start.
@@ -100,8 +100,7 @@ QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &t
 // ahead for a reading without pillars.
 QList<std::pair<QString, QString>> depthSections(const Reading &reading, const QDate &today);
 
-// The zone of that IANA name; the computer's own zone also by the name it reports, which the
-// database may not list. Nothing for any other name.
+// The zone of a name of the time zone database, aliases included (see zoneName::check).
 std::optional<QTimeZone> zoneNamed(const QString &name);
 
 // The number of lines a saved ".str" reading may hold: the five or six above, then the time
@@ -110,7 +109,8 @@ std::optional<QTimeZone> zoneNamed(const QString &name);
 // year start; readers of five or six lines never look at them.
 constexpr int SavedLineCount = 10;
 // The time and place of a saved reading's lines, its date unset. A file of five or six lines
-// gives no time, the computer's zone and fallbackStart; nothing for a damaged line.
+// gives no time, the computer's zone and fallbackStart; nothing for a damaged line, a year start
+// (line 6) of this group included. An empty zone is taken only without a time.
 std::optional<BirthMoment> savedBirthMoment(const QStringList &fields, DayStart fallbackStart);
 
 } // namespace chinese

@@ -4,6 +4,7 @@
 #include "chinese/calendar/day_start.h"
 #include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
+#include "common/zone_name.h"
 #include "common/input_problem.h"
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
@@ -424,12 +425,16 @@ std::optional<chinese::BirthMoment> frmChineseZodiacMain::birthMoment(chinese::B
     birth.date = QDate(entered.birth.year, entered.birth.month, entered.birth.day);
     if (cboHour->currentIndex() > 0)
         birth.time = QTime(cboHour->currentIndex() - 1, std::max(cboMinute->currentIndex() - 1, 0));
-    const std::optional<QTimeZone> zone = chinese::zoneNamed(cboZone->currentText().trimmed());
-    if (!zone) {
+    // Without a time the zone may stay unsaid; with one it must be a name of the database.
+    const QString zoneText = cboZone->currentText().trimmed();
+    if (zoneText.isEmpty() && !birth.time) {
+        birth.zone = zoneName::zoneWithoutTime();
+    } else if (const std::optional<QTimeZone> zone = chinese::zoneNamed(zoneText)) {
+        birth.zone = *zone;
+    } else {
         problem = chinese::BirthProblem::InvalidZone;
         return std::nullopt;
     }
-    birth.zone = *zone;
     if (const QString longitude = txtLongitude->text().trimmed(); !longitude.isEmpty()) {
         // A decimal point, or the comma of the user's own language.
         bool ok = false;
@@ -451,7 +456,9 @@ void frmChineseZodiacMain::fillBirth(const chinese::BirthMoment &birth)
 {
     cboHour->setCurrentIndex(birth.time ? birth.time->hour() + 1 : 0);
     cboMinute->setCurrentIndex(birth.time ? birth.time->minute() + 1 : 0);
-    cboZone->setCurrentText(QString::fromUtf8(birth.zone.id()));
+    // Where this computer's zone has no name, its stand-in is not offered as the birthplace's.
+    const bool unsaid = !birth.time && !zoneName::thisComputersZone() && birth.zone == zoneName::zoneWithoutTime();
+    cboZone->setCurrentText(unsaid ? QString() : QString::fromUtf8(birth.zone.id()));
     txtLongitude->setText(birth.longitude ? QString::number(*birth.longitude, 'g', 12) : QString());
     // On the form only, as with the year start: the preference stays as it was.
     optDayStart[birth.dayStart == chinese::DayStart::At23 ? 1 : 0]->setChecked(true);
@@ -459,7 +466,16 @@ void frmChineseZodiacMain::fillBirth(const chinese::BirthMoment &birth)
 
 void frmChineseZodiacMain::showBirthProblem(chinese::BirthProblem problem, const chinese::BirthMoment &birth)
 {
-    showMessage(this, chinese::birthProblemText(problem, birth));
+    QString text = chinese::birthProblemText(problem, birth);
+    if (problem == chinese::BirthProblem::InvalidZone && !cboZone->currentText().trimmed().isEmpty()) {
+        zoneName::check(cboZone->currentText(), &text);
+        text += QLatin1Char('.');
+    } else if (problem == chinese::BirthProblem::InvalidZone) {
+        text = QStringLiteral("The time of birth needs the time zone of the birthplace.");
+        if (const QString computer = zoneName::thisComputersZoneProblem(); !computer.isEmpty())
+            text += QStringLiteral(" This computer's could not be taken (%1).").arg(computer);
+    }
+    showMessage(this, text);
     if (problem == chinese::BirthProblem::InvalidZone)
         cboZone->setFocus();
     else if (problem == chinese::BirthProblem::LongitudeOutOfRange)

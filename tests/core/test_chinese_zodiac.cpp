@@ -31,6 +31,8 @@ private Q_SLOTS:
     void savedFieldsReadBack();
     void damagedSavedFields_data();
     void damagedSavedFields();
+    void savedTimeAndPlace_data();
+    void savedTimeAndPlace();
 };
 
 void TestChineseZodiac::descriptionCopiesRecord_data()
@@ -304,6 +306,30 @@ void TestChineseZodiac::damagedSavedFields()
     // Whatever passes here makes a reading.
     if (person)
         QVERIFY(chinese::makeReading(*person, chinese::savedYearStart(fields)));
+}
+
+void TestChineseZodiac::savedTimeAndPlace_data()
+{
+    QTest::addColumn<QStringList>("lines");   // lines 6 to 10
+    QTest::addColumn<QString>("zone");         // the zone taken; empty: the lines are refused
+    QTest::newRow("a server's zone") << QStringList{"new-year", "10:00", "Etc/UTC", "", "midnight"} << "Etc/UTC";
+    QTest::newRow("an alias, taken as its zone") << QStringList{"spring", "10:00", "Asia/Calcutta", "", "23"} << "Asia/Kolkata";
+    QTest::newRow("no zone without a time") << QStringList{"new-year", "", "", "", "midnight"} << "any";
+    QTest::newRow("no zone with a time") << QStringList{"new-year", "10:00", "", "", "midnight"} << "";
+    QTest::newRow("a POSIX rule") << QStringList{"new-year", "10:00", "JST-9", "", "midnight"} << "";
+    QTest::newRow("a damaged year start") << QStringList{"Spring", "10:00", "Asia/Tokyo", "", "midnight"} << "";
+    QTest::newRow("a damaged year start alone") << QStringList{"Spring"} << "";
+}
+
+void TestChineseZodiac::savedTimeAndPlace()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, zone);
+    const std::optional<chinese::BirthMoment> birth =
+        chinese::savedBirthMoment(QStringList{"Bo", "Male", "5", "May", "1950"} + lines, chinese::DayStart::Midnight);
+    QCOMPARE(birth.has_value(), !zone.isEmpty());
+    if (birth && zone != QLatin1String("any"))
+        QCOMPARE(QString::fromUtf8(birth->zone.id()), zone);
 }
 
 QTEST_GUILESS_MAIN(TestChineseZodiac)

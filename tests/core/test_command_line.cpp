@@ -1,7 +1,9 @@
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The real program in its terminal mode. Its environment has no display at all (no DISPLAY,
@@ -23,6 +25,15 @@ private Q_SLOTS:
     void batch_data();
     void batch();
     void lunarBirthdays();
+    void computerZoneFromTz_data();
+    void computerZoneFromTz();
+    void batchQuotesControlCodes();
+    void batchReadErrorIsNotSilent_data();
+    void batchReadErrorIsNotSilent();
+    void batchStopsAtAReadError();
+    void batchAnswersBeforeItsInputEnds();
+    void bareDateIsRefused_data();
+    void bareDateIsRefused();
 };
 
 namespace {
@@ -42,10 +53,12 @@ QProcessEnvironment displaylessEnvironment()
     return environment;
 }
 
-Run runOrvo(const QStringList &arguments, const QString &outputFile = QString(), const QByteArray &input = QByteArray())
+Run runOrvo(const QStringList &arguments, const QString &outputFile = QString(), const QByteArray &input = QByteArray(),
+           const QProcessEnvironment &environment = displaylessEnvironment(), const QString &folder = QString())
 {
     QProcess process;
-    process.setProcessEnvironment(displaylessEnvironment());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(ORVO_PROGRAM), arguments);
@@ -158,6 +171,15 @@ void TestCommandLine::errors_data()
     QTest::newRow("--time 24:00") << QStringList{"--signs", "1990-05-12", "--time", "24:00"};
     QTest::newRow("--time without its leading zero") << QStringList{"--signs", "1990-05-12", "--time", "9:30"};
     QTest::newRow("unknown zone") << QStringList{"--signs", "1990-05-12", "--tz", "Atlantis/Capital"};
+    QTest::newRow("--tz JST, an abbreviation") << QStringList{"--signs", "1990-02-04", "--time", "10:00", "--tz", "JST"};
+    QTest::newRow("--tz XXX-99, a POSIX rule") << QStringList{"--signs", "1990-02-04", "--time", "10:00", "--tz", "XXX-99"};
+    QTest::newRow("--tz up out of the database") << QStringList{"--signs", "1990-02-04", "--tz", "../../../etc/passwd"};
+    QTest::newRow("--tz for a batch") << QStringList{"--signs", "-", "--tz", "PST"};
+    QTest::newRow("--tz with --match") << QStringList{"--match", "1989-05-12", "1992-08-01", "--tz", "Asia/Tokyo"};
+    QTest::newRow("--time with --match") << QStringList{"--match", "1989-05-12", "1992-08-01", "--time", "10:00"};
+    QTest::newRow("--ics with --match") << QStringList{"--match", "1989-05-12", "1992-08-01", "--ics"};
+    QTest::newRow("--lunar-birthdays with --match")
+        << QStringList{"--match", "1989-05-12", "1992-08-01", "--lunar-birthdays", "1990-05-12"};
     QTest::newRow("--longitude 181") << QStringList{"--signs", "1990-05-12", "--time", "10:00", "--longitude", "181"};
     QTest::newRow("--longitude nan") << QStringList{"--signs", "1990-05-12", "--time", "10:00", "--longitude", "nan"};
     QTest::newRow("--day-starts 22") << QStringList{"--signs", "1990-05-12", "--day-starts", "22"};
@@ -297,6 +319,136 @@ void TestCommandLine::lunarBirthdays()
     for (const QJsonValue &birthday : birthdays)
         actual << QStringLiteral("%1 %2").arg(birthday[QStringLiteral("lunarYear")].toInt()).arg(birthday[QStringLiteral("date")].toString());
     QCOMPARE(actual, (QStringList{"2024 2024-03-24", "2025 2025-03-14"}));
+}
+
+// TZ as the C library takes it; where it names no zone of the database, only a time needs one.
+void TestCommandLine::computerZoneFromTz_data()
+{
+    QTest::addColumn<QString>("tz");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("a database file's path") << "/usr/share/zoneinfo/Asia/Shanghai" << true;
+    QTest::newRow("a path after ':'") << ":/usr/share/zoneinfo/Europe/Paris" << true;
+    QTest::newRow("the computer's own file") << "/etc/localtime" << true;
+    QTest::newRow("up out of the database") << "../../etc/passwd" << false;
+    QTest::newRow("a POSIX rule") << "JST-9" << false;
+}
+
+void TestCommandLine::computerZoneFromTz()
+{
+    QFETCH(QString, tz);
+    QFETCH(bool, named);
+    QProcessEnvironment environment = displaylessEnvironment();
+    environment.insert(QStringLiteral("TZ"), tz);
+    const Run withoutTime = runOrvo({"--signs", "1990-05-12", "--json"}, QString(), QByteArray(), environment);
+    QCOMPARE(withoutTime.status, 0);
+    QCOMPARE(QJsonDocument::fromJson(withoutTime.out)["celtic"]["sign"].toString(), QStringLiteral("Adder"));
+    QCOMPARE(QJsonDocument::fromJson(withoutTime.out)["chinese"]["pillars"]["day"].toString(), QStringLiteral("丁丑"));
+    const Run withTime = runOrvo({"--signs", "1990-05-12", "--time", "10:00"}, QString(), QByteArray(), environment);
+    QCOMPARE(withTime.status, named ? 0 : 2);
+    if (!named)
+        QVERIFY2(withTime.err.contains("--tz") && withTime.err.contains("TZ=" + tz.toUtf8()), withTime.err.constData());
+}
+
+// A tab or NUL shown as a space would make the quoted line look valid.
+void TestCommandLine::batchQuotesControlCodes()
+{
+    static constexpr char lines[] = "1990-05-12\t10:00\n1990-05-12\0\n";
+    const QByteArray input(lines, sizeof lines - 1);
+    const Run plain = runOrvo({"--signs", "-"}, QString(), input);
+    QCOMPARE(plain.status, 2);
+    const QList<QByteArray> answers = plain.out.split('\n');
+    QVERIFY2(answers.value(0).contains("\"1990-05-12\\t10:00\""), answers.value(0).constData());
+    QVERIFY2(answers.value(1).contains("\"1990-05-12\\0\""), answers.value(1).constData());
+    const Run json = runOrvo({"--signs", "-", "--json"}, QString(), input);
+    const QList<QByteArray> objects = json.out.split('\n');
+    QCOMPARE(QJsonDocument::fromJson(objects.value(0))["input"].toString(), QStringLiteral("1990-05-12\t10:00"));
+    QCOMPARE(QJsonDocument::fromJson(objects.value(1))["input"].toString(), QString::fromUtf8("1990-05-12\0", 11));
+}
+
+void TestCommandLine::batchReadErrorIsNotSilent_data()
+{
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("a folder: every read fails") << "< /" << QByteArray("orvo: standard input could not be read");
+    QTest::newRow("a closed descriptor") << "0<&-" << QByteArray("orvo: standard input is closed");
+}
+
+// EIO after the first 22 bytes: the two lines read are answered, then the error is said.
+void TestCommandLine::batchStopsAtAReadError()
+{
+    QProcessEnvironment environment = displaylessEnvironment();
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ORVO_READ_ERROR_SHIM));
+    environment.insert(QStringLiteral("ORVO_EIO_AFTER"), QStringLiteral("22"));
+    // Under AddressSanitizer the shim comes before its runtime, which it would otherwise refuse.
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+    const Run run = runOrvo({"--signs", "-"}, QString(), QByteArray("1990-05-12\n2000-01-01\n2010-01-01\n"), environment);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out.count('\n'), 2);
+    QVERIFY(run.out.startsWith("1990-05-12: ") && run.out.contains("\n2000-01-01: "));
+    QVERIFY2(run.err.contains("standard input could not be read") && run.err.contains("Input/output error"), run.err.constData());
+}
+
+void TestCommandLine::batchReadErrorIsNotSilent()
+{
+    QFETCH(QString, redirection);
+    QFETCH(QByteArray, message);
+    QProcess process;
+    process.setProcessEnvironment(displaylessEnvironment());
+    process.start(QStringLiteral("/bin/sh"), {"-c", "exec \"$0\" --signs - " + redirection, QStringLiteral(ORVO_PROGRAM)});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.startsWith(message) && err.count('\n') == 1, err.constData());
+}
+
+// Lines fed one at a time through a pipe are answered one at a time, not at the end.
+void TestCommandLine::batchAnswersBeforeItsInputEnds()
+{
+    QProcess process;
+    process.setProcessEnvironment(displaylessEnvironment());
+    process.start(QStringLiteral(ORVO_PROGRAM), {"--signs", "-", "--json"});
+    QVERIFY(process.waitForStarted());
+    for (const char *line : {"1990-05-12\n", "2000-01-01\n"}) {
+        process.write(line);
+        QByteArray answer;
+        QDeadlineTimer deadline(20000);
+        while (!answer.endsWith('\n') && process.waitForReadyRead(int(deadline.remainingTime())))
+            answer += process.readAllStandardOutput();
+        QVERIFY2(answer.startsWith("{\"date\":\"" + QByteArray(line).left(10)), answer.constData());
+    }
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
+void TestCommandLine::bareDateIsRefused_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("fileExists");
+    QTest::newRow("an ISO date") << "1990-05-12" << false;
+    QTest::newRow("a date with slashes") << "12/05/1990" << false;
+    QTest::newRow("a saved reading named like a date") << "1990-05-12" << true;
+}
+
+void TestCommandLine::bareDateIsRefused()
+{
+    QFETCH(QString, argument);
+    QFETCH(bool, fileExists);
+    QTemporaryDir dir;
+    if (fileExists) {
+        QFile file(dir.filePath(argument));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const Run run = runOrvo({argument}, QString(), QByteArray(), displaylessEnvironment(), dir.path());
+    if (fileExists) {
+        QCOMPARE(run.status, 1);   // then a reading to open, which needs a display
+        QVERIFY(run.err.contains("no display"));
+        return;
+    }
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, ("orvo: " + argument + " is not a saved reading; did you mean --signs " + argument + "?\n").toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -2,8 +2,8 @@
 # Starts the real program with a saved reading, the way a file manager does (`orvo FILE`), on a
 # virtual X display of its own:
 #   1. a Chinese (.str), a Mayan and an Australian (.zod) reading open on their system's result
-#      form; a missing file, a FIFO, a wrong and an upper-case extension give the message box
-#      "Please Check The File." and leave the frame with its start panel;
+#      form; a FIFO, a wrong and an upper-case extension give the message box "Please Check The
+#      File.", a missing file one saying it does not exist, and leave the frame with its start panel;
 #   2. with a copy running, `orvo FILE` hands the reading over and ends with status 0, and the
 #      running copy opens it; a bad file handed over leaves the open reading as it was;
 #   3. the hand-over socket admits only its own user, and one left behind by a copy that was
@@ -25,6 +25,7 @@ connect_probe=$(realpath "$3")
 frame_title='Orvo Animal Signs Astrology v1.20'
 box_title='Orvo Animal Signs Astrology'
 check_the_file='Please Check The File.'
+does_not_exist='This file does not exist:'   # the first line; the file's name follows
 wait_seconds=${ORVO_TEST_WAIT_SECONDS:-60}
 export ORVO_TEST_DISPLAY=${ORVO_TEST_DISPLAY:-144}
 
@@ -136,10 +137,10 @@ close_first() {
 # The message box "Please Check The File." of process $1 is shown, is dismissed, and the process
 # still runs.
 expect_check_the_file() {
-    local pid=$1 what=$2 box
+    local pid=$1 what=$2 expected=${3:-$check_the_file} box
     box=$(wait_for window_of "$box_title" "$pid") || fail "$what: no message box \"$box_title\""
-    wait_for message_is "$box" "$check_the_file" >/dev/null \
-        || fail "$what: the message box does not say \"$check_the_file\""
+    wait_for message_is "$box" "$expected" >/dev/null \
+        || fail "$what: the message box does not say \"$expected\""
     xdotool windowfocus --sync "$box" && xdotool key --clearmodifiers Return
     local deadline=$((SECONDS + wait_seconds))
     while window_of "$box_title" "$pid" >/dev/null && [ $SECONDS -lt $deadline ]; do
@@ -185,9 +186,11 @@ for file in missing.zod fifo.str upper-case.ZOD wrong-extension.txt; do
     "$orvo" "$file" >"$work_dir/first.log" 2>&1 &
     first_pid=$!
     await_frame "$first_pid"
-    expect_check_the_file "$first_pid" "orvo $file"
+    expected=$check_the_file
+    [ "$file" = missing.zod ] && expected=$does_not_exist
+    expect_check_the_file "$first_pid" "orvo $file" "$expected"
     wait_for shows_start_panel "$frame" >/dev/null || fail "orvo $file: the frame does not show its start panel"
-    echo "orvo $file: \"$check_the_file\", the frame stays"
+    echo "orvo $file: \"$expected\", the frame stays"
     close_first
 done
 

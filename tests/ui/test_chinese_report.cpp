@@ -322,8 +322,8 @@ void TestChineseReport::openedFiles_data()
     const QStringList ann{"Ann", "Female", "5February2024"};
     QTest::newRow("five lines: the Chinese New Year, whatever the form showed") << "r.str" << encoded(born2024) << ann << "Rabbit";
     QTest::newRow("sixth line spring") << "r.str" << encoded(born2024 + QStringList{"spring"}) << ann << "Dragon";
-    QTest::newRow("sixth line of an unknown start: the Chinese New Year")
-        << "r.str" << encoded(born2024 + QStringList{"equinox"}) << ann << "Rabbit";
+    QTest::newRow("sixth line of an unknown start: refused")
+        << "r.str" << encoded(born2024 + QStringList{"equinox"}) << kept << damaged;
     QTest::newRow("line feeds only") << "r.str"
                                      << QByteArray(EncodeLine("Cy") + "\n" + EncodeLine("Male") + "\n" + EncodeLine("7")
                                                    + "\n" + EncodeLine("February") + "\n" + EncodeLine("2008") + "\n")

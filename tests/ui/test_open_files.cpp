@@ -41,6 +41,7 @@ private Q_SLOTS:
     void badFileLeavesWindowsAsTheyWere_data();
     void badFileLeavesWindowsAsTheyWere();
     void requestWaitsForAnOpenDialog();
+    void handOversBehindAMessageOpenInOrder();
     void handOverDeliversTheAbsolutePath_data();
     void handOverDeliversTheAbsolutePath();
     void leftoverSocketFileDoesNotBlockListening();
@@ -173,7 +174,10 @@ void TestOpenFiles::badFileLeavesWindowsAsTheyWere()
 
     QVERIFY(!opener.open(dir->filePath(fileName)));
 
-    QCOMPARE(dialogs->messageTexts(), QStringList{texts::checkTheFile()});
+    const QString expected = fileName.startsWith(QLatin1String("missing"))
+                                 ? QStringLiteral("This file does not exist:\n\n") + dir->filePath(fileName)
+                                 : texts::checkTheFile();
+    QCOMPARE(dialogs->messageTexts(), QStringList{expected});
     QCOMPARE(dialogs->messages.constFirst().icon, DialogService::Icon::Error);
     QCOMPARE(frame->isStartPanelVisible(), !readingOpenBefore);
     QCOMPARE(FrameFixture::resultForm(System::Mayan) != nullptr, readingOpenBefore);
@@ -208,6 +212,31 @@ void TestOpenFiles::requestWaitsForAnOpenDialog()
     dialog->close();
     QTRY_VERIFY(FrameFixture::resultForm(System::Australian));
     QVERIFY(!FrameFixture::inputForm(System::Mayan));
+}
+
+// `orvo bad.str` leaves its message up; `orvo missing.str` and `orvo oz.zod` come meanwhile:
+// each is opened in its turn once the message is closed, none lost.
+void TestOpenFiles::handOversBehindAMessageOpenInOrder()
+{
+    const QString damaged = dir->filePath(QStringLiteral("bad.str"));
+    const QString oz = dir->filePath(QStringLiteral("oz.zod"));
+    QVERIFY(savedReading::writeFile(damaged, {"Ann", "Male", "31", "June", "1990"}));
+    QVERIFY(savedReading::writeFile(oz, {"Oz Test", "July"}));
+    QPointer<QDialog> message = new QDialog(frame);   // stands for the message box of a first reading
+    message->setModal(true);
+    message->show();
+    QTRY_COMPARE(QApplication::activeModalWidget(), message.data());
+
+    ReadingOpener opener(frame);
+    for (const QString &file : {damaged, dir->filePath(QStringLiteral("missing.str")), oz})
+        opener.request(file);
+    QCoreApplication::processEvents();
+    QVERIFY(dialogs->messages.isEmpty());
+
+    delete message;
+    QTRY_VERIFY(FrameFixture::resultForm(System::Australian));
+    QCOMPARE(dialogs->messageTexts().size(), 2);
+    QCOMPARE(dialogs->messageTexts().constLast(), QStringLiteral("This file does not exist:\n\n") + dir->filePath("missing.str"));
 }
 
 void TestOpenFiles::handOverDeliversTheAbsolutePath_data()
