@@ -93,9 +93,11 @@ void frmUserGuide::placeOnMainWindow()
     const QScreen *screen = frame ? frame->screen() : this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSize wanted = programSettings::size(sizeKey);
-    // The first time, smaller than the frame, so that the frame's menu bar stays in sight.
+    // The first time as wide as the guide's widest picture, but smaller than the frame, so that
+    // the frame's menu bar stays in sight.
+    const QSize first(860, 600);
     if (wanted.isEmpty())
-        wanted = frame ? QSize(640, 560).boundedTo(frame->size() * 0.85) : QSize(640, 560);
+        wanted = frame ? first.boundedTo(frame->size() * 0.85) : first;
     // The guide gets the title bar and borders the frame has (known once the frame is shown).
     const QSize borders = frame ? frame->frameGeometry().size() - frame->size() : QSize(0, 0);
     // A kept size larger than this screen (another screen, damaged settings) shrinks to fit.

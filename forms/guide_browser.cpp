@@ -83,6 +83,14 @@ void GuideBrowser::followSelection()
     QAccessible::updateAccessibility(&focus);
 }
 
+// Tab selects the next link without a signal of the text's selection.
+bool GuideBrowser::focusNextPrevChild(bool next)
+{
+    const bool stays = QTextBrowser::focusNextPrevChild(next);
+    followSelection();
+    return stays;
+}
+
 void GuideBrowser::selectLink(int index)
 {
     const QList<Link> &all = links();

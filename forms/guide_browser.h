@@ -31,6 +31,9 @@ public:
     // Puts the caret at the anchor's text and scrolls it to the top; false where there is none.
     bool moveToAnchor(const QString &name);
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     mutable QList<Link> m_links;
     mutable bool m_linksKnown = false;
