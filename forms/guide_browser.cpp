@@ -16,6 +16,7 @@ GuideBrowser::GuideBrowser(QWidget *parent)
     Q_UNUSED(factoryInstalled)
 
     setOpenLinks(false);
+    document()->setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     connect(document(), &QTextDocument::contentsChanged, this, [this] { m_linksKnown = false; });
     connect(this, &QTextEdit::selectionChanged, this, &GuideBrowser::followSelection);

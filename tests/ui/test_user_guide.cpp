@@ -28,6 +28,7 @@ namespace {
 GuideBrowser *openGuide()
 {
     frmUserGuide *guide = frmUserGuide::showGuide();
+    guide->resize(760, 500);   // the headings on one line each
     if (!QTest::qWaitForWindowActive(guide))
         return nullptr;
     auto *browser = F::control<GuideBrowser>(guide, QStringLiteral("txtGuide"));
