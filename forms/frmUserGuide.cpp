@@ -1,17 +1,19 @@
 #include "forms/frmUserGuide.h"
 
 #include "common/content.h"
+#include "forms/guide_browser.h"
 #include "common/program_settings.h"
 #include "common/program_texts.h"
 #include "widgets/modHelp.h"
 #include "widgets/look.h"
 
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,25 +34,47 @@ QWidget *mainWindow()
     return QApplication::activeWindow();
 }
 
+// A window of its own to assistive technology, named by its title (Qt's view of a plain widget
+// is a nameless filler).
+QAccessibleInterface *guideWindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("frmUserGuide") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmUserGuide::frmUserGuide(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmUserGuide"));
-    setWindowTitle(texts::programTitle() + QStringLiteral(" - User Guide"));
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&guideWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
 
-    txtGuide = new QTextBrowser(this);
+    setObjectName(QStringLiteral("frmUserGuide"));
+    setWindowTitle(texts::programTitle() + QStringLiteral(" \u2014 User Guide"));
+
+    txtGuide = new GuideBrowser(this);
     txtGuide->setObjectName(QStringLiteral("txtGuide"));
     txtGuide->setAccessibleName(QStringLiteral("User Guide"));
     txtGuide->setFont(look::verdana(9.75));
-    txtGuide->setOpenLinks(false);
-    // Our own page: nothing is fetched, no picture or style sheet from elsewhere.
+    // Our own page and pictures: nothing is fetched, no picture or style sheet from elsewhere.
+    txtGuide->setSearchPaths({QStringLiteral(":/content/guide")});
     QString page = content::text(QStringLiteral("guide/guide.html"));
     page.replace(QStringLiteral("@MAKER_WEB_ADDRESS@"), modHelp::makerWebAddress());
     page.replace(QStringLiteral("@HELP_PAGE_ADDRESS@"), modHelp::pageAddress(modHelp::Page::Help).toString());
     txtGuide->setHtml(page);
     connect(txtGuide, &QTextBrowser::anchorClicked, this, &frmUserGuide::followLink);
+
+    // Escape leaves the guide as it leaves every window; Ctrl+W and Ctrl+F4 close it as a report.
+    auto *closing = new QAction(this);
+    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    closing->setShortcutContext(Qt::WindowShortcut);
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -69,9 +93,11 @@ void frmUserGuide::placeOnMainWindow()
     const QScreen *screen = frame ? frame->screen() : this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSize wanted = programSettings::size(sizeKey);
-    // The first time, smaller than the frame, so that the frame's menu bar stays in sight.
+    // The first time as wide as the guide's widest picture, but smaller than the frame, so that
+    // the frame's menu bar stays in sight.
+    const QSize first(860, 600);
     if (wanted.isEmpty())
-        wanted = frame ? QSize(640, 560).boundedTo(frame->size() * 0.85) : QSize(640, 560);
+        wanted = frame ? first.boundedTo(frame->size() * 0.85) : first;
     // The guide gets the title bar and borders the frame has (known once the frame is shown).
     const QSize borders = frame ? frame->frameGeometry().size() - frame->size() : QSize(0, 0);
     // A kept size larger than this screen (another screen, damaged settings) shrinks to fit.
@@ -107,5 +133,5 @@ void frmUserGuide::followLink(const QUrl &url)
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         QDesktopServices::openUrl(url);
     else if (url.isRelative() && url.path().isEmpty() && url.hasFragment())
-        txtGuide->scrollToAnchor(url.fragment());
+        txtGuide->moveToAnchor(url.fragment());
 }

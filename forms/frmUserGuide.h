@@ -2,13 +2,13 @@
 
 #include <QWidget>
 
-class QTextBrowser;
+class GuideBrowser;
 class QUrl;
 
 // The offline user guide (content/guide/guide.html) in a window of its own, created on first use
 // and kept until the frame closes. It first shows centred on the frame, at the size it had when
-// the program last closed. Links to web pages open in the browser; links inside the guide move to
-// their section; any other link does nothing.
+// the program last closed. Links to web pages open in the browser; links inside the guide move the
+// caret to their section; any other link does nothing. Escape, Ctrl+W and Ctrl+F4 close it.
 class frmUserGuide : public QWidget
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
     ~frmUserGuide() override;
 
 private:
-    QTextBrowser *txtGuide;
+    GuideBrowser *txtGuide;
 
     explicit frmUserGuide(QWidget *parent);
     void placeOnMainWindow();

@@ -266,6 +266,27 @@ def tab_order(choice):
         expect_focus([choice, "push button"], "Escape leaves the %s window for its choice" % choice)
 
 
+def user_guide():
+    """F1: a window whose text has a caret that reads line by line, links spoken as links."""
+    key("F1")
+    expect_focus(["User Guide", "text"], "F1 opens the guide with the focus in its text")
+    text = focused()
+    if not window_title(text).endswith("User Guide"):
+        raise AssertionError("the guide's window is called '%s'" % window_title(text))
+    caret = text.queryText()
+    key("Down")
+    wait_until("the caret to move down", lambda: caret.caretOffset > 0, 10)
+    key("Tab")
+    expect_focus(["The main window", "link"], "Tab in the guide goes to its first link, spoken as a link")
+    on_link = caret.caretOffset
+    key("Return")
+    wait_until("the caret on the section the link names", lambda: caret.caretOffset > on_link and "The main window" in
+               caret.getTextAtOffset(caret.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[0], 10)
+    key("Escape")
+    wait_until("Escape to close the guide", lambda: not any(
+        w is not None and showing(w) and (w.name or "").endswith("User Guide") for w in program()), 10)
+
+
 def main():
     try:
         wait_until("the program on the accessibility bus", lambda: program() is not None)
@@ -282,6 +303,7 @@ def main():
     for choice in ["Chinese Zodiac", "Mayan Animal Sign", "Celtic Animal Birth Sign",
                    "Australian Astrology", "All Four Signs", "Two People"]:
         step("Tab order of the %s window follows the screen" % choice, lambda: tab_order(choice))
+    step("The user guide through AT-SPI alone", user_guide)
     print("%d of the checks failed" % len(failures) if failures else "all checks passed")
     return 1 if failures else 0
 
