@@ -4,6 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -57,4 +59,51 @@ void DateList::announceValue()
     QAccessible::updateAccessibility(&event);
     QAccessibleValueChangeEvent valueEvent(this, currentText());
     QAccessible::updateAccessibility(&valueEvent);
+}
+
+void DateList::completeFromEntries()
+{
+    QStringList entries;
+    for (int row = 0; row < count(); ++row)
+        entries << itemText(row);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    lineEdit()->setAccessibleName(accessibleName());
+    auto *completer = new QCompleter(entries, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    setCompleter(completer);
+    completer->popup()->installEventFilter(this);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        // The completer filters its suggestions on the same edit; count them once it has.
+        QMetaObject::invokeMethod(this, &DateList::describeSuggestions, Qt::QueuedConnection);
+    });
+    connect(completer, qOverload<const QString &>(&QCompleter::highlighted), this, [this, completer](const QString &entry) {
+        describeEdit(tr("%1, %2 of %3").arg(entry).arg(completer->popup()->currentIndex().row() + 1).arg(completer->completionCount()));
+    });
+    connect(completer, qOverload<const QString &>(&QCompleter::activated), this,
+            [this](const QString &entry) { describeEdit(tr("%1 chosen").arg(entry)); });
+}
+
+bool DateList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (completer() && watched == completer()->popup() && event->type() == QEvent::Show)
+        QMetaObject::invokeMethod(this, &DateList::describeSuggestions, Qt::QueuedConnection);
+    return QComboBox::eventFilter(watched, event);
+}
+
+void DateList::describeSuggestions()
+{
+    if (!completer() || !completer()->popup()->isVisible())
+        return;
+    const int found = completer()->completionCount();
+    describeEdit(found == 1 ? tr("1 suggestion, Down arrow to choose") : tr("%1 suggestions, Down arrow to choose").arg(found));
+}
+
+void DateList::describeEdit(const QString &text)
+{
+    QLineEdit *edit = lineEdit();
+    if (!edit || edit->accessibleDescription() == text)
+        return;
+    edit->setAccessibleDescription(text);   // Qt tells assistive technology of the change
 }

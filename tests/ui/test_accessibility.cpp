@@ -1,8 +1,10 @@
 #include "app/frmMDI.h"
 #include "forms/accessibility.h"
+#include "forms/frmAbout.h"
 #include "forms/orvo_form.h"
 #include "ui/frame_fixture.h"
 #include "ui/support.h"
+#include "widgets/link_label.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -14,6 +16,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QPushButton>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -71,6 +75,16 @@ private Q_SLOTS:
     void birthDateListsSayWhatTheyHold_data();
     void birthDateListsSayWhatTheyHold();
     void enterInADateListFinds();
+    void resultsTabThroughTheirAnswerFirst_data();
+    void resultsTabThroughTheirAnswerFirst();
+    void readOnlyTextIsReadLineByLine_data();
+    void readOnlyTextIsReadLineByLine();
+    void linksArePressableLinks();
+    void ownColoursReachContrast_data();
+    void ownColoursReachContrast();
+    void optionsAreGroupedUnderTheirCaption_data();
+    void optionsAreGroupedUnderTheirCaption();
+    void aboutBoxOpensOnOk();
 };
 
 void TestAccessibility::everyControlOfEverySystemIsNamed_data()
@@ -177,9 +191,10 @@ void TestAccessibility::birthDateListsSayWhatTheyHold()
     QFETCH(System, system);
     const OrvoForm *input = ui->open(system);
     QVERIFY(input);
-    static const QRegularExpression dateList("(Date|Month|Year)(_\\d)?$");
+    static const QRegularExpression dateList("(Date|Month|Year|Hour|Minute|Zone)(_\\d)?$");
     const QHash<QString, QString> given{{"Date", "Day of birth"}, {"Month", "Month of birth"},
-                                        {"Year", "Year of birth"}};
+                                        {"Year", "Year of birth"}, {"Hour", "Hour of birth"},
+                                        {"Minute", "Minute of birth"}, {"Zone", "Birthplace time zone"}};
     int found = 0;
     for (QComboBox *list : input->findChildren<QComboBox *>()) {
         const QRegularExpressionMatch match = dateList.match(list->objectName());
@@ -204,6 +219,180 @@ void TestAccessibility::enterInADateListFinds()
     const OrvoForm *display = F::resultForm(System::Mayan);
     QVERIFY(display && display->isShownInFrame());
     QVERIFY(!F::text(display, "lblResult_0").isEmpty());
+}
+
+void TestAccessibility::resultsTabThroughTheirAnswerFirst_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("opening");   // what a screen reader says first
+    QTest::addColumn<QStringList>("stops");   // Tab from the opening control, up to the buttons
+    QTest::newRow("All Four Signs tile by tile as on screen")
+        << System::AllFourSigns << "Chinese sign: Metal Horse"
+        << QStringList{"lblSign_2", "cmdFullReading_2", "lblSign_3", "cmdFullReading_3", "lblSign_1",
+                       "cmdFullReading_1", "lblSign_0", "cmdFullReading_0", "cmdPrint", "cmdBack", "cmdExit"};
+    QTest::newRow("Two People: the people, what binds them, then the buttons")
+        << System::TwoPeople << "Ann Lee: Metal Horse"
+        << QStringList{"lblSign_0", "lblSign_1", "lblRelation_0", "lblElementRelation", "lblSummary", "cmdPrint",
+                       "cmdBack", "cmdExit"};
+}
+
+// A result opens on its main answer and Tab reads on through it before the buttons; after them
+// come the links, then the heading, and Tab is back at the start.
+void TestAccessibility::resultsTabThroughTheirAnswerFirst()
+{
+    QFETCH(System, system);
+    QFETCH(QString, opening);
+    QFETCH(QStringList, stops);
+    OrvoForm *input = ui->open(system);
+    QVERIFY(input);
+    if (system == System::TwoPeople) {
+        const QString names[] = {"Ann Lee", "Bo Chan"};
+        const int years[] = {1990, 1984};
+        for (int person = 0; person < 2; ++person) {
+            F::control<QLineEdit>(input, QStringLiteral("txtName_%1").arg(person))->setText(names[person]);
+            F::control<QComboBox>(input, QStringLiteral("cboDate_%1").arg(person))->setCurrentIndex(11);
+            F::control<QComboBox>(input, QStringLiteral("cboMonth_%1").arg(person))->setCurrentIndex(4);
+            F::control<QComboBox>(input, QStringLiteral("cboYear_%1").arg(person))->setCurrentText(QString::number(years[person]));
+        }
+    } else {
+        QVERIFY(ui->fill(system, {"Ann Lee", "Female", 12, 5, 1990}));
+    }
+    OrvoForm *result = ui->find(system);
+    QVERIFY2(result, qPrintable(ui->dialogs()->messageTexts().join(u'|')));
+    QTRY_VERIFY(result->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(announcedName(QApplication::focusWidget()), opening);
+
+    QStringList visited;
+    QWidget *first = QApplication::focusWidget();
+    for (QWidget *focus = first; visited.size() < 60; focus = QApplication::focusWidget()) {
+        visited << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+        if (QApplication::focusWidget() == first || !result->isAncestorOf(QApplication::focusWidget()))
+            break;
+    }
+    QCOMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(visited.mid(0, stops.size()), stops);
+    QStringList rest = visited.mid(stops.size());
+    QVERIFY2(rest.endsWith("lblHeading") && rest.contains("Label61"), qPrintable(rest.join(u',')));
+    rest.removeAll("lblHeading");
+    for (const QString &name : std::as_const(rest))
+        QVERIFY2(qobject_cast<LinkLabel *>(F::control<QWidget>(result, name)), qPrintable(name));
+}
+
+void TestAccessibility::readOnlyTextIsReadLineByLine_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Chinese years ahead") << System::Chinese << "txtDepth";
+    QTest::newRow("Chinese famous personalities") << System::Chinese << "txtFamousPersons";
+    QTest::newRow("Celtic characteristics") << System::Celtic << "txtCharacterstic";
+}
+
+// The arrow keys move the caret of a read-only text, which a screen reader follows line by line;
+// in Qt's read-only box they only scroll, and the caret stays on the first line.
+void TestAccessibility::readOnlyTextIsReadLineByLine()
+{
+    QFETCH(System, system);
+    QFETCH(QString, box);
+    QVERIFY(ui->reading(system, {"Ann Lee", system == System::Chinese ? "Female" : QString(), 12, 5, 1990}));
+    auto *text = F::control<QTextEdit>(F::resultForm(system), box);
+    QVERIFY(text->document()->blockCount() > 1 || text->document()->lineCount() > 1);
+    text->setFocus();
+    QTRY_VERIFY(text->hasFocus());
+    text->moveCursor(QTextCursor::Start);
+    QTest::keyClick(text, Qt::Key_Down);
+    QVERIFY(text->textCursor().position() > 0);
+    QVERIFY(text->isReadOnly());
+}
+
+// Every link says it is a link and follows on the Press action; the frame's banner is one, in
+// the Tab ring like the choices under it.
+void TestAccessibility::linksArePressableLinks()
+{
+    auto *banner = F::control<LinkLabel>(ui->frame(), "lblVellimorBanner");
+    QVERIFY(banner->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(banner);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QVERIFY(link->text(QAccessible::Name).startsWith("Visit the Orvo astrology forum"));
+    QVERIFY(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    OpenedPages pages;
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(pages.urls.size(), 1);
+}
+
+void TestAccessibility::ownColoursReachContrast_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::newRow("longitude placeholder") << "placeholder";
+    QTest::newRow("calendar weekend dates") << "weekend";
+    QTest::newRow("calendar weekend header") << "header";
+    QTest::newRow("calendar days of the months around") << "adjacent";
+}
+
+void TestAccessibility::ownColoursReachContrast()
+{
+    QFETCH(QString, part);
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](qreal c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    QColor text, background;
+    if (part == "placeholder") {
+        const auto *box = F::control<QLineEdit>(ui->open(System::Chinese), "txtLongitude");
+        text = box->palette().color(QPalette::PlaceholderText);
+        background = box->palette().color(QPalette::Base);
+    } else {
+        QVERIFY(ui->reading(System::Chinese, {"Ann Lee", "Female", 12, 5, 1990}));
+        const auto *calendar = F::control<QCalendarWidget>(F::resultForm(System::Chinese), "MV");
+        const QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Sunday);
+        text = part == "adjacent" ? calendar->palette().color(QPalette::Disabled, QPalette::Text) : weekend.foreground().color();
+        background = calendar->palette().color(part == "header" ? QPalette::AlternateBase : QPalette::Base);
+    }
+    const qreal lighter = std::max(luminance(text), luminance(background));
+    const qreal darker = std::min(luminance(text), luminance(background));
+    const qreal ratio = (lighter + 0.05) / (darker + 0.05);
+    QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
+}
+
+void TestAccessibility::optionsAreGroupedUnderTheirCaption_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Chinese") << System::Chinese << "Label5";
+    QTest::newRow("All Four Signs") << System::AllFourSigns << "Label4";
+}
+
+// Male and Female sit in a group named "Sex" and labelled by the caption beside them.
+void TestAccessibility::optionsAreGroupedUnderTheirCaption()
+{
+    QFETCH(System, system);
+    QFETCH(QString, caption);
+    OrvoForm *input = ui->open(system);
+    QVERIFY(input);
+    for (const char *option : {"optSex_0", "optSex_1"}) {
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(F::control<QRadioButton>(input, option))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Sex"));
+        const auto labels = group->relations(QAccessible::Label);
+        QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [&](const auto &relation) {
+            return relation.first->object() == F::control<QLabel>(input, caption);
+        }));
+    }
+}
+
+// The About box opens on OK, which shows it has the focus; Enter closes the box and opens no page.
+void TestAccessibility::aboutBoxOpensOnOk()
+{
+    OpenedPages pages;
+    frmAbout about(ui->frame());
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    about.activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), F::control<QPushButton>(&about, "cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QCOMPARE(pages.urls.size(), 0);
 }
 
 QTEST_MAIN(TestAccessibility)
