@@ -225,6 +225,13 @@ def on_caret(event):
     caret_moves.append(event.detail1)
 
 
+def caret_moved_since(count):
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+    return len(caret_moves) > count
+
+
 def read_line_by_line(name, wanted):
     """Down arrow moves the caret of a read-only text a line at a time, each move an event a screen
     reader follows, until the line holding wanted."""
@@ -236,7 +243,7 @@ def read_line_by_line(name, wanted):
     for _ in range(40):
         before = len(caret_moves)
         key("Down")
-        wait_until("a caret event", lambda: len(caret_moves) > before, 10)
+        wait_until("a caret event", lambda: caret_moved_since(before), 10)
         offset = text.caretOffset
         line = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)[0].strip()
         lines.append(line)
@@ -256,6 +263,7 @@ def tab_through(words_each):
         key("Tab")
         node = wait_until("the focus to move on from %s" % stop_name(before), lambda: (
             focused() if focused() is not None and focused() != before else None), 10)
+        print("     Tab: " + spoken(node)[:90])
         if not all(w in spoken(node) for w in words):
             raise AssertionError("Tab went to '%s' where %s was next" % (spoken(node), words))
 

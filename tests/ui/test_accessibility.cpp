@@ -296,7 +296,6 @@ void TestAccessibility::readOnlyTextIsReadLineByLine()
     QFETCH(QString, box);
     QVERIFY(ui->reading(system, {"Ann Lee", system == System::Chinese ? "Female" : QString(), 12, 5, 1990}));
     auto *text = F::control<QTextEdit>(F::resultForm(system), box);
-    QVERIFY(text->document()->blockCount() > 1 || text->document()->lineCount() > 1);
     text->setFocus();
     QTRY_VERIFY(text->hasFocus());
     text->moveCursor(QTextCursor::Start);
