@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QCompleter>
 #include <QLineEdit>
+
+#include <utility>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -33,6 +35,10 @@ DateList::DateList(const QString &objectName, const QString &accessibleName, QWi
 void DateList::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && std::exchange(m_enterPicks, false)) {
+        event->accept();   // it chose a suggestion; the next Enter finds
+        return;
+    }
     if (enter && !view()->isVisible() && event->modifiers() == Qt::NoModifier) {
         event->accept();
         Q_EMIT entered();
@@ -87,8 +93,19 @@ void DateList::completeFromEntries()
 
 bool DateList::eventFilter(QObject *watched, QEvent *event)
 {
-    if (completer() && watched == completer()->popup() && event->type() == QEvent::Show)
-        QMetaObject::invokeMethod(this, &DateList::describeSuggestions, Qt::QueuedConnection);
+    if (completer() && watched == completer()->popup()) {
+        if (event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(this, &DateList::describeSuggestions, Qt::QueuedConnection);
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            // The completer hands the Enter that takes a suggestion on to the edit field as well.
+            m_enterPicks = (key == Qt::Key_Return || key == Qt::Key_Enter) && completer()->popup()->currentIndex().isValid();
+            if (m_enterPicks) {
+                describeEdit(tr("%1 chosen").arg(completer()->popup()->currentIndex().data().toString()));
+                QMetaObject::invokeMethod(this, [this] { m_enterPicks = false; }, Qt::QueuedConnection);
+            }
+        }
+    }
     return QComboBox::eventFilter(watched, event);
 }
 

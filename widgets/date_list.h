@@ -36,4 +36,6 @@ private:
     void describeSuggestions();
     // The edit field's description, said by a screen reader when it changes.
     void describeEdit(const QString &text);
+
+    bool m_enterPicks = false;   // the Enter on its way took a suggestion
 };
