@@ -37,6 +37,8 @@ void DateList::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && std::exchange(m_enterPicks, false)) {
         event->accept();   // it chose a suggestion; the next Enter finds
+        if (completer())
+            completer()->popup()->hide();
         return;
     }
     if (enter && !view()->isVisible() && event->modifiers() == Qt::NoModifier) {

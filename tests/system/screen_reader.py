@@ -222,7 +222,10 @@ caret_moves = []
 
 
 def on_caret(event):
-    caret_moves.append(event.detail1)
+    try:
+        caret_moves.append((event.source.name, event.detail1))
+    except Exception:   # the text is gone with its window
+        caret_moves.append(("", event.detail1))
 
 
 def caret_moved_since(count):
@@ -246,10 +249,10 @@ def read_line_by_line(name, wanted):
         wait_until("a caret event", lambda: caret_moved_since(before), 10)
         offset = text.caretOffset
         line = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)[0].strip()
-        lines.append(line)
+        lines.append("%d: %s (%s)" % (offset, line[:20], caret_moves[-1]))
         if wanted in line:
             return
-    raise AssertionError("Down never reached '%s'; lines read: %s" % (wanted, lines[:8]))
+    raise AssertionError("Down never reached '%s'; lines read: %s" % (wanted, lines))
 
 
 def stop_name(node):

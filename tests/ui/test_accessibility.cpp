@@ -11,6 +11,8 @@
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +87,7 @@ private Q_SLOTS:
     void optionsAreGroupedUnderTheirCaption_data();
     void optionsAreGroupedUnderTheirCaption();
     void aboutBoxOpensOnOk();
+    void zoneSuggestionsAreAnnounced();
 };
 
 void TestAccessibility::everyControlOfEverySystemIsNamed_data()
@@ -392,6 +395,30 @@ void TestAccessibility::aboutBoxOpensOnOk()
     QTRY_VERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
     QCOMPARE(pages.urls.size(), 0);
+}
+
+// Typing part of a zone's name offers suggestions, and says how many; Enter on one takes it, says
+// so, and leaves Proceed for the next Enter.
+void TestAccessibility::zoneSuggestionsAreAnnounced()
+{
+    OrvoForm *input = ui->open(System::Chinese);
+    QVERIFY(ui->fill(System::Chinese, {"Ann Lee", "Female", 12, 5, 1990}));
+    auto *zone = F::control<QComboBox>(input, "cboZone");
+    QLineEdit *edit = zone->lineEdit();
+    QCOMPARE(announcedName(edit), QStringLiteral("Birthplace time zone"));
+    edit->clear();
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClicks(edit, "paris");
+    QTRY_VERIFY(zone->completer()->popup()->isVisible());
+    QTRY_COMPARE(edit->accessibleDescription(), QStringLiteral("1 suggestion, Down arrow to choose"));
+    QTest::keyClick(static_cast<QWidget *>(zone->completer()->popup()), Qt::Key_Down);
+    QTest::keyClick(static_cast<QWidget *>(zone->completer()->popup()), Qt::Key_Return);
+    QTRY_COMPARE(zone->currentText(), QStringLiteral("Europe/Paris"));
+    QCOMPARE(edit->accessibleDescription(), QStringLiteral("Europe/Paris chosen"));
+    F::flushDeletes();
+    const OrvoForm *result = F::resultForm(System::Chinese);
+    QVERIFY(!result || !result->isShownInFrame());
 }
 
 QTEST_MAIN(TestAccessibility)
