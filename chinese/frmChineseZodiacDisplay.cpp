@@ -393,8 +393,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     showName((reading.person.sex == chinese::Sex::Male ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
              + reading.person.name);
     if (reading.birthDate.isValid()) {
-        MV->setCurrentPage(reading.birthDate.year(), reading.birthDate.month());
-        MV->setSelectedDate(reading.birthDate);
+        look::showDate(MV, reading.birthDate);
     }
     lblChineseElement->setText(reading.year.element);
     lblChineseYear->setText(yearCaption(reading));

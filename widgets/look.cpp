@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QWidget>
 
@@ -127,6 +129,19 @@ void setUpCalendar(QCalendarWidget *calendar, const QString &accessibleName)
     calendar->setAccessibleName(accessibleName);
     if (auto *days = calendar->findChild<QAbstractItemView *>())
         days->setAccessibleName(accessibleName);
+}
+
+void showDate(QCalendarWidget *calendar, const QDate &date)
+{
+    QAbstractItemView *days = calendar->findChild<QAbstractItemView *>();
+    const bool quiet = days && !days->hasFocus();
+    {
+        const QSignalBlocker blocker(quiet ? days->selectionModel() : nullptr);
+        calendar->setCurrentPage(date.year(), date.month());
+        calendar->setSelectedDate(date);
+    }
+    if (quiet)
+        days->viewport()->update();
 }
 
 } // namespace look

@@ -4,6 +4,7 @@
 #include <QFont>
 
 class QCalendarWidget;
+class QDate;
 class QString;
 class QWidget;
 
@@ -40,6 +41,12 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background);
 // dark grey; Qt's own give 3.7:1, 4.0:1 and 1.7:1. Its table of days is named as given, where
 // Qt leaves it an unnamed table.
 void setUpCalendar(QCalendarWidget *calendar, const QString &accessibleName);
+
+// Shows date, selected, in calendar. Qt's table of days tells assistive technology that its
+// current day took the focus whenever the date changes, focus or not, so that a screen reader
+// would read out days the user never went to; while the table does not hold the focus the date
+// changes without that.
+void showDate(QCalendarWidget *calendar, const QDate &date);
 
 // Colours of the classic 16-colour palette used by the reports.
 inline QColor darkRed() { return QColor(128, 0, 0); }

@@ -72,6 +72,7 @@ def find(role, name, exact=True):
 
 WINDOW_ROLES = {"internal frame", "frame", "dialog", "alert", "window"}
 focus_moved_to = [None]
+focus_said = []   # what took the focus, as a screen reader would announce it, in order
 
 
 def on_focus(event):
@@ -79,6 +80,8 @@ def on_focus(event):
     try:
         if event.detail1 and event.source is not None and event.source.getRoleName() not in WINDOW_ROLES:
             focus_moved_to[0] = event.source
+            focus_said.append("%s '%s' in %s" % (event.source.getRoleName(), event.source.name,
+                                                window_title(event.source)))
     except Exception:   # the control is gone with its window
         pass
 
@@ -210,8 +213,15 @@ def chinese_reading():
     choose("Hour of birth", "14")
     choose("Minute of birth", "30")
     choose("Birthplace time zone", "Europe/London")
+    focused()
+    del focus_said[:]
     press("push button", "Proceed")
     expect_focus(["Horse"], "the Chinese result window opens on the sign")
+    # Nothing of the input window is announced on the way, and the sign is said last.
+    if any("Input" in said for said in focus_said) or \
+            focus_said[-1:] != ["label 'Horse' in Orvo Chinese Zodiac Software — Result"]:
+        failures.append("opening the result announced %s" % focus_said)
+        print("FAIL: " + failures[-1])
     find("label", "Metal")
     read_line_by_line("Chinese Date, Four Pillars and the Years Ahead", "Hour pillar")
     press("push button", "Exit")

@@ -77,8 +77,6 @@ private Q_SLOTS:
     void birthDateListsSayWhatTheyHold_data();
     void birthDateListsSayWhatTheyHold();
     void enterInADateListFinds();
-    void resultsTabThroughTheirAnswerFirst_data();
-    void resultsTabThroughTheirAnswerFirst();
     void readOnlyTextIsReadLineByLine_data();
     void readOnlyTextIsReadLineByLine();
     void linksArePressableLinks();
@@ -222,64 +220,6 @@ void TestAccessibility::enterInADateListFinds()
     const OrvoForm *display = F::resultForm(System::Mayan);
     QVERIFY(display && display->isShownInFrame());
     QVERIFY(!F::text(display, "lblResult_0").isEmpty());
-}
-
-void TestAccessibility::resultsTabThroughTheirAnswerFirst_data()
-{
-    QTest::addColumn<System>("system");
-    QTest::addColumn<QString>("opening");   // what a screen reader says first
-    QTest::addColumn<QStringList>("stops");   // Tab from the opening control, up to the buttons
-    QTest::newRow("All Four Signs tile by tile as on screen")
-        << System::AllFourSigns << "Chinese sign: Metal Horse"
-        << QStringList{"lblSign_2", "cmdFullReading_2", "lblSign_3", "cmdFullReading_3", "lblSign_1",
-                       "cmdFullReading_1", "lblSign_0", "cmdFullReading_0", "cmdPrint", "cmdBack", "cmdExit"};
-    QTest::newRow("Two People: the people, what binds them, then the buttons")
-        << System::TwoPeople << "Ann Lee: Metal Horse"
-        << QStringList{"lblSign_0", "lblSign_1", "lblRelation_0", "lblElementRelation", "lblSummary", "cmdPrint",
-                       "cmdBack", "cmdExit"};
-}
-
-// A result opens on its main answer and Tab reads on through it before the buttons; after them
-// come the links, then the heading, and Tab is back at the start.
-void TestAccessibility::resultsTabThroughTheirAnswerFirst()
-{
-    QFETCH(System, system);
-    QFETCH(QString, opening);
-    QFETCH(QStringList, stops);
-    OrvoForm *input = ui->open(system);
-    QVERIFY(input);
-    if (system == System::TwoPeople) {
-        const QString names[] = {"Ann Lee", "Bo Chan"};
-        const int years[] = {1990, 1984};
-        for (int person = 0; person < 2; ++person) {
-            F::control<QLineEdit>(input, QStringLiteral("txtName_%1").arg(person))->setText(names[person]);
-            F::control<QComboBox>(input, QStringLiteral("cboDate_%1").arg(person))->setCurrentIndex(11);
-            F::control<QComboBox>(input, QStringLiteral("cboMonth_%1").arg(person))->setCurrentIndex(4);
-            F::control<QComboBox>(input, QStringLiteral("cboYear_%1").arg(person))->setCurrentText(QString::number(years[person]));
-        }
-    } else {
-        QVERIFY(ui->fill(system, {"Ann Lee", "Female", 12, 5, 1990}));
-    }
-    OrvoForm *result = ui->find(system);
-    QVERIFY2(result, qPrintable(ui->dialogs()->messageTexts().join(u'|')));
-    QTRY_VERIFY(result->isAncestorOf(QApplication::focusWidget()));
-    QCOMPARE(announcedName(QApplication::focusWidget()), opening);
-
-    QStringList visited;
-    QWidget *first = QApplication::focusWidget();
-    for (QWidget *focus = first; visited.size() < 60; focus = QApplication::focusWidget()) {
-        visited << focus->objectName();
-        QTest::keyClick(focus, Qt::Key_Tab);
-        if (QApplication::focusWidget() == first || !result->isAncestorOf(QApplication::focusWidget()))
-            break;
-    }
-    QCOMPARE(QApplication::focusWidget(), first);
-    QCOMPARE(visited.mid(0, stops.size()), stops);
-    QStringList rest = visited.mid(stops.size());
-    QVERIFY2(rest.endsWith("lblHeading") && rest.contains("Label61"), qPrintable(rest.join(u',')));
-    rest.removeAll("lblHeading");
-    for (const QString &name : std::as_const(rest))
-        QVERIFY2(qobject_cast<LinkLabel *>(F::control<QWidget>(result, name)), qPrintable(name));
 }
 
 void TestAccessibility::readOnlyTextIsReadLineByLine_data()
