@@ -139,16 +139,15 @@ void frmMDI::createStrips(QWidget *central)
     look::setBackground(Picture6, stripColour);
     Picture6->setCursor(Qt::PointingHandCursor);
     Picture6->installEventFilter(this);
-    lblVellimorBanner = new QLabel(QStringLiteral("Visit the Orvo astrology forum: talk about your animal signs "
-                                                  "with readers from all over the world"),
-                                   Picture6);
-    lblVellimorBanner->setObjectName(QStringLiteral("lblVellimorBanner"));
+    // A link like every other: in the Tab ring, followed by Enter, Space or a screen reader's Press.
+    lblVellimorBanner = new LinkLabel(QStringLiteral("lblVellimorBanner"),
+                                      QStringLiteral("Visit the Orvo astrology forum: talk about your animal signs "
+                                                     "with readers from all over the world"),
+                                      modHelp::Page::Home, Picture6);
     lblVellimorBanner->setFont(look::verdana(9.75, true, true));
     lblVellimorBanner->setAlignment(Qt::AlignCenter);
     lblVellimorBanner->setWordWrap(true);   // on a narrow screen it takes two lines, never the frame's width
-    lblVellimorBanner->setCursor(Qt::PointingHandCursor);
     look::setForeground(lblVellimorBanner, Qt::black);
-    lblVellimorBanner->installEventFilter(this);
     auto *banner = new QVBoxLayout(Picture6);
     banner->setContentsMargins(margin, margin / 2, margin, margin / 2);
     banner->addWidget(lblVellimorBanner);
@@ -412,7 +411,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == Picture6 || watched == lblVellimorBanner) {
+        if (watched == Picture6) {
             modHelp::OpenHomePage();
             return true;
         }

@@ -49,7 +49,7 @@ protected:
 
 private:
     QWidget *Picture6;
-    QLabel *lblVellimorBanner;
+    LinkLabel *lblVellimorBanner;
     QWidget *Picture1;
     // 0..3 the four systems, 4 the overview of all four signs, 5 Two People.
     std::array<QPushButton *, 6> cmdSelectOption{};

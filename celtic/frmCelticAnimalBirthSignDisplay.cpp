@@ -125,7 +125,7 @@ void frmCelticAnimalBirthSignDisplay::createControls()
     txtCharacterstic = new ProtectedTextEdit(fraResult);
     txtCharacterstic->setObjectName(QStringLiteral("txtCharacterstic"));
     txtCharacterstic->setAccessibleName(QStringLiteral("Characteristics"));
-    txtCharacterstic->setReadOnly(true);
+    ProtectedTextEdit::makeReadOnly(txtCharacterstic);
     txtCharacterstic->setAcceptRichText(false);
     txtCharacterstic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtCharacterstic->setFont(look::verdana(8.25));

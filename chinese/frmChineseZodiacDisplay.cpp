@@ -7,6 +7,7 @@
 #include "forms/save_dialog.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
+#include "widgets/protected_text_edit.h"
 #include "widgets/plain_text.h"
 #include "widgets/promotion_band.h"
 
@@ -53,7 +54,7 @@ QTextEdit *makeTextBox(QWidget *parent, const char *name)
 {
     auto *box = new QTextEdit(parent);
     box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
+    ProtectedTextEdit::makeReadOnly(box);
     box->setAcceptRichText(false);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setFont(look::verdana(8.25));
@@ -230,10 +231,7 @@ void frmChineseZodiacDisplay::createDetails()
     MV->setFont(look::verdana(8.25));
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MV->setGridVisible(false);
-    // The month header is white on the highlight colour: Qt's blue gives 3.7:1, this one 7:1.
-    QPalette calendarColours = MV->palette();
-    calendarColours.setColor(QPalette::Highlight, QColor(0, 84, 166));
-    MV->setPalette(calendarColours);
+    look::setUpCalendar(MV, lblDOBDesc->text());
     // The calendar's days say their current day took the focus whenever the date changes, focus
     // or not; the sign, which holds the focus, is said again after them.
     if (auto *days = MV->findChild<QAbstractItemView *>()) {
@@ -395,8 +393,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     showName((reading.person.sex == chinese::Sex::Male ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
              + reading.person.name);
     if (reading.birthDate.isValid()) {
-        MV->setCurrentPage(reading.birthDate.year(), reading.birthDate.month());
-        MV->setSelectedDate(reading.birthDate);
+        look::showDate(MV, reading.birthDate);
     }
     lblChineseElement->setText(reading.year.element);
     lblChineseYear->setText(yearCaption(reading));

@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 
+class DateList;
 class LinkLabel;
 class PromotionBand;
 class QComboBox;
@@ -72,10 +73,10 @@ private:
     std::array<QRadioButton *, 2> optYearStart{};   // 0 Chinese New Year, 1 Start of Spring
     QGroupBox *fraBirth;
     QLabel *lblTime;
-    QComboBox *cboHour;     // "" (no time), "00" .. "23"
-    QComboBox *cboMinute;   // "" (on the hour), "00" .. "59"
+    DateList *cboHour;     // "" (no time), "00" .. "23"
+    DateList *cboMinute;   // "" (on the hour), "00" .. "59"
     QLabel *lblZone;
-    QComboBox *cboZone;     // editable; completes on any part of a zone's name
+    DateList *cboZone;     // editable; completes on any part of a zone's name
     QLabel *lblLongitude;
     QLineEdit *txtLongitude;
     QLabel *lblDayStart;

@@ -102,4 +102,10 @@ void makeValuesReachable(QWidget *form)
     }
 }
 
+void chainTabs(const QList<QWidget *> &stops)
+{
+    for (qsizetype index = 1; index < stops.size(); ++index)
+        QWidget::setTabOrder(stops[index - 1], stops[index]);
+}
+
 } // namespace accessibility

@@ -1,6 +1,7 @@
 #pragma once
 
 class QLabel;
+template <typename T> class QList;
 class QString;
 class QWidget;
 
@@ -17,6 +18,10 @@ void nameInputControls(QWidget *form);
 // caption takes focus by Tab, so that a screen reader says the value with the caption it is
 // labelled by. Run once, after the form has tied its captions to their values.
 void makeValuesReachable(QWidget *form);
+
+// Puts stops one after another in the Tab order, in the order given; the first keeps its place
+// and controls not listed follow the last. Run again where a form adds stops later.
+void chainTabs(const QList<QWidget *> &stops);
 
 // A label's text as a screen reader should say it: without mnemonic marks, markup, line breaks
 // or the trailing ":" / ":-" of a caption.

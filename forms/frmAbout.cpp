@@ -76,6 +76,11 @@ void frmAbout::createControls()
     grid->addWidget(cmdOK, 6, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
 
+    // The box opens on OK, so that Enter closes it; Tab goes on to the two links.
+    setTabOrder(cmdOK, lblCoBrand);
+    setTabOrder(lblCoBrand, lblHomePage);
+    cmdOK->setFocus(Qt::OtherFocusReason);
+
     const int width = twips::toPixels(6810);
     setFixedWidth(width);
     setFixedHeight(std::max(twips::toPixels(3870), grid->totalHeightForWidth(width)));

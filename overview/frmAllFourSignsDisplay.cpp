@@ -4,6 +4,7 @@
 #include "chinese/calendar/year_start.h"
 #include "overview/four_signs.h"
 #include "common/program_texts.h"
+#include "forms/accessibility.h"
 #include "forms/dialog_service.h"
 #include "report/report_printing.h"
 #include "widgets/link_label.h"
@@ -36,15 +37,16 @@ struct TileLook
     int row;
     int column;
     QColor background;
+    const char *system;   // as a screen reader says it before the sign
 };
 
 // Left to right and top to bottom in the order of the frame's button row; each tile in its
 // system's window colour.
 const TileLook tileLooks[] = {
-    {frmAllFourSignsDisplay::Chinese, 0, 0, QColor(128, 0, 0)},
-    {frmAllFourSignsDisplay::Mayan, 0, 1, QColor(0, 128, 0)},
-    {frmAllFourSignsDisplay::Celtic, 1, 0, QColor(83, 55, 104)},
-    {frmAllFourSignsDisplay::Australian, 1, 1, QColor(0, 64, 0)},
+    {frmAllFourSignsDisplay::Chinese, 0, 0, QColor(128, 0, 0), "Chinese"},
+    {frmAllFourSignsDisplay::Mayan, 0, 1, QColor(0, 128, 0), "Mayan"},
+    {frmAllFourSignsDisplay::Celtic, 1, 0, QColor(83, 55, 104), "Celtic"},
+    {frmAllFourSignsDisplay::Australian, 1, 1, QColor(0, 64, 0), "Australian"},
 };
 
 QString heading(const fullReading::Person &person, const QDate &birthDate)
@@ -98,6 +100,9 @@ void frmAllFourSignsDisplay::createTile(int tile, const QString &system, const Q
     lblSign[tile] = makeLabel(QStringLiteral("lblSign_%1").arg(tile), look::verdana(11, true), lightYellow(), frame);
     lblDetail[tile] = makeLabel(QStringLiteral("lblDetail_%1").arg(tile), look::verdana(8.25, true), QColor(192, 255, 255), frame);
     lblSummary[tile] = makeLabel(QStringLiteral("lblSummary_%1").arg(tile), look::verdana(8.25), Qt::white, frame);
+    // The sign is the tile's one stop: a screen reader says the detail and summary with it.
+    lblDetail[tile]->setFocusPolicy(Qt::NoFocus);
+    lblSummary[tile]->setFocusPolicy(Qt::NoFocus);
     cmdFullReading[tile] = makeButton(QStringLiteral("cmdFullReading_%1").arg(tile), QStringLiteral("Full Reading"), frame);
     cmdFullReading[tile]->setAccessibleName(QStringLiteral("Full Reading: %1").arg(system));
 
@@ -145,11 +150,14 @@ void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
     lblHeading->setText(heading(person, m_signs.birthDate));
     setOpeningFocus(lblSign[tileLooks[0].tile]);   // the first tile in reading order
     const std::array<overview::TileText, 4> texts = overview::tileTexts(m_signs);
-    for (int tile = 0; tile < int(texts.size()); ++tile) {
+    for (const TileLook &look : tileLooks) {
+        const int tile = look.tile;
         const QPixmap picture(texts[tile].picture);
         imgSign[tile]->setPixmap(picture);
         imgSign[tile]->setAccessibleName(texts[tile].sign);
         lblSign[tile]->setText(texts[tile].sign);
+        lblSign[tile]->setAccessibleName(QStringLiteral("%1 sign: %2").arg(QLatin1String(look.system), texts[tile].sign));
+        lblSign[tile]->setAccessibleDescription(QStringList{texts[tile].detail, texts[tile].summary}.join(u' '));
         lblDetail[tile]->setText(texts[tile].detail);
         lblSummary[tile]->setText(texts[tile].summary);
     }
@@ -191,16 +199,16 @@ void frmAllFourSignsDisplay::arrangeControls()
     footer()->addLayout(buttons);
     footer()->addWidget(fraFullBrand);
 
-    QWidget *previous = cmdFullReading[tileLooks[0].tile];
-    for (const TileLook &look : tileLooks) {
-        if (cmdFullReading[look.tile] != previous)
-            setTabOrder(previous, cmdFullReading[look.tile]);
-        previous = cmdFullReading[look.tile];
-    }
-    for (QPushButton *button : {cmdPrint, cmdBack, cmdExit}) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
+    // Tile by tile as they read, each sign then its Full Reading; then the buttons, the links,
+    // and the heading, from where Tab comes round to the first tile.
+    QList<QWidget *> stops;
+    for (const TileLook &look : tileLooks)
+        stops << lblSign[look.tile] << cmdFullReading[look.tile];
+    stops << cmdPrint << cmdBack << cmdExit;
+    for (LinkLabel *link : fraFullBrand->findChildren<LinkLabel *>())
+        stops << link;
+    stops << Label61 << lblHeading;
+    accessibility::chainTabs(stops);
 }
 
 void frmAllFourSignsDisplay::cmdBack_Click()

@@ -10,6 +10,7 @@
 #include "widgets/name_box.h"
 #include "widgets/promotion_band.h"
 #include "widgets/look.h"
+#include "widgets/option_group.h"
 #include "overview/four_signs.h"
 
 #include <QAction>
@@ -147,12 +148,11 @@ void frmAllFourSignsMain::arrangeControls()
     dateRow->addStretch(1);
     grid->addLayout(dateRow, 1, 1);
     grid->addWidget(Label4, 2, 0);
-    auto *sexRow = new QHBoxLayout;
-    sexRow->setSpacing(3 * gap);
-    sexRow->addWidget(optSex[0]);
-    sexRow->addWidget(optSex[1]);
-    sexRow->addStretch(1);
-    grid->addLayout(sexRow, 2, 1);
+    auto *sexRow = new OptionGroup(QStringLiteral("grpSex"), QStringLiteral("Sex"), Label4, fraDetails);
+    sexRow->layout()->setSpacing(3 * gap);
+    sexRow->addOption(optSex[0]);
+    sexRow->addOption(optSex[1]);
+    grid->addWidget(sexRow, 2, 1);
     grid->setColumnStretch(1, 1);
     cmdProceed->setMinimumSize(cmdProceed->sizeHint() + QSize(4 * gap, gap));
 

@@ -4,6 +4,7 @@
 #include "chinese/element_relation.h"
 #include "overview/two_people.h"
 #include "overview/two_people_texts.h"
+#include "forms/accessibility.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 #include "widgets/promotion_band.h"
@@ -86,6 +87,7 @@ void frmTwoPeopleDisplay::createControls()
     lblElementExplanation = makeLabel(QStringLiteral("lblElementExplanation"), look::verdana(8.25), Qt::white, fraElements);
     fraSummary = makeFrame(QStringLiteral("fraSummary"), QStringLiteral("Summary"), this);
     lblSummary = makeLabel(QStringLiteral("lblSummary"), look::verdana(9, true), Qt::white, fraSummary);
+    lblElementExplanation->setFocusPolicy(Qt::NoFocus);   // said with the relation of the elements
 
     cmdPrint = makeRoomyButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
     cmdBack = makeRoomyButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this);
@@ -122,6 +124,9 @@ void frmTwoPeopleDisplay::createPerson(int person)
 
     lblElement[person] = makeLabel(QStringLiteral("lblElement_%1").arg(person), look::verdana(9, true), lightCyan, frame);
     lblDetail[person] = makeLabel(QStringLiteral("lblDetail_%1").arg(person), look::verdana(8.25), Qt::white, frame);
+    // The sign is the person's one stop: a screen reader says the element and the birth with it.
+    lblElement[person]->setFocusPolicy(Qt::NoFocus);
+    lblDetail[person]->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmTwoPeopleDisplay::arrangeControls()
@@ -183,9 +188,20 @@ void frmTwoPeopleDisplay::arrangeControls()
     footer()->setSpacing(gap);
     footer()->addLayout(buttons);
     footer()->addWidget(fraFullBrand);
+}
 
-    setTabOrder(cmdPrint, cmdBack);
-    setTabOrder(cmdBack, cmdExit);
+void frmTwoPeopleDisplay::orderTabs()
+{
+    // The two people, what binds their animals, their elements and the summary; then the
+    // buttons, the links, and the heading, from where Tab comes round to the first person.
+    QList<QWidget *> stops{lblSign[0], lblSign[1]};
+    for (QLabel *relation : std::as_const(lblRelation))
+        stops << relation;
+    stops << lblElementRelation << lblSummary << cmdPrint << cmdBack << cmdExit;
+    for (LinkLabel *link : fraFullBrand->findChildren<LinkLabel *>())
+        stops << link;
+    stops << Label61 << lblHeading;
+    accessibility::chainTabs(stops);
 }
 
 void frmTwoPeopleDisplay::createMenus()
@@ -219,17 +235,21 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
         imgAnimal[person]->setPixmap(QPixmap(chinese::picturePath(who.animal)));
         imgAnimal[person]->setAccessibleName(who.animal);
         lblSign[person]->setText(overview::signName(who));
+        lblSign[person]->setAccessibleName(QStringLiteral("%1: %2").arg(who.name, overview::signName(who)));
         imgElement[person]->setText(QString(chinese::elementCharacter(who.element)));
         imgElement[person]->setAccessibleName(who.element);
         look::setColours(imgElement[person], Qt::white, elementColour(who.element));
         lblElement[person]->setText(QStringLiteral("Element: %1").arg(who.element));
         lblDetail[person]->setText(overview::birthDetail(who, m_match.yearStart));
+        lblSign[person]->setAccessibleDescription(lblElement[person]->text() + QLatin1String(". ") + lblDetail[person]->text());
     }
     showRelations();
     const chinese::RelationText elements = overview::elementsText(m_match);
     lblElementRelation->setText(overview::relationTitle(elements));
     lblElementExplanation->setText(elements.explanation);
+    lblElementRelation->setAccessibleDescription(elements.explanation);
     lblSummary->setText(m_match.summary);
+    orderTabs();
     updateGeometry();
 }
 
@@ -247,6 +267,8 @@ void frmTwoPeopleDisplay::showRelations()
         QLabel *explanation = makeLabel(QStringLiteral("lblExplanation_%1").arg(row), look::verdana(8.25), Qt::white,
                                         fraRelations);
         explanation->setText(relations[row].explanation);
+        explanation->setFocusPolicy(Qt::NoFocus);   // said with its title
+        title->setAccessibleDescription(relations[row].explanation);
         m_relationRows->addWidget(title);
         m_relationRows->addWidget(explanation);
         lblRelation.append(title);

@@ -63,6 +63,7 @@ private:
     void createControls();
     void createPerson(int person);
     void arrangeControls();
+    void orderTabs();
     void createMenus();
     void connectSignals();
     void showRelations();

@@ -65,8 +65,7 @@ void ReportForm::createControls()
     RTB = new ProtectedTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
-    RTB->setReadOnly(true);
-    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ProtectedTextEdit::makeReadOnly(RTB);
     RTB->document()->setDefaultFont(look::verdana(9.75));
     RTB->setFont(look::verdana(9.75));
     RTB->setPreferredSize(QSize(twips::toPixels(reportWidth), twips::toPixels(reportHeight)));

@@ -3,6 +3,7 @@
 #include "widgets/date_list.h"
 
 #include <QAbstractItemView>
+#include <QLineEdit>
 
 DateListAccessible::DateListAccessible(DateList *list)
     : QAccessibleWidget(list, QAccessible::ComboBox)
@@ -29,17 +30,25 @@ QString DateListAccessible::text(QAccessible::Text t) const
 
 int DateListAccessible::childCount() const
 {
-    return 1;
+    return list()->lineEdit() ? 2 : 1;
 }
 
 QAccessibleInterface *DateListAccessible::child(int index) const
 {
-    return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    if (index == 0)
+        return QAccessible::queryAccessibleInterface(list()->view());
+    if (index == 1 && list()->lineEdit())
+        return QAccessible::queryAccessibleInterface(list()->lineEdit());
+    return nullptr;
 }
 
 int DateListAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    return child && child->object() == list()->view() ? 0 : -1;
+    if (!child)
+        return -1;
+    if (child->object() == list()->view())
+        return 0;
+    return list()->lineEdit() && child->object() == list()->lineEdit() ? 1 : -1;
 }
 
 QStringList DateListAccessible::actionNames() const

@@ -5,7 +5,8 @@
 class DateList;
 
 // What assistive technology sees of a DateList: a combo box named by what it holds, whose
-// description is the entry shown, whose child is the list of entries, and which opens its list
+// description is the entry shown, whose children are the list of entries and, where it is
+// editable, its edit field, and which opens its list
 // on the Press and ShowMenu actions.
 class DateListAccessible : public QAccessibleWidget
 {

@@ -1,7 +1,10 @@
 #include "widgets/link_label.h"
 
 #include "common/program_texts.h"
+#include "widgets/link_label_accessible.h"
 #include "widgets/look.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,6 +16,12 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, modHelp::Pa
     : QLabel(text, parent)
     , m_page(page)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&LinkLabelAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
+
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setFont(look::verdana(8.25, true, true));
@@ -35,7 +44,7 @@ LinkLabel *LinkLabel::createForumStrip(QWidget *parent)
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        open();
+        follow();
     QLabel::mouseReleaseEvent(event);
 }
 
@@ -44,7 +53,7 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        open();
+        follow();
         event->accept();
         return;
     }
@@ -65,7 +74,7 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-void LinkLabel::open()
+void LinkLabel::follow()
 {
     modHelp::openPage(m_page);
     Q_EMIT clicked();

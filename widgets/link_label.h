@@ -14,6 +14,9 @@ public:
 
     modHelp::Page page() const { return m_page; }
 
+    // Opens the page, as a click does; assistive technology's Press action comes here.
+    void follow();
+
     // `Label61`, the strip at the top of a system window inviting the user to the maker's
     // discussion board: centred black text on light cyan, wrapping where the window is narrow.
     static LinkLabel *createForumStrip(QWidget *parent);
@@ -27,7 +30,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void open();
-
     modHelp::Page m_page;
 };

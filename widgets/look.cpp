@@ -5,6 +5,11 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
+#include <QTextCharFormat>
 #include <QWidget>
 
 namespace twips {
@@ -108,6 +113,35 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {
     setBackground(widget, background);
     setForeground(widget, text);
+}
+
+void setUpCalendar(QCalendarWidget *calendar, const QString &accessibleName)
+{
+    QPalette colours = calendar->palette();
+    colours.setColor(QPalette::Highlight, QColor(0, 84, 166));
+    // Qt draws the days of the months before and after in the disabled text colour.
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(108, 108, 108));
+    calendar->setPalette(colours);
+    QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Saturday);
+    weekend.setForeground(QColor(168, 0, 0));
+    calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
+    calendar->setAccessibleName(accessibleName);
+    if (auto *days = calendar->findChild<QAbstractItemView *>())
+        days->setAccessibleName(accessibleName);
+}
+
+void showDate(QCalendarWidget *calendar, const QDate &date)
+{
+    QAbstractItemView *days = calendar->findChild<QAbstractItemView *>();
+    const bool quiet = days && !days->hasFocus();
+    {
+        const QSignalBlocker blocker(quiet ? days->selectionModel() : nullptr);
+        calendar->setCurrentPage(date.year(), date.month());
+        calendar->setSelectedDate(date);
+    }
+    if (quiet)
+        days->viewport()->update();
 }
 
 } // namespace look

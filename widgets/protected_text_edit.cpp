@@ -10,6 +10,12 @@ ProtectedTextEdit::ProtectedTextEdit(QWidget *parent)
 {
 }
 
+void ProtectedTextEdit::makeReadOnly(QTextEdit *box)
+{
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 QMimeData *ProtectedTextEdit::createMimeDataFromSelection() const
 {
     return new QMimeData;

@@ -11,6 +11,10 @@ class ProtectedTextEdit : public QTextEdit
 public:
     explicit ProtectedTextEdit(QWidget *parent = nullptr);
 
+    // Read-only, and read line by line: the arrow keys move a caret, whose moves a screen reader
+    // follows and says, as in a report. Qt's read-only box only scrolls, its caret staying at the top.
+    static void makeReadOnly(QTextEdit *box);
+
     // What a drag, a copy or the X11 selection would carry: nothing.
     QMimeData *createMimeDataFromSelection() const override;
 

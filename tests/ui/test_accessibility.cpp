@@ -1,19 +1,25 @@
 #include "app/frmMDI.h"
 #include "forms/accessibility.h"
+#include "forms/frmAbout.h"
 #include "forms/orvo_form.h"
 #include "ui/frame_fixture.h"
 #include "ui/support.h"
+#include "widgets/link_label.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QPushButton>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -71,6 +77,15 @@ private Q_SLOTS:
     void birthDateListsSayWhatTheyHold_data();
     void birthDateListsSayWhatTheyHold();
     void enterInADateListFinds();
+    void readOnlyTextIsReadLineByLine_data();
+    void readOnlyTextIsReadLineByLine();
+    void linksArePressableLinks();
+    void ownColoursReachContrast_data();
+    void ownColoursReachContrast();
+    void optionsAreGroupedUnderTheirCaption_data();
+    void optionsAreGroupedUnderTheirCaption();
+    void aboutBoxOpensOnOk();
+    void zoneSuggestionsAreAnnounced();
 };
 
 void TestAccessibility::everyControlOfEverySystemIsNamed_data()
@@ -177,9 +192,10 @@ void TestAccessibility::birthDateListsSayWhatTheyHold()
     QFETCH(System, system);
     const OrvoForm *input = ui->open(system);
     QVERIFY(input);
-    static const QRegularExpression dateList("(Date|Month|Year)(_\\d)?$");
+    static const QRegularExpression dateList("(Date|Month|Year|Hour|Minute|Zone)(_\\d)?$");
     const QHash<QString, QString> given{{"Date", "Day of birth"}, {"Month", "Month of birth"},
-                                        {"Year", "Year of birth"}};
+                                        {"Year", "Year of birth"}, {"Hour", "Hour of birth"},
+                                        {"Minute", "Minute of birth"}, {"Zone", "Birthplace time zone"}};
     int found = 0;
     for (QComboBox *list : input->findChildren<QComboBox *>()) {
         const QRegularExpressionMatch match = dateList.match(list->objectName());
@@ -204,6 +220,145 @@ void TestAccessibility::enterInADateListFinds()
     const OrvoForm *display = F::resultForm(System::Mayan);
     QVERIFY(display && display->isShownInFrame());
     QVERIFY(!F::text(display, "lblResult_0").isEmpty());
+}
+
+void TestAccessibility::readOnlyTextIsReadLineByLine_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Chinese years ahead") << System::Chinese << "txtDepth";
+    QTest::newRow("Chinese famous personalities") << System::Chinese << "txtFamousPersons";
+    QTest::newRow("Celtic characteristics") << System::Celtic << "txtCharacterstic";
+}
+
+// The arrow keys move the caret of a read-only text, which a screen reader follows line by line;
+// in Qt's read-only box they only scroll, and the caret stays on the first line.
+void TestAccessibility::readOnlyTextIsReadLineByLine()
+{
+    QFETCH(System, system);
+    QFETCH(QString, box);
+    QVERIFY(ui->reading(system, {"Ann Lee", system == System::Chinese ? "Female" : QString(), 12, 5, 1990}));
+    auto *text = F::control<QTextEdit>(F::resultForm(system), box);
+    text->setFocus();
+    QTRY_VERIFY(text->hasFocus());
+    text->moveCursor(QTextCursor::Start);
+    QTest::keyClick(text, Qt::Key_Down);
+    QVERIFY(text->textCursor().position() > 0);
+    QVERIFY(text->isReadOnly());
+}
+
+// Every link says it is a link and follows on the Press action; the frame's banner is one, in
+// the Tab ring like the choices under it.
+void TestAccessibility::linksArePressableLinks()
+{
+    auto *banner = F::control<LinkLabel>(ui->frame(), "lblVellimorBanner");
+    QVERIFY(banner->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(banner);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QVERIFY(link->text(QAccessible::Name).startsWith("Visit the Orvo astrology forum"));
+    QVERIFY(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    OpenedPages pages;
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(pages.urls.size(), 1);
+}
+
+void TestAccessibility::ownColoursReachContrast_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::newRow("longitude placeholder") << "placeholder";
+    QTest::newRow("calendar weekend dates") << "weekend";
+    QTest::newRow("calendar weekend header") << "header";
+    QTest::newRow("calendar days of the months around") << "adjacent";
+}
+
+void TestAccessibility::ownColoursReachContrast()
+{
+    QFETCH(QString, part);
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](qreal c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    QColor text, background;
+    if (part == "placeholder") {
+        const auto *box = F::control<QLineEdit>(ui->open(System::Chinese), "txtLongitude");
+        text = box->palette().color(QPalette::PlaceholderText);
+        background = box->palette().color(QPalette::Base);
+    } else {
+        QVERIFY(ui->reading(System::Chinese, {"Ann Lee", "Female", 12, 5, 1990}));
+        const auto *calendar = F::control<QCalendarWidget>(F::resultForm(System::Chinese), "MV");
+        const QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Sunday);
+        text = part == "adjacent" ? calendar->palette().color(QPalette::Disabled, QPalette::Text) : weekend.foreground().color();
+        background = calendar->palette().color(part == "header" ? QPalette::AlternateBase : QPalette::Base);
+    }
+    const qreal lighter = std::max(luminance(text), luminance(background));
+    const qreal darker = std::min(luminance(text), luminance(background));
+    const qreal ratio = (lighter + 0.05) / (darker + 0.05);
+    QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
+}
+
+void TestAccessibility::optionsAreGroupedUnderTheirCaption_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Chinese") << System::Chinese << "Label5";
+    QTest::newRow("All Four Signs") << System::AllFourSigns << "Label4";
+}
+
+// Male and Female sit in a group named "Sex" and labelled by the caption beside them.
+void TestAccessibility::optionsAreGroupedUnderTheirCaption()
+{
+    QFETCH(System, system);
+    QFETCH(QString, caption);
+    OrvoForm *input = ui->open(system);
+    QVERIFY(input);
+    for (const char *option : {"optSex_0", "optSex_1"}) {
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(F::control<QRadioButton>(input, option))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Sex"));
+        const auto labels = group->relations(QAccessible::Label);
+        QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [&](const auto &relation) {
+            return relation.first->object() == F::control<QLabel>(input, caption);
+        }));
+    }
+}
+
+// The About box opens on OK, which shows it has the focus; Enter closes the box and opens no page.
+void TestAccessibility::aboutBoxOpensOnOk()
+{
+    OpenedPages pages;
+    frmAbout about(ui->frame());
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    about.activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), F::control<QPushButton>(&about, "cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QCOMPARE(pages.urls.size(), 0);
+}
+
+// Typing part of a zone's name offers suggestions, and says how many; Enter on one takes it, says
+// so, and leaves Proceed for the next Enter.
+void TestAccessibility::zoneSuggestionsAreAnnounced()
+{
+    OrvoForm *input = ui->open(System::Chinese);
+    QVERIFY(ui->fill(System::Chinese, {"Ann Lee", "Female", 12, 5, 1990}));
+    auto *zone = F::control<QComboBox>(input, "cboZone");
+    QLineEdit *edit = zone->lineEdit();
+    QCOMPARE(announcedName(edit), QStringLiteral("Birthplace time zone"));
+    edit->clear();
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClicks(edit, "paris");
+    QTRY_VERIFY(zone->completer()->popup()->isVisible());
+    QTRY_COMPARE(edit->accessibleDescription(), QStringLiteral("1 suggestion, Down arrow to choose"));
+    QTest::keyClick(static_cast<QWidget *>(zone->completer()->popup()), Qt::Key_Down);
+    QTest::keyClick(static_cast<QWidget *>(zone->completer()->popup()), Qt::Key_Return);
+    QTRY_COMPARE(zone->currentText(), QStringLiteral("Europe/Paris"));
+    QCOMPARE(edit->accessibleDescription(), QStringLiteral("Europe/Paris chosen"));
+    F::flushDeletes();
+    const OrvoForm *result = F::resultForm(System::Chinese);
+    QVERIFY(!result || !result->isShownInFrame());
 }
 
 QTEST_MAIN(TestAccessibility)

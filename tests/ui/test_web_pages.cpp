@@ -85,7 +85,7 @@ void TestWebPages::everyLinkLabelOpensItsPage()
         {QStringLiteral("Label3"), Page::Home},        {QStringLiteral("Label1"), Page::Home},
         {QStringLiteral("Label7"), Page::FullBrand},   {QStringLiteral("Label2"), Page::FullBrand},
         {QStringLiteral("Label13"), Page::FullBrand},  {QStringLiteral("lblFullBrand"), Page::FullBrand},
-        {QStringLiteral("lblCobrand"), Page::CoBrand},
+        {QStringLiteral("lblCobrand"), Page::CoBrand},  {QStringLiteral("lblVellimorBanner"), Page::Home},
     };
     QVERIFY(ui->reading(system, person));
     QVERIFY(ui->report(system));
