@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -136,8 +137,16 @@ void TestChineseBirth::birthGivesPillars()
     }
     QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    if (!shots.isEmpty())
-        QVERIFY(display->grab().save(shots + "/result-" + shot + ".png"));
+    if (!shots.isEmpty()) {
+        // The whole frame at a common screen size, the depth box turned to the time of birth.
+        display->window()->resize(1366, 768);
+        display->parentWidget()->showMaximized();
+        QCoreApplication::processEvents();
+        auto *depth = F::control<QTextEdit>(display, "txtDepth");
+        depth->find("Time and Place of Birth");
+        depth->ensureCursorVisible();
+        QVERIFY(display->window()->grab().save(shots + "/result-" + shot + ".png"));
+    }
     const OrvoForm *reportForm = ui->report(Chinese);
     QVERIFY(reportForm);
     const QString report = F::text(reportForm, "RTB");
