@@ -377,7 +377,8 @@ QString birthProblemText(BirthProblem problem, const BirthMoment &birth)
     case BirthProblem::InvalidZone:
         return QStringLiteral("The time zone of the birthplace is not known.");
     case BirthProblem::LongitudeOutOfRange:
-        return QStringLiteral("The longitude must be a number of degrees from -180 (west) to 180 (east).");
+        return QStringLiteral("The longitude must be a number of degrees from -180 (west) to 180 (east), such as 75.99, "
+                              "75,99 E or 74 W.");
     case BirthProblem::ClockGap:
         return QStringLiteral("%1 did not happen on %2 in %3: the clocks went forward then. Please check the time of birth.")
             .arg(birth.time ? birth.time->toString(QStringLiteral("HH:mm")) : QString(),
