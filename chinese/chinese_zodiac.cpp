@@ -3,6 +3,7 @@
 #include "chinese/animal_lines.h"
 #include "chinese/chinese_animal_record.h"
 #include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/table_differences.h"
 #include "chinese/years_ahead_block.h"
 #include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
@@ -10,6 +11,7 @@
 #include "common/zone_name.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace chinese {
 
@@ -71,6 +73,12 @@ QString yearTitle(const Reading &reading)
 
 QString yearSpan(const Reading &reading)
 {
+    if (const std::optional<YearMoments> &moments = reading.yearMoments) {
+        const QString time = QStringLiteral("HH:mm");
+        return dateText::shortDate(moments->begins.date()) + QLatin1Char(' ') + moments->begins.time().toString(time)
+               + QStringLiteral(" \u2013 ") + dateText::shortDate(moments->ends.date()) + QLatin1Char(' ')
+               + moments->ends.time().toString(time);
+    }
     return dateText::span(reading.year.firstDay, reading.year.lastDay);
 }
 
@@ -168,6 +176,17 @@ BirthProblem addFourPillars(Reading &reading, BirthMoment birth)
     std::optional<FourPillars> pillars = fourPillars(birth, reading.yearStart, problem);
     if (!pillars)
         return problem;
+    // The animal's year by the Start of Spring follows the moment of birth once there is one.
+    std::optional<std::pair<NewYearRow, YearMoments>> springYear;
+    if (reading.yearStart == YearStart::StartOfSpring && pillars->utcSeconds)
+        springYear = springYearAt(*pillars->utcSeconds, birth.zone);
+    const std::optional<NewYearRow> year = springYear ? std::optional<NewYearRow>(springYear->first)
+                                                      : findNewYear(reading.birthDate, reading.yearStart);
+    if (year && (year->firstDay != reading.year.firstDay || year->lastDay != reading.year.lastDay || year->animal != reading.year.animal)) {
+        reading.year = *year;
+        ChineseZodiacDescription(reading, year->element, year->animal);
+    }
+    reading.yearMoments = springYear ? std::optional<YearMoments>(springYear->second) : std::nullopt;
     reading.birth = std::move(birth);
     reading.pillars = std::move(pillars);
     return BirthProblem::None;
@@ -195,9 +214,48 @@ QStringList pillarLines(const FourPillars &pillars)
     };
     add("Year", pillars.year);
     add("Month", pillars.month);
-    add("Day", pillars.day);
+    if (pillars.dayPartsAllLong()) {
+        QStringList parts;
+        for (const DayPillarPart &part : pillars.dayParts)
+            parts << QStringLiteral("%1 %2 \u2014 %3 %4")
+                         .arg(part.pillar.characters(), part.pillar.pinyin(), part.pillar.english(), dayPartTimes(part));
+        lines << QStringLiteral("Day pillar: ") + parts.join(QStringLiteral("; "));
+    } else {
+        add("Day", pillars.day);
+    }
     add("Hour", pillars.hour);
     return lines;
+}
+
+QString lunarBirthdayLine(const LunarBirthday &birthday, const ChineseDate &birth)
+{
+    QString line = QStringLiteral("Chinese year %1: %2 (%3")
+                       .arg(QString::number(birthday.lunarYear), dateText::shortDate(birthday.date), birthday.keptOn.text());
+    if (const std::optional<QDate> theirs = observatoryBirthday(birth, birthday.lunarYear))
+        line += QStringLiteral("; %1 by the Hong Kong Observatory's table").arg(dateText::shortDate(*theirs));
+    return line + QLatin1Char(')');
+}
+
+std::optional<double> longitudeFromText(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*([+-]?)([0-9]{1,3}(?:[.,][0-9]*)?|[.,][0-9]+)\\s*\u00B0?\\s*([EeWw]?)\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString sign = match.captured(1);
+    const QString side = match.captured(3).toUpper();
+    if (!sign.isEmpty() && !side.isEmpty())
+        return std::nullopt;   // "-74 W" could mean either side
+    QString number = match.captured(2);
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    double degrees = QLocale::c().toDouble(number, &ok);
+    if (!ok || degrees > 180.0)
+        return std::nullopt;
+    if (sign == QLatin1String("-") || side == QLatin1String("W"))
+        degrees = -degrees;
+    return degrees;
 }
 
 QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &today, int count)
@@ -220,7 +278,9 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
     const QChar newLine = QLatin1Char('\n');
     if (const std::optional<FourPillars> &pillars = reading.pillars) {
         sections.append({QStringLiteral("Chinese Date of Birth: "), pillars->lunarDate.textWithYear()});
-        sections.append({QStringLiteral("Time and Place of Birth: "), birthMomentText(reading.birth)});
+        const QString clock = pillarClockText(*pillars);
+        sections.append({QStringLiteral("Time and Place of Birth: "),
+                         clock.isEmpty() ? birthMomentText(reading.birth) : birthMomentText(reading.birth) + newLine + clock});
         sections.append({QStringLiteral("Four Pillars: "), pillarLines(*pillars).join(newLine)});
         if (pillars->month)
             sections.append({QStringLiteral("Inner Animal: "), pillars->month->animal() + QStringLiteral(" \u2014 ")
@@ -232,8 +292,7 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
             sections.append({QStringLiteral("Notes: "), pillars->notices.join(newLine)});
         QStringList birthdays;
         for (const LunarBirthday &birthday : comingLunarBirthdays(reading, today))
-            birthdays << QStringLiteral("%1: %2 (%3)").arg(QString::number(birthday.lunarYear), dateText::shortDate(birthday.date),
-                                                            birthday.keptOn.text());
+            birthdays << lunarBirthdayLine(birthday, pillars->lunarDate);
         if (!birthdays.isEmpty())
             sections.append({QStringLiteral("Lunar Birthdays: "), birthdays.join(newLine)});
     }

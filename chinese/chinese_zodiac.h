@@ -5,6 +5,7 @@
 #include "chinese/calendar/chinese_calendar.h"
 #include "chinese/calendar/four_pillars.h"
 #include "chinese/calendar/lunar_birthdays.h"
+#include "chinese/calendar/year_start.h"
 #include "common/date_text.h"
 #include "common/input_problem.h"
 
@@ -44,6 +45,9 @@ struct Reading
     // addFourPillars(); a reading without them has no pillars.
     BirthMoment birth;
     std::optional<FourPillars> pillars;
+    // By the Start of Spring with a time of birth, the year is counted from the term's moment
+    // (as the year pillar is): `year` is then that one, and these are its bounds.
+    std::optional<YearMoments> yearMoments;
 };
 
 // The birth years the input form offers.
@@ -62,7 +66,8 @@ void ChineseZodiacDescription(Reading &reading, const QString &element, const QS
 // "Year of the Wood Rat"
 QString yearTitle(const Reading &reading);
 // The year's first and last day as dateText::span() writes them: "2/2/1984 – 2/19/1985" where
-// the birth date reads "3/5/1984".
+// the birth date reads "3/5/1984"; a year counted from the Start of Spring's moment adds the times
+// ("2/4/2018 05:28 – 2/4/2019 11:14").
 QString yearSpan(const Reading &reading);
 // "(year begins at the Chinese New Year)", "(year begins at the Start of Spring)"
 QString yearStartNote(YearStart start);
@@ -79,16 +84,28 @@ Checked<Person> personFromSavedFields(const QStringList &fields);
 // Chinese New Year. A line this version does not know is damage, which savedBirthMoment() refuses.
 YearStart savedYearStart(const QStringList &fields);
 
-// Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start.
-// On a problem (a clock gap, an unknown zone, a longitude out of range) the reading is left as
+// Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start;
+// by the Start of Spring with a time of birth the year (animal, element, span, record) becomes
+// the one holding the moment of birth. On a problem (a clock gap, an unknown zone, a longitude out of range) the reading is left as
 // it was and the problem is returned; None otherwise.
 BirthProblem addFourPillars(Reading &reading, BirthMoment birth);
 
 // "14:30, Asia/Shanghai, longitude 121.5 (true solar time), day begins at midnight"; without a
 // time "time not given, Asia/Shanghai, ...".
 QString birthMomentText(const BirthMoment &birth);
-// "Year pillar: 甲辰 jiǎ chén — Yang Wood Dragon", one line per pillar there is, year first.
+// "Year pillar: 甲辰 jiǎ chén — Yang Wood Dragon", one line per pillar there is, year first. A day
+// with two day pillars of four hours or more gives both: "Day pillar: 壬辰 rén chén — Yang Water
+// Dragon before 10:00; 癸巳 guǐ sì — Yin Water Snake from 10:00".
 QStringList pillarLines(const FourPillars &pillars);
+
+// "Chinese year 2026: 1 Feb 2027 (25th day of the 12th month)", with the Hong Kong Observatory's
+// day where its table differs.
+QString lunarBirthdayLine(const LunarBirthday &birthday, const ChineseDate &birth);
+
+// Degrees of longitude as a person types them: "75.99", "75,99", "-74", "75.99 E", "74 W"
+// (a trailing E or W in either case, with or without a space or a degree sign; W counts west as
+// negative). Nothing for anything else, a sign together with a letter, or beyond 180.
+std::optional<double> longitudeFromText(const QString &text);
 
 // The Chinese birthdays from the first one on or after today, count of them at most (fewer
 // where the tables end); none for a reading without pillars.

@@ -78,11 +78,16 @@ void setLine(QLineEdit *box, const QString &text)
 
 // "Year of the Wood Rat:" on a line of its own, then the span; a date too wide for the rest of a
 // line moves to the next line whole.
+// A year counted from the Start of Spring's moment gives the times of its bounds too.
 QString yearCaption(const chinese::Reading &reading)
 {
-    auto unbroken = [](const QDate &date) { return dateText::longDate(date).replace(QLatin1Char(' '), QChar::Nbsp); };
-    return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(reading.year.firstDay)
-           + QStringLiteral(" \u2013 ") + unbroken(reading.year.lastDay);
+    auto unbroken = [](const QString &text) { return QString(text).replace(QLatin1Char(' '), QChar::Nbsp); };
+    if (const std::optional<chinese::YearMoments> &moments = reading.yearMoments) {
+        return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(chinese::momentText(moments->begins))
+               + QStringLiteral(" \u2013 ") + unbroken(chinese::momentText(moments->ends));
+    }
+    return chinese::yearTitle(reading) + QStringLiteral(":\n") + unbroken(dateText::longDate(reading.year.firstDay))
+           + QStringLiteral(" \u2013 ") + unbroken(dateText::longDate(reading.year.lastDay));
 }
 
 // The height label needs at width for the tallest of texts.
@@ -117,6 +122,10 @@ QStringList widestYearCaptions()
         for (const QString &animal : chinese::animalNames()) {
             sample.year.element = element;
             sample.year.animal = animal;
+            sample.yearMoments.reset();
+            captions.append(yearCaption(sample));
+            const QDateTime widest(sample.year.firstDay, QTime(20, 0), QTimeZone::utc());
+            sample.yearMoments = chinese::YearMoments{widest, widest};
             captions.append(yearCaption(sample));
         }
     }

@@ -438,16 +438,11 @@ std::optional<chinese::BirthMoment> frmChineseZodiacMain::birthMoment(chinese::B
         return std::nullopt;
     }
     if (const QString longitude = txtLongitude->text().trimmed(); !longitude.isEmpty()) {
-        // A decimal point, or the comma of the user's own language.
-        bool ok = false;
-        double degrees = QLocale::c().toDouble(longitude, &ok);
-        if (!ok)
-            degrees = QLocale().toDouble(longitude, &ok);
-        if (!ok || !(degrees >= -180 && degrees <= 180)) {
+        birth.longitude = chinese::longitudeFromText(longitude);
+        if (!birth.longitude) {
             problem = chinese::BirthProblem::LongitudeOutOfRange;
             return std::nullopt;
         }
-        birth.longitude = degrees;
     }
     birth.dayStart = dayStart();
     problem = chinese::BirthProblem::None;

@@ -103,7 +103,8 @@ std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart st
     FourSigns signs;
     signs.birthDate = birthDate;
     signs.celtic = day->celtic;
-    signs.chinese = {year->element, year->animal, start, year->firstDay, year->lastDay, *summary, *lunarDate, std::nullopt};
+    signs.chinese = {year->element, year->animal, start, year->firstDay, year->lastDay, *summary, *lunarDate, std::nullopt,
+                     std::nullopt};
     signs.mayan = day->mayan;
     signs.australian = day->australian;
     return signs;
@@ -119,6 +120,23 @@ std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::Y
     if (!signs) {
         problem = chinese::BirthProblem::DateOutsideRange;
         return std::nullopt;
+    }
+    // With a time of birth the animal's year by the Start of Spring follows the term's moment.
+    if (start == chinese::YearStart::StartOfSpring && pillars->utcSeconds) {
+        if (const auto spring = chinese::springYearAt(*pillars->utcSeconds, birth.zone)) {
+            const chinese::NewYearRow &year = spring->first;
+            const std::optional<QString> summary = animalSummary(year.animal);
+            if (!summary) {
+                problem = chinese::BirthProblem::DateOutsideRange;
+                return std::nullopt;
+            }
+            signs->chinese.element = year.element;
+            signs->chinese.animal = year.animal;
+            signs->chinese.firstDay = year.firstDay;
+            signs->chinese.lastDay = year.lastDay;
+            signs->chinese.summary = *summary;
+            signs->chinese.yearMoments = spring->second;
+        }
     }
     signs->chinese.pillars = std::move(pillars);
     return signs;

@@ -4,6 +4,7 @@
 #include "chinese/calendar/chinese_date.h"
 #include "chinese/calendar/chinese_calendar.h"
 #include "chinese/calendar/four_pillars.h"
+#include "chinese/calendar/year_start.h"
 
 #include <QDate>
 #include <QString>
@@ -33,6 +34,9 @@ struct FourSigns
         QString summary;       // the first sentence of the animal's positive traits
         chinese::ChineseDate lunarDate;              // of the birth date
         std::optional<chinese::FourPillars> pillars; // where the birth's time and place were asked for
+        // By the Start of Spring with a time of birth the year is counted from the term's moment
+        // (as the year pillar is); firstDay and lastDay are then the days of these moments.
+        std::optional<chinese::YearMoments> yearMoments;
     };
     struct Mayan
     {

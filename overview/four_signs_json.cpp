@@ -61,8 +61,10 @@ const std::string &FourSignsJson::mayanMembers(const FourSigns::Mayan &mayan)
 
 const std::string &FourSignsJson::chineseYearMembers(const FourSigns::Chinese &chinese)
 {
-    // A year is known by its first day and how it was counted.
-    const qint64 key = chinese.firstDay.toJulianDay() * 2 + (chinese.yearStart == chinese::YearStart::StartOfSpring ? 1 : 0);
+    // A year is known by its first day and how it was counted: by days, or (one zone for a whole
+    // run) from the Start of Spring's moment.
+    const qint64 key = chinese.firstDay.toJulianDay() * 4 + (chinese.yearStart == chinese::YearStart::StartOfSpring ? 1 : 0)
+                       + (chinese.yearMoments ? 2 : 0);
     auto found = m_chineseYears.find(key);
     if (found == m_chineseYears.end()) {
         std::string members;
@@ -72,6 +74,11 @@ const std::string &FourSignsJson::chineseYearMembers(const FourSigns::Chinese &c
         json.member("yearStart", chinese::yearStartKey(chinese.yearStart));
         json.rawMember("firstDay", quotedDate(chinese.firstDay));
         json.rawMember("lastDay", quotedDate(chinese.lastDay));
+        if (const std::optional<chinese::YearMoments> &moments = chinese.yearMoments) {
+            const QString minute = QStringLiteral("yyyy-MM-dd'T'HH:mm");
+            json.member("yearBegins", moments->begins.toString(minute));
+            json.member("yearEnds", moments->ends.toString(minute));
+        }
         json.member("summary", chinese.summary);
         found = m_chineseYears.insert(key, members);
     }
@@ -139,6 +146,20 @@ void FourSignsJson::append(std::string &out, const FourSigns &signs, const QStri
                     json.rawMember(slot, pillarTexts(kind, pillar->cycleIndex()));
             }
             json.endObject();
+        }
+        if (!pillars->dayParts.isEmpty()) {
+            json.key("dayPillarParts");
+            json.beginArray();
+            for (const chinese::DayPillarPart &part : pillars->dayParts) {
+                json.beginObject();
+                json.member("from", part.from.toString(QStringLiteral("HH:mm")));
+                json.member("until", part.until.isValid() ? part.until.toString(QStringLiteral("HH:mm")) : QStringLiteral("24:00"));
+                json.rawMember("pillar", pillarTexts(Characters, part.pillar.cycleIndex()));
+                json.rawMember("pinyin", pillarTexts(Pinyin, part.pillar.cycleIndex()));
+                json.rawMember("english", pillarTexts(English, part.pillar.cycleIndex()));
+                json.endObject();
+            }
+            json.endArray();
         }
         if (pillars->month)
             json.member("innerAnimal", pillars->innerAnimal());

@@ -14,11 +14,16 @@
 // The four signs of a birth as one compact JSON object:
 //   {"date", "time" (with a time of birth), "name",
 //    "celtic": {"sign", "gaelicName", "birthstone", "rulingPlanet", "keywords"},
-//    "chinese": {"animal", "element", "yearStart", "firstDay", "lastDay", "summary",
+//    "chinese": {"animal", "element", "yearStart", "firstDay", "lastDay", ("yearBegins",
+//                "yearEnds": birthplace time, "YYYY-MM-DDTHH:MM", for a year counted from the
+//                Start of Spring's moment), "summary",
 //                "lunarDate": {"year", "month", "leap", "day"}, "lunarDateText",
 //                and with the Four Pillars: "pillars": {"year", "month", "day", "hour"} (those
 //                known, two Chinese characters each), "pillarsPinyin", "pillarsEnglish" (the same
-//                keys), "innerAnimal", "secretAnimal" (where known), "notices": [...], and with a
+//                keys), "dayPillarParts": [{"from", "until", "pillar", "pinyin", "english"}, ...]
+//                (without a time, where the day's hours have more than one day pillar; "HH:MM" on
+//                the birthplace's clock, "until" "24:00" for the last), "innerAnimal",
+//                "secretAnimal" (where known), "notices": [...], and with a
 //                time "utc", "pillarClock" ("standard" or "true-solar"), "pillarTime"},
 //    "mayan": {"sign", "englishName", "crystal", "summary"}, "australian": {"sign"}}
 // with dates as YYYY-MM-DD. A writer remembers the members each sign and each Chinese year gave,

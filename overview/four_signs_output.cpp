@@ -38,9 +38,12 @@ QString plainText(const FourSigns &signs, const QString &name)
     if (!name.isEmpty())
         text += QStringLiteral("Name: %1\n").arg(name);
     text += QStringLiteral("Celtic: %1 (%2)\n").arg(signs.celtic.sign, signs.celtic.gaelicName);
+    const std::optional<chinese::YearMoments> &moments = signs.chinese.yearMoments;
+    const QString minute = QStringLiteral("yyyy-MM-dd HH:mm");
     text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
                 .arg(signs.chinese.element, signs.chinese.animal, chinese::yearStartKey(signs.chinese.yearStart),
-                     isoDate(signs.chinese.firstDay), isoDate(signs.chinese.lastDay));
+                     moments ? moments->begins.toString(minute) : isoDate(signs.chinese.firstDay),
+                     moments ? moments->ends.toString(minute) : isoDate(signs.chinese.lastDay));
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);
     text += QStringLiteral("Chinese date: %1\n").arg(signs.chinese.lunarDate.textWithYear());
@@ -48,7 +51,13 @@ QString plainText(const FourSigns &signs, const QString &name)
         return text;
     const chinese::FourPillars &pillars = *signs.chinese.pillars;
     for (const PillarSlot &slot : slotsOf(pillars)) {
-        if (slot.pillar) {
+        if (qstrcmp(slot.key, "day") == 0 && pillars.dayPartsAllLong()) {
+            QStringList parts;
+            for (const chinese::DayPillarPart &part : pillars.dayParts)
+                parts << QStringLiteral("%1 %2, %3 %4").arg(part.pillar.characters(), part.pillar.pinyin(), part.pillar.english(),
+                                                            chinese::dayPartTimes(part));
+            text += QStringLiteral("Day pillar: %1\n").arg(parts.join(QStringLiteral("; ")));
+        } else if (slot.pillar) {
             text += QStringLiteral("%1 pillar: %2 %3, %4\n")
                         .arg(QLatin1String(slot.title), slot.pillar->characters(), slot.pillar->pinyin(), slot.pillar->english());
         }
@@ -57,11 +66,8 @@ QString plainText(const FourSigns &signs, const QString &name)
         text += QStringLiteral("Inner animal: %1. %2\n").arg(pillars.innerAnimal(), chinese::innerAnimalLine(pillars.month->branch()));
     if (pillars.hour)
         text += QStringLiteral("Secret animal: %1. %2\n").arg(pillars.secretAnimal(), chinese::secretAnimalLine(pillars.hour->branch()));
-    if (pillars.utcSeconds) {
-        text += QStringLiteral("%1: %2\n")
-                    .arg(pillars.trueSolarTime ? QStringLiteral("True solar time") : QStringLiteral("Standard time"),
-                         QDateTime(pillars.pillarDate, pillars.pillarTime).toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    }
+    if (const QString clock = chinese::pillarClockText(pillars); !clock.isEmpty())
+        text += clock + QLatin1Char('\n');
     for (const QString &notice : pillars.notices)
         text += QStringLiteral("Note: %1\n").arg(notice);
     return text;
@@ -81,6 +87,14 @@ QString summaryLine(const FourSigns &signs, const QString &label)
             if (slot.pillar)
                 line += QLatin1Char(' ') + QLatin1String(slot.key) + QLatin1Char(' ') + slot.pillar->characters();
         }
+        // The hours of the day that have another day pillar.
+        QStringList others;
+        for (const chinese::DayPillarPart &part : signs.chinese.pillars->dayParts) {
+            if (!(part.pillar == signs.chinese.pillars->day))
+                others << part.pillar.characters() + QLatin1Char(' ') + chinese::dayPartTimes(part);
+        }
+        if (!others.isEmpty())
+            line += QStringLiteral(" (") + others.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
     return line;
 }

@@ -96,6 +96,125 @@ StemBranch hourPillarOf(const QDate &date, const QTime &time)
     return StemBranch::fromStemAndBranch((ratStem + branch) % 10, branch);
 }
 
+// The pillars' clock at a moment, in seconds counted as UTC's are: true solar time at the
+// birthplace's longitude, or the birthplace's standard time.
+qint64 pillarClockAt(const BirthMoment &birth, qint64 moment)
+{
+    // Mean solar time runs four minutes ahead of UTC for each degree east.
+    if (birth.longitude)
+        return static_cast<qint64>(std::floor(moment + *birth.longitude * 240.0 + equationOfTime(moment)));
+    return moment + standardOffset(birth.zone, moment);
+}
+
+// The Julian day whose pillar the day pillar is at that reading of the pillars' clock.
+qint64 pillarDayAt(const BirthMoment &birth, qint64 clock)
+{
+    const qint64 shift = birth.dayStart == DayStart::At23 ? 3600 : 0;
+    return unixEpochJulianDay + floorDivide(clock + shift, secondsPerDay);
+}
+
+// The first moment of a day on the zone's clock. Midnight less the zone's offset, where the zone
+// had that offset then; Qt's own search otherwise (a change of the clocks near midnight).
+qint64 startOfClockDay(const QTimeZone &zone, const QDate &date)
+{
+    const qint64 midnight = clockSeconds(date, QTime(0, 0));
+    for (int offset = zone.offsetFromUtc(utcMoment(midnight)), tries = 0; tries < 2; ++tries) {
+        const int actual = zone.offsetFromUtc(utcMoment(midnight - offset));
+        if (actual == offset && zone.offsetFromUtc(utcMoment(midnight - offset - 3 * 3600)) == offset)
+            return midnight - offset;
+        offset = actual;
+    }
+    return date.startOfDay(zone).toSecsSinceEpoch();
+}
+
+// The minute of the birthplace's day at which a birth entered would fall at or after the moment:
+// the clock's reading there, rounded up to a whole minute.
+int firstMinuteFrom(const QTimeZone &zone, qint64 moment)
+{
+    const QTime clock = QDateTime::fromSecsSinceEpoch(moment, zone).time();
+    return clock.hour() * 60 + clock.minute() + (clock.second() > 0 ? 1 : 0);
+}
+
+// The parts of the clock's day, from dayBegins to dayEnds, that have one day pillar each; empty
+// where the whole day has one. The pillars' clock runs on with the moment (summer time moves the
+// clock, never the standard time; the equation of time moves by seconds a day), so the day holds
+// one pillar if its first and last moments do, and each change is found between them.
+QList<DayPillarPart> dayPartsOf(const BirthMoment &birth, qint64 dayBegins, qint64 dayEnds)
+{
+    // A zone without summer time keeps its standard time: midnight to midnight is one pillar's day.
+    if (!birth.longitude && birth.dayStart == DayStart::Midnight && !birth.zone.hasDaylightTime())
+        return {};
+    const qint64 last = dayEnds - 1;
+    const qint64 shift = birth.dayStart == DayStart::At23 ? 3600 : 0;
+    const auto dayAt = [&birth](qint64 moment) { return pillarDayAt(birth, pillarClockAt(birth, moment)); };
+    // The pillars' clock ahead of UTC at the day's two ends.
+    const qint64 aheadAtFirst = pillarClockAt(birth, dayBegins) - dayBegins;
+    const qint64 aheadAtLast = pillarClockAt(birth, last) - last;
+    const qint64 firstDay = pillarDayAt(birth, dayBegins + aheadAtFirst);
+    const qint64 lastDay = pillarDayAt(birth, last + aheadAtLast);
+    if (firstDay == lastDay)
+        return {};
+
+    std::vector<std::pair<qint64, qint64>> starts{{dayBegins, firstDay}};   // moment, its pillar's day
+    for (qint64 day = firstDay; day < lastDay;) {
+        const qint64 from = starts.back().first;
+        // Where the clock, as far ahead as at the day's start, reaches the next day: exact for
+        // standard time that holds all day, within the seconds the equation of time moves in a
+        // day for true solar time.
+        const qint64 estimate = (day + 1 - unixEpochJulianDay) * secondsPerDay - shift - aheadAtFirst;
+        qint64 low = std::max(from, estimate - 600);
+        qint64 change = std::min(last, estimate + 600);
+        if (aheadAtFirst == aheadAtLast && !birth.longitude && estimate > from && estimate <= last) {
+            change = estimate;
+        } else {
+            if (dayAt(low) > day || dayAt(change) <= day) {
+                low = from;
+                change = last;
+            }
+            while (change - low > 1) {
+                const qint64 middle = low + (change - low) / 2;
+                (dayAt(middle) > day ? change : low) = middle;
+            }
+        }
+        if (change <= from || change > last)
+            break;
+        day = dayAt(change);
+        starts.emplace_back(change, day);
+    }
+
+    QList<DayPillarPart> parts;
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const qint64 ends = i + 1 < starts.size() ? starts[i + 1].first : dayEnds;
+        DayPillarPart part;
+        part.pillar = dayPillarOf(QDate::fromJulianDay(starts[i].second));
+        part.seconds = ends - starts[i].first;
+        const int fromMinute = i == 0 ? 0 : firstMinuteFrom(birth.zone, starts[i].first);
+        const int untilMinute = i + 1 < starts.size() ? firstMinuteFrom(birth.zone, ends) : 24 * 60;
+        if (fromMinute >= untilMinute)
+            continue;   // no whole minute of the clock has this pillar
+        part.from = QTime(fromMinute / 60, fromMinute % 60);
+        if (untilMinute < 24 * 60)
+            part.until = QTime(untilMinute / 60, untilMinute % 60);
+        if (parts.isEmpty() || part.seconds > parts[longest].seconds)
+            longest = parts.size();
+        parts.append(part);
+    }
+    if (parts.size() < 2)
+        return {};
+    parts.last().until = QTime();
+    // Where each part meets the longest one: the pillars' clock against the birthplace's there.
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (qsizetype(longest) == i)
+            continue;
+        const QTime meets = i < qsizetype(longest) ? parts[i].until : parts[i].from;
+        const QDateTime clock(birth.date, meets, birth.zone);
+        const qint64 moment = clock.toSecsSinceEpoch();
+        parts[i].clockDifference = int(pillarClockAt(birth, moment) - (moment + clock.offsetFromUtc()));
+    }
+    return parts;
+}
+
 void setPillarClock(FourPillars &pillars, qint64 seconds)
 {
     const qint64 day = floorDivide(seconds, secondsPerDay);
@@ -143,9 +262,10 @@ double equationOfTime(qint64 utcSeconds)
     //   EoT [minutes] = 229.18 (0.000075 + 0.001868 cos g - 0.032077 sin g
     //                           - 0.014615 cos 2g - 0.040849 sin 2g).
     // Within about a minute of the exact value, which is far finer than a two-hour period.
-    const QDateTime moment = utcMoment(utcSeconds);
-    const double hours = moment.time().msecsSinceStartOfDay() / 3600000.0;
-    const double g = 2.0 * std::numbers::pi / 365.0 * (moment.date().dayOfYear() - 1 + (hours - 12.0) / 24.0);
+    const qint64 day = floorDivide(utcSeconds, secondsPerDay);
+    const double hours = double(utcSeconds - day * secondsPerDay) / 3600.0;
+    const int dayOfYear = QDate::fromJulianDay(unixEpochJulianDay + day).dayOfYear();
+    const double g = 2.0 * std::numbers::pi / 365.0 * (dayOfYear - 1 + (hours - 12.0) / 24.0);
     const double minutes = 229.18 * (0.000075 + 0.001868 * std::cos(g) - 0.032077 * std::sin(g)
                                      - 0.014615 * std::cos(2 * g) - 0.040849 * std::sin(2 * g));
     return minutes * 60.0;
@@ -173,16 +293,23 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
         const qint64 midnight = clockSeconds(birth.date, QTime(0, 0));
         const std::optional<TermMoment> before = monthTermAtOrBefore(midnight - 2 * secondsPerDay);
         const std::optional<TermMoment> after = monthTermAtOrBefore(midnight + 2 * secondsPerDay);
+        const bool termNear = !before || !after || before->utcSeconds != after->utcSeconds;
+        const bool dayMayPart = birth.longitude || birth.dayStart != DayStart::Midnight || birth.zone.hasDaylightTime();
         qint64 dayBegins = midnight;
         bool monthChanges = false;
         bool yearChanges = false;
-        if (!before || !after || before->utcSeconds != after->utcSeconds) {
-            dayBegins = birth.date.startOfDay(birth.zone).toSecsSinceEpoch();
-            const qint64 dayEnds = birth.date.addDays(1).startOfDay(birth.zone).toSecsSinceEpoch();
-            for (const TermMoment &term : termsBetween(dayBegins + 1, dayEnds)) {
+        if (termNear || dayMayPart) {
+            dayBegins = startOfClockDay(birth.zone, birth.date);
+            const qint64 dayEnds = startOfClockDay(birth.zone, birth.date.addDays(1));
+            for (const TermMoment &term : termNear ? termsBetween(dayBegins + 1, dayEnds) : QList<TermMoment>()) {
                 monthChanges = monthChanges || term.beginsMonth();
                 yearChanges = yearChanges || term.term == SolarTerm::StartOfSpring;
             }
+            pillars.dayParts = dayPartsOf(birth, dayBegins, dayEnds);
+            const auto longest = std::max_element(pillars.dayParts.cbegin(), pillars.dayParts.cend(),
+                                                  [](const DayPillarPart &a, const DayPillarPart &b) { return a.seconds < b.seconds; });
+            if (longest != pillars.dayParts.cend())
+                pillars.day = longest->pillar;
         }
         if (!yearChanges)
             pillars.year = yearPillarAt(dayBegins);
@@ -205,19 +332,38 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
     pillars.year = yearPillarAt(moment);
     pillars.month = monthPillarAt(moment);
 
-    if (birth.longitude) {
-        // Mean solar time runs four minutes ahead of UTC for each degree east.
-        const double trueSolar = moment + *birth.longitude * 240.0 + equationOfTime(moment);
-        setPillarClock(pillars, static_cast<qint64>(std::floor(trueSolar)));
-        pillars.trueSolarTime = true;
-    } else {
-        setPillarClock(pillars, moment + standardOffset(birth.zone, moment));
-    }
-    const bool nextDay = birth.dayStart == DayStart::At23 && pillars.pillarTime.hour() >= 23;
-    pillars.day = dayPillarOf(nextDay ? pillars.pillarDate.addDays(1) : pillars.pillarDate);
+    const qint64 reading = pillarClockAt(birth, moment);
+    setPillarClock(pillars, reading);
+    pillars.trueSolarTime = birth.longitude.has_value();
+    pillars.day = dayPillarOf(QDate::fromJulianDay(pillarDayAt(birth, reading)));
     pillars.hour = hourPillarOf(pillars.pillarDate, pillars.pillarTime);
     pillars.notices = pillarNotices(birth, pillars, animalStart);
     return pillars;
+}
+
+bool FourPillars::dayPartsAllLong() const
+{
+    constexpr qint64 fourHours = 4 * 3600;
+    return !dayParts.isEmpty()
+           && std::all_of(dayParts.cbegin(), dayParts.cend(), [](const DayPillarPart &part) { return part.seconds >= fourHours; });
+}
+
+QString dayPartTimes(const DayPillarPart &part)
+{
+    const QString format = QStringLiteral("HH:mm");
+    if (part.from == QTime(0, 0) && part.until.isValid())
+        return QStringLiteral("before %1").arg(part.until.toString(format));
+    if (!part.until.isValid())
+        return QStringLiteral("from %1").arg(part.from.toString(format));
+    return QStringLiteral("from %1 to before %2").arg(part.from.toString(format), part.until.toString(format));
+}
+
+QString pillarClockText(const FourPillars &pillars)
+{
+    if (!pillars.utcSeconds)
+        return {};
+    return QStringLiteral("%1: %2").arg(pillars.trueSolarTime ? QStringLiteral("True solar time") : QStringLiteral("Standard time"),
+                                        QDateTime(pillars.pillarDate, pillars.pillarTime).toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 QString birthProblemText(BirthProblem problem, const BirthMoment &birth)
@@ -231,7 +377,8 @@ QString birthProblemText(BirthProblem problem, const BirthMoment &birth)
     case BirthProblem::InvalidZone:
         return QStringLiteral("The time zone of the birthplace is not known.");
     case BirthProblem::LongitudeOutOfRange:
-        return QStringLiteral("The longitude must be a number of degrees from -180 (west) to 180 (east).");
+        return QStringLiteral("The longitude must be a number of degrees from -180 (west) to 180 (east), such as 75.99, "
+                              "75,99 E or 74 W.");
     case BirthProblem::ClockGap:
         return QStringLiteral("%1 did not happen on %2 in %3: the clocks went forward then. Please check the time of birth.")
             .arg(birth.time ? birth.time->toString(QStringLiteral("HH:mm")) : QString(),

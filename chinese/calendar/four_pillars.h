@@ -6,6 +6,7 @@
 #include "chinese/calendar/stem_branch.h"
 
 #include <QDate>
+#include <QList>
 #include <QStringList>
 #include <QTime>
 
@@ -14,6 +15,19 @@
 // The Chinese date and the Four Pillars of a birth, from the generated month and solar-term
 // tables (nothing astronomical is computed besides the equation of time for true solar time).
 namespace chinese {
+
+// A stretch of a day, on the birthplace's clock, that has one day pillar.
+struct DayPillarPart
+{
+    QTime from;         // its first minute
+    QTime until;        // the first minute of the next part; invalid where it runs to the day's end
+    StemBranch pillar;
+
+    qint64 seconds = 0;     // how long it lasts
+    // Seconds the pillars' clock ran ahead of the birthplace's clock (negative: behind) where
+    // this part meets the longest one.
+    int clockDifference = 0;
+};
 
 // What fourPillars() finds for a birth.
 struct FourPillars
@@ -27,6 +41,11 @@ struct FourPillars
     std::optional<StemBranch> month;
     StemBranch day;
     std::optional<StemBranch> hour;     // only with a time of birth
+
+    // Without a time of birth, where the hours of the day on the clock do not all have one day
+    // pillar (summer time, a day that begins at 23:00, true solar time away from the clock): each
+    // part of the day in order, and `day` is the pillar of the longest. Empty otherwise.
+    QList<DayPillarPart> dayParts;
 
     // With a time of birth only:
     std::optional<qint64> utcSeconds;   // the moment of birth, seconds since 1970-01-01 UTC
@@ -44,7 +63,19 @@ struct FourPillars
     // where that pillar is missing.
     QString innerAnimal() const { return month ? month->animal() : QString(); }
     QString secretAnimal() const { return hour ? hour->animal() : QString(); }
+
+    // The day holds more than one day pillar, each for four hours or more: each is then given as
+    // the day pillar beside the others, not as a note to the longest.
+    bool dayPartsAllLong() const;
 };
+
+// "before 01:00", "from 23:00", "from 01:00 to before 23:00": the clock times of a part.
+QString dayPartTimes(const DayPillarPart &part);
+
+// The clock the day and hour pillars were reckoned from, as the command line, the result window
+// and the report all show it: "True solar time: 1990-05-12 10:37" or "Standard time: 1990-05-12
+// 13:30"; empty without a time of birth.
+QString pillarClockText(const FourPillars &pillars);
 
 enum class BirthProblem {
     None,

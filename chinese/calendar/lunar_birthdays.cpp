@@ -1,6 +1,7 @@
 #include "chinese/calendar/lunar_birthdays.h"
 
 #include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/table_differences.h"
 
 #include <QJsonArray>
 
@@ -50,11 +51,14 @@ QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, cons
 {
     QJsonArray list;
     for (const LunarBirthday &birthday : birthdays) {
-        list.append(QJsonObject{{QStringLiteral("lunarYear"), birthday.lunarYear},
-                                {QStringLiteral("date"), birthday.date.toString(Qt::ISODate)},
-                                {QStringLiteral("month"), birthday.keptOn.month},
-                                {QStringLiteral("leap"), birthday.keptOn.leap},
-                                {QStringLiteral("day"), birthday.keptOn.day}});
+        QJsonObject entry{{QStringLiteral("lunarYear"), birthday.lunarYear},
+                          {QStringLiteral("date"), birthday.date.toString(Qt::ISODate)},
+                          {QStringLiteral("month"), birthday.keptOn.month},
+                          {QStringLiteral("leap"), birthday.keptOn.leap},
+                          {QStringLiteral("day"), birthday.keptOn.day}};
+        if (const std::optional<QDate> theirs = observatoryBirthday(birth, birthday.lunarYear))
+            entry.insert(QStringLiteral("observatoryDate"), theirs->toString(Qt::ISODate));
+        list.append(entry);
     }
     return QJsonObject{{QStringLiteral("name"), name},
                        {QStringLiteral("date"), birthDate.toString(Qt::ISODate)},
@@ -69,8 +73,11 @@ QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const 
         text += QStringLiteral("Name: %1\n").arg(name);
     text += QStringLiteral("Chinese date of birth: %1\n").arg(birth.textWithYear());
     for (const LunarBirthday &birthday : birthdays) {
-        text += QStringLiteral("%1: %2 (%3)\n")
-                    .arg(QString::number(birthday.lunarYear), birthday.date.toString(Qt::ISODate), birthday.keptOn.text());
+        const std::optional<QDate> theirs = observatoryBirthday(birth, birthday.lunarYear);
+        text += QStringLiteral("%1: %2 (%3%4)\n")
+                    .arg(QString::number(birthday.lunarYear), birthday.date.toString(Qt::ISODate), birthday.keptOn.text(),
+                         theirs ? QStringLiteral("; %1 by the Hong Kong Observatory's table").arg(theirs->toString(Qt::ISODate))
+                                : QString());
     }
     return text;
 }

@@ -29,12 +29,14 @@ std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYe
 std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count);
 
 // {"name", "date", "lunarDate": {"year", "month", "leap", "day"}, "birthdays": [{"lunarYear",
-// "date", "month", "leap", "day"}, ...]}; dates as YYYY-MM-DD.
+// "date", "month", "leap", "day"}, ...]}; dates as YYYY-MM-DD. A birthday the Hong Kong
+// Observatory's table puts on another day adds that day as "observatoryDate".
 QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, const ChineseDate &birth,
                                const QList<LunarBirthday> &birthdays);
 
 // The same as lines: "Name: ..." (when there is one), the Chinese date of birth, then
-// "2025: 2025-06-13 (18th day of the 4th month)" per year; each line ends in '\n'.
+// "2025: 2025-06-13 (18th day of the 4th month)" per year (with the Hong Kong Observatory's day
+// where it differs); each line ends in '\n'.
 QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays);
 
 // {"year", "month", "leap", "day"}

@@ -2,6 +2,7 @@
 
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/solar_terms.h"
+#include "chinese/calendar/table_differences.h"
 #include "common/date_text.h"
 
 #include <QDateTime>
@@ -48,6 +49,43 @@ QString amountText(int seconds)
     return QStringLiteral("%1 minutes").arg(minutes);
 }
 
+// "2 hours 56 minutes", "an hour", "half an hour", "25 minutes"
+QString durationText(int seconds)
+{
+    const int minutes = (std::abs(seconds) + 30) / 60;
+    if (minutes < 60 || minutes % 60 == 0)
+        return amountText(minutes * 60);
+    const int hours = minutes / 60;
+    return QStringLiteral("%1 %2 minute%3")
+        .arg(hours == 1 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(hours))
+        .arg(minutes % 60)
+        .arg(minutes % 60 == 1 ? QString() : QStringLiteral("s"));
+}
+
+// Why the pillars' day and the clock's day part: the pillars' clock against the birthplace's
+// (by `difference` seconds, ahead when positive), and the day that begins at 23:00.
+QString dayPartReason(const BirthMoment &birth, int difference)
+{
+    QStringList causes;
+    const QString amount = durationText(difference);
+    const QString side = difference < 0 ? QStringLiteral("behind") : QStringLiteral("ahead of");
+    if (birth.longitude) {
+        causes << QStringLiteral("the day pillar follows true solar time at longitude %1").arg(QString::number(*birth.longitude, 'g', 12))
+                      + (std::abs(difference) >= 30 ? QStringLiteral(", %1 %2 the clock that day").arg(amount, side) : QString());
+    } else if (std::abs(difference) >= 30) {
+        causes << QStringLiteral("the day pillar follows standard time, %1 %2 the %3 that day")
+                      .arg(amount, side, difference < 0 ? QStringLiteral("summer-time clock") : QStringLiteral("clock"));
+    }
+    if (birth.dayStart == DayStart::At23)
+        causes << QStringLiteral("its day begins at 23:00");
+    return causes.join(QStringLiteral(", and "));
+}
+
+QString pillarName(const StemBranch &pillar)
+{
+    return QStringLiteral("%1 %2, %3").arg(pillar.characters(), pillar.pinyin(), pillar.english());
+}
+
 QString whichPillars(const TermMoment &term)
 {
     return term.term == SolarTerm::StartOfSpring ? QStringLiteral("the year and month pillars depend")
@@ -75,6 +113,40 @@ void addMissingTime(QStringList &notices, const BirthMoment &birth, const FourPi
                             localMoment(term.utcSeconds, birth.zone).time().toString(QStringLiteral("HH:mm")));
         return;
     }
+}
+
+// The hours of a date without a time of birth whose day pillar is not the one given.
+void addDayParts(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars)
+{
+    for (const DayPillarPart &part : pillars.dayParts) {
+        if (part.pillar == pillars.day)
+            continue;
+        QString times = dayPartTimes(part);
+        times[0] = times[0].toUpper();
+        notices << QStringLiteral("%1 on the birthplace's clock, the day pillar is %2: %3.")
+                       .arg(times, pillarName(part.pillar), dayPartReason(birth, part.clockDifference));
+    }
+}
+
+// A day pillar of another day than the date on the clock, which the Chinese date follows.
+void addDayPillarDate(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars)
+{
+    const bool late = birth.dayStart == DayStart::At23 && pillars.pillarTime.hour() >= 23;
+    const QDate pillarDay = late ? pillars.pillarDate.addDays(1) : pillars.pillarDate;
+    if (pillarDay == birth.date)
+        return;
+    QStringList causes;
+    if (pillars.pillarDate != birth.date) {
+        causes << QStringLiteral("by %1, which the day pillar follows, the birth came at %2 on %3")
+                      .arg(pillars.trueSolarTime ? QStringLiteral("true solar time") : QStringLiteral("standard time"),
+                           pillars.pillarTime.toString(QStringLiteral("HH:mm")), dateText::longDate(pillars.pillarDate));
+    }
+    if (late)
+        causes << QStringLiteral("the day pillar's day begins at 23:00");
+    notices << QStringLiteral("The day pillar is that of %1 (%2), while the Chinese date, the %3, is that of %4 on the "
+                              "birthplace's clock: %5.")
+                   .arg(dateText::longDate(pillarDay), pillars.day.characters(), pillars.lunarDate.text(),
+                        dateText::longDate(birth.date), causes.join(QStringLiteral(", and ")));
 }
 
 void addClockChanges(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars, qint64 moment)
@@ -157,20 +229,38 @@ void addYearBoundaries(QStringList &notices, const BirthMoment &birth, const Fou
                                   .arg(newYearDay, springDay, yearName(lunarYear), yearName(*pillars.year)));
         }
     }
-    if (animalStart != YearStart::StartOfSpring)
+    if (animalStart != YearStart::StartOfSpring || !pillars.utcSeconds)
         return;
-    // The animal's year by the Start of Spring counts the whole day of it (in China), the
-    // pillar its moment.
+    // With a time of birth the animal's year follows the moment of the Start of Spring, as the
+    // year pillar does; counting the term's day whole, as dated in China, would give another.
     const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring);
     const std::optional<TermMoment> spring = solarTerm(birth.date.year(), SolarTerm::StartOfSpring);
     if (!byDay || !spring || byDay->animal == pillars.year->animal())
         return;
-    const bool before = pillars.utcSeconds ? *pillars.utcSeconds < spring->utcSeconds
-                                           : birth.date.startOfDay(birth.zone).toSecsSinceEpoch() < spring->utcSeconds;
-    notices << QStringLiteral("Counting the Start of Spring by its day in China, the year is the %1's; the year pillar "
-                              "begins at its exact moment, %2 birthplace time, %3 this birth, so it is the %4's.")
-                   .arg(byDay->element + QLatin1Char(' ') + byDay->animal, localText(spring->utcSeconds, birth.zone),
-                        before ? QStringLiteral("after") : QStringLiteral("before"), yearName(*pillars.year));
+    notices << QStringLiteral("The Start of Spring came at %1, birthplace time, %2 the birth, so the year is the %3's, as the "
+                              "year pillar says; counting that day whole, as dated in China, would give the %4's.")
+                   .arg(localText(spring->utcSeconds, birth.zone),
+                        *pillars.utcSeconds < spring->utcSeconds ? QStringLiteral("after") : QStringLiteral("before"),
+                        yearName(*pillars.year), byDay->element + QLatin1Char(' ') + byDay->animal);
+}
+
+// Without a time of birth, on the day of the Start of Spring at the birthplace: the animal of the
+// day as counted in China, and which hours would have the other.
+void addSpringOnTheDay(QStringList &notices, const BirthMoment &birth, YearStart animalStart)
+{
+    if (animalStart != YearStart::StartOfSpring)
+        return;
+    const std::optional<TermMoment> spring = solarTerm(birth.date.year(), SolarTerm::StartOfSpring);
+    const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring);
+    if (!spring || !byDay || localMoment(spring->utcSeconds, birth.zone).date() != birth.date)
+        return;
+    const StemBranch before = StemBranch::fromCycleIndex(spring->year - 1 - 1984);
+    const StemBranch after = StemBranch::fromCycleIndex(spring->year - 1984);
+    notices << QStringLiteral("The Start of Spring came at %1 that day, birthplace time: born before it, the year is the %2's, "
+                              "from it the %3's. Without the time of birth the day is counted whole, as dated in China: "
+                              "the %4's.")
+                   .arg(localMoment(spring->utcSeconds, birth.zone).time().toString(QStringLiteral("HH:mm")), yearName(before),
+                        yearName(after), byDay->element + QLatin1Char(' ') + byDay->animal);
 }
 
 } // namespace
@@ -180,12 +270,18 @@ QStringList pillarNotices(const BirthMoment &birth, const FourPillars &pillars, 
     QStringList notices;
     if (!pillars.utcSeconds) {
         addMissingTime(notices, birth, pillars);
+        addDayParts(notices, birth, pillars);
     } else {
         addClockChanges(notices, birth, pillars, *pillars.utcSeconds);
         addNearTerms(notices, birth, *pillars.utcSeconds);
         addNearDayChange(notices, birth, pillars);
+        addDayPillarDate(notices, birth, pillars);
     }
     addYearBoundaries(notices, birth, pillars, animalStart);
+    if (!pillars.utcSeconds)
+        addSpringOnTheDay(notices, birth, animalStart);
+    if (const QString note = observatoryNote(birth.date); !note.isEmpty())
+        notices << note;
     return notices;
 }
 

@@ -9,10 +9,13 @@
 namespace chinese {
 
 // The plain sentences fourPillars() puts on a result, in this order: what a missing time of birth
-// leaves open; a time the clocks showed twice; a change of the clocks, a solar term that changes
-// a pillar, or 23:00 or midnight within reach of the birth; and where the year's animal and the
-// year pillar part (the Chinese New Year against the Start of Spring, or the day of the Start of
-// Spring against its moment when animalStart counts from it).
+// leaves open, and the hours of such a day with another day pillar; a time the clocks showed
+// twice; a change of the clocks, a solar term that changes a pillar, or 23:00 or midnight within
+// reach of the birth; a day pillar of another day than the clock's date, which the Chinese date
+// follows; where the year's animal and the year pillar part (the Chinese New Year against the
+// Start of Spring), or where counting the Start of Spring's day whole gives another animal than
+// its moment when animalStart counts from it; and where the Hong Kong Observatory's table dates
+// the day otherwise.
 QStringList pillarNotices(const BirthMoment &birth, const FourPillars &pillars, YearStart animalStart);
 
 } // namespace chinese

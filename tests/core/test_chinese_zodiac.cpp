@@ -33,6 +33,10 @@ private Q_SLOTS:
     void damagedSavedFields();
     void savedTimeAndPlace_data();
     void savedTimeAndPlace();
+    void longitudeAsTyped_data();
+    void longitudeAsTyped();
+    void springAnimalFollowsTheMomentOfBirth_data();
+    void springAnimalFollowsTheMomentOfBirth();
 };
 
 void TestChineseZodiac::descriptionCopiesRecord_data()
@@ -330,6 +334,78 @@ void TestChineseZodiac::savedTimeAndPlace()
     QCOMPARE(birth.has_value(), !zone.isEmpty());
     if (birth && zone != QLatin1String("any"))
         QCOMPARE(QString::fromUtf8(birth->zone.id()), zone);
+}
+
+void TestChineseZodiac::longitudeAsTyped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("degrees");   // NaN: refused
+    const double refused = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("decimal point") << "75.99" << 75.99;
+    QTest::newRow("decimal comma") << "75,99" << 75.99;
+    QTest::newRow("east by letter") << "75.99 E" << 75.99;
+    QTest::newRow("west by letter, lower case, no space") << "74,0w" << -74.0;
+    QTest::newRow("degree sign and letter") << "121.5\u00B0E" << 121.5;
+    QTest::newRow("west by sign") << "-74" << -74.0;
+    QTest::newRow("a sign and a letter contradict") << "-74 W" << refused;
+    QTest::newRow("beyond 180") << "180.5 E" << refused;
+    QTest::newRow("another letter") << "74 N" << refused;
+    QTest::newRow("two separators") << "75,9.9" << refused;
+    QTest::newRow("exponent") << "1e2" << refused;
+}
+
+void TestChineseZodiac::longitudeAsTyped()
+{
+    QFETCH(QString, text);
+    QFETCH(double, degrees);
+    const std::optional<double> read = chinese::longitudeFromText(text);
+    QCOMPARE(read.has_value(), !std::isnan(degrees));
+    if (read)
+        QCOMPARE(*read, degrees);
+}
+
+void TestChineseZodiac::springAnimalFollowsTheMomentOfBirth_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("expected");   // element animal, and the span the result shows
+    // The Start of Spring 2018: 05:28 on 4 February in China, 16:28 on 3 February in New York.
+    QTest::newRow("Shanghai, half an hour before the term")
+        << QByteArray("Asia/Shanghai") << QDate(2018, 2, 4) << "04:58" << "Fire Rooster 2017-02-03 23:34 - 2018-02-04 05:28";
+    QTest::newRow("Shanghai, at the term's minute, which it began within")
+        << QByteArray("Asia/Shanghai") << QDate(2018, 2, 4) << "05:28" << "Fire Rooster 2017-02-03 23:34 - 2018-02-04 05:28";
+    QTest::newRow("Shanghai, the minute after")
+        << QByteArray("Asia/Shanghai") << QDate(2018, 2, 4) << "05:29" << "Earth Dog 2018-02-04 05:28 - 2019-02-04 11:14";
+    QTest::newRow("New York after the term, on a day China still counts to the Rooster")
+        << QByteArray("America/New_York") << QDate(2018, 2, 3) << "16:30" << "Earth Dog 2018-02-03 16:28 - 2019-02-03 22:14";
+    QTest::newRow("no time: the day as dated in China")
+        << QByteArray("Asia/Shanghai") << QDate(2018, 2, 4) << "" << "Earth Dog 2018-02-04 - 2019-02-03";
+    QTest::newRow("before the first covered Start of Spring, in Shanghai's local mean time")
+        << QByteArray("Asia/Shanghai") << QDate(1900, 1, 1) << "00:00" << "Earth Pig 1899-02-04 08:12 - 1900-02-04 13:57";
+}
+
+// The animal and the year pillar name the same year, and the reading's span holds the birth.
+void TestChineseZodiac::springAnimalFollowsTheMomentOfBirth()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
+    QFETCH(QString, time);
+    chinese::Person person{"Mei", chinese::Sex::Female, {date.day(), date.month(), date.year()}};
+    const Checked<chinese::Reading> checked = chinese::makeReading(person, chinese::YearStart::StartOfSpring);
+    QVERIFY(checked);
+    chinese::Reading r = *checked;
+    chinese::BirthMoment birth{date, std::nullopt, QTimeZone(zone), std::nullopt, chinese::DayStart::Midnight};
+    if (!time.isEmpty())
+        birth.time = QTime::fromString(time, "HH:mm");
+    QCOMPARE(chinese::addFourPillars(r, birth), chinese::BirthProblem::None);
+    QString span = r.year.firstDay.toString(Qt::ISODate) + " - " + r.year.lastDay.toString(Qt::ISODate);
+    if (r.yearMoments)
+        span = r.yearMoments->begins.toString("yyyy-MM-dd HH:mm") + " - " + r.yearMoments->ends.toString("yyyy-MM-dd HH:mm");
+    QTEST(r.year.element + ' ' + r.year.animal + ' ' + span, "expected");
+    QCOMPARE(r.record.animal, r.year.animal);
+    if (r.pillars->year)
+        QCOMPARE(r.pillars->year->animal(), r.year.animal);
 }
 
 QTEST_GUILESS_MAIN(TestChineseZodiac)

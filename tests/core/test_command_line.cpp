@@ -222,18 +222,25 @@ void TestCommandLine::failedOutputIsNotSilent()
 void TestCommandLine::chineseDateAndPillars_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("expected");   // year-month-day of the Chinese date ("L" before a leap month), pillars
+    QTest::addColumn<QString>("expected");   // year-month-day of the Chinese date ("L" before a leap month), pillars,
+                                             // animal, the day pillar of each part of a day
     QTest::newRow("12 May 1990 14:30 in Shanghai, summer time")
-        << QStringList{"--signs", "1990-05-12", "--time", "14:30", "--tz", "Asia/Shanghai", "--json"} << "1990-4-18 庚午 辛巳 丁丑 丁未";
+        << QStringList{"--signs", "1990-05-12", "--time", "14:30", "--tz", "Asia/Shanghai", "--json"} << "1990-4-18 庚午 辛巳 丁丑 丁未 Horse";
     QTest::newRow("4 Feb 2024 08:28 in London")
-        << QStringList{"--signs", "2024-02-04", "--time", "08:28", "--tz", "Europe/London", "--json"} << "2023-12-25 甲辰 丙寅 戊戌 丙辰";
+        << QStringList{"--signs", "2024-02-04", "--time", "08:28", "--tz", "Europe/London", "--json"} << "2023-12-25 甲辰 丙寅 戊戌 丙辰 Rabbit";
     QTest::newRow("late Rat hour, day begins at 23:00")
         << QStringList{"--signs", "2000-01-01", "--time", "23:30", "--tz", "Asia/Shanghai", "--day-starts", "23", "--json"}
-        << "1999-11-25 己卯 丙子 己未 甲子";
+        << "1999-11-25 己卯 丙子 己未 甲子 Rabbit";
     QTest::newRow("a western longitude as its own argument")
         << QStringList{"--signs", "2024-06-01", "--time", "12:00", "--tz", "America/New_York", "--longitude", "-87.6", "--json"}
-        << "2024-4-25 甲辰 己巳 丙申 癸巳";
-    QTest::newRow("a leap month, no time") << QStringList{"--json", "--signs", "2023-03-22"} << "2023-L2-1 癸卯 乙卯 己卯";
+        << "2024-4-25 甲辰 己巳 丙申 癸巳 Dragon";
+    QTest::newRow("a leap month, no time") << QStringList{"--json", "--signs", "2023-03-22"} << "2023-L2-1 癸卯 乙卯 己卯 Rabbit";
+    QTest::newRow("by the Start of Spring, half an hour before it: the animal of the year pillar")
+        << QStringList{"--signs", "2018-02-04", "--time", "04:58", "--tz", "Asia/Shanghai", "--year-start", "spring", "--json"}
+        << "2017-12-19 丁酉 癸丑 丁卯 壬寅 Rooster";
+    QTest::newRow("summer time, no time: the first hour has the day before's pillar")
+        << QStringList{"--signs", "1971-05-08", "--tz", "America/New_York", "--json"}
+        << "1971-4-14 辛亥 癸巳 癸巳 Pig 壬辰 00:00-01:00 癸巳 01:00-24:00";
 }
 
 void TestCommandLine::chineseDateAndPillars()
@@ -253,6 +260,12 @@ void TestCommandLine::chineseDateAndPillars()
     for (const char *key : {"year", "month", "day", "hour"}) {
         if (pillars.contains(QLatin1String(key)))
             actual << pillars.value(QLatin1String(key)).toString();
+    }
+    actual << chinese.value(QStringLiteral("animal")).toString();
+    for (const QJsonValue &part : chinese.value(QStringLiteral("dayPillarParts")).toArray()) {
+        const QJsonObject each = part.toObject();
+        actual << each.value(QStringLiteral("pillar")).toString()
+                      + QStringLiteral(" %1-%2").arg(each.value(QStringLiteral("from")).toString(), each.value(QStringLiteral("until")).toString());
     }
     QTEST(actual.join(QLatin1Char(' ')), "expected");
 }

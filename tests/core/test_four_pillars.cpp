@@ -24,6 +24,8 @@ private Q_SLOTS:
     void repeatedTimeTakesTheFirst();
     void notices_data();
     void notices();
+    void dayWithoutTimeHasEachHoursPillar_data();
+    void dayWithoutTimeHasEachHoursPillar();
     void equationOfTime_data();
     void equationOfTime();
 };
@@ -198,7 +200,8 @@ void TestFourPillars::notices_data()
         << QStringList{"Start of Spring began at 08:27 on 4 February 2024", "Start of Spring (4 February 2024) and the Chinese New Year (10 February 2024)"} << 2;
     QTest::newRow("a minute before it, counting the animal from its day")
         << QByteArray("Europe/London") << QDate(2024, 2, 4) << "08:27" << midnight << YearStart::StartOfSpring
-        << QStringList{"year and month pillars depend on the exact minute", "the year is the Wood Dragon's", "Water Rabbit's"} << 2;
+        << QStringList{"year and month pillars depend on the exact minute", "after the birth, so the year is the Water Rabbit's",
+                       "would give the Wood Dragon's"} << 2;
     QTest::newRow("New Year first, Start of Spring later")
         << QByteArray("Asia/Shanghai") << QDate(2023, 1, 25) << "12:00" << midnight << newYear
         << QStringList{"Chinese New Year (22 January 2023) and the Start of Spring (4 February 2023)"} << 1;
@@ -208,8 +211,15 @@ void TestFourPillars::notices_data()
     QTest::newRow("sixteen minutes after 23:00") << QByteArray("Asia/Shanghai") << QDate(2000, 1, 1) << "23:16" << midnight << newYear << QStringList() << 0;
     QTest::newRow("near midnight, day begins at midnight")
         << QByteArray("Asia/Shanghai") << QDate(2000, 1, 1) << "23:50" << midnight << newYear << QStringList{"quarter of an hour of midnight"} << 1;
-    QTest::newRow("near midnight, day begins at 23:00: nothing changes there")
-        << QByteArray("Asia/Shanghai") << QDate(2000, 1, 1) << "23:50" << DayStart::At23 << newYear << QStringList() << 0;
+    QTest::newRow("near midnight, day begins at 23:00: the next day's pillar beside the calendar day's Chinese date")
+        << QByteArray("Asia/Shanghai") << QDate(2000, 1, 1) << "23:50" << DayStart::At23 << newYear
+        << QStringList{"day pillar is that of 2 January 2000 (己未)", "25th day of the 11th month, is that of 1 January 2000"} << 1;
+    QTest::newRow("no time, summer time: the first hour has the day before's pillar")
+        << QByteArray("America/New_York") << QDate(1971, 5, 8) << "" << midnight << newYear
+        << QStringList{"Before 01:00 on the birthplace's clock, the day pillar is 壬辰", "an hour behind the summer-time clock"} << 2;
+    QTest::newRow("no time, in the 9th month of 2057, which the Hong Kong Observatory begins a day earlier")
+        << QByteArray("Asia/Shanghai") << QDate(2057, 10, 1) << "" << midnight << newYear
+        << QStringList{"hour pillar needs the time", "makes this day the 4th day of the 9th month of 2057"} << 2;
     QTest::newRow("half an hour before the clocks go forward")
         << QByteArray("Europe/London") << QDate(2024, 3, 31) << "00:30" << midnight << newYear
         << QStringList{"clocks went forward an hour at 01:00 on 31 March 2024"} << 1;
@@ -241,6 +251,62 @@ void TestFourPillars::notices()
         QVERIFY2(at >= 0, qPrintable(QStringLiteral("\"%1\" not in: %2").arg(piece, all)));
         from = at + piece.size();
     }
+}
+
+void TestFourPillars::dayWithoutTimeHasEachHoursPillar_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<DayStart>("dayStart");
+    QTest::addColumn<QString>("parts");   // "pillar from-until" per part; empty: one pillar all day
+    QTest::addColumn<QString>("day");     // the day pillar given: the longest part's
+    QTest::addColumn<bool>("bothGiven");
+
+    const DayStart midnight = DayStart::Midnight;
+    QTest::newRow("summer time in New York: the first hour is the day before's")
+        << QByteArray("America/New_York") << QDate(1971, 5, 8) << noLongitude << midnight << "壬辰 00:00-01:00 癸巳 01:00-24:00" << "癸巳" << false;
+    QTest::newRow("summer time and a day from 23:00 cancel out")
+        << QByteArray("America/New_York") << QDate(1971, 5, 8) << noLongitude << DayStart::At23 << "" << "癸巳" << false;
+    QTest::newRow("New York in winter") << QByteArray("America/New_York") << QDate(1971, 1, 8) << noLongitude << midnight << "" << "癸巳" << false;
+    QTest::newRow("day from 23:00 in Shanghai")
+        << QByteArray("Asia/Shanghai") << QDate(2000, 1, 1) << noLongitude << DayStart::At23 << "戊午 00:00-23:00 己未 23:00-24:00" << "戊午" << false;
+    QTest::newRow("Kashgar on China's summer clock: nearly four hours behind")
+        << QByteArray("Asia/Shanghai") << QDate(1990, 5, 12) << 75.99 << midnight << "丙子 00:00-03:53 丁丑 03:53-24:00" << "丁丑" << false;
+    QTest::newRow("east of the meridian, the last minutes are the next day's")
+        << QByteArray("Asia/Kolkata") << QDate(2024, 11, 3) << 88.36 << midnight << "辛未 00:00-23:21 壬申 23:21-24:00" << "辛未" << false;
+    QTest::newRow("ten hours behind: both pillars given")
+        << QByteArray("UTC") << QDate(1990, 5, 12) << -150.0 << midnight << "丙子 00:00-09:57 丁丑 09:57-24:00" << "丁丑" << true;
+    QTest::newRow("the day the clocks go back, a 25-hour day")
+        << QByteArray("America/New_York") << QDate(2024, 11, 3) << noLongitude << midnight << "庚午 00:00-01:00 辛未 01:00-24:00" << "辛未" << false;
+}
+
+// The pillar each part names is the one a birth at its first and last minute gets.
+void TestFourPillars::dayWithoutTimeHasEachHoursPillar()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
+    QFETCH(double, longitude);
+    QFETCH(DayStart, dayStart);
+    BirthProblem problem = BirthProblem::None;
+    const std::optional<chinese::FourPillars> pillars =
+        chinese::fourPillars(birthOf(zone, date, QString(), longitude, dayStart), YearStart::LunarNewYear, problem);
+    QVERIFY(pillars);
+    QStringList parts;
+    for (const chinese::DayPillarPart &part : pillars->dayParts) {
+        const QString until = part.until.isValid() ? part.until.toString("HH:mm") : QStringLiteral("24:00");
+        parts << part.pillar.characters() + QLatin1Char(' ') + part.from.toString("HH:mm") + QLatin1Char('-') + until;
+        const QTime lastMinute = part.until.isValid() ? part.until.addSecs(-60) : QTime(23, 59);
+        for (const QTime &minute : {part.from, lastMinute}) {
+            const std::optional<chinese::FourPillars> timed = chinese::fourPillars(
+                birthOf(zone, date, minute.toString("HH:mm"), longitude, dayStart), YearStart::LunarNewYear, problem);
+            QVERIFY(timed);
+            QCOMPARE(timed->day.characters() + minute.toString(" HH:mm"), part.pillar.characters() + minute.toString(" HH:mm"));
+        }
+    }
+    QTEST(parts.join(QLatin1Char(' ')), "parts");
+    QTEST(pillars->day.characters(), "day");
+    QTEST(pillars->dayPartsAllLong(), "bothGiven");
 }
 
 void TestFourPillars::equationOfTime_data()

@@ -1,6 +1,7 @@
 #include "chinese/calendar/birthday_calendar.h"
 #include "chinese/calendar/lunar_birthdays.h"
 #include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/table_differences.h"
 
 #include <QtTest>
 
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void foldedLines();
     void textEscaped();
     void sameEventsSameUids();
+    void observatoryNinthMonthOf2057_data();
+    void observatoryNinthMonthOf2057();
 };
 
 namespace {
@@ -154,6 +157,40 @@ void TestLunarBirthdays::sameEventsSameUids()
     QCOMPARE(later, first.mid(1));
     for (const QByteArray &uid : someoneElse)
         QVERIFY(!first.contains(uid));
+}
+
+void TestLunarBirthdays::observatoryNinthMonthOf2057_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("ours");
+    QTest::addColumn<QString>("theirs");   // empty: the same day
+    QTest::newRow("8th month, 10th day: before the new moon in question") << 8 << 10 << "2057-09-08" << "";
+    QTest::newRow("8th month, 30th day: the Observatory's month has 29") << 8 << 30 << "2057-09-28" << "2057-09-27";
+    QTest::newRow("9th month, 1st day") << 9 << 1 << "2057-09-29" << "2057-09-28";
+    QTest::newRow("9th month, 30th day: our last, the 29th, is the same day") << 9 << 30 << "2057-10-27" << "";
+    QTest::newRow("10th month, 1st day: the tables agree again") << 10 << 1 << "2057-10-28" << "";
+}
+
+void TestLunarBirthdays::observatoryNinthMonthOf2057()
+{
+    QFETCH(int, month);
+    QFETCH(int, day);
+    const chinese::ChineseDate birth{1990, month, false, day};
+    const std::optional<chinese::LunarBirthday> ours = chinese::lunarBirthday(birth, 2057);
+    QVERIFY(ours);
+    QTEST(ours->date.toString(Qt::ISODate), "ours");
+    const std::optional<QDate> theirs = chinese::observatoryBirthday(birth, 2057);
+    QTEST(theirs ? theirs->toString(Qt::ISODate) : QString(), "theirs");
+    // The Observatory's date of its own day (ours where the two agree) names the birthday back.
+    if (theirs) {
+        std::optional<chinese::ChineseDate> dated = chinese::observatoryDate(*theirs);
+        if (!dated)
+            dated = chinese::chineseDate(*theirs);
+        QVERIFY(dated);
+        QCOMPARE(dated->month, month);
+        QCOMPARE(dated->day, std::min(day, month == 8 ? 29 : 30));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLunarBirthdays)

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -76,34 +77,44 @@ void TestChineseBirth::birthGivesPillars_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("longitude");
     QTest::addColumn<QStringList>("shown");   // in the result's text and the report; empty: refused
     QTest::addColumn<QString>("message");
 
     // Summer time in Shanghai: 14:30 on the clock is 13:30 standard time, still the Goat hour.
-    QTest::newRow("Shanghai 1990") << "1990-05-12" << "14:30" << "Asia/Shanghai"
+    QTest::newRow("Shanghai 1990") << "1990-05-12" << "14:30" << "Asia/Shanghai" << ""
                                    << QStringList{"18th day of the 4th month, Year of the Horse",
                                                   "Year pillar: 庚午 gēng wǔ", "Month pillar: 辛巳 xīn sì",
-                                                  "Day pillar: 丁丑", "Hour pillar: 丁未", "Secret Animal: Goat"}
+                                                  "Day pillar: 丁丑", "Hour pillar: 丁未", "Secret Animal: Goat",
+                                                  "Standard time: 1990-05-12 13:30", "Chinese year "}
                                    << QString();
     // The Start of Spring 2024 fell at 08:27:07 in London.
-    QTest::newRow("London after the Start of Spring") << "2024-02-04" << "08:28" << "Europe/London"
+    QTest::newRow("London after the Start of Spring") << "2024-02-04" << "08:28" << "Europe/London" << ""
                                                      << QStringList{"Year pillar: 甲辰 jiǎ chén \u2014 Yang Wood Dragon",
                                                                     "Month pillar: 丙寅"}
                                                      << QString();
-    QTest::newRow("no time") << "1990-05-12" << "" << "Asia/Shanghai"
+    // Kashgar's longitude on China's clock: true solar time runs nearly four hours behind.
+    QTest::newRow("Kashgar, longitude typed with a comma and a letter")
+        << "1990-05-12" << "14:30" << "Asia/Shanghai" << "75,99 E"
+        << QStringList{"longitude 75.99 (true solar time)", "True solar time: 1990-05-12 10:37", "Hour pillar: 乙巳", "Secret Animal: Snake"}
+        << QString();
+    QTest::newRow("summer time, no time")
+        << "1971-05-08" << "" << "America/New_York" << ""
+        << QStringList{"Day pillar: 癸巳", "Before 01:00 on the birthplace's clock, the day pillar is 壬辰"} << QString();
+    QTest::newRow("no time") << "1990-05-12" << "" << "Asia/Shanghai" << ""
                              << QStringList{"time not given", "The hour pillar needs the time of birth."} << QString();
-    QTest::newRow("clock gap") << "2024-03-31" << "01:30" << "Europe/London" << QStringList()
+    QTest::newRow("clock gap") << "2024-03-31" << "01:30" << "Europe/London" << "" << QStringList()
                                << "01:30 did not happen on 2024-03-31 in Europe/London: the clocks went forward "
                                   "then. Please check the time of birth.";
-    QTest::newRow("unknown zone") << "1990-05-12" << "14:30" << "Mars/Olympus" << QStringList()
+    QTest::newRow("unknown zone") << "1990-05-12" << "14:30" << "Mars/Olympus" << "" << QStringList()
                                   << "\"Mars/Olympus\" is not a time zone name such as Europe/London.";
-    QTest::newRow("an abbreviation, with a hint") << "1990-02-04" << "10:00" << "JST" << QStringList()
+    QTest::newRow("an abbreviation, with a hint") << "1990-02-04" << "10:00" << "JST" << "" << QStringList()
                                                   << "JST is not a time zone name; try Asia/Tokyo.";
-    QTest::newRow("an alias Qt does not list") << "1990-05-12" << "14:30" << "US/Eastern"
+    QTest::newRow("an alias Qt does not list") << "1990-05-12" << "14:30" << "US/Eastern" << ""
                                                << QStringList{"14:30, America/New_York"} << QString();
-    QTest::newRow("no zone needed without a time") << "1990-05-12" << "" << ""
+    QTest::newRow("no zone needed without a time") << "1990-05-12" << "" << "" << ""
                                                    << QStringList{"The hour pillar needs the time of birth."} << QString();
-    QTest::newRow("no zone with a time") << "1990-05-12" << "14:30" << "" << QStringList()
+    QTest::newRow("no zone with a time") << "1990-05-12" << "14:30" << "" << "" << QStringList()
                                          << "The time of birth needs the time zone of the birthplace.";
 }
 
@@ -112,10 +123,12 @@ void TestChineseBirth::birthGivesPillars()
     QFETCH(QString, date);
     QFETCH(QString, time);
     QFETCH(QString, zone);
+    QFETCH(QString, longitude);
     QFETCH(QStringList, shown);
     QFETCH(QString, message);
     OrvoForm *input = enter(date, time, zone);
     QVERIFY(input);
+    F::control<QLineEdit>(input, "txtLongitude")->setText(longitude);
     // Pictures of both windows for a person to look at, where asked for.
     const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS");
     const QString shot = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
@@ -133,8 +146,16 @@ void TestChineseBirth::birthGivesPillars()
     }
     QVERIFY(dialogs()->messages.isEmpty());
     QVERIFY(display);
-    if (!shots.isEmpty())
-        QVERIFY(display->grab().save(shots + "/result-" + shot + ".png"));
+    if (!shots.isEmpty()) {
+        // The whole frame at a common screen size, the depth box turned to the time of birth.
+        display->window()->resize(1366, 768);
+        display->parentWidget()->showMaximized();
+        QCoreApplication::processEvents();
+        auto *depth = F::control<QTextEdit>(display, "txtDepth");
+        depth->find("Time and Place of Birth");
+        depth->ensureCursorVisible();
+        QVERIFY(display->window()->grab().save(shots + "/result-" + shot + ".png"));
+    }
     const OrvoForm *reportForm = ui->report(Chinese);
     QVERIFY(reportForm);
     const QString report = F::text(reportForm, "RTB");
