@@ -27,7 +27,7 @@ std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::opt
     // Every member given, so that the default zone (the computer's, looked up anew each time) is not.
     const chinese::BirthMoment birth{date, time, m_settings.zone, m_settings.longitude, m_settings.dayStart};
     chinese::BirthProblem problem = chinese::BirthProblem::None;
-    std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem);
+    std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem, m_settings.tradition);
     if (!signs) {
         error = problem == chinese::BirthProblem::DateOutsideRange
                     ? QStringLiteral("%1 is outside the days covered, %2 to %3")

@@ -38,12 +38,29 @@ QString plainText(const FourSigns &signs, const QString &name)
     if (!name.isEmpty())
         text += QStringLiteral("Name: %1\n").arg(name);
     text += QStringLiteral("Celtic: %1 (%2)\n").arg(signs.celtic.sign, signs.celtic.gaelicName);
-    text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
-                .arg(signs.chinese.element, signs.chinese.animal, chinese::yearStartKey(signs.chinese.yearStart),
-                     isoDate(signs.chinese.firstDay), isoDate(signs.chinese.lastDay));
+    const FourSigns::Chinese &year = signs.chinese;
+    if (year.tradition == chinese::Tradition::China) {
+        text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
+                    .arg(year.element, year.animal, chinese::yearStartKey(year.yearStart), isoDate(year.firstDay),
+                         isoDate(year.lastDay));
+    } else {
+        text += QStringLiteral("Chinese (%1): %2, %3 (%4, %5 to %6)\n")
+                    .arg(chinese::traditionName(year.tradition), chinese::yearName(year.tradition, year.element, year.animal),
+                         year.nativeName,
+                         chinese::yearStartKey(year.yearStart), isoDate(year.firstDay), isoDate(year.lastDay));
+    }
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);
-    text += QStringLiteral("Chinese date: %1\n").arg(signs.chinese.lunarDate.textWithYear());
+    if (year.tradition == chinese::Tradition::China)
+        text += QStringLiteral("Chinese date: %1\n").arg(year.lunarDate.textWithYear());
+    else if (year.hasLunarDate())
+        text += QStringLiteral("Lunar date (%1): %2, Year of the %3\n")
+                    .arg(chinese::traditionName(year.tradition), year.lunarDate.text(),
+                         chinese::traditionAnimal(year.tradition, year.lunarDate.yearTitle().mid(12)));
+    else
+        text += QStringLiteral("Lunar date: %1\n").arg(chinese::noLunarDatesText());
+    for (const QString &notice : year.traditionNotices)
+        text += QStringLiteral("Note: %1\n").arg(notice);
     if (!signs.chinese.pillars)
         return text;
     const chinese::FourPillars &pillars = *signs.chinese.pillars;
@@ -64,6 +81,8 @@ QString plainText(const FourSigns &signs, const QString &name)
     }
     for (const QString &notice : pillars.notices)
         text += QStringLiteral("Note: %1\n").arg(notice);
+    if (year.tradition != chinese::Tradition::China)
+        text += QStringLiteral("Note: %1\n").arg(chinese::pillarsInEveryTraditionText());
     return text;
 }
 
@@ -71,10 +90,15 @@ QString summaryLine(const FourSigns &signs, const QString &label)
 {
     const chinese::ChineseDate &lunar = signs.chinese.lunarDate;
     QString line = label + QStringLiteral(": Celtic ") + signs.celtic.sign + QStringLiteral("; Chinese ")
-        + signs.chinese.element + QLatin1Char(' ') + signs.chinese.animal + QStringLiteral("; Mayan ") + signs.mayan.sign
-        + QStringLiteral("; Australian ") + signs.australian.sign + QStringLiteral("; Chinese date ")
-        + QString::number(lunar.year) + (lunar.leap ? QStringLiteral(" leap month ") : QStringLiteral(" month "))
-        + QString::number(lunar.month) + QStringLiteral(" day ") + QString::number(lunar.day);
+        + chinese::yearName(signs.chinese.tradition, signs.chinese.element, signs.chinese.animal)
+        + QStringLiteral("; Mayan ") + signs.mayan.sign
+        + QStringLiteral("; Australian ") + signs.australian.sign;
+    if (signs.chinese.hasLunarDate()) {
+        line += (signs.chinese.tradition == chinese::Tradition::China ? QStringLiteral("; Chinese date ")
+                                                                      : QStringLiteral("; lunar date "))
+            + QString::number(lunar.year) + (lunar.leap ? QStringLiteral(" leap month ") : QStringLiteral(" month "))
+            + QString::number(lunar.month) + QStringLiteral(" day ") + QString::number(lunar.day);
+    }
     if (signs.chinese.pillars) {
         line += QStringLiteral("; pillars");
         for (const PillarSlot &slot : slotsOf(*signs.chinese.pillars)) {

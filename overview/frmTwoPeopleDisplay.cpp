@@ -216,8 +216,8 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
         const TwoPeople::Person &who = *people[person];
         // A title takes "&" for a mnemonic; a name is shown as typed.
         fraPerson[person]->setTitle(QString(who.name).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        imgAnimal[person]->setPixmap(QPixmap(chinese::picturePath(who.animal)));
-        imgAnimal[person]->setAccessibleName(who.animal);
+        imgAnimal[person]->setPixmap(QPixmap(chinese::traditionPicturePath(m_match.tradition, who.animal)));
+        imgAnimal[person]->setAccessibleName(chinese::traditionAnimal(m_match.tradition, who.animal));
         lblSign[person]->setText(overview::signName(who));
         imgElement[person]->setText(QString(chinese::elementCharacter(who.element)));
         imgElement[person]->setAccessibleName(who.element);

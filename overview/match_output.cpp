@@ -18,7 +18,8 @@ QJsonObject personJson(const TwoPeople::Person &person)
 {
     return QJsonObject{
         {QStringLiteral("date"), person.birthDate.toString(Qt::ISODate)},
-        {QStringLiteral("animal"), person.animal},
+        {QStringLiteral("animal"), person.animalName},
+        {QStringLiteral("nativeName"), person.nativeName},
         {QStringLiteral("element"), person.element},
     };
 }
@@ -31,7 +32,9 @@ QString matchText(const TwoPeople &match)
     for (const auto &[label, person] : {std::pair{QStringLiteral("First"), &match.first},
                                         std::pair{QStringLiteral("Second"), &match.second}}) {
         text += QStringLiteral("%1: %2 %3 (%4)\n")
-                    .arg(label, person->element, person->animal, person->birthDate.toString(Qt::ISODate));
+                    .arg(label, person->element,
+                         person->animalName == QLatin1String("Water Buffalo") ? QStringLiteral("Buffalo") : person->animalName,
+                         person->birthDate.toString(Qt::ISODate));
     }
     const QList<chinese::RelationText> relations = relationTexts(match);
     if (relations.isEmpty())
@@ -52,6 +55,7 @@ QJsonObject matchJson(const TwoPeople &match)
         {QStringLiteral("first"), personJson(match.first)},
         {QStringLiteral("second"), personJson(match.second)},
         {QStringLiteral("yearStart"), chinese::yearStartKey(match.yearStart)},
+        {QStringLiteral("tradition"), chinese::traditionKey(match.tradition)},
         {QStringLiteral("relations"), relations},
         {QStringLiteral("elements"), chinese::elementRelationKey(match.elements)},
         {QStringLiteral("summary"), match.summary},

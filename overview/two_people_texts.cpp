@@ -12,7 +12,10 @@ QString pairName(const TwoPeople &match)
 
 QString signName(const TwoPeople::Person &person)
 {
-    return person.element + QLatin1Char(' ') + person.animal;
+    if (person.animalName.isEmpty() || person.animalName == person.animal)
+        return person.element + QLatin1Char(' ') + person.animal;
+    return QStringLiteral("%1 (%2)").arg(person.element + QLatin1Char(' ') + person.animalName, person.nativeName)
+        .replace(QStringLiteral("Water Buffalo"), QStringLiteral("Buffalo"));
 }
 
 QString birthDetail(const TwoPeople::Person &person, chinese::YearStart start)
