@@ -59,8 +59,9 @@ QStringList traditionNotices(Tradition tradition, const QDate &birthDate, YearSt
                                       "you are %2 there, %3 in China.")
                            .arg(born, whatThere, whatInChina);
         } else {
-            // The new year that only one of the two had reached by the birth date.
-            const bool earlierThere = there->firstDay < china->firstDay || china->lastDay < there->firstDay;
+            // The new year that only one of the two had reached by the birth date: the tradition's
+            // where its year is already the next one.
+            const bool earlierThere = there->firstDay > china->firstDay;
             const QDate ownDay = earlierThere ? there->firstDay : there->lastDay.addDays(1);
             const QDate chinaDay = earlierThere ? china->lastDay.addDays(1) : china->firstDay;
             notices << QStringLiteral("In %1 %2 %3 fell on %4, %5 %6: born on %7 you are %8 there, %9 in China.")

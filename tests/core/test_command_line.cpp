@@ -82,13 +82,13 @@ void TestCommandLine::jsonObject_data()
         << QStringList{"Wren", "Monkey", "Metal", "new-year", "2100-02-09", "2101-01-28", "Xibkay", "Emu"};
     QTest::newRow("25 Jan 1985 in Vietnam: after Tết, a month before China's New Year")
         << QStringList{"--signs", "1985-01-25", "--tradition", "vietnam", "--json"} << QString()
-        << QStringList{"Otter", "Water Buffalo", "Wood", "new-year", "1985-01-21", "1986-02-08", "Ben", "Wombat"};
+        << QStringList{"Crane", "Water Buffalo", "Wood", "new-year", "1985-01-21", "1986-02-08", "Batz", "Galah"};
     QTest::newRow("17 Feb 2007 in Vietnam: Tết")
         << QStringList{"--signs", "2007-02-17", "--tradition", "vietnam", "--json"} << QString()
-        << QStringList{"Wolf", "Pig", "Fire", "new-year", "2007-02-17", "2008-02-06", "Ix", "Eagle"};
+        << QStringList{"Crane", "Pig", "Fire", "new-year", "2007-02-17", "2008-02-06", "Coz", "Koala"};
     QTest::newRow("17 Feb 2007 in China: still the Dog")
         << QStringList{"--signs", "2007-02-17", "--tradition", "china", "--json"} << QString()
-        << QStringList{"Wolf", "Dog", "Fire", "new-year", "2006-01-29", "2007-02-17", "Ix", "Eagle"};
+        << QStringList{"Crane", "Dog", "Fire", "new-year", "2006-01-29", "2007-02-17", "Coz", "Koala"};
 }
 
 void TestCommandLine::jsonObject()
