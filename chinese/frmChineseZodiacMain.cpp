@@ -115,8 +115,8 @@ void frmChineseZodiacMain::createControls()
     fraFullBrand = new PromotionBand(this);
     footer()->setContentsMargins(0, 0, 0, twips::windowMargin);
     footer()->addWidget(fraFullBrand);
-    setTabOrder(optYearStart[1], fraTradition);
-    setTabOrder(fraTradition, cmdProceed);
+    setTabOrder(optYearStart[1], fraTradition->focusProxy());
+    setTabOrder(fraTradition->focusProxy(), cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);
 }
 

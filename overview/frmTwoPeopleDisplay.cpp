@@ -218,7 +218,7 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
         fraPerson[person]->setTitle(QString(who.name).replace(QLatin1Char('&'), QStringLiteral("&&")));
         imgAnimal[person]->setPixmap(QPixmap(chinese::traditionPicturePath(m_match.tradition, who.animal)));
         imgAnimal[person]->setAccessibleName(chinese::traditionAnimal(m_match.tradition, who.animal));
-        lblSign[person]->setText(overview::signName(who));
+        lblSign[person]->setText(overview::signName(who, m_match.tradition));
         imgElement[person]->setText(QString(chinese::elementCharacter(who.element)));
         imgElement[person]->setAccessibleName(who.element);
         look::setColours(imgElement[person], Qt::white, elementColour(who.element));

@@ -168,8 +168,8 @@ void frmTwoPeopleMain::arrangeControls()
             previous = control;
         }
     }
-    setTabOrder(previous, fraTradition);
-    setTabOrder(fraTradition, cmdFind);
+    setTabOrder(previous, fraTradition->focusProxy());
+    setTabOrder(fraTradition->focusProxy(), cmdFind);
 }
 
 void frmTwoPeopleMain::createMenus()

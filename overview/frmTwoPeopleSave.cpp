@@ -49,7 +49,7 @@ void frmTwoPeopleSave::composeReport()
                                         std::pair{QStringLiteral("Second Person: "), &match.second}}) {
         insertEntry(title, person->name, heading, 1);
         insertEntry(QStringLiteral("Chinese Sign: "),
-                    QStringLiteral("%1. %2.").arg(overview::signName(*person),
+                    QStringLiteral("%1. %2.").arg(overview::signName(*person, match.tradition),
                                                   overview::birthDetail(*person, match.yearStart)),
                     heading, 2);
     }

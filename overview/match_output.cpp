@@ -31,9 +31,8 @@ QString matchText(const TwoPeople &match)
     QString text;
     for (const auto &[label, person] : {std::pair{QStringLiteral("First"), &match.first},
                                         std::pair{QStringLiteral("Second"), &match.second}}) {
-        text += QStringLiteral("%1: %2 %3 (%4)\n")
-                    .arg(label, person->element,
-                         person->animalName == QLatin1String("Water Buffalo") ? QStringLiteral("Buffalo") : person->animalName,
+        text += QStringLiteral("%1: %2 (%3)\n")
+                    .arg(label, chinese::yearName(match.tradition, person->element, person->animal),
                          person->birthDate.toString(Qt::ISODate));
     }
     const QList<chinese::RelationText> relations = relationTexts(match);

@@ -12,10 +12,14 @@ QString pairName(const TwoPeople &match)
 
 QString signName(const TwoPeople::Person &person)
 {
-    if (person.animalName.isEmpty() || person.animalName == person.animal)
-        return person.element + QLatin1Char(' ') + person.animal;
-    return QStringLiteral("%1 (%2)").arg(person.element + QLatin1Char(' ') + person.animalName, person.nativeName)
-        .replace(QStringLiteral("Water Buffalo"), QStringLiteral("Buffalo"));
+    return person.element + QLatin1Char(' ') + person.animal;
+}
+
+QString signName(const TwoPeople::Person &person, chinese::Tradition tradition)
+{
+    if (tradition == chinese::Tradition::China)
+        return signName(person);
+    return QStringLiteral("%1 (%2)").arg(chinese::yearName(tradition, person.element, person.animal), person.nativeName);
 }
 
 QString birthDetail(const TwoPeople::Person &person, chinese::YearStart start)

@@ -14,6 +14,9 @@ QString pairName(const TwoPeople &match);
 
 // "Earth Snake".
 QString signName(const TwoPeople::Person &person);
+// The same as the match's tradition says it, with the animal's native name: "Wood Buffalo (Sửu)";
+// as signName() in China.
+QString signName(const TwoPeople::Person &person, chinese::Tradition tradition);
 
 // "Born 12 May 1989, in the Chinese year from 6 February 1989 to 26 January 1990, counted from
 // Chinese New Year".
