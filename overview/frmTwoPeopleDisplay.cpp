@@ -223,7 +223,7 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
         imgElement[person]->setAccessibleName(who.element);
         look::setColours(imgElement[person], Qt::white, elementColour(who.element));
         lblElement[person]->setText(QStringLiteral("Element: %1").arg(who.element));
-        lblDetail[person]->setText(overview::birthDetail(who, m_match.yearStart));
+        lblDetail[person]->setText(overview::birthDetail(who, m_match.yearStart, m_match.tradition));
     }
     showRelations();
     const chinese::RelationText elements = overview::elementsText(m_match);

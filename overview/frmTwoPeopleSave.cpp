@@ -50,7 +50,7 @@ void frmTwoPeopleSave::composeReport()
         insertEntry(title, person->name, heading, 1);
         insertEntry(QStringLiteral("Chinese Sign: "),
                     QStringLiteral("%1. %2.").arg(overview::signName(*person, match.tradition),
-                                                  overview::birthDetail(*person, match.yearStart)),
+                                                  overview::birthDetail(*person, match.yearStart, match.tradition)),
                     heading, 2);
     }
     insertText(QStringLiteral("The Two Animals") + lineBreaks(2), true, section);

@@ -63,7 +63,7 @@ std::optional<TwoPeople> twoPeople(const QString &firstName, const QDate &firstB
     match.tradition = tradition;
     match.relations = chinese::branchRelations(*a, *b);
     match.elements = *elements;
-    match.summary = matchSummary(match.relations, *a, *b);
+    match.summary = chinese::inTraditionWords(tradition, matchSummary(match.relations, *a, *b));
     return match;
 }
 
@@ -76,6 +76,8 @@ QList<chinese::RelationText> relationTexts(const TwoPeople &match)
         return texts;
     for (const BranchRelation relation : match.relations)
         texts << chinese::relationText(relation, *a, *b);
+    for (chinese::RelationText &text : texts)
+        text.explanation = chinese::inTraditionWords(match.tradition, text.explanation);
     return texts;
 }
 

@@ -21,6 +21,8 @@ QString signName(const TwoPeople::Person &person, chinese::Tradition tradition);
 // "Born 12 May 1989, in the Chinese year from 6 February 1989 to 26 January 1990, counted from
 // Chinese New Year".
 QString birthDetail(const TwoPeople::Person &person, chinese::YearStart start);
+// The same in another tradition: "..., counted from Tết as in Vietnam".
+QString birthDetail(const TwoPeople::Person &person, chinese::YearStart start, chinese::Tradition tradition);
 
 // "Six Harmony (六合)"; the English name alone where there is no Chinese one.
 QString relationTitle(const chinese::RelationText &text);

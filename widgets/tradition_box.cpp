@@ -10,6 +10,7 @@ TraditionBox::TraditionBox(QWidget *parent)
     setObjectName(QStringLiteral("fraTradition"));
     lblTradition = new QLabel(QStringLiteral("Count the &animal years as in:"), this);
     lblTradition->setObjectName(QStringLiteral("lblTradition"));
+    lblTradition->setWordWrap(true);   // two lines where it sits in a narrow tile
     cboTradition = new QComboBox(this);
     cboTradition->setObjectName(QStringLiteral("cboTradition"));
     cboTradition->setAccessibleName(QStringLiteral("Count the animal years as in"));
@@ -22,6 +23,7 @@ TraditionBox::TraditionBox(QWidget *parent)
     row->addWidget(lblTradition);
     row->addWidget(cboTradition);
     row->addStretch(1);
+    row->setStretch(0, 0);
     connect(cboTradition, &QComboBox::activated, this, [this] { Q_EMIT chosen(tradition()); });
 }
 

@@ -5,6 +5,7 @@
 #include "common/program_settings.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 namespace chinese {
 
@@ -90,6 +91,17 @@ QString yearName(Tradition tradition, const QString &element, const QString &ani
     const QString own = traditionAnimal(tradition, animal);
     return element + QLatin1Char(' ')
            + (own == QLatin1String("Water Buffalo") ? QStringLiteral("Buffalo") : own);
+}
+
+QString inTraditionWords(Tradition tradition, const QString &text)
+{
+    QString result = text;
+    for (const QString &animal : animalNames()) {
+        const QString own = traditionAnimal(tradition, animal);
+        if (own != animal)
+            result.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(animal)), own);
+    }
+    return result;
 }
 
 QString nativeAnimalName(Tradition tradition, const QString &animal)

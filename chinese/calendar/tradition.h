@@ -37,6 +37,9 @@ QString traditionAnimal(Tradition tradition, const QString &animal);
 // The year's element and animal as the tradition says them: "Wood Cat", "Wood Buffalo" (the
 // Water Buffalo with an element), "Fire Wild Boar", "Wood Rat".
 QString yearName(Tradition tradition, const QString &element, const QString &animal);
+// A text about the animals with each named as the tradition names it ("the Ox and the Rabbit"
+// becomes "the Water Buffalo and the Cat" in Vietnam); whole words only.
+QString inTraditionWords(Tradition tradition, const QString &text);
 // Its name in the tradition's language: "Mão", "토끼", "卯 う", "兔"; empty for an unknown animal.
 QString nativeAnimalName(Tradition tradition, const QString &animal);
 // The resource path of the picture for that animal in that tradition (the Cat's in Vietnam),

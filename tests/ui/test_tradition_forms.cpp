@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QtTest>
 
 using System = systems::System;
@@ -44,8 +45,16 @@ void TestTraditionForms::init()
 void TestTraditionForms::shoot(QWidget *window, const QString &name)
 {
     const QString folder = qEnvironmentVariable("ORVO_SCREENSHOTS");
-    if (!folder.isEmpty())
-        QVERIFY(window->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, QString::fromLatin1(QTest::currentDataTag()))));
+    if (folder.isEmpty())
+        return;
+    // A laptop's screen, the form filling the frame, as a user would look at it.
+    window->resize(1366, 768);
+    for (auto *child : window->findChildren<QMdiSubWindow *>()) {
+        if (child->isVisible())
+            child->showMaximized();
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(window->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, QString::fromLatin1(QTest::currentDataTag()))));
 }
 
 void TestTraditionForms::chosenOnceShownEverywhere_data()
