@@ -8,7 +8,7 @@
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/reading_files.h"
-#include "widgets/tradition_box.h"
+#include "chinese/tradition_box.h"
 #include "widgets/date_list.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"

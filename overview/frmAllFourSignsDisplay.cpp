@@ -6,7 +6,7 @@
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "report/report_printing.h"
-#include "widgets/tradition_box.h"
+#include "chinese/tradition_box.h"
 #include "widgets/link_label.h"
 #include "widgets/promotion_band.h"
 #include "widgets/look.h"

@@ -11,7 +11,7 @@
 #include "widgets/look.h"
 #include "widgets/name_box.h"
 #include "widgets/promotion_band.h"
-#include "widgets/tradition_box.h"
+#include "chinese/tradition_box.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "widgets/tradition_box.h"
+#include "chinese/tradition_box.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
