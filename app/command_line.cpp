@@ -7,6 +7,7 @@
 #include "chinese/calendar/day_start.h"
 #include "chinese/calendar/lunar_birthdays.h"
 #include "chinese/calendar/lunar_calendar.h"
+#include "chinese/calendar/tradition.h"
 #include "chinese/calendar/year_start.h"
 #include "common/version.h"
 #include "common/zone_name.h"
@@ -37,6 +38,17 @@ int usageError(QIODevice &err, const QString &message)
 {
     writeAll(err, (QStringLiteral("orvo: ") + oneLine(message) + QLatin1Char('\n')).toUtf8());
     return UsageError;
+}
+
+// The --tradition asked for (China when it is not given); nothing, with the message written, for
+// a word it does not know.
+std::optional<chinese::Tradition> traditionOption(const QCommandLineParser &parser, QIODevice &err)
+{
+    const QString key = parser.value(QStringLiteral("tradition"));
+    const std::optional<chinese::Tradition> tradition = chinese::traditionFromKey(key);
+    if (!tradition)
+        usageError(err, QStringLiteral("--tradition takes china, vietnam, korea or japan, not \"%1\"").arg(key));
+    return tradition;
 }
 
 int answer(QIODevice &out, QIODevice &err, const QByteArray &bytes)
@@ -74,6 +86,10 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
     if (!yearStart)
         return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(parser.value(QStringLiteral("year-start"))));
     settings.yearStart = *yearStart;
+    const std::optional<chinese::Tradition> tradition = traditionOption(parser, err);
+    if (!tradition)
+        return UsageError;
+    settings.tradition = *tradition;
     const std::optional<chinese::DayStart> dayStart = chinese::dayStartFromKey(parser.value(QStringLiteral("day-starts")));
     if (!dayStart)
         return usageError(err, QStringLiteral("--day-starts takes midnight or 23, not \"%1\"").arg(parser.value(QStringLiteral("day-starts"))));
@@ -138,8 +154,8 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
 }
 
 // `--match FIRST SECOND`: the first date is the option's value, the second the one plain argument.
-int runMatch(const QString &firstText, const QStringList &rest, const QString &yearStartText, bool json,
-             QIODevice &out, QIODevice &err)
+int runMatch(const QString &firstText, const QStringList &rest, const QString &yearStartText,
+             chinese::Tradition tradition, bool json, QIODevice &out, QIODevice &err)
 {
     if (rest.size() != 1)
         return usageError(err, QStringLiteral("--match takes two dates, YYYY-MM-DD YYYY-MM-DD"));
@@ -153,7 +169,7 @@ int runMatch(const QString &firstText, const QStringList &rest, const QString &y
         return usageError(err, QStringLiteral("--year-start takes new-year or spring, not \"%1\"").arg(yearStartText));
     overview::TwoPeopleProblem problem = overview::TwoPeopleProblem::None;
     const std::optional<TwoPeople> match = overview::twoPeople(QString(), terminal::isoDay(firstText), QString(),
-                                                               terminal::isoDay(secondText), *start, &problem);
+                                                               terminal::isoDay(secondText), *start, &problem, tradition);
     if (!match) {
         return usageError(err, QStringLiteral("%1 is outside the days covered, %2 to %3")
                                    .arg(problem == overview::TwoPeopleProblem::SecondDate ? secondText : firstText,
@@ -180,7 +196,12 @@ int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevic
     const QDate birthDate = terminal::isoDay(dateText);
     if (!birthDate.isValid())
         return usageError(err, notADay(dateText));
-    const std::optional<chinese::ChineseDate> birth = chinese::chineseDate(birthDate);
+    const std::optional<chinese::Tradition> tradition = traditionOption(parser, err);
+    if (!tradition)
+        return UsageError;
+    if (!chinese::hasLunarDates(*tradition))
+        return usageError(err, QStringLiteral("--tradition japan has no lunar birthdays: ") + chinese::noLunarDatesText());
+    const std::optional<chinese::ChineseDate> birth = chinese::chineseDate(birthDate, *tradition);
     if (!birth || birthDate < chinese::firstCoveredDay() || birthDate > chinese::lastCoveredDay()) {
         return usageError(err, QStringLiteral("%1 is outside the days covered, %2 to %3")
                                    .arg(dateText, chinese::firstCoveredDay().toString(Qt::ISODate),
@@ -188,7 +209,7 @@ int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevic
     }
     bool fromOk = true;
     bool countOk = true;
-    const std::optional<chinese::ChineseDate> today = chinese::chineseDate(QDate::currentDate());
+    const std::optional<chinese::ChineseDate> today = chinese::chineseDate(QDate::currentDate(), *tradition);
     const int fromYear = parser.isSet(QStringLiteral("from")) ? parser.value(QStringLiteral("from")).toInt(&fromOk)
                                                               : (today ? today->year : chinese::lastWholeChineseYear());
     const int count = parser.isSet(QStringLiteral("count")) ? parser.value(QStringLiteral("count")).toInt(&countOk) : 10;
@@ -196,7 +217,7 @@ int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevic
         return usageError(err, QStringLiteral("--from takes a Chinese year such as 2025, not \"%1\"").arg(parser.value(QStringLiteral("from"))));
     if (!countOk || count < 1)
         return usageError(err, QStringLiteral("--count takes a number of years from 1, not \"%1\"").arg(parser.value(QStringLiteral("count"))));
-    const std::optional<QList<chinese::LunarBirthday>> birthdays = chinese::lunarBirthdays(*birth, fromYear, count);
+    const std::optional<QList<chinese::LunarBirthday>> birthdays = chinese::lunarBirthdays(*birth, fromYear, count, *tradition);
     if (!birthdays) {
         return usageError(err, QStringLiteral("the Chinese years asked for must lie from %1 to %2")
                                    .arg(chinese::firstWholeChineseYear())
@@ -205,12 +226,17 @@ int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevic
 
     const QString name = oneLine(parser.value(QStringLiteral("name"))).trimmed();
     if (parser.isSet(QStringLiteral("ics")))
-        return answer(out, err, chinese::birthdayCalendar(name, birthDate, *birthdays, QDateTime::currentDateTimeUtc()));
+        return answer(out, err, chinese::birthdayCalendar(name, birthDate, *birthdays, QDateTime::currentDateTimeUtc(), *tradition));
     if (parser.isSet(QStringLiteral("json"))) {
-        return answer(out, err, QJsonDocument(chinese::lunarBirthdaysJson(name, birthDate, *birth, *birthdays)).toJson(QJsonDocument::Compact)
-                                    + '\n');
+        QJsonObject json = chinese::lunarBirthdaysJson(name, birthDate, *birth, *birthdays);
+        json.insert(QStringLiteral("tradition"), chinese::traditionKey(*tradition));
+        return answer(out, err, QJsonDocument(json).toJson(QJsonDocument::Compact) + '\n');
     }
-    return answer(out, err, chinese::lunarBirthdaysText(name, *birth, *birthdays).toUtf8());
+    QString text = chinese::lunarBirthdaysText(name, *birth, *birthdays);
+    if (*tradition != chinese::Tradition::China)
+        text.replace(QStringLiteral("Chinese date of birth:"),
+                     QStringLiteral("Lunar date of birth in %1:").arg(chinese::traditionName(*tradition)));
+    return answer(out, err, text.toUtf8());
 }
 
 } // namespace
@@ -279,6 +305,12 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
                                        QStringLiteral("Where the Chinese year begins: new-year (the lunar new "
                                                       "year, the default) or spring (the Start of Spring)."),
                                        QStringLiteral("new-year|spring"), QStringLiteral("new-year"));
+    const QCommandLineOption tradition(QStringLiteral("tradition"),
+                                       QStringLiteral("Whose way of counting the animal years to follow for --signs, "
+                                                      "--match and --lunar-birthdays: china (the default), vietnam "
+                                                      "(its own lunar calendar; the Cat, the Water Buffalo), korea (its "
+                                                      "own lunar calendar) or japan (the year from 1 January; the Wild Boar)."),
+                                       QStringLiteral("china|vietnam|korea|japan"), QStringLiteral("china"));
     const QCommandLineOption match(QStringLiteral("match"),
                                    QStringLiteral("Print how the Chinese signs of two birth dates stand to each other "
                                                   "(--match YYYY-MM-DD YYYY-MM-DD: relations, elements, summary) and exit."),
@@ -296,7 +328,7 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
     const QCommandLineOption ics(QStringLiteral("ics"),
                                  QStringLiteral("Print the birthdays as an iCalendar file, one all-day event each."));
     parser.addOptions({help, version, signs, time, zone, longitude, dayStarts, name, yearStart, json, lunarBirthdays, from,
-                       count, ics, match});
+                       count, ics, match, tradition});
     // Only described here: a file name without options never reaches this parser (see claims()).
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A saved reading to open in the window: .str (Chinese) or "
@@ -316,8 +348,11 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
             if (parser.isSet(*option))
                 return usageError(err, QStringLiteral("--%1 does not go with --match").arg(option->names().constFirst()));
         }
-        return runMatch(parser.value(match), parser.positionalArguments(), parser.value(yearStart), parser.isSet(json),
-                        out, err);
+        const std::optional<chinese::Tradition> matchTradition = traditionOption(parser, err);
+        if (!matchTradition)
+            return UsageError;
+        return runMatch(parser.value(match), parser.positionalArguments(), parser.value(yearStart), *matchTradition,
+                        parser.isSet(json), out, err);
     }
     if (parser.isSet(signs) && parser.isSet(lunarBirthdays))
         return usageError(err, QStringLiteral("--signs and --lunar-birthdays are two different questions; ask one at a time"));
@@ -325,7 +360,7 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
         return runSigns(parser, in, out, err);
     if (parser.isSet(lunarBirthdays))
         return runLunarBirthdays(parser, out, err);
-    for (const QCommandLineOption *option : {&time, &zone, &longitude, &dayStarts, &yearStart})
+    for (const QCommandLineOption *option : {&time, &zone, &longitude, &dayStarts, &yearStart, &tradition})
         if (parser.isSet(*option))
             return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD").arg(option->names().constFirst()));
     for (const QCommandLineOption *option : {&from, &count, &ics})

@@ -113,8 +113,9 @@ void FrameWindows::openFullReading(int tile, const fullReading::Person &person, 
         m_celtic.setBack(backToOverview);
         break;
     case frmAllFourSignsDisplay::Chinese:
-        // The year start the overview's Chinese tile was found by.
+        // The year start and the tradition the overview's Chinese tile was found by.
         m_chinese.openWith([&person](frmChineseZodiacMain *input) {
+            input->setTradition(chinese::preferredTradition());
             input->openReading(fullReading::chinesePerson(person), chinese::preferredYearStart());
         });
         m_chinese.setBack(backToOverview);

@@ -49,7 +49,7 @@ std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::opt
     }
     const chinese::BirthMoment birth{date, time, zone, m_settings.longitude, m_settings.dayStart};
     chinese::BirthProblem problem = chinese::BirthProblem::None;
-    std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem);
+    std::optional<FourSigns> signs = overview::fourSigns(birth, m_settings.yearStart, problem, m_settings.tradition);
     if (!signs) {
         error = problem == chinese::BirthProblem::DateOutsideRange
                     ? QStringLiteral("%1 is outside the days covered, %2 to %3")

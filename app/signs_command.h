@@ -30,6 +30,7 @@ public:
         std::optional<double> longitude;
         chinese::DayStart dayStart = chinese::DayStart::Midnight;
         chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;
+        chinese::Tradition tradition = chinese::Tradition::China;
         QString name;   // one line
         bool json = false;
     };

@@ -4,9 +4,11 @@
 #include "chinese/chinese_animal_record.h"
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/table_differences.h"
+#include "chinese/calendar/tradition_notices.h"
 #include "chinese/years_ahead_block.h"
 #include "chinese/calendar/year_start.h"
 #include "common/calendar_lists.h"
+#include "common/content.h"
 #include "common/date_text.h"
 #include "common/zone_name.h"
 
@@ -30,6 +32,32 @@ Checked<QDate> checkPerson(const Person &person)
     return calendar::birthDate(person.birth, FirstYear, LastYear);
 }
 
+// The animal names of a list such as "Rabbit, Goat" as the tradition calls them.
+QString traditionAnimals(Tradition tradition, const QString &names)
+{
+    QStringList list = names.split(QStringLiteral(", "));
+    for (QString &name : list)
+        name = traditionAnimal(tradition, name);
+    return list.join(QStringLiteral(", "));
+}
+
+// The record and the texts as the tradition has them (the Cat's for the Rabbit in Vietnam).
+void applyTradition(Reading &reading)
+{
+    if (reading.tradition == Tradition::China)
+        return;
+    ChineseAnimalRecord &record = reading.record;
+    const QString textName = traditionTextName(reading.tradition, reading.year.animal);
+    if (textName != reading.year.animal.toLower()) {
+        record.positiveTraits = content::text(QStringLiteral("chinese/%1_positive.txt").arg(textName));
+        record.negativeTraits = content::text(QStringLiteral("chinese/%1_negative.txt").arg(textName));
+        record.famousPersons = content::text(QStringLiteral("chinese/%1_famous.txt").arg(textName));
+    }
+    record.animal = traditionAnimal(reading.tradition, reading.year.animal);
+    record.mostCompatible = traditionAnimals(reading.tradition, record.mostCompatible);
+    record.leastCompatible = traditionAnimals(reading.tradition, record.leastCompatible);
+}
+
 // The number written exactly as the lists write it ("7", never "07" or " 7"); 0 for any other text.
 int listedNumber(const QString &text)
 {
@@ -40,12 +68,12 @@ int listedNumber(const QString &text)
 
 } // namespace
 
-Checked<Reading> makeReading(const Person &person, YearStart start)
+Checked<Reading> makeReading(const Person &person, YearStart start, Tradition tradition)
 {
     const Checked<QDate> birthDate = checkPerson(person);
     if (!birthDate)
         return birthDate.problem();
-    const std::optional<NewYearRow> year = findNewYear(*birthDate, start);
+    const std::optional<NewYearRow> year = findNewYear(*birthDate, start, tradition);
     if (!year)   // the table covers every day of FirstYear..LastYear
         return InputProblem::YearOutOfRange;
     Reading reading;
@@ -53,8 +81,10 @@ Checked<Reading> makeReading(const Person &person, YearStart start)
     reading.person.name = person.name.trimmed();
     reading.birthDate = *birthDate;
     reading.yearStart = start;
+    reading.tradition = tradition;
     reading.year = *year;
     ChineseZodiacDescription(reading, year->element, year->animal);
+    applyTradition(reading);
     return reading;
 }
 
@@ -68,7 +98,15 @@ void ChineseZodiacDescription(Reading &reading, const QString &element, const QS
 
 QString yearTitle(const Reading &reading)
 {
-    return QStringLiteral("Year of the %1 %2").arg(reading.year.element, reading.year.animal);
+    return QStringLiteral("Year of the ") + yearName(reading.tradition, reading.year.element, reading.year.animal);
+}
+
+QString animalWithNativeName(const Reading &reading)
+{
+    if (reading.tradition == Tradition::China)
+        return reading.year.animal;
+    return QStringLiteral("%1 (%2)").arg(traditionAnimal(reading.tradition, reading.year.animal),
+                                         nativeAnimalName(reading.tradition, reading.year.animal));
 }
 
 QString yearSpan(const Reading &reading)
@@ -88,6 +126,15 @@ QString yearStartNote(YearStart start)
                                              : QStringLiteral("(year begins at the Chinese New Year)");
 }
 
+QString yearStartNote(YearStart start, Tradition tradition)
+{
+    if (tradition == Tradition::China)
+        return yearStartNote(start);
+    if (tradition == Tradition::Japan && start == YearStart::LunarNewYear)
+        return QStringLiteral("(year begins on 1 January)");
+    return QStringLiteral("(year begins at %1)").arg(newYearName(tradition, start));
+}
+
 QStringList savedFields(const Reading &reading)
 {
     const QDate &date = reading.birthDate;
@@ -101,8 +148,13 @@ QStringList savedFields(const Reading &reading)
                << QString::fromUtf8(birth.zone.id())
                << (birth.longitude ? QString::number(*birth.longitude, 'g', 12) : QString())
                << dayStartKey(birth.dayStart);
-    } else if (reading.yearStart != YearStart::LunarNewYear) {
+    } else if (reading.yearStart != YearStart::LunarNewYear || reading.tradition != Tradition::China) {
         fields.append(yearStartKey(reading.yearStart));
+    }
+    if (reading.tradition != Tradition::China) {
+        while (fields.size() < SavedLineCount - 1)
+            fields.append(QString());
+        fields.append(traditionKey(reading.tradition));
     }
     return fields;
 }
@@ -123,6 +175,11 @@ Checked<Person> personFromSavedFields(const QStringList &fields)
 YearStart savedYearStart(const QStringList &fields)
 {
     return yearStartFromKey(fields.value(5).trimmed()).value_or(YearStart::LunarNewYear);
+}
+
+Tradition savedTradition(const QStringList &fields)
+{
+    return traditionFromKey(fields.value(10).trimmed()).value_or(Tradition::China);
 }
 
 std::optional<QTimeZone> zoneNamed(const QString &name)
@@ -181,10 +238,11 @@ BirthProblem addFourPillars(Reading &reading, BirthMoment birth)
     if (reading.yearStart == YearStart::StartOfSpring && pillars->utcSeconds)
         springYear = springYearAt(*pillars->utcSeconds, birth.zone);
     const std::optional<NewYearRow> year = springYear ? std::optional<NewYearRow>(springYear->first)
-                                                      : findNewYear(reading.birthDate, reading.yearStart);
+                                                      : findNewYear(reading.birthDate, reading.yearStart, reading.tradition);
     if (year && (year->firstDay != reading.year.firstDay || year->lastDay != reading.year.lastDay || year->animal != reading.year.animal)) {
         reading.year = *year;
         ChineseZodiacDescription(reading, year->element, year->animal);
+        applyTradition(reading);
     }
     reading.yearMoments = springYear ? std::optional<YearMoments>(springYear->second) : std::nullopt;
     reading.birth = std::move(birth);
@@ -261,11 +319,12 @@ std::optional<double> longitudeFromText(const QString &text)
 QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &today, int count)
 {
     QList<LunarBirthday> birthdays;
-    const std::optional<ChineseDate> now = chineseDate(today);
-    if (!reading.pillars || !now)
+    const std::optional<ChineseDate> now = chineseDate(today, reading.tradition);
+    const std::optional<ChineseDate> born = chineseDate(reading.birthDate, reading.tradition);
+    if (!reading.pillars || !now || !born)
         return birthdays;
     for (int year = now->year; year <= lastWholeChineseYear() && birthdays.size() < count; ++year) {
-        const std::optional<LunarBirthday> birthday = lunarBirthday(reading.pillars->lunarDate, year);
+        const std::optional<LunarBirthday> birthday = lunarBirthday(*born, year, reading.tradition);
         if (birthday && birthday->date >= today)
             birthdays.append(*birthday);
     }
@@ -276,8 +335,19 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
 {
     QList<std::pair<QString, QString>> sections;
     const QChar newLine = QLatin1Char('\n');
+    const QStringList traditionLines = traditionNotices(reading.tradition, reading.birthDate, reading.yearStart);
+    if (!traditionLines.isEmpty())
+        sections.append({QStringLiteral("In %1: ").arg(traditionName(reading.tradition)), traditionLines.join(newLine)});
     if (const std::optional<FourPillars> &pillars = reading.pillars) {
-        sections.append({QStringLiteral("Chinese Date of Birth: "), pillars->lunarDate.textWithYear()});
+        if (reading.tradition == Tradition::China) {
+            sections.append({QStringLiteral("Chinese Date of Birth: "), pillars->lunarDate.textWithYear()});
+        } else if (const std::optional<ChineseDate> lunar = chineseDate(reading.birthDate, reading.tradition)) {
+            sections.append({QStringLiteral("Lunar Date of Birth (%1): ").arg(traditionName(reading.tradition)),
+                             lunar->text() + QStringLiteral(", Year of the ")
+                                 + traditionAnimal(reading.tradition, lunar->yearTitle().mid(12))});
+        } else {
+            sections.append({QStringLiteral("Lunar Date of Birth: "), noLunarDatesText()});
+        }
         const QString clock = pillarClockText(*pillars);
         sections.append({QStringLiteral("Time and Place of Birth: "),
                          clock.isEmpty() ? birthMomentText(reading.birth) : birthMomentText(reading.birth) + newLine + clock});
@@ -288,8 +358,11 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
         if (pillars->hour)
             sections.append({QStringLiteral("Secret Animal: "), pillars->hour->animal() + QStringLiteral(" \u2014 ")
                                                                     + secretAnimalLine(pillars->hour->branch())});
-        if (!pillars->notices.isEmpty())
-            sections.append({QStringLiteral("Notes: "), pillars->notices.join(newLine)});
+        QStringList notes = pillars->notices;
+        if (reading.tradition != Tradition::China)
+            notes << pillarsInEveryTraditionText();
+        if (!notes.isEmpty())
+            sections.append({QStringLiteral("Notes: "), notes.join(newLine)});
         QStringList birthdays;
         for (const LunarBirthday &birthday : comingLunarBirthdays(reading, today))
             birthdays << lunarBirthdayLine(birthday, pillars->lunarDate);

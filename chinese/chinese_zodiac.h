@@ -38,6 +38,9 @@ struct Reading
     Person person;
     QDate birthDate;
     YearStart yearStart = YearStart::LunarNewYear;
+    // The tradition the year, the lunar date and the lunar birthdays are counted in; year.animal
+    // names the animal as China does, record.animal as the tradition does.
+    Tradition tradition = Tradition::China;
     NewYearRow year;              // its span, element and animal
     ChineseAnimalRecord record;   // of year.animal
     QString elementDescription;   // of year.element
@@ -57,20 +60,26 @@ constexpr int LastYear = 2100;
 // The reading of person by the given year start, or the first check that fails, in the order
 // the input form reports them: the name (a name of blanks is missing), the sex, the date
 // (BadFebruary, BadThirtyFirst), the year (YearOutOfRange outside FirstYear..LastYear).
-Checked<Reading> makeReading(const Person &person, YearStart start = YearStart::LunarNewYear);
+Checked<Reading> makeReading(const Person &person, YearStart start = YearStart::LunarNewYear,
+                             Tradition tradition = Tradition::China);
 
 // Puts the animal's record and the element's paragraph into reading. An unknown animal leaves
 // the record as it was, an unknown element the paragraph.
 void ChineseZodiacDescription(Reading &reading, const QString &element, const QString &animal);
 
-// "Year of the Wood Rat"
+// "Year of the Wood Rat"; "Year of the Wood Cat" in Vietnam
 QString yearTitle(const Reading &reading);
+// "Cat (Mão)": the animal as the reading's tradition names it, with its native name; in China
+// the animal alone ("Rabbit"), as the program has always shown it.
+QString animalWithNativeName(const Reading &reading);
 // The year's first and last day as dateText::span() writes them: "2/2/1984 – 2/19/1985" where
 // the birth date reads "3/5/1984"; a year counted from the Start of Spring's moment adds the times
 // ("2/4/2018 05:28 – 2/4/2019 11:14").
 QString yearSpan(const Reading &reading);
 // "(year begins at the Chinese New Year)", "(year begins at the Start of Spring)"
 QString yearStartNote(YearStart start);
+// The same in a tradition: "(year begins at Tết)", "(year begins on 1 January)".
+QString yearStartNote(YearStart start, Tradition tradition);
 
 // The lines of a saved ".str" reading: name, sex, day, month and year, as every version of the
 // program reads them; a reading found by the Start of Spring adds a sixth line naming it, which
@@ -83,6 +92,8 @@ Checked<Person> personFromSavedFields(const QStringList &fields);
 // The year start of a saved reading from its sixth line: a file without one was made with the
 // Chinese New Year. A line this version does not know is damage, which savedBirthMoment() refuses.
 YearStart savedYearStart(const QStringList &fields);
+// The tradition of a saved reading from its eleventh line; China for a file without one.
+Tradition savedTradition(const QStringList &fields);
 
 // Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start;
 // by the Start of Spring with a time of birth the year (animal, element, span, record) becomes
@@ -123,8 +134,10 @@ std::optional<QTimeZone> zoneNamed(const QString &name);
 // The number of lines a saved ".str" reading may hold: the five or six above, then the time
 // ("HH:MM" or empty), the zone's IANA name, the longitude (or empty) and the day start. These
 // four follow only for a reading with pillars, after a sixth line that then always names the
-// year start; readers of five or six lines never look at them.
-constexpr int SavedLineCount = 10;
+// year start; readers of five or six lines never look at them. A reading counted in another
+// tradition than China's adds an eleventh line naming it (traditionKey()); lines 7 to 10 are
+// then empty for a reading without pillars.
+constexpr int SavedLineCount = 11;
 // The time and place of a saved reading's lines, its date unset. A file of five or six lines
 // gives no time, the computer's zone and fallbackStart; nothing for a damaged line, a year start
 // (line 6) of this group included. An empty zone is taken only without a time.

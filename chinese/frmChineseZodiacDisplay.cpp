@@ -397,8 +397,8 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
 {
     m_reading = reading;
     const ChineseAnimalRecord &record = reading.record;
-    fraStarUserSignDetails->setTitle(reading.year.animal);
-    lblChineseSign->setText(reading.year.animal);
+    fraStarUserSignDetails->setTitle(record.animal);
+    lblChineseSign->setText(chinese::animalWithNativeName(reading));
     showName((reading.person.sex == chinese::Sex::Male ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
              + reading.person.name);
     if (reading.birthDate.isValid()) {
@@ -406,7 +406,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     }
     lblChineseElement->setText(reading.year.element);
     lblChineseYear->setText(yearCaption(reading));
-    lblYearStart->setText(chinese::yearStartNote(reading.yearStart));
+    lblYearStart->setText(chinese::yearStartNote(reading.yearStart, reading.tradition));
     txtChineseElement->setPlainText(reading.elementDescription);
     setLine(txtRulingPlanet, record.rulingPlanet);
     txtPositiveTraits->setPlainText(record.positiveTraits);

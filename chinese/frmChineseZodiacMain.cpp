@@ -9,6 +9,7 @@
 #include "common/program_texts.h"
 #include "forms/dialog_service.h"
 #include "forms/reading_files.h"
+#include "chinese/tradition_box.h"
 #include "widgets/date_list.h"
 #include "widgets/option_group.h"
 #include "widgets/link_label.h"
@@ -98,6 +99,7 @@ void frmChineseZodiacMain::createControls()
     outline->addWidget(fraBirth);
     createYearStart();
     outline->addWidget(fraYearStart);
+    outline->addWidget(fraTradition);
 
     outline->addStretch();
 
@@ -114,7 +116,8 @@ void frmChineseZodiacMain::createControls()
     fraFullBrand = new PromotionBand(this);
     footer()->setContentsMargins(0, 0, 0, twips::windowMargin);
     footer()->addWidget(fraFullBrand);
-    setTabOrder(optYearStart[1], cmdProceed);
+    setTabOrder(optYearStart[1], fraTradition->focusProxy());
+    setTabOrder(fraTradition->focusProxy(), cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);
 }
 
@@ -193,6 +196,9 @@ void frmChineseZodiacMain::createYearStart()
     optYearStart = optionPair(fraYearStart, row, QStringLiteral("optYearStart"), {"Chinese &New Year", "Start of &Spring"},
                               {"Year begins at the Chinese New Year", "Year begins at the Start of Spring"});
     optYearStart[0]->setChecked(true);
+    // Beside the year start, under it: both say how the animal year is counted.
+    fraTradition = new TraditionBox(this);
+    fraTradition->setFont(look::verdana(8.25));
 }
 
 // The time and place of birth and where the day begins, which the Four Pillars need.
@@ -283,6 +289,7 @@ void frmChineseZodiacMain::connectSignals()
         connect(option, &QRadioButton::clicked, this, [this] { chinese::setPreferredYearStart(yearStart()); });
     for (QRadioButton *option : optDayStart)
         connect(option, &QRadioButton::clicked, this, [this] { chinese::setPreferredDayStart(dayStart()); });
+    connect(fraTradition, &TraditionBox::chosen, this, [](chinese::Tradition chosen) { chinese::setPreferredTradition(chosen); });
 }
 
 void frmChineseZodiacMain::Form_Load()
@@ -294,6 +301,7 @@ void frmChineseZodiacMain::Form_Load()
     cboMonth->setCurrentIndex(0);
     selectByText(cboYear, QStringLiteral("1936"));
     setYearStart(chinese::preferredYearStart());
+    setTradition(chinese::preferredTradition());
     chinese::BirthMoment birth;
     birth.dayStart = chinese::preferredDayStart();
     fillBirth(birth);
@@ -332,7 +340,7 @@ void frmChineseZodiacMain::fillEntries(const chinese::Person &person)
 
 bool frmChineseZodiacMain::proceed(const chinese::Person &person, chinese::YearStart start)
 {
-    const Checked<chinese::Reading> checked = chinese::makeReading(person, start);
+    const Checked<chinese::Reading> checked = chinese::makeReading(person, start, tradition());
     if (!checked) {
         Q_EMIT showRequested();
         const InputProblem problem = checked.problem();
@@ -383,6 +391,7 @@ bool frmChineseZodiacMain::openSavedReading(const QStringList &fields)
         showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
         return false;
     }
+    setTradition(chinese::savedTradition(fields));
     return openReading(*saved, chinese::savedYearStart(fields), *birth);
 }
 
@@ -413,6 +422,16 @@ chinese::YearStart frmChineseZodiacMain::yearStart() const
 void frmChineseZodiacMain::setYearStart(chinese::YearStart start)
 {
     optYearStart[start == chinese::YearStart::StartOfSpring ? 1 : 0]->setChecked(true);
+}
+
+chinese::Tradition frmChineseZodiacMain::tradition() const
+{
+    return fraTradition->tradition();
+}
+
+void frmChineseZodiacMain::setTradition(chinese::Tradition tradition)
+{
+    fraTradition->setTradition(tradition);
 }
 
 chinese::DayStart frmChineseZodiacMain::dayStart() const

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TraditionBox;
 
 // The Chinese input form: name, birth date and sex, then Proceed; or a saved record opened again.
 class frmChineseZodiacMain : public OrvoForm
@@ -52,6 +53,9 @@ public:
     chinese::DayStart dayStart() const;
     // Selects the choice on the form only: the user's preference stays as it was.
     void setYearStart(chinese::YearStart start);
+    chinese::Tradition tradition() const;
+    // The same for the tradition the animal years are counted in.
+    void setTradition(chinese::Tradition tradition);
 
 Q_SIGNALS:
     void found(const chinese::Reading &reading);
@@ -71,6 +75,7 @@ private:
     QPushButton *cmdProceed;
     QGroupBox *fraYearStart;
     std::array<QRadioButton *, 2> optYearStart{};   // 0 Chinese New Year, 1 Start of Spring
+    TraditionBox *fraTradition;
     QGroupBox *fraBirth;
     QLabel *lblTime;
     DateList *cboHour;     // "" (no time), "00" .. "23"

@@ -33,10 +33,12 @@ void frmChineseZodiacSave::composeReport()
     constexpr int breaks = 3;
     insertEntry(QStringLiteral("Name: "), reading.person.name, heading, breaks);
     insertEntry(QStringLiteral("Date of Birth: "), dateText::shortDate(reading.birthDate), heading, breaks);
-    insertEntry(QStringLiteral("Sign: "), reading.year.animal, heading, breaks);
+    insertEntry(QStringLiteral("Sign: "), chinese::animalWithNativeName(reading), heading, breaks);
     insertEntry(chinese::yearTitle(reading) + QStringLiteral(": "),
-                chinese::yearSpan(reading) + QLatin1Char(' ') + chinese::yearStartNote(reading.yearStart), heading,
-                breaks);
+                chinese::yearSpan(reading) + QLatin1Char(' ') + chinese::yearStartNote(reading.yearStart, reading.tradition),
+                heading, breaks);
+    if (reading.tradition != chinese::Tradition::China)
+        insertEntry(QStringLiteral("Counted As In: "), chinese::traditionName(reading.tradition), heading, breaks);
     insertEntry(QStringLiteral("Element: ") + reading.year.element + QStringLiteral(": "), reading.elementDescription, heading, breaks);
     insertEntry(QStringLiteral("Ruling Planet: "), record.rulingPlanet, heading, breaks);
     insertEntry(QStringLiteral("Positive Traits: "), record.positiveTraits, heading, breaks);

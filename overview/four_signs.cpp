@@ -1,5 +1,7 @@
 #include "overview/four_signs.h"
 
+#include "common/content.h"
+#include "chinese/calendar/tradition_notices.h"
 #include "australian/modAustralianAstrology.h"
 #include "celtic/celtic_sign_record.h"
 #include "celtic/celtic_signs.h"
@@ -88,35 +90,58 @@ std::optional<QString> animalSummary(const QString &animal)
 
 } // namespace
 
-std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart start)
+namespace {
+
+// The tradition's own animal text where it has one (the Cat's, the Water Buffalo's).
+QString traditionSummary(chinese::Tradition tradition, const QString &animal, const QString &chinaSummary)
+{
+    const QString own = chinese::traditionTextName(tradition, animal);
+    return own == animal.toLower() ? chinaSummary
+                                   : firstSentence(content::text(QStringLiteral("chinese/%1_positive.txt").arg(own)));
+}
+
+} // namespace
+
+std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart start, chinese::Tradition tradition)
 {
     // The Chinese table is the narrowest of the four systems; the others hold every day of the year.
-    const std::optional<chinese::NewYearRow> year = chinese::findNewYear(birthDate, start);
+    const std::optional<chinese::NewYearRow> year = chinese::findNewYear(birthDate, start, tradition);
     if (!year)
         return std::nullopt;
     const std::optional<DaySigns> &day = daySigns(birthDate.month(), birthDate.day());
     const std::optional<QString> summary = animalSummary(year->animal);
-    const std::optional<chinese::ChineseDate> lunarDate = chinese::chineseDate(birthDate);
+    const std::optional<chinese::ChineseDate> lunarDate =
+        chinese::chineseDate(birthDate, chinese::hasLunarDates(tradition) ? tradition : chinese::Tradition::China);
     if (!day || !summary || !lunarDate)
         return std::nullopt;
 
     FourSigns signs;
     signs.birthDate = birthDate;
     signs.celtic = day->celtic;
-    signs.chinese = {year->element, year->animal, start, year->firstDay, year->lastDay, *summary, *lunarDate, std::nullopt,
-                     std::nullopt};
+    FourSigns::Chinese &sign = signs.chinese;
+    sign.element = year->element;
+    sign.animal = year->animal;
+    sign.yearStart = start;
+    sign.firstDay = year->firstDay;
+    sign.lastDay = year->lastDay;
+    sign.summary = traditionSummary(tradition, year->animal, *summary);
+    sign.lunarDate = *lunarDate;
+    sign.tradition = tradition;
+    sign.animalName = chinese::traditionAnimal(tradition, year->animal);
+    sign.nativeName = chinese::nativeAnimalName(tradition, year->animal);
+    sign.traditionNotices = chinese::traditionNotices(tradition, birthDate, start);
     signs.mayan = day->mayan;
     signs.australian = day->australian;
     return signs;
 }
 
 std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::YearStart start,
-                                   chinese::BirthProblem &problem)
+                                   chinese::BirthProblem &problem, chinese::Tradition tradition)
 {
     std::optional<chinese::FourPillars> pillars = chinese::fourPillars(birth, start, problem);
     if (!pillars)
         return std::nullopt;
-    std::optional<FourSigns> signs = fourSigns(birth.date, start);
+    std::optional<FourSigns> signs = fourSigns(birth.date, start, tradition);
     if (!signs) {
         problem = chinese::BirthProblem::DateOutsideRange;
         return std::nullopt;
@@ -134,7 +159,9 @@ std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::Y
             signs->chinese.animal = year.animal;
             signs->chinese.firstDay = year.firstDay;
             signs->chinese.lastDay = year.lastDay;
-            signs->chinese.summary = *summary;
+            signs->chinese.summary = traditionSummary(tradition, year.animal, *summary);
+            signs->chinese.animalName = chinese::traditionAnimal(tradition, year.animal);
+            signs->chinese.nativeName = chinese::nativeAnimalName(tradition, year.animal);
             signs->chinese.yearMoments = spring->second;
         }
     }

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,7 +28,7 @@ struct FourSigns
     struct Chinese
     {
         QString element;
-        QString animal;
+        QString animal;        // as China names it ("Rabbit"), whatever the tradition
         chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;
         QDate firstDay;        // the Chinese year holding the birth date, both days included
         QDate lastDay;
@@ -37,6 +38,14 @@ struct FourSigns
         // By the Start of Spring with a time of birth the year is counted from the term's moment
         // (as the year pillar is); firstDay and lastDay are then the days of these moments.
         std::optional<chinese::YearMoments> yearMoments;
+        // The tradition the year and the lunar date are counted in, the animal as it names it
+        // ("Cat") and in its language ("Mão"), and where it counts this birth otherwise than
+        // China. Japan keeps no lunar date: lunarDate is then China's and not to be shown.
+        chinese::Tradition tradition = chinese::Tradition::China;
+        QString animalName;
+        QString nativeName;
+        QStringList traditionNotices;
+        bool hasLunarDate() const { return chinese::hasLunarDates(tradition); }
     };
     struct Mayan
     {
@@ -63,12 +72,14 @@ namespace overview {
 // The four signs of birthDate, the Chinese year beginning as start says. Nothing for an invalid
 // date or one outside 1900-01-01 .. 2100-12-31 (the days the Chinese tables cover).
 std::optional<FourSigns> fourSigns(const QDate &birthDate,
-                                   chinese::YearStart start = chinese::YearStart::LunarNewYear);
+                                   chinese::YearStart start = chinese::YearStart::LunarNewYear,
+                                   chinese::Tradition tradition = chinese::Tradition::China);
 
 // The same, with the Chinese Four Pillars of the birth's time and place; nothing, with problem
 // set, where chinese::fourPillars() refuses the birth.
 std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::YearStart start,
-                                   chinese::BirthProblem &problem);
+                                   chinese::BirthProblem &problem,
+                                   chinese::Tradition tradition = chinese::Tradition::China);
 
 // The first sentence of a paragraph (up to and including the first '.', '!' or '?' that is
 // followed by a blank or ends the text); the whole trimmed text when there is no such mark.

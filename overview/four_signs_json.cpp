@@ -69,7 +69,7 @@ const std::string &FourSignsJson::chineseYearMembers(const FourSigns::Chinese &c
     if (found == m_chineseYears.end()) {
         std::string members;
         JsonWriter json(members);
-        json.member("animal", chinese.animal);
+        json.member("animal", chinese.animalName);
         json.member("element", chinese.element);
         json.member("yearStart", chinese::yearStartKey(chinese.yearStart));
         json.rawMember("firstDay", quotedDate(chinese.firstDay));
@@ -80,20 +80,24 @@ const std::string &FourSignsJson::chineseYearMembers(const FourSigns::Chinese &c
             json.member("yearEnds", moments->ends.toString(minute));
         }
         json.member("summary", chinese.summary);
+        json.member("tradition", chinese::traditionKey(chinese.tradition));
+        json.member("nativeName", chinese.nativeName);
         found = m_chineseYears.insert(key, members);
     }
     return *found;
 }
 
-const std::string &FourSignsJson::lunarDateText(const chinese::ChineseDate &date)
+const std::string &FourSignsJson::lunarDateText(const chinese::ChineseDate &date, chinese::Tradition tradition)
 {
-    // The text depends on the year only through its animal, which repeats every twelve years.
+    // The text depends on the year only through its animal, which repeats every twelve years;
+    // one run counts in one tradition.
     const int key = ((((date.year % 12 + 12) % 12) * 13 + date.month) * 2 + (date.leap ? 1 : 0)) * 31 + date.day;
     if (m_lunarDateTexts.empty())
         m_lunarDateTexts.resize(12 * 13 * 2 * 31);
     std::string &text = m_lunarDateTexts[key];   // a date of the tables: month 1..12, day 1..30
     if (text.empty())
-        JsonWriter::appendString(text, date.textWithYear());
+        JsonWriter::appendString(text, date.text() + QStringLiteral(", Year of the ")
+                                           + chinese::traditionAnimal(tradition, date.yearTitle().mid(12)));
     return text;
 }
 
@@ -126,14 +130,25 @@ void FourSignsJson::append(std::string &out, const FourSigns &signs, const QStri
     json.beginObject();
     json.rawMembers(chineseYearMembers(signs.chinese));
     const chinese::ChineseDate &lunar = signs.chinese.lunarDate;
-    json.key("lunarDate");
-    json.beginObject();
-    json.member("year", lunar.year);
-    json.member("month", lunar.month);
-    json.member("leap", lunar.leap);
-    json.member("day", lunar.day);
-    json.endObject();
-    json.rawMember("lunarDateText", lunarDateText(lunar));
+    if (signs.chinese.hasLunarDate()) {
+        json.key("lunarDate");
+        json.beginObject();
+        json.member("year", lunar.year);
+        json.member("month", lunar.month);
+        json.member("leap", lunar.leap);
+        json.member("day", lunar.day);
+        json.endObject();
+        json.rawMember("lunarDateText", lunarDateText(lunar, signs.chinese.tradition));
+    } else {
+        json.member("lunarDateNote", chinese::noLunarDatesText());
+    }
+    if (!signs.chinese.traditionNotices.isEmpty()) {
+        json.key("traditionNotices");
+        json.beginArray();
+        for (const QString &notice : signs.chinese.traditionNotices)
+            json.value(notice);
+        json.endArray();
+    }
     if (const std::optional<chinese::FourPillars> &pillars = signs.chinese.pillars) {
         const std::pair<const char *, std::optional<chinese::StemBranch>> slots[] = {
             {"year", pillars->year}, {"month", pillars->month}, {"day", pillars->day}, {"hour", pillars->hour}};

@@ -14,10 +14,12 @@
 // The four signs of a birth as one compact JSON object:
 //   {"date", "time" (with a time of birth), "name",
 //    "celtic": {"sign", "gaelicName", "birthstone", "rulingPlanet", "keywords"},
-//    "chinese": {"animal", "element", "yearStart", "firstDay", "lastDay", ("yearBegins",
-//                "yearEnds": birthplace time, "YYYY-MM-DDTHH:MM", for a year counted from the
-//                Start of Spring's moment), "summary",
-//                "lunarDate": {"year", "month", "leap", "day"}, "lunarDateText",
+//    "chinese": {"animal" (as the tradition names it: "Cat"), "element", "yearStart", "firstDay",
+//                "lastDay", ("yearBegins", "yearEnds": birthplace time, "YYYY-MM-DDTHH:MM", for a
+//                year counted from the Start of Spring's moment), "summary", "tradition" ("china",
+//                "vietnam", "korea", "japan"), "nativeName" ("Mão"), "lunarDate": {"year", "month",
+//                "leap", "day"}, "lunarDateText" (Japan: "lunarDateNote" instead),
+//                "traditionNotices": [...] (where the tradition counts the birth otherwise than China),
 //                and with the Four Pillars: "pillars": {"year", "month", "day", "hour"} (those
 //                known, two Chinese characters each), "pillarsPinyin", "pillarsEnglish" (the same
 //                keys), "dayPillarParts": [{"from", "until", "pillar", "pinyin", "english"}, ...]
@@ -38,7 +40,7 @@ private:
     const std::string &celticMembers(const FourSigns::Celtic &celtic);
     const std::string &chineseYearMembers(const FourSigns::Chinese &chinese);
     const std::string &mayanMembers(const FourSigns::Mayan &mayan);
-    const std::string &lunarDateText(const chinese::ChineseDate &date);
+    const std::string &lunarDateText(const chinese::ChineseDate &date, chinese::Tradition tradition);
     const std::string &pillarTexts(int kind, int cycleIndex);
 
     QHash<QString, std::string> m_celtic;

@@ -38,15 +38,30 @@ QString plainText(const FourSigns &signs, const QString &name)
     if (!name.isEmpty())
         text += QStringLiteral("Name: %1\n").arg(name);
     text += QStringLiteral("Celtic: %1 (%2)\n").arg(signs.celtic.sign, signs.celtic.gaelicName);
-    const std::optional<chinese::YearMoments> &moments = signs.chinese.yearMoments;
+    const FourSigns::Chinese &year = signs.chinese;
     const QString minute = QStringLiteral("yyyy-MM-dd HH:mm");
-    text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
-                .arg(signs.chinese.element, signs.chinese.animal, chinese::yearStartKey(signs.chinese.yearStart),
-                     moments ? moments->begins.toString(minute) : isoDate(signs.chinese.firstDay),
-                     moments ? moments->ends.toString(minute) : isoDate(signs.chinese.lastDay));
+    const QString begins = year.yearMoments ? year.yearMoments->begins.toString(minute) : isoDate(year.firstDay);
+    const QString ends = year.yearMoments ? year.yearMoments->ends.toString(minute) : isoDate(year.lastDay);
+    if (year.tradition == chinese::Tradition::China) {
+        text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
+                    .arg(year.element, year.animal, chinese::yearStartKey(year.yearStart), begins, ends);
+    } else {
+        text += QStringLiteral("Chinese (%1): %2, %3 (%4, %5 to %6)\n")
+                    .arg(chinese::traditionName(year.tradition), chinese::yearName(year.tradition, year.element, year.animal),
+                         year.nativeName, chinese::yearStartKey(year.yearStart), begins, ends);
+    }
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);
-    text += QStringLiteral("Chinese date: %1\n").arg(signs.chinese.lunarDate.textWithYear());
+    if (year.tradition == chinese::Tradition::China)
+        text += QStringLiteral("Chinese date: %1\n").arg(year.lunarDate.textWithYear());
+    else if (year.hasLunarDate())
+        text += QStringLiteral("Lunar date (%1): %2, Year of the %3\n")
+                    .arg(chinese::traditionName(year.tradition), year.lunarDate.text(),
+                         chinese::traditionAnimal(year.tradition, year.lunarDate.yearTitle().mid(12)));
+    else
+        text += QStringLiteral("Lunar date: %1\n").arg(chinese::noLunarDatesText());
+    for (const QString &notice : year.traditionNotices)
+        text += QStringLiteral("Note: %1\n").arg(notice);
     if (!signs.chinese.pillars)
         return text;
     const chinese::FourPillars &pillars = *signs.chinese.pillars;
@@ -70,6 +85,8 @@ QString plainText(const FourSigns &signs, const QString &name)
         text += clock + QLatin1Char('\n');
     for (const QString &notice : pillars.notices)
         text += QStringLiteral("Note: %1\n").arg(notice);
+    if (year.tradition != chinese::Tradition::China)
+        text += QStringLiteral("Note: %1\n").arg(chinese::pillarsInEveryTraditionText());
     return text;
 }
 
@@ -77,10 +94,15 @@ QString summaryLine(const FourSigns &signs, const QString &label)
 {
     const chinese::ChineseDate &lunar = signs.chinese.lunarDate;
     QString line = label + QStringLiteral(": Celtic ") + signs.celtic.sign + QStringLiteral("; Chinese ")
-        + signs.chinese.element + QLatin1Char(' ') + signs.chinese.animal + QStringLiteral("; Mayan ") + signs.mayan.sign
-        + QStringLiteral("; Australian ") + signs.australian.sign + QStringLiteral("; Chinese date ")
-        + QString::number(lunar.year) + (lunar.leap ? QStringLiteral(" leap month ") : QStringLiteral(" month "))
-        + QString::number(lunar.month) + QStringLiteral(" day ") + QString::number(lunar.day);
+        + chinese::yearName(signs.chinese.tradition, signs.chinese.element, signs.chinese.animal)
+        + QStringLiteral("; Mayan ") + signs.mayan.sign
+        + QStringLiteral("; Australian ") + signs.australian.sign;
+    if (signs.chinese.hasLunarDate()) {
+        line += (signs.chinese.tradition == chinese::Tradition::China ? QStringLiteral("; Chinese date ")
+                                                                      : QStringLiteral("; lunar date "))
+            + QString::number(lunar.year) + (lunar.leap ? QStringLiteral(" leap month ") : QStringLiteral(" month "))
+            + QString::number(lunar.month) + QStringLiteral(" day ") + QString::number(lunar.day);
+    }
     if (signs.chinese.pillars) {
         line += QStringLiteral("; pillars");
         for (const PillarSlot &slot : slotsOf(*signs.chinese.pillars)) {

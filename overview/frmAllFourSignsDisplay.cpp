@@ -7,6 +7,7 @@
 #include "forms/accessibility.h"
 #include "forms/dialog_service.h"
 #include "report/report_printing.h"
+#include "chinese/tradition_box.h"
 #include "widgets/link_label.h"
 #include "widgets/promotion_band.h"
 #include "widgets/look.h"
@@ -109,12 +110,18 @@ void frmAllFourSignsDisplay::createTile(int tile, const QString &system, const Q
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(2 * gap);
     grid->setVerticalSpacing(gap);
-    grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(picture, 0, 0, 5, 1, Qt::AlignTop);
     grid->addWidget(lblSign[tile], 0, 1);
     grid->addWidget(lblDetail[tile], 1, 1);
     grid->addWidget(lblSummary[tile], 2, 1);
     grid->setRowStretch(2, 1);
-    grid->addWidget(cmdFullReading[tile], 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    if (tile == Chinese) {
+        fraTradition = new TraditionBox(frame);
+        fraTradition->setFont(look::verdana(8.25));
+        fraTradition->setLabelColour(QColor(192, 255, 255));
+        grid->addWidget(fraTradition, 3, 1);
+    }
+    grid->addWidget(cmdFullReading[tile], 4, 1, Qt::AlignRight | Qt::AlignBottom);
 
     fraSystem[tile] = frame;
     imgSign[tile] = picture;
@@ -138,11 +145,14 @@ void frmAllFourSignsDisplay::connectSignals()
     connect(mnuExit, &QAction::triggered, this, &frmAllFourSignsDisplay::cmdExit_Click);
     for (int tile = 0; tile < int(cmdFullReading.size()); ++tile)
         connect(cmdFullReading[tile], &QPushButton::clicked, this, [this, tile] { cmdFullReading_Click(tile); });
+    connect(fraTradition, &TraditionBox::chosen, this, &frmAllFourSignsDisplay::traditionChosen);
 }
 
 void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
 {
-    const std::optional<FourSigns> signs = overview::fourSigns(person.birthDate, chinese::preferredYearStart());
+    fraTradition->setTradition(chinese::preferredTradition());
+    const std::optional<FourSigns> signs =
+        overview::fourSigns(person.birthDate, chinese::preferredYearStart(), chinese::preferredTradition());
     if (!signs)
         return;
     m_person = person;
@@ -161,6 +171,13 @@ void frmAllFourSignsDisplay::showReading(const fullReading::Person &person)
         lblDetail[tile]->setText(texts[tile].detail);
         lblSummary[tile]->setText(texts[tile].summary);
     }
+}
+
+void frmAllFourSignsDisplay::traditionChosen(chinese::Tradition tradition)
+{
+    chinese::setPreferredTradition(tradition);
+    if (m_person.birthDate.isValid())
+        showReading(m_person);
 }
 
 void frmAllFourSignsDisplay::arrangeControls()

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class TraditionBox;
 class LinkLabel;
 class PromotionBand;
 class QAction;
@@ -38,6 +39,8 @@ public:
     void cmdPrint_Click();
     // Asks to leave the overview for that system's own result form.
     void cmdFullReading_Click(int tile);
+    // Counts the Chinese tile's year in another tradition, and keeps that choice.
+    void traditionChosen(chinese::Tradition tradition);
 
     // The page Print prints.
     std::unique_ptr<QTextDocument> printedPage() const;
@@ -54,6 +57,7 @@ private:
     std::array<QLabel *, 4> lblDetail{};
     std::array<QLabel *, 4> lblSummary{};
     std::array<QPushButton *, 4> cmdFullReading{};
+    TraditionBox *fraTradition = nullptr;   // on the Chinese tile
     QPushButton *cmdPrint;
     QPushButton *cmdBack;
     QPushButton *cmdExit;

@@ -232,15 +232,15 @@ void frmTwoPeopleDisplay::showReading(const TwoPeople &match)
         const TwoPeople::Person &who = *people[person];
         // A title takes "&" for a mnemonic; a name is shown as typed.
         fraPerson[person]->setTitle(QString(who.name).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        imgAnimal[person]->setPixmap(QPixmap(chinese::picturePath(who.animal)));
-        imgAnimal[person]->setAccessibleName(who.animal);
-        lblSign[person]->setText(overview::signName(who));
-        lblSign[person]->setAccessibleName(QStringLiteral("%1: %2").arg(who.name, overview::signName(who)));
+        imgAnimal[person]->setPixmap(QPixmap(chinese::traditionPicturePath(m_match.tradition, who.animal)));
+        imgAnimal[person]->setAccessibleName(chinese::traditionAnimal(m_match.tradition, who.animal));
+        lblSign[person]->setText(overview::signName(who, m_match.tradition));
+        lblSign[person]->setAccessibleName(QStringLiteral("%1: %2").arg(who.name, overview::signName(who, m_match.tradition)));
         imgElement[person]->setText(QString(chinese::elementCharacter(who.element)));
         imgElement[person]->setAccessibleName(who.element);
         look::setColours(imgElement[person], Qt::white, elementColour(who.element));
         lblElement[person]->setText(QStringLiteral("Element: %1").arg(who.element));
-        lblDetail[person]->setText(overview::birthDetail(who, m_match.yearStart));
+        lblDetail[person]->setText(overview::birthDetail(who, m_match.yearStart, m_match.tradition));
         lblSign[person]->setAccessibleDescription(lblElement[person]->text() + QLatin1String(". ") + lblDetail[person]->text());
     }
     showRelations();

@@ -11,6 +11,7 @@
 #include "widgets/look.h"
 #include "widgets/name_box.h"
 #include "widgets/promotion_band.h"
+#include "chinese/tradition_box.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -66,6 +67,9 @@ void frmTwoPeopleMain::createControls()
     lblYearStart->setWordWrap(true);
     lblYearStart->setFont(look::verdana(8.25));
     look::setForeground(lblYearStart, sky());
+    fraTradition = new TraditionBox(this);
+    fraTradition->setFont(look::verdana(8.25));
+    fraTradition->setLabelColour(sky());
 
     cmdFind = new QPushButton(QStringLiteral("F&ind"), this);
     cmdFind->setObjectName(QStringLiteral("cmdFind"));
@@ -147,6 +151,7 @@ void frmTwoPeopleMain::arrangeControls()
         people->addWidget(fraPerson[person]);
     }
     people->addWidget(lblYearStart);
+    people->addWidget(fraTradition);
     column->addLayout(people);
     column->addStretch();
     footer()->setContentsMargins(0, gap, 0, twips::windowMargin);
@@ -163,7 +168,8 @@ void frmTwoPeopleMain::arrangeControls()
             previous = control;
         }
     }
-    setTabOrder(previous, cmdFind);
+    setTabOrder(previous, fraTradition->focusProxy());
+    setTabOrder(fraTradition->focusProxy(), cmdFind);
 }
 
 void frmTwoPeopleMain::createMenus()
@@ -182,6 +188,7 @@ void frmTwoPeopleMain::connectSignals()
     for (QLineEdit *box : txtName)
         connect(box, &QLineEdit::returnPressed, this, &frmTwoPeopleMain::cmdFind_Click);
     connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
+    connect(fraTradition, &TraditionBox::chosen, this, [](chinese::Tradition chosen) { chinese::setPreferredTradition(chosen); });
 }
 
 void frmTwoPeopleMain::Form_Load()
@@ -193,6 +200,7 @@ void frmTwoPeopleMain::Form_Load()
     }
     lblYearStart->setText(QStringLiteral("Chinese years are counted from %1, as chosen on the Chinese Zodiac form.")
                               .arg(overview::yearStartName(chinese::preferredYearStart())));
+    fraTradition->setTradition(chinese::preferredTradition());
     setOpeningFocus(txtName[0]);
 }
 
@@ -206,7 +214,7 @@ void frmTwoPeopleMain::cmdFind_Click()
     }
     overview::EntryProblem problem;
     const std::optional<TwoPeople> match =
-        overview::matchEntries(entries[0], entries[1], chinese::preferredYearStart(), &problem);
+        overview::matchEntries(entries[0], entries[1], chinese::preferredYearStart(), &problem, fraTradition->tradition());
     if (!match) {
         const bool nameMissing = problem.problem == InputProblem::NameMissing;
         showMessage(this, overview::entryMessage(problem),

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class TraditionBox;
 class LinkLabel;
 class PromotionBand;
 class QAction;
@@ -41,6 +42,7 @@ private:
     std::array<QComboBox *, 2> cboMonth{};
     std::array<QComboBox *, 2> cboYear{};
     QLabel *lblYearStart;
+    TraditionBox *fraTradition;
     QPushButton *cmdFind;
     PromotionBand *fraFullBrand;
     QAction *mnuFind;

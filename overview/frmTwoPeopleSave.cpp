@@ -49,8 +49,8 @@ void frmTwoPeopleSave::composeReport()
                                         std::pair{QStringLiteral("Second Person: "), &match.second}}) {
         insertEntry(title, person->name, heading, 1);
         insertEntry(QStringLiteral("Chinese Sign: "),
-                    QStringLiteral("%1. %2.").arg(overview::signName(*person),
-                                                  overview::birthDetail(*person, match.yearStart)),
+                    QStringLiteral("%1. %2.").arg(overview::signName(*person, match.tradition),
+                                                  overview::birthDetail(*person, match.yearStart, match.tradition)),
                     heading, 2);
     }
     insertText(QStringLiteral("The Two Animals") + lineBreaks(2), true, section);

@@ -18,7 +18,8 @@ QJsonObject personJson(const TwoPeople::Person &person)
 {
     return QJsonObject{
         {QStringLiteral("date"), person.birthDate.toString(Qt::ISODate)},
-        {QStringLiteral("animal"), person.animal},
+        {QStringLiteral("animal"), person.animalName},
+        {QStringLiteral("nativeName"), person.nativeName},
         {QStringLiteral("element"), person.element},
     };
 }
@@ -30,8 +31,9 @@ QString matchText(const TwoPeople &match)
     QString text;
     for (const auto &[label, person] : {std::pair{QStringLiteral("First"), &match.first},
                                         std::pair{QStringLiteral("Second"), &match.second}}) {
-        text += QStringLiteral("%1: %2 %3 (%4)\n")
-                    .arg(label, person->element, person->animal, person->birthDate.toString(Qt::ISODate));
+        text += QStringLiteral("%1: %2 (%3)\n")
+                    .arg(label, chinese::yearName(match.tradition, person->element, person->animal),
+                         person->birthDate.toString(Qt::ISODate));
     }
     const QList<chinese::RelationText> relations = relationTexts(match);
     if (relations.isEmpty())
@@ -52,6 +54,7 @@ QJsonObject matchJson(const TwoPeople &match)
         {QStringLiteral("first"), personJson(match.first)},
         {QStringLiteral("second"), personJson(match.second)},
         {QStringLiteral("yearStart"), chinese::yearStartKey(match.yearStart)},
+        {QStringLiteral("tradition"), chinese::traditionKey(match.tradition)},
         {QStringLiteral("relations"), relations},
         {QStringLiteral("elements"), chinese::elementRelationKey(match.elements)},
         {QStringLiteral("summary"), match.summary},

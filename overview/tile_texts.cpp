@@ -3,6 +3,7 @@
 #include "australian/modAustralianAstrology.h"
 #include "celtic/celtic_signs.h"
 #include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/tradition.h"
 #include "common/calendar_lists.h"
 #include "common/content.h"
 #include "mayan/modMayanAnimalMoonSign.h"
@@ -17,12 +18,42 @@ QString unbroken(QString phrase)
     return phrase.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
 }
 
+QString chineseSign(const FourSigns::Chinese &year)
+{
+    if (year.tradition == chinese::Tradition::China)
+        return year.element + QLatin1Char(' ') + year.animal;
+    return QStringLiteral("%1 (%2)").arg(chinese::yearName(year.tradition, year.element, year.animal), year.nativeName);
+}
+
+QString chineseDetail(const FourSigns::Chinese &year)
+{
+    const QString span = QStringLiteral("Year from %1 to %2, counted from %3")
+                             .arg(unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
+                                  unbroken(year.tradition == chinese::Tradition::China
+                                               ? yearStartName(year.yearStart)
+                                               : chinese::newYearName(year.tradition, year.yearStart)));
+    if (year.tradition == chinese::Tradition::China)
+        return QStringLiteral("Chinese date: %1\n").arg(year.lunarDate.text()) + span;
+    if (!year.hasLunarDate())
+        return QStringLiteral("Counted as in Japan: no lunar date\n") + span;
+    return QStringLiteral("Lunar date in %1: %2\n").arg(chinese::traditionName(year.tradition), year.lunarDate.text())
+           + span;
+}
+
+// The animal's sentence, then where the tradition counts this birth otherwise than China.
+QString chineseSummary(const FourSigns::Chinese &year)
+{
+    QStringList lines = {year.summary};
+    lines << year.traditionNotices;
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 std::array<TileText, 4> tileTexts(const FourSigns &signs)
 {
     const FourSigns::Chinese &year = signs.chinese;
-    QString chinesePicture = chinese::picturePath(year.animal);
+    QString chinesePicture = chinese::traditionPicturePath(year.tradition, year.animal);
     if (chinesePicture.isEmpty())
         chinesePicture = content::picturePath(QStringLiteral("overview/chinese.png"));
     QString australianPicture = australian::picturePath(signs.australian.sign);
@@ -35,11 +66,7 @@ std::array<TileText, 4> tileTexts(const FourSigns &signs)
         {QStringLiteral("Celtic Animal Birth Sign"), signs.celtic.sign,
          QStringLiteral("Gaelic: %1, birthstone: %2").arg(signs.celtic.gaelicName, signs.celtic.birthstone),
          signs.celtic.keywords, celtic::picturePath(signs.celtic.picture)},
-        {QStringLiteral("Chinese Zodiac"), year.element + QLatin1Char(' ') + year.animal,
-         QStringLiteral("Chinese date: %1\nYear from %2 to %3, counted from %4")
-             .arg(year.lunarDate.text(), unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
-                  unbroken(yearStartName(year.yearStart))),
-         year.summary, chinesePicture},
+        {QStringLiteral("Chinese Zodiac"), chineseSign(year), chineseDetail(year), chineseSummary(year), chinesePicture},
         {QStringLiteral("Mayan Animal Sign"),
          QStringLiteral("%1 (%2)").arg(signs.mayan.sign, signs.mayan.englishName),
          QStringLiteral("Crystal: %1").arg(signs.mayan.crystal), signs.mayan.summary,

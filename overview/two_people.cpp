@@ -7,12 +7,15 @@ using chinese::BranchRelation;
 
 namespace {
 
-std::optional<TwoPeople::Person> person(const QString &name, const QDate &birthDate, chinese::YearStart start)
+std::optional<TwoPeople::Person> person(const QString &name, const QDate &birthDate, chinese::YearStart start,
+                                        chinese::Tradition tradition)
 {
-    const std::optional<chinese::NewYearRow> year = chinese::findNewYear(birthDate, start);
+    const std::optional<chinese::NewYearRow> year = chinese::findNewYear(birthDate, start, tradition);
     if (!year)
         return std::nullopt;
-    return TwoPeople::Person{name.trimmed(), birthDate, year->element, year->animal, year->firstDay, year->lastDay};
+    return TwoPeople::Person{name.trimmed(), birthDate, year->element, year->animal, year->firstDay, year->lastDay,
+                             chinese::traditionAnimal(tradition, year->animal),
+                             chinese::nativeAnimalName(tradition, year->animal)};
 }
 
 // "the clash", "the punishment and the break", "the clash, the harm and the break"
@@ -30,17 +33,18 @@ QString listed(const QList<BranchRelation> &relations, Branch a, Branch b)
 } // namespace
 
 std::optional<TwoPeople> twoPeople(const QString &firstName, const QDate &firstBirthDate, const QString &secondName,
-                                   const QDate &secondBirthDate, chinese::YearStart start, TwoPeopleProblem *problem)
+                                   const QDate &secondBirthDate, chinese::YearStart start, TwoPeopleProblem *problem,
+                                   chinese::Tradition tradition)
 {
     const auto fail = [problem](TwoPeopleProblem found) {
         if (problem)
             *problem = found;
         return std::nullopt;
     };
-    const std::optional<TwoPeople::Person> first = person(firstName, firstBirthDate, start);
+    const std::optional<TwoPeople::Person> first = person(firstName, firstBirthDate, start, tradition);
     if (!first)
         return fail(TwoPeopleProblem::FirstDate);
-    const std::optional<TwoPeople::Person> second = person(secondName, secondBirthDate, start);
+    const std::optional<TwoPeople::Person> second = person(secondName, secondBirthDate, start, tradition);
     if (!second)
         return fail(TwoPeopleProblem::SecondDate);
     const std::optional<Branch> a = chinese::branchOfAnimal(first->animal);
@@ -56,9 +60,10 @@ std::optional<TwoPeople> twoPeople(const QString &firstName, const QDate &firstB
     match.first = *first;
     match.second = *second;
     match.yearStart = start;
+    match.tradition = tradition;
     match.relations = chinese::branchRelations(*a, *b);
     match.elements = *elements;
-    match.summary = matchSummary(match.relations, *a, *b);
+    match.summary = chinese::inTraditionWords(tradition, matchSummary(match.relations, *a, *b));
     return match;
 }
 
@@ -71,6 +76,8 @@ QList<chinese::RelationText> relationTexts(const TwoPeople &match)
         return texts;
     for (const BranchRelation relation : match.relations)
         texts << chinese::relationText(relation, *a, *b);
+    for (chinese::RelationText &text : texts)
+        text.explanation = chinese::inTraditionWords(match.tradition, text.explanation);
     return texts;
 }
 

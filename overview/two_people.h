@@ -20,14 +20,17 @@ struct TwoPeople
         QString name;          // trimmed; may be empty (the command line has none)
         QDate birthDate;
         QString element;       // of the Chinese year holding the birth date
-        QString animal;
+        QString animal;        // as China names it
         QDate firstDay;        // that year, both days included
         QDate lastDay;
+        QString animalName;    // as the match's tradition names it ("Cat"), and in its language
+        QString nativeName;
     };
 
     Person first;
     Person second;
     chinese::YearStart yearStart = chinese::YearStart::LunarNewYear;
+    chinese::Tradition tradition = chinese::Tradition::China;   // whose calendar gives the years
     QList<chinese::BranchRelation> relations;   // every one that holds, in BranchRelation order
     chinese::ElementRelation elements = chinese::ElementRelation::Same;
     QString summary;                            // one sentence
@@ -44,7 +47,8 @@ enum class TwoPeopleProblem { None, FirstDate, SecondDate };
 std::optional<TwoPeople> twoPeople(const QString &firstName, const QDate &firstBirthDate,
                                    const QString &secondName, const QDate &secondBirthDate,
                                    chinese::YearStart start = chinese::YearStart::LunarNewYear,
-                                   TwoPeopleProblem *problem = nullptr);
+                                   TwoPeopleProblem *problem = nullptr,
+                                   chinese::Tradition tradition = chinese::Tradition::China);
 
 // The texts of the match's relations, in its order, and of its elements.
 QList<chinese::RelationText> relationTexts(const TwoPeople &match);

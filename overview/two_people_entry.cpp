@@ -13,7 +13,7 @@ QString personTitle(int person)
 }
 
 std::optional<TwoPeople> matchEntries(const PersonEntry &first, const PersonEntry &second, chinese::YearStart start,
-                                      EntryProblem *problem)
+                                      EntryProblem *problem, chinese::Tradition tradition)
 {
     const auto fail = [problem](int person, InputProblem found) {
         if (problem)
@@ -31,7 +31,7 @@ std::optional<TwoPeople> matchEntries(const PersonEntry &first, const PersonEntr
         dates[person] = *date;
     }
     TwoPeopleProblem found = TwoPeopleProblem::None;
-    std::optional<TwoPeople> match = twoPeople(first.name, dates[0], second.name, dates[1], start, &found);
+    std::optional<TwoPeople> match = twoPeople(first.name, dates[0], second.name, dates[1], start, &found, tradition);
     if (!match)   // a date the year table does not hold
         return fail(found == TwoPeopleProblem::SecondDate ? 1 : 0, InputProblem::YearOutOfRange);
     if (problem)

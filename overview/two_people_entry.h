@@ -35,7 +35,8 @@ QString personTitle(int person);
 // problem in *problem when given, in the order of the window: the first person's name, then
 // birth date, then the second person's. A name of blanks is missing.
 std::optional<TwoPeople> matchEntries(const PersonEntry &first, const PersonEntry &second, chinese::YearStart start,
-                                      EntryProblem *problem = nullptr);
+                                      EntryProblem *problem = nullptr,
+                                      chinese::Tradition tradition = chinese::Tradition::China);
 
 // The program's message for the problem, after the name of the person it is about:
 // "Second Person: Please Enter Your Name".

@@ -57,17 +57,33 @@ QByteArray icalendarLine(const QString &line)
 QByteArray birthdayCalendar(const QString &name, const QDate &birthDate, const QList<LunarBirthday> &birthdays,
                             const QDateTime &stamp)
 {
+    return birthdayCalendar(name, birthDate, birthdays, stamp, Tradition::China);
+}
+
+QByteArray birthdayCalendar(const QString &name, const QDate &birthDate, const QList<LunarBirthday> &birthdays,
+                            const QDateTime &stamp, Tradition tradition)
+{
+    const bool china = tradition == Tradition::China;
     const QString stampValue = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    const QString summary = name.isEmpty() ? QStringLiteral("Lunar birthday") : QStringLiteral("%1's lunar birthday").arg(name);
+    QString summary = name.isEmpty() ? QStringLiteral("Lunar birthday") : QStringLiteral("%1's lunar birthday").arg(name);
+    if (!china)
+        summary += QStringLiteral(" (%1)").arg(traditionName(tradition));
     QByteArray file;
     for (const char *line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Orvo//Orvo Animal Signs Astrology//EN",
                              "CALSCALE:GREGORIAN"})
         file += icalendarLine(QString::fromLatin1(line));
     for (const LunarBirthday &birthday : birthdays) {
-        const QByteArray key = QStringLiteral("%1\n%2\n%3").arg(name, birthDate.toString(Qt::ISODate)).arg(birthday.lunarYear).toUtf8();
-        const QString description = QStringLiteral("%1 of the Chinese year %2 (%3). Born on %4.")
-                                        .arg(birthday.keptOn.text(), QString::number(birthday.lunarYear),
-                                             birthday.keptOn.yearTitle(),
+        QByteArray key = QStringLiteral("%1\n%2\n%3").arg(name, birthDate.toString(Qt::ISODate)).arg(birthday.lunarYear).toUtf8();
+        if (!china)
+            key += '\n' + traditionKey(tradition).toUtf8();
+        const QString yearTitle = QStringLiteral("Year of the ")
+                                  + traditionAnimal(tradition, birthday.keptOn.yearTitle().mid(12));
+        const QString description = QStringLiteral("%1 of the %2 year %3 (%4). Born on %5.")
+                                        .arg(birthday.keptOn.text(),
+                                             tradition == Tradition::Vietnam ? QStringLiteral("Vietnamese lunar")
+                                             : tradition == Tradition::Korea ? QStringLiteral("Korean lunar")
+                                                                             : QStringLiteral("Chinese"),
+                                             QString::number(birthday.lunarYear), yearTitle,
                                              dateText::longDate(birthDate));
         const QStringList lines = {
             QStringLiteral("BEGIN:VEVENT"),

@@ -17,6 +17,11 @@ namespace chinese {
 QByteArray birthdayCalendar(const QString &name, const QDate &birthDate, const QList<LunarBirthday> &birthdays,
                             const QDateTime &stamp);
 
+// The same for birthdays of a tradition's lunar calendar: the events say whose calendar they
+// follow, and their UIDs differ from China's, so both can be kept in one calendar.
+QByteArray birthdayCalendar(const QString &name, const QDate &birthDate, const QList<LunarBirthday> &birthdays,
+                            const QDateTime &stamp, Tradition tradition);
+
 // A TEXT value: backslash, semicolon, comma and line breaks escaped, other control codes dropped.
 QString icalendarText(const QString &text);
 

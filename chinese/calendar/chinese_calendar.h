@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chinese/calendar/tradition.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -37,6 +39,12 @@ std::optional<NewYearRow> findNewYear(const QDate &birthDate, YearStart start = 
 // year running on 31 December 2100. Rows are whole years, so the first begins in 1899 and the
 // last ends in 2101; consecutive rows leave no gap and do not overlap.
 const QList<NewYearRow> &newYearTable(YearStart start = YearStart::LunarNewYear);
+
+// The same by a tradition's calendar: its lunar new year (1 January in Japan) or its Start of
+// Spring dated at its meridian. The animal is named as China names it (traditionAnimal() gives
+// the tradition's word); China's rows are the ones above.
+std::optional<NewYearRow> findNewYear(const QDate &birthDate, YearStart start, Tradition tradition);
+const QList<NewYearRow> &newYearTable(YearStart start, Tradition tradition);
 
 // "Rat" .. "Pig" in cycle order.
 const QStringList &animalNames();

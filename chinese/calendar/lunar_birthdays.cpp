@@ -11,11 +11,16 @@ namespace chinese {
 
 std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYear)
 {
+    return lunarBirthday(birth, lunarYear, Tradition::China);
+}
+
+std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYear, Tradition tradition)
+{
     if (birth.month < 1 || birth.month > 12 || birth.day < 1 || birth.day > 30)
         return std::nullopt;
-    std::optional<ChineseMonth> month = chineseMonth(lunarYear, birth.month, birth.leap);
+    std::optional<ChineseMonth> month = chineseMonth(lunarYear, birth.month, birth.leap, tradition);
     if (!month && birth.leap)
-        month = chineseMonth(lunarYear, birth.month, false);
+        month = chineseMonth(lunarYear, birth.month, false, tradition);
     if (!month)
         return std::nullopt;
     const int day = std::min(birth.day, month->length);
@@ -25,12 +30,18 @@ std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYe
 
 std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count)
 {
+    return lunarBirthdays(birth, fromYear, count, Tradition::China);
+}
+
+std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count,
+                                                   Tradition tradition)
+{
     if (count < 1 || fromYear < firstWholeChineseYear() || fromYear > lastWholeChineseYear() - count + 1)
         return std::nullopt;
     QList<LunarBirthday> birthdays;
     birthdays.reserve(count);
     for (int year = fromYear; year < fromYear + count; ++year) {
-        const std::optional<LunarBirthday> birthday = lunarBirthday(birth, year);
+        const std::optional<LunarBirthday> birthday = lunarBirthday(birth, year, tradition);
         if (!birthday)
             return std::nullopt;
         birthdays.append(*birthday);

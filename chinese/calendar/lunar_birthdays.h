@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chinese/calendar/chinese_date.h"
+#include "chinese/calendar/tradition.h"
 
 #include <QDate>
 #include <QJsonObject>
@@ -27,6 +28,11 @@ std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYe
 // The birthdays of the Chinese years fromYear .. fromYear + count - 1; nothing unless count is
 // at least 1 and every one of those years lies in the tables.
 std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count);
+
+// The same by a tradition's lunar calendar; nothing for Japan.
+std::optional<LunarBirthday> lunarBirthday(const ChineseDate &birth, int lunarYear, Tradition tradition);
+std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int fromYear, int count,
+                                                   Tradition tradition);
 
 // {"name", "date", "lunarDate": {"year", "month", "leap", "day"}, "birthdays": [{"lunarYear",
 // "date", "month", "leap", "day"}, ...]}; dates as YYYY-MM-DD. A birthday the Hong Kong

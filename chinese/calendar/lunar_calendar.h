@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chinese/calendar/chinese_date.h"
+#include "chinese/calendar/tradition.h"
 
 #include <QDate>
 #include <QList>
@@ -28,6 +29,11 @@ std::optional<ChineseDate> chineseDate(const QDate &day);
 // The month of that number of that Chinese year (the leap one when leap is set); nothing where
 // the year has no such month or lies beyond the tables.
 std::optional<ChineseMonth> chineseMonth(int year, int month, bool leap);
+
+// The same by a tradition's lunar calendar (Vietnam's and Korea's are reckoned for their own
+// meridians); nothing at all for Japan, which keeps no lunar calendar in these years.
+std::optional<ChineseDate> chineseDate(const QDate &day, Tradition tradition);
+std::optional<ChineseMonth> chineseMonth(int year, int month, bool leap, Tradition tradition);
 
 // The Chinese years whose months the tables hold completely: 1899 .. 2100.
 int firstWholeChineseYear();

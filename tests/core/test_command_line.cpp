@@ -34,6 +34,7 @@ private Q_SLOTS:
     void batchAnswersBeforeItsInputEnds();
     void bareDateIsRefused_data();
     void bareDateIsRefused();
+    void traditions();
 };
 
 namespace {
@@ -92,6 +93,15 @@ void TestCommandLine::jsonObject_data()
     QTest::newRow("23 Dec 2100, name on two lines joined")
         << QStringList{"--signs=2100-12-23", "--name", "Ann\nLee", "--json"} << QStringLiteral("Ann Lee")
         << QStringList{"Wren", "Monkey", "Metal", "new-year", "2100-02-09", "2101-01-28", "Xibkay", "Emu"};
+    QTest::newRow("25 Jan 1985 in Vietnam: after Tết, a month before China's New Year")
+        << QStringList{"--signs", "1985-01-25", "--tradition", "vietnam", "--json"} << QString()
+        << QStringList{"Crane", "Water Buffalo", "Wood", "new-year", "1985-01-21", "1986-02-08", "Batz", "Galah"};
+    QTest::newRow("17 Feb 2007 in Vietnam: Tết")
+        << QStringList{"--signs", "2007-02-17", "--tradition", "vietnam", "--json"} << QString()
+        << QStringList{"Crane", "Pig", "Fire", "new-year", "2007-02-17", "2008-02-06", "Coz", "Koala"};
+    QTest::newRow("17 Feb 2007 in China: still the Dog")
+        << QStringList{"--signs", "2007-02-17", "--tradition", "china", "--json"} << QString()
+        << QStringList{"Crane", "Dog", "Fire", "new-year", "2006-01-29", "2007-02-17", "Coz", "Koala"};
 }
 
 void TestCommandLine::jsonObject()
@@ -462,6 +472,32 @@ void TestCommandLine::bareDateIsRefused()
     }
     QCOMPARE(run.status, 2);
     QCOMPARE(run.err, ("orvo: " + argument + " is not a saved reading; did you mean --signs " + argument + "?\n").toUtf8());
+}
+
+// The tradition's own calendar gives the lunar birthdays, and the words it does not know are refused.
+void TestCommandLine::traditions()
+{
+    // Born on Seollal 2024, the same day as China's New Year; Seollal 2027 falls a day after it.
+    const Run korea = runOrvo({"--lunar-birthdays", "2024-02-10", "--tradition", "korea", "--from", "2027", "--count", "1",
+                               "--json"});
+    QCOMPARE(korea.err, QByteArray());
+    QCOMPARE(korea.status, 0);
+    QCOMPARE(QJsonDocument::fromJson(korea.out)["birthdays"][0]["date"].toString(), QStringLiteral("2027-02-07"));
+
+    const Run vietnam = runOrvo({"--signs", "1987-06-01", "--tradition", "vietnam", "--json"});
+    QCOMPARE(vietnam.status, 0);
+    const QJsonObject year = QJsonDocument::fromJson(vietnam.out)["chinese"].toObject();
+    QCOMPARE(year["animal"].toString(), QStringLiteral("Cat"));
+    QCOMPARE(year["nativeName"].toString(), QStringLiteral("Mão"));
+    QCOMPARE(year["tradition"].toString(), QStringLiteral("vietnam"));
+
+    for (const QStringList &arguments : {QStringList{"--signs", "1985-01-25", "--tradition", "laos"},
+                                         QStringList{"--lunar-birthdays", "1985-01-25", "--tradition", "japan"}}) {
+        const Run refused = runOrvo(arguments);
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.startsWith("orvo: --tradition "), refused.err.constData());
+        QCOMPARE(refused.out, QByteArray());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -123,9 +123,9 @@ void TestTwoPeople::commandLineJson()
     QVERIFY(run.out.endsWith(QLatin1Char('\n')) && run.out.count(QLatin1Char('\n')) == 1);
     QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
     QVERIFY(json.take(QStringLiteral("summary")).toString().startsWith(QStringLiteral("Neutral: ")));
-    QCOMPARE(json, QJsonDocument::fromJson(R"({"first": {"date": "2024-02-05", "animal": "Dragon", "element": "Wood"},
-        "second": {"date": "1990-05-12", "animal": "Horse", "element": "Metal"}, "yearStart": "spring",
-        "relations": [], "elements": "second-controls-first"})").object());
+    QCOMPARE(json, QJsonDocument::fromJson(R"({"first": {"date": "2024-02-05", "animal": "Dragon", "element": "Wood",
+        "nativeName": "龙"}, "second": {"date": "1990-05-12", "animal": "Horse", "element": "Metal", "nativeName": "马"},
+        "yearStart": "spring", "tradition": "china", "relations": [], "elements": "second-controls-first"})").object());
 }
 
 void TestTwoPeople::commandLineErrors_data()
