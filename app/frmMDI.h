@@ -74,6 +74,7 @@ private:
     void updateMenuBar();
     void updateStartPanel();
     void fitStartPanel();
+    FrameWindows *windows();
 
     FrameWindows *m_windows = nullptr;
     ReadingOpener *m_opener = nullptr;
