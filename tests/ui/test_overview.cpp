@@ -537,6 +537,9 @@ void TestOverview::pageGoesOutEveryWay()
     if (button == QLatin1String("cmdSavePdf"))
         QCOMPARE(dialogs->fileRequests.constFirst().fileName, QStringLiteral("Zoë Lee - All Four Signs.pdf"));
 
+    // With ORVO_SCREENSHOTS set to a folder, the saved PDF is kept there to be looked at.
+    if (const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS"); !shots.isEmpty() && button == QLatin1String("cmdSavePdf"))
+        QFile::copy(file, shots + QStringLiteral("/all-four-signs.pdf"));
     const QList<PdfPage> pages = pdfPages(file);
     QCOMPARE(pages.size(), 1);
     const QStringList detail = tileControl<QLabel>(display, "lblDetail", Tile::Chinese)->text().split(QLatin1Char('\n'));
