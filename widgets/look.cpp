@@ -2,28 +2,23 @@
 
 #include "common/font_names.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QFontInfo>
 #include <QLabel>
-#include <QScreen>
 #include <QWidget>
 
 namespace twips {
 
 namespace {
 
-// The fonts' dots per inch: the pixel size of a 72-point font, which Qt reckons from the primary
-// screen's logical resolution (QT_FONT_DPI included). Asking a 72-point font itself would load a
-// font of that size at start-up only to read its size.
+// The fonts' dots per inch: the pixel size of a 72-point font.
 int fontDpi()
 {
     static const int dpi = [] {
-        if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
-            return 96;
-        const QScreen *screen = QGuiApplication::primaryScreen();
-        const int dots = screen ? qRound(screen->logicalDotsPerInchY()) : 0;
-        return dots > 0 ? dots : 96;
+        QFont inch;
+        inch.setPointSize(72);
+        const int pixels = QFontInfo(inch).pixelSize();
+        return pixels > 0 ? pixels : 96;
     }();
     return dpi;
 }

@@ -385,7 +385,7 @@ void TestOverview::fullReadingAsksForWhatTheOverviewLacks()
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
     QVERIFY(!frame->isStartPanelVisible());
     const System system = System(tile);
-    const OrvoForm *input = FrameFixture::inputForm(system);
+    OrvoForm *input = FrameFixture::inputForm(system);
     QVERIFY(input);
     QVERIFY(input->isShownInFrame());
     QVERIFY(!FrameFixture::resultForm(system));
@@ -399,6 +399,8 @@ void TestOverview::fullReadingAsksForWhatTheOverviewLacks()
         // The sex is asked for beside its choice, which holds the focus: one choice and Enter
         // show the reading.
         QVERIFY(FrameFixture::control<QLabel>(input, QStringLiteral("lblSexPrompt"))->isVisible());
+        if (const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS"); !shots.isEmpty())
+            input->grab().save(shots + QStringLiteral("/chinese-input-asks-for-sex.png"));
         QTRY_COMPARE(QApplication::focusWidget(), FrameFixture::control<QRadioButton>(input, QStringLiteral("optSex_0")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
