@@ -465,6 +465,11 @@ void frmMDI::resizeEvent(QResizeEvent *event)
 void frmMDI::fitStartPanel()
 {
     // The start panel lies over the child-window area, covering it while no system is in use.
+    // The frame's resize and the area's own resize and move all ask for the same fit: the
+    // captions are measured once per size of the area.
+    if (mdiArea->geometry() == m_startPanelFittedTo)
+        return;
+    m_startPanelFittedTo = mdiArea->geometry();
     picMain->setGeometry(mdiArea->geometry());
     // The captions stand centred at their design heights where the panel has the room; in a
     // narrower panel they wrap, in a shorter one the gaps between them shrink alike, so that the

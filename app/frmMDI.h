@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 
 #include <array>
 
@@ -81,4 +82,5 @@ private:
     QList<QAction *> m_ownMenuBar;
     QPointer<QWidget> m_lastFrameFocus;
     bool m_closing = false;
+    QRect m_startPanelFittedTo;
 };
