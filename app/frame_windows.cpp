@@ -113,10 +113,16 @@ void FrameWindows::openFullReading(int tile, const fullReading::Person &person, 
         m_celtic.setBack(backToOverview);
         break;
     case frmAllFourSignsDisplay::Chinese:
-        // The year start and the tradition the overview's Chinese tile was found by.
+        // The year start and the tradition the overview's Chinese tile was found by. A sex the
+        // overview did not need is asked for in the input, not in a message: one choice and Enter
+        // show the reading.
         m_chinese.openWith([&person](frmChineseZodiacMain *input) {
             input->setTradition(chinese::preferredTradition());
-            input->openReading(fullReading::chinesePerson(person), chinese::preferredYearStart());
+            const chinese::Person chinesePerson = fullReading::chinesePerson(person);
+            if (chinesePerson.sex == chinese::Sex::None)
+                input->askForSex(chinesePerson, chinese::preferredYearStart());
+            else
+                input->openReading(chinesePerson, chinese::preferredYearStart());
         });
         m_chinese.setBack(backToOverview);
         break;

@@ -100,7 +100,6 @@ frmMDI::frmMDI(QWidget *parent)
     setWindowTitle(texts::frameCaption());
     m_opener = new ReadingOpener(this);
     createControls();
-    m_windows = new FrameWindows(mdiArea, this);
     createMenus();
     connectSignals();
     MDIForm_Load();
@@ -111,9 +110,11 @@ frmMDI::~frmMDI()
     // The child windows go down with the frame; nothing may call back into it meanwhile.
     m_closing = true;
     disconnect(mdiArea, nullptr, this, nullptr);
-    disconnect(m_windows, nullptr, this, nullptr);
     mdiArea->removeEventFilter(this);
-    delete m_windows;
+    if (m_windows) {
+        disconnect(m_windows, nullptr, this, nullptr);
+        delete m_windows;
+    }
 }
 
 void frmMDI::createControls()
@@ -270,6 +271,14 @@ void frmMDI::connectSignals()
     connect(mnuTwoPeople, &QAction::triggered, this, [this] { cmdSelectOption_Click(int(systems::System::TwoPeople)); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
+}
+
+FrameWindows *frmMDI::windows()
+{
+    // Made when a system is first chosen or a reading opened: the frame shows without it.
+    if (m_windows)
+        return m_windows;
+    m_windows = new FrameWindows(mdiArea, this);
     connect(m_windows, &FrameWindows::windowsChanged, this, [this] {
         updateStartPanel();
         updateMenuBar();
@@ -278,6 +287,7 @@ void frmMDI::connectSignals()
     connect(m_windows, &FrameWindows::closedByUser, this, [this](systems::System system) {
         cmdSelectOption[std::size_t(system)]->setFocus(Qt::OtherFocusReason);
     });
+    return m_windows;
 }
 
 void frmMDI::MDIForm_Load()
@@ -303,7 +313,7 @@ void frmMDI::MDIForm_Load()
 
 void frmMDI::updateStartPanel()
 {
-    const bool visible = !m_windows->isShowing();
+    const bool visible = !m_windows || !m_windows->isShowing();
     if (visible == !picMain->isHidden())
         return;
     picMain->setVisible(visible);
@@ -315,7 +325,7 @@ void frmMDI::updateStartPanel()
 
 void frmMDI::openSavedFields(systems::System system, const QStringList &fields)
 {
-    m_windows->openSavedFields(system, fields);
+    windows()->openSavedFields(system, fields);
 }
 
 bool frmMDI::isStartPanelVisible() const
@@ -327,14 +337,14 @@ void frmMDI::cmdSelectOption_Click(int index)
 {
     if (index < 0 || index >= int(cmdSelectOption.size()))
         return;
-    m_windows->open(static_cast<systems::System>(index));
+    windows()->open(static_cast<systems::System>(index));
 }
 
 void frmMDI::lblCaption_Click(int index)
 {
     if (index >= firstChoiceLabel && index <= lastChoiceLabel)
-        m_windows->open(static_cast<systems::System>(index - firstChoiceLabel));
-    else
+        windows()->open(static_cast<systems::System>(index - firstChoiceLabel));
+    else if (m_windows)
         m_windows->closeAll();
 }
 
@@ -440,7 +450,8 @@ void frmMDI::closeEvent(QCloseEvent *event)
 {
     // Closing the frame ends the program, even where an unload handler shows another form.
     m_closing = true;
-    m_windows->closeAll();
+    if (m_windows)
+        m_windows->closeAll();
     event->accept();
 }
 
@@ -453,6 +464,11 @@ void frmMDI::resizeEvent(QResizeEvent *event)
 void frmMDI::fitStartPanel()
 {
     // The start panel lies over the child-window area, covering it while no system is in use.
+    // The frame's resize and the area's own resize and move all ask for the same fit: the
+    // captions are measured once per size of the area.
+    if (mdiArea->geometry() == m_startPanelFittedTo)
+        return;
+    m_startPanelFittedTo = mdiArea->geometry();
     picMain->setGeometry(mdiArea->geometry());
     // The captions stand centred at their design heights where the panel has the room; in a
     // narrower panel they wrap, in a shorter one the gaps between them shrink alike, so that the

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 
 #include <array>
 
@@ -74,10 +75,12 @@ private:
     void updateMenuBar();
     void updateStartPanel();
     void fitStartPanel();
+    FrameWindows *windows();
 
     FrameWindows *m_windows = nullptr;
     ReadingOpener *m_opener = nullptr;
     QList<QAction *> m_ownMenuBar;
     QPointer<QWidget> m_lastFrameFocus;
     bool m_closing = false;
+    QRect m_startPanelFittedTo;
 };

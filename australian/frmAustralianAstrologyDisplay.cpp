@@ -15,7 +15,7 @@ const QColor yellow(255, 255, 0);
 
 frmAustralianAstrologyDisplay::frmAustralianAstrologyDisplay()
     : SignResultForm({QStringLiteral("frmAustralianAstrologyDisplay"), QStringLiteral("Orvo Australian Astrology"),
-                      QStringLiteral("Orvo Australian Astrology Result"), 8175, 4230, QColor(0, 64, 0), false, false})
+                      QStringLiteral("Orvo Australian Astrology Result"), 8175, 4230, QColor(0, 64, 0), false})
 {
     createControls();
 }

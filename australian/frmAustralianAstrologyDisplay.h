@@ -5,9 +5,9 @@
 
 #include <array>
 
-// The Australian result form: "Sun Sign" with the animal in capitals, and its description.
-// It offers Back only; Print and Exit are switched off and out of reach. It holds the reading
-// it shows; the report is made from it.
+// The Australian result form: "Sun Sign" with the animal in capitals, and its description;
+// Print opens the report, which saves, prints and makes a PDF of the reading. It holds the
+// reading it shows; the report is made from it.
 class frmAustralianAstrologyDisplay : public SignResultForm
 {
     Q_OBJECT

@@ -4,7 +4,7 @@
 #include "report/sign_report_form.h"
 
 // The Australian report: the name and the credit line, from the result form's reading, of which
-// it keeps a copy. The result form offers no Print, so it is opened only by the program itself.
+// it keeps a copy; the result form's Print opens it.
 class frmAustralianAstrologySave : public SignReportForm
 {
     Q_OBJECT

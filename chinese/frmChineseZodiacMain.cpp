@@ -283,6 +283,7 @@ void frmChineseZodiacMain::connectSignals()
     connect(cmdProceed, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdProceed_Click);
     connect(txtName, &QLineEdit::returnPressed, this, &frmChineseZodiacMain::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdOpen_Click);
+    setEnterButton(cmdProceed);
     // Only the user's own choice becomes the preference: an opened reading shows its year start
     // without changing what the next run starts with.
     for (QRadioButton *option : optYearStart)
@@ -412,6 +413,29 @@ bool frmChineseZodiacMain::openReading(const chinese::Person &person, chinese::Y
     chinese::Person entered = person;
     entered.name = txtName->text();
     return proceed(entered, start);
+}
+
+void frmChineseZodiacMain::askForSex(const chinese::Person &person, chinese::YearStart start)
+{
+    chinese::BirthMoment birth;
+    birth.dayStart = chinese::preferredDayStart();
+    fillEntries(person);
+    fillBirth(birth);
+    setYearStart(start);
+    if (!lblSexPrompt) {
+        lblSexPrompt = new QLabel(QStringLiteral("Please choose Male or Female, then press Enter."), fraDetails);
+        lblSexPrompt->setObjectName(QStringLiteral("lblSexPrompt"));
+        lblSexPrompt->setFont(look::verdana(8.25, true));
+        lblSexPrompt->setWordWrap(true);
+        auto *grid = static_cast<QGridLayout *>(fraDetails->layout());
+        grid->addWidget(lblSexPrompt, 3, 1, 1, 3);
+        // Read out with the choice it is about.
+        optSex[0]->setAccessibleDescription(lblSexPrompt->text());
+    }
+    lblSexPrompt->show();
+    setOpeningFocus(optSex[0]);
+    Q_EMIT showRequested();
+    optSex[0]->setFocus(Qt::OtherFocusReason);
 }
 
 chinese::YearStart frmChineseZodiacMain::yearStart() const

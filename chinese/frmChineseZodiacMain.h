@@ -40,6 +40,10 @@ public:
     bool openReading(const chinese::Person &person, chinese::YearStart start);
     // The same with the time and place of birth (its date is the person's) in the entries.
     bool openReading(const chinese::Person &person, chinese::YearStart start, const chinese::BirthMoment &birth);
+    // Fills the entries from person, whose sex is not known, and start, and asks for the sex in the
+    // window (a line above the details, the sex choice focused) rather than in a message: one
+    // choice and Enter or Proceed show the reading.
+    void askForSex(const chinese::Person &person, chinese::YearStart start);
     // Opens the lines of a saved record (openReading); a damaged record gets "Please Check The
     // File." and leaves the entries as they were.
     bool openSavedReading(const QStringList &fields);
@@ -71,6 +75,7 @@ private:
     QComboBox *cboMonth;
     QComboBox *cboYear;
     QLabel *Label5;
+    QLabel *lblSexPrompt = nullptr;   // made when first needed
     std::array<QRadioButton *, 2> optSex{};   // 0 "Male", 1 "Female"
     QPushButton *cmdProceed;
     QGroupBox *fraYearStart;

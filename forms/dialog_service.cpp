@@ -53,11 +53,11 @@ public:
         return std::make_unique<QPrinter>(info);
     }
 
-    void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override
+    void printPreview(QWidget *parent, const QString &title, const std::function<void(QPrinter &)> &paint) override
     {
         QPrinter printer(QPrinter::HighResolution);
         QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(texts::programTitle());
+        dialog.setWindowTitle(title);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&paint](QPrinter *pages) { paint(*pages); });
         dialog.exec();

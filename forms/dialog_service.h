@@ -37,9 +37,9 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) = 0;
     // The system's default printer, or nullptr when there is none.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
-    // Shows the print preview, modal; paint draws the pages on the printer it is given. The
-    // preview's own Print button always shows the print dialog first.
-    virtual void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) = 0;
+    // Shows the print preview, modal, titled title; paint draws the pages on the printer it is
+    // given. The preview's own Print button always shows the print dialog first.
+    virtual void printPreview(QWidget *parent, const QString &title, const std::function<void(QPrinter &)> &paint) = 0;
 
     static DialogService &current();
     // Installs another service (tests); nullptr restores the real one. Not owned.

@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 OrvoForm::OrvoForm(QWidget *parent)
@@ -216,6 +217,10 @@ void OrvoForm::keyPressEvent(QKeyEvent *event)
         // A button that took Enter itself (a default button) never passes it on.
         if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled() && isAncestorOf(button)) {
             button->click();
+            return;
+        }
+        if (qobject_cast<QRadioButton *>(focusWidget()) && m_enterButton && m_enterButton->isEnabled()) {
+            m_enterButton->click();
             return;
         }
     }

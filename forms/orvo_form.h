@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class FittingScrollArea;
+class QAbstractButton;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -83,6 +84,9 @@ protected:
 
     // Without an opening control the focus goes to the form's first stop for Tab.
     void setOpeningFocus(QWidget *control) { m_openingFocus = control; }
+    // Enter on an option button, which has no use for it, presses button (the form's find), as
+    // Enter in the form's boxes and lists does.
+    void setEnterButton(QAbstractButton *button) { m_enterButton = button; }
     // Has screen readers say the opening control once more while it holds the focus: a calendar
     // whose date changes announces its day as if it had taken the focus.
     void announceOpeningFocusAgain();
@@ -106,6 +110,7 @@ private:
     QSize m_designSize;
     bool m_namedForScreenReaders = false;
     QWidget *m_openingFocus = nullptr;
+    QAbstractButton *m_enterButton = nullptr;
     FittingScrollArea *m_scroller = nullptr;
     QVBoxLayout *m_footer = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "common/program_texts.h"
 #include "forms/accessibility.h"
 #include "forms/dialog_service.h"
+#include "forms/save_dialog.h"
 #include "report/report_printing.h"
 #include "chinese/tradition_box.h"
 #include "widgets/link_label.h"
@@ -50,6 +51,12 @@ const TileLook tileLooks[] = {
     {frmAllFourSignsDisplay::Australian, 1, 1, QColor(0, 64, 0), "Australian"},
 };
 
+// Plain text in the page's markup, its line breaks kept as the tile on screen shows them.
+QString asHtml(const QString &text)
+{
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+}
+
 QString heading(const fullReading::Person &person, const QDate &birthDate)
 {
     return QStringLiteral("The four signs of %1, born %2").arg(person.name, overview::dayMonthYear(birthDate));
@@ -79,6 +86,8 @@ void frmAllFourSignsDisplay::createControls()
     createTile(Mayan, QStringLiteral("Mayan Animal Sign"), tileLooks[1].background);
 
     cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
+    cmdPreview = makeButton(QStringLiteral("cmdPreview"), QStringLiteral("Print Pre&view..."), this);
+    cmdSavePdf = makeButton(QStringLiteral("cmdSavePdf"), QStringLiteral("Save as P&DF..."), this);
     cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), this);
     cmdExit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), this);
 
@@ -138,6 +147,8 @@ void frmAllFourSignsDisplay::createMenus()
 void frmAllFourSignsDisplay::connectSignals()
 {
     connect(cmdPrint, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdPrint_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdPreview_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdSavePdf_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdBack_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmAllFourSignsDisplay::cmdExit_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmAllFourSignsDisplay::cmdPrint_Click);
@@ -207,7 +218,7 @@ void frmAllFourSignsDisplay::arrangeControls()
     buttons->setContentsMargins(2 * gap, gap, 2 * gap, 2 * gap);
     buttons->setSpacing(gap);
     buttons->addStretch(1);
-    for (QPushButton *button : {cmdPrint, cmdBack, cmdExit}) {
+    for (QPushButton *button : {cmdPreview, cmdSavePdf, cmdPrint, cmdBack, cmdExit}) {
         button->setMinimumSize(button->sizeHint() + QSize(4 * gap, gap));
         buttons->addWidget(button);
     }
@@ -221,7 +232,7 @@ void frmAllFourSignsDisplay::arrangeControls()
     QList<QWidget *> stops;
     for (const TileLook &look : tileLooks)
         stops << lblSign[look.tile] << cmdFullReading[look.tile];
-    stops << cmdPrint << cmdBack << cmdExit;
+    stops << cmdPreview << cmdSavePdf << cmdPrint << cmdBack << cmdExit;
     for (LinkLabel *link : fraFullBrand->findChildren<LinkLabel *>())
         stops << link;
     stops << Label61 << lblHeading;
@@ -263,7 +274,7 @@ std::unique_ptr<QTextDocument> frmAllFourSignsDisplay::printedPage() const
                                    "<p><b><big>%4</big></b><br>%5</p><p>%6</p></td>")
                         .arg(text.system.toHtmlEscaped(), picture.toString())
                         .arg(pictureSize)
-                        .arg(text.sign.toHtmlEscaped(), text.detail.toHtmlEscaped(), text.summary.toHtmlEscaped());
+                        .arg(asHtml(text.sign), asHtml(text.detail), asHtml(text.summary));
         }
         html += QStringLiteral("</tr>");
     }
@@ -275,10 +286,38 @@ std::unique_ptr<QTextDocument> frmAllFourSignsDisplay::printedPage() const
 void frmAllFourSignsDisplay::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (!DialogService::current().choosePrinter(this, printer, false))
-        return;
+    if (DialogService::current().choosePrinter(this, printer, false))
+        printOn(printer);
+}
+
+void frmAllFourSignsDisplay::cmdPreview_Click()
+{
+    DialogService::current().printPreview(this, reportPrinting::previewTitle(runningHead()),
+                                          [this](QPrinter &printer) { printOn(printer); });
+}
+
+void frmAllFourSignsDisplay::cmdSavePdf_Click()
+{
+    DialogService::FileRequest request;
+    request.title = QStringLiteral("Save as PDF");
+    request.filter = QStringLiteral("PDF Document (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.fileName = saveDialog::suggestedName(m_person.name, runningHead().system, request.defaultSuffix);
+    saveDialog::save(this, request, [this](const QString &fileName) {
+        const std::unique_ptr<QTextDocument> page = printedPage();
+        return reportPrinting::savePdf(*page, runningHead(), windowTitle(), fileName);
+    });
+}
+
+reportPrinting::RunningHead frmAllFourSignsDisplay::runningHead() const
+{
+    return {QStringLiteral("All Four Signs"), m_person.name};
+}
+
+void frmAllFourSignsDisplay::printOn(QPrinter &printer)
+{
     const std::unique_ptr<QTextDocument> page = printedPage();
-    if (!reportPrinting::printPages(*page, printer, {QStringLiteral("All Four Signs"), m_person.name}))
+    if (!reportPrinting::printPages(*page, printer, runningHead()))
         showMessage(this, reportPrinting::printsToFile(printer) ? texts::couldNotSave() : QStringLiteral("The overview could not be printed."),
                     DialogService::Icon::Error);
 }

@@ -3,6 +3,7 @@
 #include "forms/orvo_form.h"
 #include "overview/four_signs.h"
 #include "overview/full_reading.h"
+#include "report/report_printing.h"
 
 #include <array>
 #include <memory>
@@ -13,11 +14,13 @@ class PromotionBand;
 class QAction;
 class QGroupBox;
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QTextDocument;
 
 // The overview: the four signs of one birth date, one tile per system, each with the way to
-// that system's full reading; Print puts the four on one page.
+// that system's full reading; Print puts the four on one page, which the preview shows and
+// Save as PDF writes.
 class frmAllFourSignsDisplay : public OrvoForm
 {
     Q_OBJECT
@@ -37,6 +40,8 @@ public:
     void cmdBack_Click();
     void cmdExit_Click();
     void cmdPrint_Click();
+    void cmdPreview_Click();
+    void cmdSavePdf_Click();
     // Asks to leave the overview for that system's own result form.
     void cmdFullReading_Click(int tile);
     // Counts the Chinese tile's year in another tradition, and keeps that choice.
@@ -59,9 +64,15 @@ private:
     std::array<QPushButton *, 4> cmdFullReading{};
     TraditionBox *fraTradition = nullptr;   // on the Chinese tile
     QPushButton *cmdPrint;
+    QPushButton *cmdPreview;
+    QPushButton *cmdSavePdf;
     QPushButton *cmdBack;
     QPushButton *cmdExit;
     PromotionBand *fraFullBrand;
+
+    reportPrinting::RunningHead runningHead() const;
+    // Prints the page on printer; tells the user when the pages did not arrive.
+    void printOn(QPrinter &printer);
     QAction *mnuPrint;
     QAction *mnuBack;
     QAction *mnuExit;

@@ -177,6 +177,7 @@ void frmAllFourSignsMain::connectSignals()
 {
     connect(cmdProceed, &QPushButton::clicked, this, &frmAllFourSignsMain::cmdProceed_Click);
     connect(txtName, &QLineEdit::returnPressed, this, &frmAllFourSignsMain::cmdProceed_Click);
+    setEnterButton(cmdProceed);
     connect(mnuShow, &QAction::triggered, this, &frmAllFourSignsMain::cmdProceed_Click);
     connect(mnuExit, &QAction::triggered, this, &OrvoForm::closeRequested);
 }

@@ -197,6 +197,9 @@ void frmTwoPeopleMain::Form_Load()
         cboDate[person]->addItems(calendar::dayTexts());
         cboMonth[person]->addItems(calendar::monthNames());
         cboYear[person]->addItems(calendar::yearTexts(overview::twoPeopleFirstYear, overview::twoPeopleLastYear));
+        // No date is chosen until the user chooses one: a forgotten date is asked for, never guessed.
+        for (QComboBox *list : {cboDate[person], cboMonth[person], cboYear[person]})
+            list->setCurrentIndex(-1);
     }
     lblYearStart->setText(QStringLiteral("Chinese years are counted from %1, as chosen on the Chinese Zodiac form.")
                               .arg(overview::yearStartName(chinese::preferredYearStart())));
@@ -217,12 +220,20 @@ void frmTwoPeopleMain::cmdFind_Click()
         overview::matchEntries(entries[0], entries[1], chinese::preferredYearStart(), &problem, fraTradition->tradition());
     if (!match) {
         const bool nameMissing = problem.problem == InputProblem::NameMissing;
+        // A list left blank reads as day, month or year 0: the date is asked for where it is blank.
+        QComboBox *blank = nullptr;
+        for (QComboBox *list : {cboDate[problem.person], cboMonth[problem.person], cboYear[problem.person]}) {
+            if (!nameMissing && !blank && list->currentIndex() < 0)
+                blank = list;
+        }
+        if (blank)
+            problem.problem = InputProblem::BadThirtyFirst;
         showMessage(this, overview::entryMessage(problem),
                     nameMissing ? DialogService::Icon::Error : DialogService::Icon::Information);
         if (nameMissing)
             txtName[problem.person]->setFocus();
         else
-            cboDate[problem.person]->setFocus();
+            (blank ? blank : cboDate[problem.person])->setFocus();
         return;
     }
     Q_EMIT found(*match);

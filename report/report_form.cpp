@@ -227,7 +227,8 @@ void ReportForm::cmdPrint_Click()
 void ReportForm::cmdPreview_Click()
 {
     // The preview's Print button shows the print dialog, so this way never prints silently either.
-    DialogService::current().printPreview(this, [this](QPrinter &printer) { printOrSay(this, *RTB, printer, false, runningHead()); });
+    DialogService::current().printPreview(this, reportPrinting::previewTitle(runningHead()),
+                                          [this](QPrinter &printer) { printOrSay(this, *RTB, printer, false, runningHead()); });
 }
 
 void ReportForm::cmdSavePdf_Click()

@@ -186,7 +186,17 @@ bool printPages(QTextDocument &pages, QPrinter &printer, const RunningHead &head
     return fileSaving::save(printer.outputFileName(), [&document](QIODevice &file) { return file.write(document) == document.size(); });
 }
 
-QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head)
+QString previewTitle(const RunningHead &head)
+{
+    QStringList about;
+    for (const QString &part : {head.person.simplified(), head.system.simplified()}) {
+        if (!part.isEmpty())
+            about << part;
+    }
+    return QStringLiteral("Print Preview \u2014 ") + about.join(QStringLiteral(" - "));
+}
+
+QByteArray pdf(QTextDocument &pages, const RunningHead &head, const QString &title)
 {
     // The page size, margins and resolution the print dialog's "print to file" would use.
     QPrinter reference(QPrinter::HighResolution);
@@ -199,19 +209,37 @@ QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head)
         writer.setResolution(reference.resolution());
         writer.setPageLayout(reference.pageLayout());
         writer.setCreator(texts::programTitle());
-        writer.setTitle(reportBox.window()->windowTitle());
-        if (!paintPages(*copyOf(reportBox, false), writer, head))
+        writer.setTitle(title);
+        if (!paintPages(pages, writer, head))
             return {};
     }   // the writer finishes the document when it goes
     return bytes.data();
 }
 
-bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName)
+QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head)
 {
-    const QByteArray document = pdf(reportBox, head);
+    return pdf(*copyOf(reportBox, false), head, reportBox.window()->windowTitle());
+}
+
+namespace {
+
+bool saveDocument(const QByteArray &document, const QString &fileName)
+{
     if (document.isEmpty())
         return false;
     return fileSaving::save(fileName, [&document](QIODevice &file) { return file.write(document) == document.size(); });
+}
+
+} // namespace
+
+bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName)
+{
+    return saveDocument(pdf(reportBox, head), fileName);
+}
+
+bool savePdf(QTextDocument &pages, const RunningHead &head, const QString &title, const QString &fileName)
+{
+    return saveDocument(pdf(pages, head, title), fileName);
 }
 
 } // namespace reportPrinting

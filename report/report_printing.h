@@ -34,6 +34,10 @@ bool print(const QTextEdit &reportBox, QPrinter &printer, bool selectionOnly, co
 // printer reports an error.
 bool printPages(QTextDocument &pages, QPrinter &printer, const RunningHead &head);
 
+// The print preview's window title: "Print Preview — Ann Lee - Chinese" (the system alone for
+// a report about no one).
+QString previewTitle(const RunningHead &head);
+
 // True when printer writes a file rather than paper or a print preview.
 bool printsToFile(QPrinter &printer);
 
@@ -41,8 +45,13 @@ bool printsToFile(QPrinter &printer);
 // to a PDF file.
 QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head);
 
+// pages as a PDF document laid out as printPages() lays them out on a PDF printer, titled title.
+QByteArray pdf(QTextDocument &pages, const RunningHead &head, const QString &title);
+
 // Writes pdf(reportBox, head) to fileName through a temporary file; false (and an earlier file
 // left as it was) when any write, the flush or the rename failed.
 bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName);
+// The same for pages of its own (the All Four Signs page).
+bool savePdf(QTextDocument &pages, const RunningHead &head, const QString &title, const QString &fileName);
 
 } // namespace reportPrinting

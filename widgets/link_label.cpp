@@ -41,6 +41,22 @@ LinkLabel *LinkLabel::createForumStrip(QWidget *parent)
     return strip;
 }
 
+int LinkLabel::heightForWidth(int width) const
+{
+    const QString fontKey = font().key();
+    for (const Measured &measured : std::as_const(m_heights)) {
+        if (measured.width == width && measured.wordWrap == wordWrap() && measured.margins == contentsMargins()
+            && measured.font == fontKey && measured.text == text())
+            return measured.height;
+    }
+    const int height = QLabel::heightForWidth(width);
+    constexpr qsizetype kept = 4;
+    if (m_heights.size() == kept)
+        m_heights.removeLast();
+    m_heights.prepend({width, text(), fontKey, wordWrap(), contentsMargins(), height});
+    return height;
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -3,6 +3,8 @@
 #include "widgets/modHelp.h"
 
 #include <QLabel>
+#include <QList>
+#include <QMargins>
 
 // A label that opens a page of the maker's web site on a click, or on Enter or Space while it has
 // the focus: pointing hand, underlined, in the Tab order.
@@ -16,6 +18,8 @@ public:
 
     // Opens the page, as a click does; assistive technology's Press action comes here.
     void follow();
+
+    int heightForWidth(int width) const override;
 
     // `Label61`, the strip at the top of a system window inviting the user to the maker's
     // discussion board: centred black text on light cyan, wrapping where the window is narrow.
@@ -31,4 +35,18 @@ protected:
 
 private:
     modHelp::Page m_page;
+
+    // What a height was measured for. A label that takes the focus lays its text out in a whole
+    // text document, anew for every width asked, and layouts ask for the same few widths again
+    // and again while a window is built and shown.
+    struct Measured
+    {
+        int width;
+        QString text;
+        QString font;
+        bool wordWrap;
+        QMargins margins;
+        int height;
+    };
+    mutable QList<Measured> m_heights;
 };

@@ -291,6 +291,7 @@ def all_four_signs_reading():
     expect_focus(["Chinese sign: Metal Horse"], "the All Four Signs window opens on the Chinese sign")
     tab_through([["Full Reading: Chinese"], ["Mayan sign:"], ["Full Reading: Mayan"], ["Celtic sign: Adder"],
                  ["Full Reading: Celtic"], ["Australian sign:"], ["Full Reading: Australian"],
+                 ["Print Preview", "push button"], ["Save as PDF", "push button"],
                  ["Print", "push button"], ["Back", "push button"], ["Exit", "push button"], ["link"]])
     press("push button", "Exit")
     expect_focus(["All Four Signs", "push button"], "Exit returns the focus to its choice")

@@ -52,7 +52,6 @@ public:
     // open, fill and find in one; nullptr when any step fails.
     OrvoForm *reading(System system, const Entries &entries);
     // Presses the result form's Print button; the report form when it is shown, else nullptr.
-    // Where the button is switched off (the Australian result form), runs what it would run.
     OrvoForm *report(System system);
     // Presses the shown input form's Open button with the file dialog answering fileName (an
     // empty name cancels it); the result form when it is shown, else nullptr.

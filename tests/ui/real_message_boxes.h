@@ -54,9 +54,9 @@ public:
         return m_scripted.choosePrinter(parent, printer, offerSelection);
     }
     std::unique_ptr<QPrinter> defaultPrinter() override { return m_scripted.defaultPrinter(); }
-    void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override
+    void printPreview(QWidget *parent, const QString &title, const std::function<void(QPrinter &)> &paint) override
     {
-        m_scripted.printPreview(parent, paint);
+        m_scripted.printPreview(parent, title, paint);
     }
 
     QList<Box> boxes;

@@ -69,9 +69,10 @@ std::unique_ptr<QPrinter> ScriptedDialogs::defaultPrinter()
     return printer;
 }
 
-void ScriptedDialogs::printPreview(QWidget *, const std::function<void(QPrinter &)> &paint)
+void ScriptedDialogs::printPreview(QWidget *, const QString &title, const std::function<void(QPrinter &)> &paint)
 {
     ++previewsShown;
+    previewTitles << title;
     if (previewPdfOutput.isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);

@@ -32,7 +32,7 @@ public:
     QString openFileName(QWidget *parent, const FileRequest &request) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
-    void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override;
+    void printPreview(QWidget *parent, const QString &title, const std::function<void(QPrinter &)> &paint) override;
 
     QList<Message> messages;
     QStringList messageTexts() const;
@@ -47,6 +47,7 @@ public:
     QList<bool> printDialogOffers;   // offerSelection of each print dialog shown
 
     int previewsShown = 0;
+    QStringList previewTitles;
     // The preview's pages are painted into this PDF file; empty: the preview paints nothing.
     QString previewPdfOutput;
 };

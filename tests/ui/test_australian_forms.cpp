@@ -38,7 +38,7 @@ private Q_SLOTS:
     void blankNameIsRefused();
     void everyMonthShowsItsAnimal_data();
     void everyMonthShowsItsAnimal();
-    void resultOffersOnlyBackAndExit();
+    void resultOffersPrintBackAndExit();
     void reportHoldsOnlyTheName();
     void saveThenOpen();
     void openedFiles_data();
@@ -119,19 +119,16 @@ void TestAustralianForms::everyMonthShowsItsAnimal()
     QVERIFY(text->heightForWidth(text->width()) <= text->height());
 }
 
-// The result offers Back and Exit only. Back keeps the entries, a second Find replaces the
-// animal and its text, and Exit closes every Australian window.
-void TestAustralianForms::resultOffersOnlyBackAndExit()
+// The result offers Print (its report), Back and Exit. Back keeps the entries, a second Find
+// replaces the animal and its text, and Exit closes every Australian window.
+void TestAustralianForms::resultOffersPrintBackAndExit()
 {
     const OrvoForm *display = ui->reading(Australian, {"Bruce", {}, 0, 6});
     QVERIFY(display);
     QVERIFY(!display->findChild<QLabel *>("imgAnimalPics"));
-    const auto *back = F::control<QPushButton>(display, "cmdBack");
-    QVERIFY(back->isVisibleTo(display) && back->isEnabled());
-    for (const char *name : {"cmdPrint", "cmdExit"}) {
-        const auto *off = F::control<QPushButton>(display, QLatin1String(name));
-        QVERIFY(!off->isEnabled());
-        QVERIFY(!off->isVisibleTo(display));
+    for (const char *name : {"cmdPrint", "cmdExit", "cmdBack"}) {
+        const auto *button = F::control<QPushButton>(display, QLatin1String(name));
+        QVERIFY2(button->isVisibleTo(display) && button->isEnabled(), name);
     }
     QStringList offered;
     const QList<QAction *> fileEntries = F::control<QMenu>(display, "mnuFile")->actions();
@@ -139,10 +136,15 @@ void TestAustralianForms::resultOffersOnlyBackAndExit()
         if (!entry->isSeparator() && entry->isVisible() && entry->isEnabled())
             offered.append(entry->text());
     }
-    QCOMPARE(offered, (QStringList{"&Back", "E&xit"}));
-    QCOMPARE(fileEntries.first()->objectName(), "mnuPrint");
+    QCOMPARE(offered, (QStringList{"&Print", "&Back", "E&xit"}));
     QVERIFY(!F::control<QAction>(display, "mnuMakeMoney")->isVisible());
     F::control<QMenu>(display, "mnuHelp");
+
+    // The File menu's Print opens the report as the button does.
+    QVERIFY(F::trigger(display, "mnuPrint"));
+    QCOMPARE(ui->shownWindows(), (QStringList{resultName, "frmAustralianAstrologySave"}));
+    F::closeWindow(ui->report(Australian));
+    QCOMPARE(ui->shownWindows(), QStringList{resultName});
 
     const QString wombat = F::text(display, "lblResult_1");
     QVERIFY(F::trigger(display, "mnuBack"));
@@ -168,7 +170,7 @@ void TestAustralianForms::reportHoldsOnlyTheName()
 {
     const OrvoForm *display = ui->reading(Australian, {" Bruce Lee  ", {}, 0, 6});
     QVERIFY(display);
-    OrvoForm *report = ui->report(Australian);   // the only way in: the window offers no Print
+    OrvoForm *report = ui->report(Australian);
     QVERIFY(report);
     const auto *box = F::control<QTextEdit>(report, "RTB");
     const QString text = box->toPlainText();

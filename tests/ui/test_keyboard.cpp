@@ -67,6 +67,8 @@ private Q_SLOTS:
     void everyWindow();
     void keyRoutes_data();
     void keyRoutes();
+    void enterOnSexFinds_data();
+    void enterOnSexFinds();
 
 private:
     void walkTabOrder(OrvoForm *input);
@@ -190,6 +192,31 @@ void TestKeyboard::keyRoutes()
         press(keys);
         QCOMPARE(QApplication::focusWidget(), start);
     }
+}
+
+void TestKeyboard::enterOnSexFinds_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("Chinese, Male") << System::Chinese << "optSex_0";
+    QTest::newRow("Chinese, Female") << System::Chinese << "optSex_1";
+    QTest::newRow("All Four Signs, Female") << System::AllFourSigns << "optSex_1";
+}
+
+// Enter on the focused sex choice runs the find, as Enter in the name box and the lists does.
+void TestKeyboard::enterOnSexFinds()
+{
+    QFETCH(System, system);
+    QFETCH(QString, option);
+    QVERIFY(ui->open(system));
+    QVERIFY(ui->fill(system, {QStringLiteral("Ann Lee"), QStringLiteral("Female"), 12, 5, 1990}));
+    auto *choice = FrameFixture::control<QRadioButton>(FrameFixture::inputForm(system), option);
+    choice->setFocus();
+    QTRY_VERIFY(choice->hasFocus());
+    press(QStringLiteral("Return"));
+    QVERIFY(ui->dialogs()->messages.isEmpty());
+    const OrvoForm *result = FrameFixture::resultForm(system);
+    QVERIFY(result && result->isShownInFrame());
 }
 
 QTEST_MAIN(TestKeyboard)

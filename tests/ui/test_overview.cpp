@@ -59,6 +59,8 @@ private Q_SLOTS:
     void fullReadingAtTheEndsOfTheSystemsYears();
     void printsOnePageWithTheFourSigns();
     void printThatFailsSaysSo();
+    void pageGoesOutEveryWay_data();
+    void pageGoesOutEveryWay();
 
 private:
     frmAllFourSignsDisplay *showOverview(const QString &name, const QDate &date, const QString &sex = {});
@@ -367,8 +369,7 @@ void TestOverview::fullReadingAsksForWhatTheOverviewLacks_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("Celtic, one word: the last name") << int(Tile::Celtic) << QStringLiteral("Ann")
                                                      << QStringLiteral("Please Enter Your Last Name !");
-    QTest::newRow("Chinese, no sex") << int(Tile::Chinese) << QStringLiteral("Ann Lee")
-                                     << QStringLiteral("Please Specify Your Sex");
+    QTest::newRow("Chinese, no sex: asked in the window") << int(Tile::Chinese) << QStringLiteral("Ann Lee") << QString();
 }
 
 void TestOverview::fullReadingAsksForWhatTheOverviewLacks()
@@ -380,11 +381,11 @@ void TestOverview::fullReadingAsksForWhatTheOverviewLacks()
     QVERIFY(display);
     QVERIFY(FrameFixture::click(display, QStringLiteral("cmdFullReading_%1").arg(tile)));
     FrameFixture::flushDeletes();
-    QCOMPARE(dialogs->messageTexts(), QStringList{message});
+    QCOMPARE(dialogs->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     QVERIFY(!FrameFixture::resultForm(System::AllFourSigns));
     QVERIFY(!frame->isStartPanelVisible());
     const System system = System(tile);
-    const OrvoForm *input = FrameFixture::inputForm(system);
+    OrvoForm *input = FrameFixture::inputForm(system);
     QVERIFY(input);
     QVERIFY(input->isShownInFrame());
     QVERIFY(!FrameFixture::resultForm(system));
@@ -395,6 +396,20 @@ void TestOverview::fullReadingAsksForWhatTheOverviewLacks()
         QCOMPARE(FrameFixture::text(input, QStringLiteral("txtName")), name);
         QCOMPARE(FrameFixture::text(input, QStringLiteral("cboDate")), QStringLiteral("12"));
         QCOMPARE(FrameFixture::text(input, QStringLiteral("cboYear")), QStringLiteral("1990"));
+        // The sex is asked for beside its choice, which holds the focus: one choice and Enter
+        // show the reading.
+        QVERIFY(FrameFixture::control<QLabel>(input, QStringLiteral("lblSexPrompt"))->isVisible());
+        if (const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS"); !shots.isEmpty())
+            input->grab().save(shots + QStringLiteral("/chinese-input-asks-for-sex.png"));
+        QTRY_COMPARE(QApplication::focusWidget(), FrameFixture::control<QRadioButton>(input, QStringLiteral("optSex_0")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(FrameFixture::control<QRadioButton>(input, QStringLiteral("optSex_1"))->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(dialogs->messages.isEmpty());
+        const OrvoForm *result = FrameFixture::resultForm(system);
+        QVERIFY(result && result->isShownInFrame());
+        QVERIFY(!input->isVisible());
     }
 }
 
@@ -496,6 +511,48 @@ void TestOverview::printThatFailsSaysSo()
     QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("The file could not be saved.")});
     QCOMPARE(dialogs->messages.constFirst().icon, Icon::Error);
     QVERIFY(display->isShownInFrame());
+}
+
+void TestOverview::pageGoesOutEveryWay_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Print") << QStringLiteral("cmdPrint");
+    QTest::newRow("Print Preview") << QStringLiteral("cmdPreview");
+    QTest::newRow("Save as PDF") << QStringLiteral("cmdSavePdf");
+}
+
+// Each way out gives the same page, the Chinese tile's two lines apart as on screen.
+void TestOverview::pageGoesOutEveryWay()
+{
+    QFETCH(QString, button);
+    QTemporaryDir dir;
+    frmAllFourSignsDisplay *display = showOverview(QStringLiteral("Zoë Lee"), QDate(1990, 5, 12));
+    QVERIFY(display);
+    const QString file = dir.filePath(QStringLiteral("out.pdf"));
+    dialogs->pdfOutput = file;
+    dialogs->previewPdfOutput = file;
+    dialogs->fileAnswers << file;
+    QVERIFY(FrameFixture::click(display, button));
+    QVERIFY(dialogs->messages.isEmpty());
+    if (button == QLatin1String("cmdPreview"))
+        QCOMPARE(dialogs->previewTitles, QStringList{QStringLiteral("Print Preview \u2014 Zoë Lee - All Four Signs")});
+    if (button == QLatin1String("cmdSavePdf"))
+        QCOMPARE(dialogs->fileRequests.constFirst().fileName, QStringLiteral("Zoë Lee - All Four Signs.pdf"));
+
+    // With ORVO_SCREENSHOTS set to a folder, the saved PDF is kept there to be looked at.
+    if (const QString shots = qEnvironmentVariable("ORVO_SCREENSHOTS"); !shots.isEmpty() && button == QLatin1String("cmdSavePdf"))
+        QFile::copy(file, shots + QStringLiteral("/all-four-signs.pdf"));
+    const QList<PdfPage> pages = pdfPages(file);
+    QCOMPARE(pages.size(), 1);
+    const QStringList detail = tileControl<QLabel>(display, "lblDetail", Tile::Chinese)->text().split(QLatin1Char('\n'));
+    QCOMPARE(detail.size(), 2);
+    bool secondLineStarts = false;
+    for (const PdfLine &line : pages.constFirst().lines) {
+        QVERIFY2(!(line.text.contains(detail.constFirst().right(8)) && line.text.contains(detail.constLast().left(9))),
+                 qPrintable(line.text));
+        secondLineStarts = secondLineStarts || line.text.startsWith(detail.constLast().left(9));
+    }
+    QVERIFY(secondLineStarts);
 }
 
 QTEST_MAIN(TestOverview)

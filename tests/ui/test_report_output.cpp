@@ -247,6 +247,7 @@ void TestReportOutput::previewPaintsTheReport()
     dialogs()->previewPdfOutput = dir.filePath("preview.pdf");
     QVERIFY(F::click(report, "cmdPreview"));
     QCOMPARE(dialogs()->previewsShown, 1);
+    QCOMPARE(dialogs()->previewTitles, QStringList{"Print Preview \u2014 Ada - Chinese"});
     QCOMPARE(withoutBlanks(pdfBodyText(dialogs()->previewPdfOutput)), withoutBlanks(F::text(report, "RTB")));
     // The preview prints nothing by itself.
     QVERIFY(dialogs()->printDialogOffers.isEmpty());

@@ -126,6 +126,9 @@ void TestTwoPeopleForms::choiceOpensAnEmptyInput()
     OrvoForm *input = F::inputForm(TwoPeople);
     QVERIFY(!ui->startPanelShown());
     QVERIFY(F::text(input, "txtName_0").isEmpty());
+    // No date is chosen before the user chooses one.
+    for (const char *list : {"cboDate_0", "cboMonth_0", "cboYear_0", "cboDate_1", "cboMonth_1", "cboYear_1"})
+        QVERIFY2(F::text(input, QLatin1String(list)).isEmpty(), list);
     const auto *year = F::control<QComboBox>(input, "cboYear_1");
     QCOMPARE(year->itemText(0), "1900");
     QCOMPARE(year->itemText(year->count() - 1), "2100");
@@ -253,6 +256,10 @@ void TestTwoPeopleForms::badEntryNamesThePerson_data()
         << "First Person: Please Enter Correct Date Or Month !" << information << "cboDate_0";
     QTest::newRow("second person's 29 February 1900") << "Ann" << fine << "Ben" << BirthEntry{29, 2, 1900}
         << "Second Person: Please Enter Correct Date Or Month!" << information << "cboDate_1";
+    QTest::newRow("second person's month left blank") << "Ann" << fine << "Ben" << BirthEntry{12, 0, 1990}
+        << "Second Person: Please Enter Correct Date Or Month !" << information << "cboMonth_1";
+    QTest::newRow("first person's year left blank") << "Ann" << BirthEntry{12, 5, 0} << "Ben" << fine
+        << "First Person: Please Enter Correct Date Or Month !" << information << "cboYear_0";
     QTest::newRow("first person's date before the second name") << "Ann" << BirthEntry{29, 2, 2001} << "" << fine
         << "First Person: Please Enter Correct Date Or Month!" << information << "cboDate_0";
 }

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void everyLinkLabelOpensItsPage_data();
     void everyLinkLabelOpensItsPage();
     void menuEntriesOpenTheirPages();
+    void linkHeightFollowsWhatItShows_data();
+    void linkHeightFollowsWhatItShows();
 
 private:
     std::unique_ptr<FrameFixture> ui;
@@ -123,6 +125,32 @@ void TestWebPages::menuEntriesOpenTheirPages()
     FrameFixture::control<QAction>(input, QStringLiteral("mnuUpdate"))->trigger();
     QCOMPARE(pages.urls, (QList<QUrl>{modHelp::pageAddress(Page::FullBrand), modHelp::pageAddress(Page::Download)}));
     QVERIFY(!FrameFixture::control<QAction>(input, QStringLiteral("mnuMakeMoney"))->isVisible());
+}
+
+void TestWebPages::linkHeightFollowsWhatItShows_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("longer text") << "text";
+    QTest::newRow("larger font") << "font";
+    QTest::newRow("wider margins") << "margins";
+}
+
+// A link label remembers the heights it measured; a change to what it shows measures afresh.
+void TestWebPages::linkHeightFollowsWhatItShows()
+{
+    QFETCH(QString, change);
+    LinkLabel link(QStringLiteral("link"), QStringLiteral("Visit the forum"), modHelp::Page::Home, nullptr);
+    link.setWordWrap(true);
+    const int width = link.fontMetrics().horizontalAdvance(QStringLiteral("Visit the forum")) + 20;
+    const int before = link.heightForWidth(width);
+    QCOMPARE(link.heightForWidth(width), before);
+    if (change == QLatin1String("text"))
+        link.setText(QStringLiteral("Visit the forum and talk about your animal signs with readers everywhere"));
+    else if (change == QLatin1String("font"))
+        link.setFont(QFont(link.font().family(), 3 * link.font().pointSize()));
+    else
+        link.setContentsMargins(0, 40, 0, 40);
+    QVERIFY2(link.heightForWidth(width) > before, qPrintable(QString::number(link.heightForWidth(width))));
 }
 
 QTEST_MAIN(TestWebPages)

@@ -139,6 +139,8 @@ void TestWindowFit::systemWindowFits()
             for (int person = 0; person < 2; ++person) {
                 const QString n = QString::number(person);
                 FrameFixture::control<QLineEdit>(form, QStringLiteral("txtName_") + n)->setText(QStringLiteral("Ann Lee"));
+                for (const char *list : {"cboDate_", "cboMonth_", "cboYear_"})
+                    FrameFixture::control<QComboBox>(form, QLatin1String(list) + n)->setCurrentIndex(4);
             }
             form = ui->find(system);
         } else {

@@ -7,6 +7,7 @@
 #include "ui/support.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -66,6 +67,8 @@ void TestWindowFocus::focusLandsOnceWhereTheUserStarts()
     if (system == System::TwoPeople) {   // two of everything: the fixture fills one person
         for (const char *name : {"txtName_0", "txtName_1"})
             FrameFixture::control<QLineEdit>(FrameFixture::inputForm(system), QLatin1String(name))->setText("Ann");
+        for (const char *name : {"cboDate_0", "cboMonth_0", "cboYear_0", "cboDate_1", "cboMonth_1", "cboYear_1"})
+            FrameFixture::control<QComboBox>(FrameFixture::inputForm(system), QLatin1String(name))->setCurrentIndex(4);
     } else {
         QVERIFY(ui.fill(system, person));
     }
