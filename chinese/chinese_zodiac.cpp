@@ -369,7 +369,7 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
         if (!birthdays.isEmpty())
             sections.append({QStringLiteral("Lunar Birthdays: "), birthdays.join(newLine)});
     }
-    const YearsAheadBlock ahead = yearsAheadBlock(reading.year.animal, today, reading.yearStart);
+    const YearsAheadBlock ahead = yearsAheadBlock(reading.year.animal, today, reading.yearStart, reading.tradition);
     if (!ahead.lines.isEmpty())
         sections.append({ahead.title + QStringLiteral(": "), ahead.lines.join(newLine)});
     return sections;

@@ -1,6 +1,5 @@
 #include "chinese/years_ahead.h"
 
-#include <algorithm>
 
 namespace chinese {
 
@@ -24,18 +23,20 @@ YearOutlook yearOutlook(Branch person, Branch year)
     return YearOutlook::None;
 }
 
-QList<YearAhead> yearsAhead(const QString &animal, const QDate &from, YearStart start, int count)
+QList<YearAhead> yearsAhead(const QString &animal, const QDate &from, YearStart start, int count, Tradition tradition)
 {
     const std::optional<Branch> person = branchOfAnimal(animal);
-    if (!person || !findNewYear(from, start))
+    if (!person)
         return {};
-    const QList<NewYearRow> &table = newYearTable(start);
-    auto row = std::find_if(table.cbegin(), table.cend(), [&](const NewYearRow &r) { return r.lastDay >= from; });
     QList<YearAhead> years;
-    for (; row != table.cend() && years.size() < count; ++row) {
+    for (QDate day = from; years.size() < count;) {
+        const std::optional<NewYearRow> row = findNewYear(day, start, tradition);
+        if (!row)   // past the last year the tables hold, or before the first
+            break;
         const std::optional<Branch> year = branchOfAnimal(row->animal);
         years.append({row->firstDay, row->lastDay, row->element, row->animal,
                       year ? yearOutlook(*person, *year) : YearOutlook::None});
+        day = row->lastDay.addDays(1);
     }
     return years;
 }

@@ -29,6 +29,8 @@ YearOutlook yearOutlook(Branch person, Branch year);
 // The Chinese years by the given start from the one running on `from` onwards, count of them at
 // most: fewer when the table ends first (it holds the year running on 31 December 2100 last).
 // Empty for an unknown animal ("Rat" .. "Pig") or a date the table does not cover.
-QList<YearAhead> yearsAhead(const QString &animal, const QDate &from, YearStart start, int count = 12);
+// The years are the tradition's (Tết, Seollal or 1 January begins them); animals named as China does.
+QList<YearAhead> yearsAhead(const QString &animal, const QDate &from, YearStart start, int count = 12,
+                            Tradition tradition = Tradition::China);
 
 } // namespace chinese

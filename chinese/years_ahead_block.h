@@ -18,6 +18,7 @@ struct YearsAheadBlock
 // Twelve years from the one running on `from`, by the given year start (fewer where the year
 // table ends first). An empty block for an animal other than "Rat" .. "Pig" or a date the table
 // does not cover.
-YearsAheadBlock yearsAheadBlock(const QString &animal, const QDate &from, YearStart start);
+YearsAheadBlock yearsAheadBlock(const QString &animal, const QDate &from, YearStart start,
+                                Tradition tradition = Tradition::China);
 
 } // namespace chinese

@@ -3,6 +3,8 @@
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/tradition_notices.h"
 #include "chinese/chinese_zodiac.h"
+#include "chinese/years_ahead.h"
+#include "chinese/years_ahead_block.h"
 
 #include <QtTest>
 
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void yearsAndLunarDates();
     void noticeSentence();
     void savedTraditionReadsBack();
+    void yearsAheadFollowTheTradition();
 };
 
 // Each row: a birth where the tradition's calendar parts from China's (or, for control, does not).
@@ -130,6 +133,21 @@ void TestTraditions::savedTraditionReadsBack()
     QCOMPARE(chinese::savedYearStart(fields), YearStart::LunarNewYear);
     QVERIFY(chinese::savedBirthMoment(fields, chinese::DayStart::Midnight));
     QCOMPARE(chinese::savedTradition(fields.mid(0, 5)), Tradition::China);
+}
+
+// The years ahead are the tradition's years, under its names: Seollal 2027 a day after China's
+// New Year; Vietnam's Rabbit year is the Cat's, in the lines' explanations too.
+void TestTraditions::yearsAheadFollowTheTradition()
+{
+    const QDate from(2026, 12, 8);
+    QCOMPARE(chinese::yearsAhead("Rat", from, YearStart::LunarNewYear, 2, Tradition::Korea).value(1).firstDay, QDate(2027, 2, 7));
+    QCOMPARE(chinese::yearsAhead("Rat", from, YearStart::LunarNewYear, 2, Tradition::China).value(1).firstDay, QDate(2027, 2, 6));
+    const chinese::YearsAheadBlock block = chinese::yearsAheadBlock("Ox", from, YearStart::LunarNewYear, Tradition::Vietnam);
+    QCOMPARE(block.title, QStringLiteral("The Years Ahead for the Water Buffalo"));
+    const QString lines = block.lines.join(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("Wood Cat, ")) && !lines.contains(QStringLiteral("Rabbit"))
+                 && !lines.contains(QStringLiteral(" Ox")),
+             qPrintable(lines));
 }
 
 QTEST_GUILESS_MAIN(TestTraditions)
