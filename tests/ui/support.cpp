@@ -3,32 +3,15 @@
 #include "common/program_settings.h"
 #include "common/program_texts.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFont>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QXmlStreamReader>
 
 #include <algorithm>
-
-namespace {
-
-// Painting a large picture (a printed page, a grabbed window) hands parts of it to the global
-// thread pool, whose idle threads would otherwise end only as the test program exits. The leak
-// check of the sanitizer build runs at that exit and stops every thread to read it; a thread
-// still on its way out then crashes the check. Idle threads end at once instead, long before.
-void endIdlePoolThreadsAtOnce()
-{
-    QThreadPool::globalInstance()->setExpiryTimeout(0);
-}
-
-} // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(endIdlePoolThreadsAtOnce)
 
 ScriptedDialogs::ScriptedDialogs()
 {
