@@ -18,7 +18,6 @@
 #include "widgets/promotion_band.h"
 
 #include <QComboBox>
-#include <QLocale>
 #include <QTimeZone>
 #include <QGridLayout>
 #include <QGroupBox>
