@@ -281,6 +281,7 @@ FrameWindows *frmMDI::windows()
     m_windows = new FrameWindows(mdiArea, this);
     connect(m_windows, &FrameWindows::windowsChanged, this, [this] {
         updateStartPanel();
+        fitBands();
         updateMenuBar();
     });
     // Focus is not left with a window that closed: it goes to the choice that opened it.
@@ -458,7 +459,35 @@ void frmMDI::closeEvent(QCloseEvent *event)
 void frmMDI::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    fitBands();
     fitStartPanel();
+}
+
+void frmMDI::fitBands()
+{
+    if (m_closing)
+        return;
+    int needed = 0;
+    for (const QMdiSubWindow *sub : mdiArea->subWindowList()) {
+        if (sub->isVisible())
+            needed = std::max(needed, sub->minimumSizeHint().height());
+    }
+    // Laid out at once, so that the area's height is known before the next band gives way.
+    QLayout *column = centralWidget()->layout();
+    QWidget *const bands[] = {Picture6, Label7, Picture1};
+    const auto layOut = [column] {
+        column->invalidate();
+        column->activate();
+    };
+    for (QWidget *band : bands)
+        band->show();
+    layOut();
+    for (QWidget *band : bands) {
+        if (mdiArea->viewport()->height() >= needed)
+            break;
+        band->hide();
+        layOut();
+    }
 }
 
 void frmMDI::fitStartPanel()

@@ -75,6 +75,10 @@ private:
     void updateMenuBar();
     void updateStartPanel();
     void fitStartPanel();
+    // Where the window area is lower than the shown windows need at least (their buttons in
+    // sight), the frame's bands give way, one after the other: the banner, the promotion text
+    // beside Exit, the choices. With room again they come back.
+    void fitBands();
     FrameWindows *windows();
 
     FrameWindows *m_windows = nullptr;

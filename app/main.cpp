@@ -97,12 +97,14 @@ int main(int argc, char *argv[])
         if (!reading.isEmpty() && InstanceChannel::handOver(instance.channelName(), reading, handOverPatienceMs, &sent))
             return 0;
         showMessage(nullptr, sent ? handedOverUnanswered(reading) : texts::alreadyRunning(), DialogService::Icon::Information);
+        waitForMessages();
         return 0;
     }
     case SingleInstance::Status::Unavailable:
         // Refusing a second copy is a convenience; a lock that cannot be made must not lock the
         // user out of the program.
         showMessage(nullptr, instance.errorString(), DialogService::Icon::Error);
+        waitForMessages();
         break;
     case SingleInstance::Status::NoSafeFolder:
         // Another user could listen there for the readings this user opens: this copy runs on

@@ -1,31 +1,53 @@
 #include "forms/dialog_service.h"
 
+#include "common/file_saving.h"
 #include "common/program_texts.h"
 
+#include <QApplication>
+#include <QChildEvent>
+#include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <utility>
+
 namespace {
+
+// Checks the output file of every print dialog a print preview opens for its own Print button.
+class PreviewPrintDialogs final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 class SystemDialogs final : public DialogService
 {
 public:
     void message(QWidget *parent, const QString &text, Icon icon) override
     {
-        QMessageBox box(parent);
-        box.setWindowTitle(texts::programTitle());
-        box.setText(text);
-        box.setIcon(icon == Icon::Error         ? QMessageBox::Critical
-                    : icon == Icon::Information ? QMessageBox::Information
-                                                : QMessageBox::NoIcon);
-        box.setStandardButtons(QMessageBox::Ok);
-        keepTitleWhole(box);
-        box.exec();
+        // Not exec(): its event loop would run inside the caller, whose window may close meanwhile.
+        auto *box = new QMessageBox(parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::ApplicationModal);
+        box->setWindowTitle(texts::programTitle());
+        box->setText(text);
+        box->setIcon(icon == Icon::Error         ? QMessageBox::Critical
+                     : icon == Icon::Information ? QMessageBox::Information
+                                                 : QMessageBox::NoIcon);
+        box->setStandardButtons(QMessageBox::Ok);
+        keepTitleWhole(*box);
+        box->show();
     }
 
     QString saveFileName(QWidget *parent, const FileRequest &request) override
@@ -40,9 +62,9 @@ public:
 
     bool choosePrinter(QWidget *parent, QPrinter &printer, bool offerSelection) override
     {
-        QPrintDialog dialog(&printer, parent);
-        preparePrintDialog(dialog, offerSelection);
-        return dialog.exec() == QDialog::Accepted;
+        auto *dialog = new QPrintDialog(&printer, parent);
+        preparePrintDialog(*dialog, offerSelection);
+        return runModal(dialog) == QDialog::Accepted;
     }
 
     std::unique_ptr<QPrinter> defaultPrinter() override
@@ -56,11 +78,12 @@ public:
     void printPreview(QWidget *parent, const QString &title, const std::function<void(QPrinter &)> &paint) override
     {
         QPrinter printer(QPrinter::HighResolution);
-        QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(title);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        auto *dialog = new QPrintPreviewDialog(&printer, parent);
+        dialog->setWindowTitle(title);
+        QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                          [&paint](QPrinter *pages) { paint(*pages); });
-        dialog.exec();
+        dialog->installEventFilter(new PreviewPrintDialogs(dialog));
+        runModal(dialog);
     }
 
 private:
@@ -81,23 +104,72 @@ private:
 
     static QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
     {
-        QFileDialog dialog(parent, request.title);
-        dialog.setAcceptMode(mode);
-        dialog.setNameFilter(request.filter);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        auto *dialog = new QFileDialog(parent, request.title);
+        dialog->setAcceptMode(mode);
+        dialog->setNameFilter(request.filter);
+        dialog->setDefaultSuffix(request.defaultSuffix);
+        dialog->setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
         if (!request.directory.isEmpty())
-            dialog.setDirectory(request.directory);
+            dialog->setDirectory(request.directory);
         if (!request.fileName.isEmpty())
-            dialog.selectFile(request.fileName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().constFirst();
+            dialog->selectFile(request.fileName);
+        QString chosen;
+        // Read before runModal() destroys the dialog.
+        QObject::connect(dialog, &QFileDialog::accepted, dialog, [dialog, &chosen] {
+            chosen = dialog->selectedFiles().value(0);
+        });
+        return runModal(dialog) == QDialog::Accepted ? chosen : QString();
     }
 };
 
 DialogService *installed = nullptr;
+
+// How many dialogs wait for an answer in runModal(), and the windows closed meanwhile.
+int waitingDialogs = 0;
+QList<QPointer<QWidget>> &windowsToDestroy()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+// Marks a dialog that closed because the window it was open on closed: its answer is a cancel,
+// whatever it was about to say (a question box inside it answered on its own).
+const char *const closedWithWindow = "orvoClosedWithWindow";
+
+// Print to File is refused for anything but a regular file or a new name before the dialog tests
+// the file by opening it: opening a FIFO waits for a reader, and the whole program with it.
+void checkOutputFileFirst(QPrintDialog &dialog)
+{
+    auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    auto *fileName = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));   // the dialog's own name
+    if (!buttons || !fileName)
+        return;
+    // Taking the dialog's connection off and ours on again leaves exactly ours, however often.
+    QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dialog, nullptr);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, fileName] {
+        // The field is enabled exactly while "Print to File" is the printer.
+        const QString name = fileName->text();
+        if (fileName->isEnabled() && !name.isEmpty() && !fileSaving::isSaveTarget(name)) {
+            showMessage(&dialog, QStringLiteral("%1 is not a regular file.\nPlease choose a different file name.").arg(name),
+                        DialogService::Icon::Error);
+            fileName->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        dialog.accept();
+    });
+}
+
+bool PreviewPrintDialogs::eventFilter(QObject *watched, QEvent *event)
+{
+    // The preview makes its print dialog when its Print button is pressed; polished, the dialog
+    // is whole and about to show.
+    if (event->type() == QEvent::ChildPolished) {
+        if (auto *dialog = qobject_cast<QPrintDialog *>(static_cast<QChildEvent *>(event)->child()))
+            checkOutputFileFirst(*dialog);
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void switchOffPageRange(QPrintDialog &dialog)
 {
@@ -118,6 +190,7 @@ void preparePrintDialog(QPrintDialog &dialog, bool offerSelection)
         options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);
     dialog.setPrintRange(offerSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    checkOutputFileFirst(dialog);
     // Showing the dialog sets its widgets up afresh; this runs once it is on screen.
     QMetaObject::invokeMethod(&dialog, [&dialog] { switchOffPageRange(dialog); }, Qt::QueuedConnection);
 }
@@ -131,4 +204,60 @@ DialogService &DialogService::current()
 void DialogService::install(DialogService *service)
 {
     installed = service;
+}
+
+int runModal(QDialog *dialog)
+{
+    const QPointer<QDialog> guard(dialog);
+    ++waitingDialogs;
+    int result = dialog->exec();   // QDialog::Rejected where the dialog went meanwhile
+    if (guard && guard->property(closedWithWindow).toBool())
+        result = QDialog::Rejected;
+    delete guard.data();
+    if (--waitingDialogs == 0) {
+        // Back in the handler that opened the outermost dialog: the windows go once it returns.
+        for (const QPointer<QWidget> &window : std::exchange(windowsToDestroy(), {})) {
+            if (window)
+                window->deleteLater();
+        }
+    }
+    return result;
+}
+
+void destroyWindowSafely(QWidget *window)
+{
+    if (!window)
+        return;
+    // Innermost first: a question a dialog asks closes before the dialog.
+    const QList<QDialog *> dialogs = window->findChildren<QDialog *>();
+    for (auto it = dialogs.crbegin(); it != dialogs.crend(); ++it) {
+        QDialog *dialog = *it;
+        if (dialog->isVisible()) {
+            dialog->setProperty(closedWithWindow, true);
+            dialog->reject();
+        }
+    }
+    // deleteLater() inside a dialog's event loop would destroy the window in that loop, under
+    // the handler that waits for the dialog.
+    if (waitingDialogs > 0)
+        windowsToDestroy().append(window);
+    else
+        window->deleteLater();
+}
+
+void waitForMessages()
+{
+    QEventLoop loop;
+    int open = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox *>(window) && window->isVisible()) {
+            ++open;
+            QObject::connect(window, &QObject::destroyed, &loop, [&open, &loop] {
+                if (--open == 0)
+                    loop.quit();
+            });
+        }
+    }
+    if (open > 0)
+        loop.exec();
 }

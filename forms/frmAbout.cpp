@@ -1,6 +1,7 @@
 #include "forms/frmAbout.h"
 
 #include "common/program_texts.h"
+#include "forms/dialog_service.h"
 #include "widgets/link_label.h"
 #include "widgets/look.h"
 
@@ -88,8 +89,8 @@ void frmAbout::createControls()
 
 void frmAbout::showModal(QWidget *opener)
 {
-    frmAbout about(opener ? opener->window() : nullptr);
+    auto *about = new frmAbout(opener ? opener->window() : nullptr);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        about.move(screen->geometry().center() - about.rect().center());
-    about.exec();
+        about->move(screen->geometry().center() - about->rect().center());
+    runModal(about);
 }

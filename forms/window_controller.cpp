@@ -1,5 +1,6 @@
 #include "forms/window_controller.h"
 
+#include "forms/dialog_service.h"
 #include "forms/orvo_form.h"
 
 #include <QApplication>
@@ -129,7 +130,7 @@ void WindowController::conceal(OrvoForm *form)
         sub->setWidget(nullptr);
         if (form->parentWidget())
             form->setParent(nullptr);
-        sub->deleteLater();
+        destroyWindowSafely(sub);
     }
     form->hide();
     Q_EMIT windowsChanged();
@@ -145,10 +146,10 @@ void WindowController::dismiss(OrvoForm *form)
     releaseFocus(form);
     if (auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
         sub->hide();
-        sub->deleteLater();
+        destroyWindowSafely(sub);
     } else {
         form->hide();
-        form->deleteLater();
+        destroyWindowSafely(form);
         m_closing.removeAll(nullptr);
         m_closing.append(form);
     }

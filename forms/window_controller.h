@@ -18,7 +18,8 @@ public:
     explicit WindowController(QMdiArea *area, QObject *parent = nullptr);
     ~WindowController() override;
 
-    // Closes every window of this system; each is destroyed once the event loop runs.
+    // Closes every window of this system; each is destroyed once the event loop runs and no
+    // dialog waits for an answer (destroyWindowSafely).
     void closeWindows();
     // True while one of its windows is shown.
     bool isShowing() const;

@@ -5,10 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QTimer>
 
-// While it lives, the program's messages open its own message boxes, which close as soon as they
-// show; what each box showed is kept. Every other dialog still goes to the scripted service.
+// While it lives, the program's messages open its own message boxes, which are answered as soon
+// as they show; what each box showed is kept. Every other dialog still goes to the scripted service.
 class RealMessageBoxes : public DialogService
 {
 public:
@@ -30,16 +29,12 @@ public:
 
     void message(QWidget *parent, const QString &text, Icon icon) override
     {
-        QTimer closer;
-        closer.setInterval(5);
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                boxes.append({box->windowTitle(), box->text(), box->icon()});
-                box->accept();
-            }
-        });
-        closer.start();
+        // The program's box shows and returns at once; it is answered here as soon as it shows.
         m_program->message(parent, text, icon);
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes.append({box->windowTitle(), box->text(), box->icon()});
+            box->accept();
+        }
     }
     QString saveFileName(QWidget *parent, const FileRequest &request) override
     {

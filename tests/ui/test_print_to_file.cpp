@@ -4,11 +4,28 @@
 #include "ui/frame_fixture.h"
 #include "ui/support.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
 #include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using System = systems::System;
 
@@ -17,6 +34,43 @@ namespace {
 // The ways a page reaches a file through a printer.
 enum class Way { ReportPrint, ReportPreviewPrint, OverviewPrint };
 enum class Fault { FullDisk, SizeLimit };
+
+// Opens a FIFO for reading when the test has not stopped it in time: a writer that waits in
+// opening the FIFO goes on then, so that a test that would hang for ever fails instead.
+class FifoWatchdog
+{
+public:
+    explicit FifoWatchdog(const QByteArray &fifo)
+        : m_thread([this, fifo] {
+            std::unique_lock lock(m_mutex);
+            if (m_stopped.wait_for(lock, std::chrono::seconds(20), [this] { return m_stop; }))
+                return;
+            fired = true;
+            const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+            m_stopped.wait(lock, [this] { return m_stop; });
+            if (reader >= 0)
+                ::close(reader);
+        })
+    {
+    }
+    ~FifoWatchdog()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_stopped.notify_all();
+        m_thread.join();
+    }
+
+    std::atomic<bool> fired = false;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stop = false;
+    std::thread m_thread;
+};
 
 QByteArray contentOf(const QString &fileName)
 {
@@ -33,6 +87,8 @@ private Q_SLOTS:
     void initTestCase();
     void failedPrintToFileKeepsEarlierFile_data();
     void failedPrintToFileKeepsEarlierFile();
+    void printToFifoIsRefusedWithoutOpeningIt_data();
+    void printToFifoIsRefusedWithoutOpeningIt();
 
 private:
     // Opens the window whose button prints the way given, and gives that button.
@@ -116,6 +172,78 @@ void TestPrintToFile::failedPrintToFileKeepsEarlierFile()
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
     left.removeOne("filler");
     QCOMPARE(left, earlierFile ? QStringList{"reading.pdf"} : QStringList());
+}
+
+void TestPrintToFile::printToFifoIsRefusedWithoutOpeningIt_data()
+{
+    QTest::addColumn<Way>("way");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("report's print dialog, FIFO") << Way::ReportPrint << "fifo";
+    QTest::newRow("print dialog of the report's preview, FIFO") << Way::ReportPreviewPrint << "fifo";
+    QTest::newRow("All Four Signs' print dialog, link to a FIFO") << Way::OverviewPrint << "link";
+}
+
+void TestPrintToFile::printToFifoIsRefusedWithoutOpeningIt()
+{
+    QFETCH(Way, way);
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QFile::link(fifo, dir.filePath("link")));
+    const QString fileName = dir.filePath(target);
+    // The Celtic report prints through the print dialog always, the Mayan one where there is no
+    // default printer: only its preview is used here.
+    QPushButton *print = nullptr;
+    if (way == Way::ReportPrint) {
+        const OrvoForm *report = ui->reading(System::Celtic, {"Ann Lee", {}, 5, 5, 1980}) ? ui->report(System::Celtic) : nullptr;
+        print = report ? FrameFixture::control<QPushButton>(report, "cmdPrint") : nullptr;
+    } else {
+        print = printButton(way);
+    }
+    QVERIFY(print);
+
+    // The program's own dialogs; each step below runs when its dialog shows.
+    DialogService::install(nullptr);
+    const auto scripted = qScopeGuard([this] { DialogService::install(dialogs()); });
+    const FifoWatchdog watchdog(QFile::encodeName(fifo));
+    QStringList said;
+    bool printDialogSeen = false;
+    QTimer steps;
+    steps.setInterval(10);
+    connect(&steps, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            said << box->text();
+            box->accept();
+        } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal); dialog && !printDialogSeen) {
+            printDialogSeen = true;
+            auto *printers = FrameFixture::control<QComboBox>(dialog, "printers");
+            printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+            FrameFixture::control<QLineEdit>(dialog, "filename")->setText(fileName);
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        } else if (dialog && !said.isEmpty()) {
+            dialog->reject();
+        } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
+            if (printDialogSeen) {
+                preview->reject();
+                return;
+            }
+            for (QAction *action : preview->findChild<QToolBar *>()->actions()) {
+                if (action->text() == "Print")
+                    action->trigger();
+            }
+        }
+    });
+    steps.start();
+    print->click();
+    steps.stop();
+
+    QVERIFY(!watchdog.fired);
+    QVERIFY(printDialogSeen);
+    QCOMPARE(said, QStringList{fileName + " is not a regular file.\nPlease choose a different file name."});
+    QFileInfo left(fifo);
+    QVERIFY(left.exists() && !left.isFile() && !left.isDir());
 }
 
 QTEST_MAIN(TestPrintToFile)
