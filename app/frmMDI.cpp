@@ -394,9 +394,12 @@ void frmMDI::switchFocusPane()
         return;
     QWidget *focus = QApplication::focusWidget();
     if (focus && child->isAncestorOf(focus)) {
+        // The first choice, unless the choices gave way to the window.
+        QWidget *first = cmdSelectOption[choiceButtons[0].index];
         QWidget *target = m_lastFrameFocus && m_lastFrameFocus->isVisible() && m_lastFrameFocus->isEnabled()
                               ? m_lastFrameFocus.data()
-                              : cmdSelectOption[choiceButtons[0].index];
+                          : first->isVisible() ? first
+                                               : cmdMdiExit;
         target->setFocus(Qt::TabFocusReason);
         return;
     }

@@ -40,7 +40,8 @@ public:
 
     // F6 / Ctrl+Tab (with Shift too): the focus goes from the child window in use to the frame's
     // own controls and back. The frame takes it at the control that had it last there, else at
-    // the first choice; the child where it was left, else at its first control.
+    // the first choice (at Exit where the choices gave way); the child where it was left, else at
+    // its first control.
     void switchFocusPane();
 
 protected:

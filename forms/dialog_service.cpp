@@ -141,11 +141,13 @@ const char *const closedWithWindow = "orvoClosedWithWindow";
 // the file by opening it: opening a FIFO waits for a reader, and the whole program with it.
 void checkOutputFileFirst(QPrintDialog &dialog)
 {
-    auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    auto *buttons = dialog.findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
     auto *fileName = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));   // the dialog's own name
     if (!buttons || !fileName)
         return;
-    // Taking the dialog's connection off and ours on again leaves exactly ours, however often.
+    // The dialog's OK runs its own checks (a folder, a file not writable, overwrite?) and then
+    // accepts; ours go first. Taking the dialog's connection off and ours on leaves exactly ours,
+    // however often this runs.
     QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dialog, nullptr);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, fileName] {
         // The field is enabled exactly while "Print to File" is the printer.
@@ -156,7 +158,9 @@ void checkOutputFileFirst(QPrintDialog &dialog)
             fileName->setFocus(Qt::OtherFocusReason);
             return;
         }
-        dialog.accept();
+        // The dialog's own checks, which its OK button ran; a dialog without them just accepts.
+        if (!QMetaObject::invokeMethod(&dialog, "_q_checkFields"))
+            dialog.accept();
     });
 }
 

@@ -136,16 +136,12 @@ void TestFrameSize::fileOpenOpensAnyReading()
 // icon and three buttons.
 void TestFrameSize::messageBoxHoldsItsTitle()
 {
-    int width = 0;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&width] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->isVisible()) {
-            width = box->width();
-            box->accept();
-        }
-    });
-    closer.start(10);
+    // The box shows and returns at once.
     DialogService::current().message(nullptr, QStringLiteral("Please Check The File."), DialogService::Icon::Error);
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    const int width = box->width();
+    box->accept();
     QFont bold;
     bold.setBold(true);
     const QFontMetrics title(bold);
