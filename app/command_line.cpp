@@ -2,6 +2,7 @@
 
 #include "app/signs_command.h"
 #include "app/terminal_io.h"
+#include "chinese/chinese_zodiac.h"
 #include "chinese/calendar/birthday_calendar.h"
 #include "chinese/calendar/chinese_calendar.h"
 #include "chinese/calendar/day_start.h"
@@ -22,6 +23,7 @@
 #include <QRegularExpression>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -64,6 +66,22 @@ QString notADay(const QString &text)
     return QStringLiteral("\"%1\" is not a day of the calendar written as YYYY-MM-DD").arg(text);
 }
 
+// The first option given more than once, as "--name" (its long name); empty when none is. A
+// second value would otherwise silently win over the first, or a second flag mean nothing.
+QString givenTwice(const QCommandLineParser &parser, const QList<QCommandLineOption> &options)
+{
+    QStringList seen;
+    for (const QString &given : parser.optionNames()) {
+        const auto option = std::find_if(options.cbegin(), options.cend(),
+                                         [&given](const QCommandLineOption &each) { return each.names().contains(given); });
+        const QString name = option == options.cend() ? given : option->names().constLast();
+        if (seen.contains(name))
+            return QStringLiteral("--") + name;
+        seen << name;
+    }
+    return {};
+}
+
 // The first of the named options that is set, as "--name"; empty when none is.
 QString firstSet(const QCommandLineParser &parser, const QStringList &names)
 {
@@ -102,9 +120,11 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
         settings.zone = zone->zone;
     }
     if (parser.isSet(QStringLiteral("longitude"))) {
-        settings.longitude = terminal::longitude(parser.value(QStringLiteral("longitude")));
+        // Read as the Chinese input form reads it.
+        settings.longitude = chinese::longitudeFromText(parser.value(QStringLiteral("longitude")));
         if (!settings.longitude)
-            return usageError(err, QStringLiteral("--longitude takes degrees from -180 (west) to 180 (east), not \"%1\"")
+            return usageError(err, QStringLiteral("--longitude takes degrees from -180 (west) to 180 (east), such as 75.99, "
+                                                  "75,99 E or 74 W, not \"%1\"")
                                        .arg(parser.value(QStringLiteral("longitude"))));
     }
     settings.name = oneLine(parser.value(QStringLiteral("name"))).trimmed();
@@ -210,11 +230,17 @@ int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevic
     bool fromOk = true;
     bool countOk = true;
     const std::optional<chinese::ChineseDate> today = chinese::chineseDate(QDate::currentDate(), *tradition);
-    const int fromYear = parser.isSet(QStringLiteral("from")) ? parser.value(QStringLiteral("from")).toInt(&fromOk)
-                                                              : (today ? today->year : chinese::lastWholeChineseYear());
+    // Birthdays begin with the birth: by default from the current year or the birth's, whichever is later.
+    const int fromYear = parser.isSet(QStringLiteral("from"))
+                             ? parser.value(QStringLiteral("from")).toInt(&fromOk)
+                             : std::max(today ? today->year : chinese::lastWholeChineseYear(), birth->year);
     const int count = parser.isSet(QStringLiteral("count")) ? parser.value(QStringLiteral("count")).toInt(&countOk) : 10;
     if (!fromOk)
         return usageError(err, QStringLiteral("--from takes a Chinese year such as 2025, not \"%1\"").arg(parser.value(QStringLiteral("from"))));
+    if (fromYear < birth->year)
+        return usageError(err, QStringLiteral("--from %1 is before the birth: %2 falls in the Chinese year %3")
+                                   .arg(parser.value(QStringLiteral("from")), dateText)
+                                   .arg(birth->year));
     if (!countOk || count < 1)
         return usageError(err, QStringLiteral("--count takes a number of years from 1, not \"%1\"").arg(parser.value(QStringLiteral("count"))));
     const std::optional<QList<chinese::LunarBirthday>> birthdays = chinese::lunarBirthdays(*birth, fromYear, count, *tradition);
@@ -327,8 +353,9 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
                                    QStringLiteral("N"));
     const QCommandLineOption ics(QStringLiteral("ics"),
                                  QStringLiteral("Print the birthdays as an iCalendar file, one all-day event each."));
-    parser.addOptions({help, version, signs, time, zone, longitude, dayStarts, name, yearStart, json, lunarBirthdays, from,
-                       count, ics, match, tradition});
+    const QList<QCommandLineOption> options{help, version, signs, time, zone, longitude, dayStarts, name, yearStart, json,
+                                            lunarBirthdays, from, count, ics, match, tradition};
+    parser.addOptions(options);
     // Only described here: a file name without options never reaches this parser (see claims()).
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A saved reading to open in the window: .str (Chinese) or "
@@ -337,6 +364,8 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
 
     if (!parser.parse(arguments))
         return usageError(err, parser.errorText());
+    if (const QString twice = givenTwice(parser, options); !twice.isEmpty())
+        return usageError(err, QStringLiteral("%1 given twice").arg(twice));
     if (!parser.positionalArguments().isEmpty() && !parser.isSet(match))
         return usageError(err, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help))

@@ -169,9 +169,19 @@ private:
         } else {
             buffer.resize(size + inputPiece);
             ssize_t got = -1;
-            do
+            for (;;) {
                 got = ::read(descriptor(), buffer.data() + size, std::size_t(inputPiece));
-            while (got < 0 && errno == EINTR);
+                if (got >= 0)
+                    break;
+                if (errno == EINTR)
+                    continue;
+                if (errno != EAGAIN && errno != EWOULDBLOCK)
+                    break;
+                // A descriptor set not to block (by whoever shares it) has nothing yet: wait for it.
+                pollfd ready{descriptor(), POLLIN, 0};
+                if (::poll(&ready, 1, -1) < 0 && errno != EINTR)
+                    break;   // why the poll failed is the error
+            }
             if (got < 0)
                 error = QString::fromLocal8Bit(std::strerror(errno));
             buffer.resize(size + std::max<ssize_t>(got, 0));
@@ -210,16 +220,20 @@ SignsCommand::Outcome SignsCommand::answerLines(QIODevice &in, QIODevice &out)
         QByteArray line = reader.readLine(longestLine + 1);
         if (line.isEmpty())
             break;
-        ++lineNumber;
+        bool whole = line.endsWith('\n');
         bool tooLong = false;
-        while (!line.endsWith('\n')) {
+        while (!whole) {
             const QByteArray rest = reader.readLine(longestLine + 1);
             if (rest.isEmpty())
                 break;
             tooLong = tooLong || (rest != "\n" && rest != "\r\n");
-            if (rest.endsWith('\n'))
-                break;
+            whole = rest.endsWith('\n');
         }
+        // A line cut short by a read error is not what was sent: it is left unanswered. At a
+        // true end of the input, the last line needs no line end.
+        if (!whole && !reader.error.isEmpty())
+            break;
+        ++lineNumber;
         tooLong = tooLong || line.size() > longestLine;
         while (line.endsWith('\n') || line.endsWith('\r'))
             line.chop(1);

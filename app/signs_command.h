@@ -49,7 +49,8 @@ public:
     // "error"}). The answers are collected and written in large pieces; a line asked for again
     // is answered from the first answer. Whatever is collected is written whenever no further
     // line is waiting to be read, so that lines typed or fed slowly are answered at once.
-    // InputFailed when reading in fails (readError() says why): the answers before it stand.
+    // InputFailed when reading in fails (readError() says why): the answers before it stand, and
+    // a line the failure cut short is not answered. A descriptor set not to block is waited on.
     Outcome answerLines(QIODevice &in, QIODevice &out);
     QString readError() const { return m_readError; }
 

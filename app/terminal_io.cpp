@@ -1,7 +1,6 @@
 #include "app/terminal_io.h"
 
 #include <QIODevice>
-#include <QRegularExpression>
 
 namespace terminal {
 
@@ -43,23 +42,55 @@ QString oneLine(QString text)
     return text;
 }
 
+namespace {
+
+// True for a character that shows as nothing, or as a space though it is not one.
+bool invisible(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Format:          // zero-width spaces and joiners, direction marks, soft hyphen
+    case QChar::Other_NotAssigned:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    case QChar::Separator_Space:
+        return c != U' ';
+    default:
+        // Letters by category that draw nothing: the Hangul fillers and the braille blank.
+        return c == 0x115F || c == 0x1160 || c == 0x3164 || c == 0xFFA0 || c == 0x2800;
+    }
+}
+
+} // namespace
+
 QString shown(QStringView text)
 {
     QString result;
     result.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\': result += QStringLiteral("\\\\"); break;
-        case u'\t': result += QStringLiteral("\\t"); break;
-        case u'\0': result += QStringLiteral("\\0"); break;
-        case u'\r': result += QStringLiteral("\\r"); break;
-        case u'\n': result += QStringLiteral("\\n"); break;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        char32_t code = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text.at(i + 1));
+        switch (code) {
+        case U'\\': result += QStringLiteral("\\\\"); break;
+        case U'\t': result += QStringLiteral("\\t"); break;
+        case U'\0': result += QStringLiteral("\\0"); break;
+        case U'\r': result += QStringLiteral("\\r"); break;
+        case U'\n': result += QStringLiteral("\\n"); break;
         default:
-            if (c.category() == QChar::Other_Control)
-                result += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            if (QChar::category(code) == QChar::Other_Control)
+                result += QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'));
+            else if (invisible(code))
+                result += (code > 0xFFFF ? QStringLiteral("\\U") : QStringLiteral("\\u"))
+                          + QString::number(uint(code), 16).toUpper().rightJustified(code > 0xFFFF ? 8 : 4, QLatin1Char('0'));
             else
-                result += c;
+                result += QStringView(text).mid(i, code > 0xFFFF ? 2 : 1);
         }
+        if (code > 0xFFFF)
+            ++i;
     }
     return result;
 }
@@ -85,17 +116,6 @@ std::optional<QTime> clockTime(QStringView text)
     if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
         return std::nullopt;
     return QTime(hours, minutes);
-}
-
-std::optional<double> longitude(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]{1,3}(\\.[0-9]+)?$"));
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    const double degrees = text.toDouble();
-    if (degrees < -180.0 || degrees > 180.0)
-        return std::nullopt;
-    return degrees;
 }
 
 } // namespace terminal

@@ -519,6 +519,8 @@ void frmChineseZodiacMain::showBirthProblem(chinese::BirthProblem problem, const
         cboZone->setFocus();
     else if (problem == chinese::BirthProblem::LongitudeOutOfRange)
         txtLongitude->setFocus();
+    else if (problem == chinese::BirthProblem::SkippedDay)
+        cboDate->setFocus();
     else
         cboHour->setFocus();
 }

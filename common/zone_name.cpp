@@ -216,10 +216,25 @@ std::optional<Zone> check(const QString &text, QString *problem)
         setProblem(problem, QStringLiteral("no time zone is given; give a name such as Europe/London"));
         return std::nullopt;
     }
-    // The two trees beside the database's own name the same zones.
+    // The two trees beside the database's own name the same zones; one of them within the other
+    // ("right/right/Asia/Tokyo") is the tree of clocks that count leap seconds, which no place keeps.
+    const QString given = name;
     for (const QLatin1String tree : {QLatin1String("posix/"), QLatin1String("right/")}) {
-        if (name.startsWith(tree))
+        if (name.startsWith(tree)) {
             name = name.mid(tree.size());
+            break;
+        }
+    }
+    if (name.startsWith(QLatin1String("posix/")) || name.startsWith(QLatin1String("right/"))) {
+        const QString place = name.section(QLatin1Char('/'), 1, -1);
+        setProblem(problem, QStringLiteral("%1 is a clock that counts leap seconds, not a time zone name; try %2")
+                                .arg(printable(given), printable(place)));
+        return std::nullopt;
+    }
+    // "Factory" is the database's stand-in for a computer whose zone was never set, no place's.
+    if (name == QLatin1String("Factory")) {
+        setProblem(problem, QStringLiteral("Factory is no place's time zone; give a name such as Europe/London"));
+        return std::nullopt;
     }
     const bool reserved = name == QLatin1String("localtime") || name == QLatin1String("posixrules");
     if (!reserved && hasNameSyntax(name) && isZoneFile(name)) {

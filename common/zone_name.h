@@ -14,7 +14,8 @@
 // Asia/Calcutta, Europe/Kiev, Etc/GMT-8). The text is checked before anything is opened: each
 // part between slashes begins with a letter and holds only letters, digits, '.', '_', '-' and
 // '+', so that no name reaches outside the database ("..", a leading '/') or means a POSIX rule
-// ("XXX-99", "JST-9"). Then the file must be a regular file beginning "TZif" (opened without
+// ("XXX-99", "JST-9"). "Factory" (a computer whose zone was never set) and the clocks that count
+// leap seconds ("right/right/Asia/Tokyo": "right/" within either tree) are refused. Then the file must be a regular file beginning "TZif" (opened without
 // waiting, so that a FIFO never blocks), and last Qt must take the zone.
 //
 // The canonical name is what a save writes: a name zone.tab lists stays as it is (the names

@@ -3,6 +3,7 @@
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/pillar_notices.h"
 #include "chinese/calendar/solar_terms.h"
+#include "chinese/calendar/zone_offsets.h"
 
 #include <QDateTime>
 
@@ -17,11 +18,6 @@ namespace {
 
 constexpr qint64 secondsPerDay = 86400;
 constexpr qint64 unixEpochJulianDay = 2440588;   // 1970-01-01
-
-QDateTime utcMoment(qint64 utcSeconds)
-{
-    return QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc());
-}
 
 // Seconds of a date and time as if it were UTC: the clock reading without its zone.
 qint64 clockSeconds(const QDate &date, const QTime &time)
@@ -40,14 +36,15 @@ qint64 floorDivide(qint64 a, qint64 b)
 // the reading gives one candidate, which holds if the zone had that offset at that moment.
 std::vector<qint64> momentsOfClock(const QTimeZone &zone, qint64 clock)
 {
+    ZoneOffsets &offsetsOfZone = ZoneOffsets::of(zone);
     const qint64 window = 2 * secondsPerDay;
-    std::vector<int> offsets{zone.offsetFromUtc(utcMoment(clock - window))};
-    for (const QTimeZone::OffsetData &transition : zone.transitions(utcMoment(clock - window), utcMoment(clock + window)))
-        offsets.push_back(transition.offsetFromUtc);
+    std::vector<int> offsets{offsetsOfZone.total(clock - window)};
+    for (const ZoneOffsets::Change &transition : offsetsOfZone.changes(clock - window, clock + window))
+        offsets.push_back(transition.offsets.total);
     std::vector<qint64> moments;
     for (const int offset : offsets) {
         const qint64 moment = clock - offset;
-        if (zone.offsetFromUtc(utcMoment(moment)) == offset)
+        if (offsetsOfZone.total(moment) == offset)
             moments.push_back(moment);
     }
     std::sort(moments.begin(), moments.end());
@@ -113,26 +110,13 @@ qint64 pillarDayAt(const BirthMoment &birth, qint64 clock)
     return unixEpochJulianDay + floorDivide(clock + shift, secondsPerDay);
 }
 
-// The first moment of a day on the zone's clock. Midnight less the zone's offset, where the zone
-// had that offset then; Qt's own search otherwise (a change of the clocks near midnight).
-qint64 startOfClockDay(const QTimeZone &zone, const QDate &date)
-{
-    const qint64 midnight = clockSeconds(date, QTime(0, 0));
-    for (int offset = zone.offsetFromUtc(utcMoment(midnight)), tries = 0; tries < 2; ++tries) {
-        const int actual = zone.offsetFromUtc(utcMoment(midnight - offset));
-        if (actual == offset && zone.offsetFromUtc(utcMoment(midnight - offset - 3 * 3600)) == offset)
-            return midnight - offset;
-        offset = actual;
-    }
-    return date.startOfDay(zone).toSecsSinceEpoch();
-}
-
 // The minute of the birthplace's day at which a birth entered would fall at or after the moment:
 // the clock's reading there, rounded up to a whole minute.
 int firstMinuteFrom(const QTimeZone &zone, qint64 moment)
 {
-    const QTime clock = QDateTime::fromSecsSinceEpoch(moment, zone).time();
-    return clock.hour() * 60 + clock.minute() + (clock.second() > 0 ? 1 : 0);
+    const qint64 clock = ZoneOffsets::of(zone).clock(moment);
+    const qint64 second = clock - floorDivide(clock, secondsPerDay) * secondsPerDay;
+    return int(second / 60 + (second % 60 > 0 ? 1 : 0));
 }
 
 // The parts of the clock's day, from dayBegins to dayEnds, that have one day pillar each; empty
@@ -142,7 +126,7 @@ int firstMinuteFrom(const QTimeZone &zone, qint64 moment)
 QList<DayPillarPart> dayPartsOf(const BirthMoment &birth, qint64 dayBegins, qint64 dayEnds)
 {
     // A zone without summer time keeps its standard time: midnight to midnight is one pillar's day.
-    if (!birth.longitude && birth.dayStart == DayStart::Midnight && !birth.zone.hasDaylightTime())
+    if (!birth.longitude && birth.dayStart == DayStart::Midnight && !ZoneOffsets::of(birth.zone).hasDaylightTime())
         return {};
     const qint64 last = dayEnds - 1;
     const qint64 shift = birth.dayStart == DayStart::At23 ? 3600 : 0;
@@ -208,9 +192,17 @@ QList<DayPillarPart> dayPartsOf(const BirthMoment &birth, qint64 dayBegins, qint
         if (qsizetype(longest) == i)
             continue;
         const QTime meets = i < qsizetype(longest) ? parts[i].until : parts[i].from;
-        const QDateTime clock(birth.date, meets, birth.zone);
-        const qint64 moment = clock.toSecsSinceEpoch();
-        parts[i].clockDifference = int(pillarClockAt(birth, moment) - (moment + clock.offsetFromUtc()));
+        // The moment the clock read that; where it read it twice or never, as Qt picks it.
+        const qint64 reading = clockSeconds(birth.date, meets);
+        const std::vector<qint64> moments = momentsOfClock(birth.zone, reading);
+        qint64 moment = moments.size() == 1 ? moments.front() : 0;
+        qint64 clock = reading;
+        if (moments.size() != 1) {
+            const QDateTime picked(birth.date, meets, birth.zone);
+            moment = picked.toSecsSinceEpoch();
+            clock = moment + picked.offsetFromUtc();
+        }
+        parts[i].clockDifference = int(pillarClockAt(birth, moment) - clock);
     }
     return parts;
 }
@@ -222,12 +214,28 @@ void setPillarClock(FourPillars &pillars, qint64 seconds)
     pillars.pillarTime = QTime::fromMSecsSinceStartOfDay(static_cast<int>((seconds - day * secondsPerDay) * 1000));
 }
 
+// True where the zone's clocks jumped over the whole date, as Samoa's did over 30 December 2011
+// when it moved to the other side of the date line: one change took the clock from before the
+// date's first moment to the next day or later.
+bool daySkipped(const QTimeZone &zone, const QDate &date)
+{
+    ZoneOffsets &offsets = ZoneOffsets::of(zone);
+    const qint64 midnight = clockSeconds(date, QTime(0, 0));
+    for (const ZoneOffsets::Change &change : offsets.changes(midnight - 2 * secondsPerDay, midnight + 2 * secondsPerDay)) {
+        if (change.at + offsets.total(change.at - 1) <= midnight && change.at + change.offsets.total >= midnight + secondsPerDay)
+            return true;
+    }
+    return false;
+}
+
 BirthProblem check(const BirthMoment &birth)
 {
     if (!birth.date.isValid() || birth.date < firstCoveredDay() || birth.date > lastCoveredDay())
         return BirthProblem::DateOutsideRange;
     if (!birth.zone.isValid())
         return BirthProblem::InvalidZone;
+    if (daySkipped(birth.zone, birth.date))
+        return BirthProblem::SkippedDay;
     if (birth.longitude && !(std::isfinite(*birth.longitude) && std::abs(*birth.longitude) <= 180.0))
         return BirthProblem::LongitudeOutOfRange;
     return BirthProblem::None;
@@ -237,9 +245,10 @@ BirthProblem check(const BirthMoment &birth)
 
 int standardOffset(const QTimeZone &zone, qint64 utcSeconds)
 {
-    const QDateTime moment = utcMoment(utcSeconds);
-    const int offset = zone.offsetFromUtc(moment);
-    const int summer = zone.daylightTimeOffset(moment);
+    ZoneOffsets &offsets = ZoneOffsets::of(zone);
+    const ZoneOffsets::Offsets now = offsets.at(utcSeconds);
+    const int offset = now.total;
+    const int summer = now.daylight;
     if (summer > 0)
         return offset - summer;
     if (summer < 0)
@@ -247,7 +256,7 @@ int standardOffset(const QTimeZone &zone, qint64 utcSeconds)
     // Half a year away lies the other season: there a negative summer time marks this clock as
     // the summer one.
     for (const qint64 halfYear : {qint64(182) * secondsPerDay, qint64(-182) * secondsPerDay}) {
-        const int other = zone.daylightTimeOffset(utcMoment(utcSeconds + halfYear));
+        const int other = offsets.at(utcSeconds + halfYear).daylight;
         if (other < 0)
             return offset + other;
     }
@@ -294,13 +303,14 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
         const std::optional<TermMoment> before = monthTermAtOrBefore(midnight - 2 * secondsPerDay);
         const std::optional<TermMoment> after = monthTermAtOrBefore(midnight + 2 * secondsPerDay);
         const bool termNear = !before || !after || before->utcSeconds != after->utcSeconds;
-        const bool dayMayPart = birth.longitude || birth.dayStart != DayStart::Midnight || birth.zone.hasDaylightTime();
+        const bool dayMayPart =
+            birth.longitude || birth.dayStart != DayStart::Midnight || ZoneOffsets::of(birth.zone).hasDaylightTime();
         qint64 dayBegins = midnight;
         bool monthChanges = false;
         bool yearChanges = false;
         if (termNear || dayMayPart) {
-            dayBegins = startOfClockDay(birth.zone, birth.date);
-            const qint64 dayEnds = startOfClockDay(birth.zone, birth.date.addDays(1));
+            dayBegins = ZoneOffsets::of(birth.zone).startOfDay(birth.date);
+            const qint64 dayEnds = ZoneOffsets::of(birth.zone).startOfDay(birth.date.addDays(1));
             for (const TermMoment &term : termNear ? termsBetween(dayBegins + 1, dayEnds) : QList<TermMoment>()) {
                 monthChanges = monthChanges || term.beginsMonth();
                 yearChanges = yearChanges || term.term == SolarTerm::StartOfSpring;
@@ -328,7 +338,7 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
     const qint64 moment = moments.front();
     pillars.utcSeconds = moment;
     pillars.repeatedTime = moments.size() > 1;
-    pillars.utcOffset = birth.zone.offsetFromUtc(utcMoment(moment));
+    pillars.utcOffset = ZoneOffsets::of(birth.zone).total(moment);
     pillars.year = yearPillarAt(moment);
     pillars.month = monthPillarAt(moment);
 
@@ -383,6 +393,9 @@ QString birthProblemText(BirthProblem problem, const BirthMoment &birth)
         return QStringLiteral("%1 did not happen on %2 in %3: the clocks went forward then. Please check the time of birth.")
             .arg(birth.time ? birth.time->toString(QStringLiteral("HH:mm")) : QString(),
                  birth.date.toString(Qt::ISODate), QString::fromUtf8(birth.zone.id()));
+    case BirthProblem::SkippedDay:
+        return QStringLiteral("%1 did not happen in %2: the clocks there skipped that whole day. Please check the date of birth.")
+            .arg(birth.date.toString(Qt::ISODate), QString::fromUtf8(birth.zone.id()));
     }
     return {};
 }

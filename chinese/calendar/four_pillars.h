@@ -83,6 +83,8 @@ enum class BirthProblem {
     InvalidZone,          // the time zone is not a valid one
     LongitudeOutOfRange,  // not a number from -180 to 180
     ClockGap,             // the clocks jumped over that time at the birthplace (went forward)
+    SkippedDay,           // the clocks jumped over the whole date at the birthplace (a zone that
+                          // moved across the date line), with or without a time
 };
 
 // animalStart is the user's choice of where the animal year begins; it only decides which

@@ -3,6 +3,7 @@
 #include "chinese/calendar/lunar_calendar.h"
 #include "chinese/calendar/solar_terms.h"
 #include "chinese/calendar/table_differences.h"
+#include "chinese/calendar/zone_offsets.h"
 #include "common/date_text.h"
 
 #include <QDateTime>
@@ -16,9 +17,10 @@ namespace {
 constexpr qint64 hour = 3600;
 constexpr int quarterOfAnHour = 15;   // minutes
 
+// The zone's clock at a moment (its date and time; the zone itself is not kept).
 QDateTime localMoment(qint64 utcSeconds, const QTimeZone &zone)
 {
-    return QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
+    return QDateTime::fromSecsSinceEpoch(ZoneOffsets::of(zone).clock(utcSeconds), QTimeZone::utc());
 }
 
 // "08:27 on 4 February 2024"
@@ -102,8 +104,8 @@ void addMissingTime(QStringList &notices, const BirthMoment &birth, const FourPi
     notices << QStringLiteral("The hour pillar needs the time of birth.");
     if (pillars.month)
         return;
-    const qint64 dayBegins = birth.date.startOfDay(birth.zone).toSecsSinceEpoch();
-    const qint64 dayEnds = birth.date.addDays(1).startOfDay(birth.zone).toSecsSinceEpoch();
+    const qint64 dayBegins = ZoneOffsets::of(birth.zone).startOfDay(birth.date);
+    const qint64 dayEnds = ZoneOffsets::of(birth.zone).startOfDay(birth.date.addDays(1));
     for (const TermMoment &term : termsBetween(dayBegins + 1, dayEnds)) {
         if (!term.beginsMonth())
             continue;
@@ -156,13 +158,11 @@ void addClockChanges(QStringList &notices, const BirthMoment &birth, const FourP
                        .arg(birth.time->toString(QStringLiteral("HH:mm")), utcOffsetText(pillars.utcOffset));
         return;
     }
-    const QList<QTimeZone::OffsetData> changes =
-        birth.zone.transitions(QDateTime::fromSecsSinceEpoch(moment - hour, QTimeZone::utc()),
-                               QDateTime::fromSecsSinceEpoch(moment + hour, QTimeZone::utc()));
-    for (const QTimeZone::OffsetData &change : changes) {
-        const qint64 at = change.atUtc.toSecsSinceEpoch();
-        const int before = birth.zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at - 1, QTimeZone::utc()));
-        const int shift = change.offsetFromUtc - before;
+    ZoneOffsets &offsets = ZoneOffsets::of(birth.zone);
+    for (const ZoneOffsets::Change &change : offsets.changes(moment - hour, moment + hour)) {
+        const qint64 at = change.at;
+        const int before = offsets.total(at - 1);
+        const int shift = change.offsets.total - before;
         if (shift == 0)
             continue;
         // The change as the clock read just before it: "at 02:00" for a change from 02:00 to 03:00.

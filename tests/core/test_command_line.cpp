@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 // The real program in its terminal mode. Its environment has no display at all (no DISPLAY,
 // no WAYLAND_DISPLAY, no QT_QPA_PLATFORM), so any attempt to open a window or to create a
 // QGuiApplication would abort it: every success here also shows that it opened none.
@@ -19,6 +22,10 @@ private Q_SLOTS:
     void versionAndHelp();
     void errors_data();
     void errors();
+    void refusalSaysWhy_data();
+    void refusalSaysWhy();
+    void longitudeAsTheWindowTakesIt_data();
+    void longitudeAsTheWindowTakesIt();
     void failedOutputIsNotSilent();
     void chineseDateAndPillars_data();
     void chineseDateAndPillars();
@@ -30,7 +37,9 @@ private Q_SLOTS:
     void batchQuotesControlCodes();
     void batchReadErrorIsNotSilent_data();
     void batchReadErrorIsNotSilent();
+    void batchStopsAtAReadError_data();
     void batchStopsAtAReadError();
+    void batchWaitsOnANonBlockingPipe();
     void batchAnswersBeforeItsInputEnds();
     void bareDateIsRefused_data();
     void bareDateIsRefused();
@@ -214,6 +223,65 @@ void TestCommandLine::errors()
     QVERIFY2(run.err.endsWith('\n') && run.err.count('\n') == 1, run.err.constData());
 }
 
+void TestCommandLine::refusalSaysWhy_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a value given twice, the second would win")
+        << QStringList{"--signs", "1990-05-12", "--tradition", "bogus", "--tradition", "japan"} << "--tradition given twice";
+    QTest::newRow("two questions in one option")
+        << QStringList{"--signs", "1990-05-12", "--signs", "-"} << "--signs given twice";
+    QTest::newRow("a flag twice, by its two names") << QStringList{"-h", "--help"} << "--help given twice";
+    QTest::newRow("the zone of a computer never set") << QStringList{"--signs", "1990-05-12", "--tz", "Factory"}
+                                                      << "Factory is no place's time zone";
+    QTest::newRow("a clock counting leap seconds")
+        << QStringList{"--signs", "1990-05-12", "--time", "10:00", "--tz", "right/right/Asia/Tokyo"} << "try Asia/Tokyo";
+    QTest::newRow("birthdays before the birth")
+        << QStringList{"--lunar-birthdays", "2050-01-01", "--from", "2030"} << "--from 2030 is before the birth";
+    for (const QString &time : {QString(), QStringLiteral("12:00")}) {
+        QStringList arguments{"--signs", "2011-12-30", "--tz", "Pacific/Apia"};
+        if (!time.isEmpty())
+            arguments << "--time" << time;
+        QTest::addRow("the day Samoa skipped, time \"%s\"", qPrintable(time)) << arguments
+                                                                              << "2011-12-30 did not happen in Pacific/Apia";
+    }
+    QTest::newRow("the day Kwajalein skipped") << QStringList{"--signs", "1993-08-21", "--tz", "Pacific/Kwajalein", "--json"}
+                                               << "1993-08-21 did not happen in Pacific/Kwajalein";
+}
+
+void TestCommandLine::refusalSaysWhy()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = runOrvo(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.startsWith("orvo: " + message.toUtf8()) || run.err.contains(message.toUtf8()), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+}
+
+// The forms the Chinese input takes, each the same place as the plain decimal.
+void TestCommandLine::longitudeAsTheWindowTakesIt_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("decimal");
+    QTest::newRow("a decimal comma") << "75,99" << "75.99";
+    QTest::newRow("east by letter") << "75.99 E" << "75.99";
+    QTest::newRow("west by a small letter") << "74 w" << "-74";
+    QTest::newRow("a degree sign") << "121.5°E" << "121.5";
+}
+
+void TestCommandLine::longitudeAsTheWindowTakesIt()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, decimal);
+    const QStringList birth{"--signs", "1990-05-12", "--time", "14:30", "--tz", "Asia/Shanghai", "--json", "--longitude"};
+    const Run run = runOrvo(birth + QStringList{typed});
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, runOrvo(birth + QStringList{decimal}).out);
+}
+
 void TestCommandLine::failedOutputIsNotSilent()
 {
     // /dev/full refuses every write with ENOSPC, as a full disk does.
@@ -375,13 +443,15 @@ void TestCommandLine::computerZoneFromTz()
 // A tab or NUL shown as a space would make the quoted line look valid.
 void TestCommandLine::batchQuotesControlCodes()
 {
-    static constexpr char lines[] = "1990-05-12\t10:00\n1990-05-12\0\n";
+    static constexpr char lines[] = "1990-05-12\t10:00\n1990-05-12\0\n1990-05-12\u200B\n";
     const QByteArray input(lines, sizeof lines - 1);
     const Run plain = runOrvo({"--signs", "-"}, QString(), input);
     QCOMPARE(plain.status, 2);
     const QList<QByteArray> answers = plain.out.split('\n');
     QVERIFY2(answers.value(0).contains("\"1990-05-12\\t10:00\""), answers.value(0).constData());
     QVERIFY2(answers.value(1).contains("\"1990-05-12\\0\""), answers.value(1).constData());
+    // A zero-width space shows nothing at all.
+    QVERIFY2(answers.value(2).contains("\"1990-05-12\\u200B\""), answers.value(2).constData());
     const Run json = runOrvo({"--signs", "-", "--json"}, QString(), input);
     const QList<QByteArray> objects = json.out.split('\n');
     QCOMPARE(QJsonDocument::fromJson(objects.value(0))["input"].toString(), QStringLiteral("1990-05-12\t10:00"));
@@ -396,19 +466,37 @@ void TestCommandLine::batchReadErrorIsNotSilent_data()
     QTest::newRow("a closed descriptor") << "0<&-" << QByteArray("orvo: standard input is closed");
 }
 
-// EIO after the first 22 bytes: the two lines read are answered, then the error is said.
+// EIO part-way: the whole lines read are answered, then the error is said; a line cut short is
+// not answered as if it were whole.
+void TestCommandLine::batchStopsAtAReadError_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("after");   // bytes
+    QTest::addColumn<QByteArray>("answered");
+    QTest::newRow("after two whole lines") << QByteArray("1990-05-12\n2000-01-01\n2010-01-01\n") << "22"
+                                           << QByteArray("1990-05-12: \n2000-01-01: ");
+    QTest::newRow("within the first line's time") << QByteArray("1990-05-12 23:30\n") << "10" << QByteArray();
+    QTest::newRow("within the second line") << QByteArray("1990-05-12\n2000-01-01 10:00\n") << "21"
+                                            << QByteArray("1990-05-12: ");
+}
+
 void TestCommandLine::batchStopsAtAReadError()
 {
+    QFETCH(QByteArray, input);
+    QFETCH(QString, after);
+    QFETCH(QByteArray, answered);
     QProcessEnvironment environment = displaylessEnvironment();
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ORVO_READ_ERROR_SHIM));
-    environment.insert(QStringLiteral("ORVO_EIO_AFTER"), QStringLiteral("22"));
+    environment.insert(QStringLiteral("ORVO_EIO_AFTER"), after);
     // Under AddressSanitizer the shim comes before its runtime, which it would otherwise refuse.
     environment.insert(QStringLiteral("ASAN_OPTIONS"),
                        environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
-    const Run run = runOrvo({"--signs", "-"}, QString(), QByteArray("1990-05-12\n2000-01-01\n2010-01-01\n"), environment);
+    const Run run = runOrvo({"--signs", "-"}, QString(), input, environment);
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.out.count('\n'), 2);
-    QVERIFY(run.out.startsWith("1990-05-12: ") && run.out.contains("\n2000-01-01: "));
+    QStringList dates;   // what each answer line begins with
+    for (const QByteArray &line : run.out.split('\n'))
+        dates << QString::fromUtf8(line.left(12));
+    QCOMPARE(dates.join(QLatin1Char('\n')), QString::fromUtf8(answered + (answered.isEmpty() ? "" : "\n")));
     QVERIFY2(run.err.contains("standard input could not be read") && run.err.contains("Input/output error"), run.err.constData());
 }
 
@@ -424,6 +512,35 @@ void TestCommandLine::batchReadErrorIsNotSilent()
     QCOMPARE(process.readAllStandardOutput(), QByteArray());
     const QByteArray err = process.readAllStandardError();
     QVERIFY2(err.startsWith(message) && err.count('\n') == 1, err.constData());
+}
+
+// Standard input that another program set not to block (O_NONBLOCK on the pipe they share): an
+// empty pipe is waited on, not taken for a read error.
+void TestCommandLine::batchWaitsOnANonBlockingPipe()
+{
+    int pipeEnds[2];
+    QCOMPARE(::pipe2(pipeEnds, O_CLOEXEC), 0);
+    QCOMPARE(::fcntl(pipeEnds[0], F_SETFL, ::fcntl(pipeEnds[0], F_GETFL) | O_NONBLOCK), 0);
+    QProcess process;
+    process.setProcessEnvironment(displaylessEnvironment());
+    const int readEnd = pipeEnds[0];
+    process.setChildProcessModifier([readEnd] { ::dup2(readEnd, STDIN_FILENO); });
+    process.start(QStringLiteral(ORVO_PROGRAM), {"--signs", "-"});
+    QVERIFY(process.waitForStarted());
+    ::close(pipeEnds[0]);
+    // The second line comes once the first is answered, so that the program finds the pipe empty.
+    for (const QByteArray &line : {QByteArray("1990-05-12\n"), QByteArray("2000-01-01\n")}) {
+        QCOMPARE(::write(pipeEnds[1], line.constData(), std::size_t(line.size())), ssize_t(line.size()));
+        QByteArray answer;
+        QDeadlineTimer deadline(20000);
+        while (!answer.endsWith('\n') && process.waitForReadyRead(int(deadline.remainingTime())))
+            answer += process.readAllStandardOutput();
+        QVERIFY2(answer.startsWith(line.left(10) + ": "), answer.constData());
+    }
+    ::close(pipeEnds[1]);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.exitCode(), 0);
 }
 
 // Lines fed one at a time through a pipe are answered one at a time, not at the end.

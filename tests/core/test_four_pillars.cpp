@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <utility>
 
 using chinese::BirthProblem;
 using chinese::DayStart;
@@ -135,6 +136,15 @@ void TestFourPillars::refused_data()
         << QByteArray("America/New_York") << QDate(2024, 3, 10) << "02:00" << noLongitude << BirthProblem::ClockGap;
     QTest::newRow("Shanghai 02:30 when summer time began in 1988")
         << QByteArray("Asia/Shanghai") << QDate(1988, 4, 17) << "02:30" << noLongitude << BirthProblem::ClockGap;
+    // Days the clocks jumped over whole, moving a zone across the date line.
+    for (const auto &[zone, date] : {std::pair{"Pacific/Apia", QDate(2011, 12, 30)}, std::pair{"Pacific/Fakaofo", QDate(2011, 12, 30)},
+                                     std::pair{"Pacific/Kiritimati", QDate(1994, 12, 31)}, std::pair{"Pacific/Kanton", QDate(1994, 12, 31)},
+                                     std::pair{"Pacific/Kwajalein", QDate(1993, 8, 21)}}) {
+        QTest::addRow("%s skipped %s", zone, qPrintable(date.toString(Qt::ISODate)))
+            << QByteArray(zone) << date << "" << noLongitude << BirthProblem::SkippedDay;
+    }
+    QTest::newRow("a time on Samoa's skipped day")
+        << QByteArray("Pacific/Apia") << QDate(2011, 12, 30) << "12:00" << noLongitude << BirthProblem::SkippedDay;
     QTest::newRow("31 Dec 1899") << QByteArray("UTC") << QDate(1899, 12, 31) << "12:00" << noLongitude << BirthProblem::DateOutsideRange;
     QTest::newRow("1 Jan 2101 without a time") << QByteArray("UTC") << QDate(2101, 1, 1) << "" << noLongitude << BirthProblem::DateOutsideRange;
     QTest::newRow("no such zone") << QByteArray("Mars/Olympus_Mons") << QDate(2000, 1, 1) << "" << noLongitude << BirthProblem::InvalidZone;

@@ -29,6 +29,10 @@ void TestZoneName::names_data()
     QTest::newRow("Etc/GMT-8, east of Greenwich") << "Etc/GMT-8" << "Etc/GMT-8" << "";
     QTest::newRow("a zone zone.tab lists stays itself") << "Europe/Oslo" << "Europe/Oslo" << "";
     QTest::newRow("the posix tree") << "posix/Asia/Tokyo" << "Asia/Tokyo" << "";
+    QTest::newRow("the right tree names the zone too") << "right/Asia/Tokyo" << "Asia/Tokyo" << "";
+    QTest::newRow("the leap-second clock within it") << "right/right/Asia/Tokyo" << "" << "counts leap seconds, not a time zone name; try Asia/Tokyo";
+    QTest::newRow("the leap-second clock under posix") << "posix/right/Asia/Tokyo" << "" << "counts leap seconds";
+    QTest::newRow("Factory, no place's zone") << "Factory" << "" << "Factory is no place's time zone";
     QTest::newRow("JST, an abbreviation") << "JST" << "" << "JST is not a time zone name; try Asia/Tokyo";
     QTest::newRow("a city alone") << "Shanghai" << "" << "Shanghai is not a time zone name; try Asia/Shanghai";
     QTest::newRow("a city in lower case") << "asia/tokyo" << "" << "try Asia/Tokyo";

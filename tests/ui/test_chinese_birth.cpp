@@ -106,6 +106,11 @@ void TestChineseBirth::birthGivesPillars_data()
     QTest::newRow("clock gap") << "2024-03-31" << "01:30" << "Europe/London" << "" << QStringList()
                                << "01:30 did not happen on 2024-03-31 in Europe/London: the clocks went forward "
                                   "then. Please check the time of birth.";
+    for (const QString &time : {QString(), QStringLiteral("12:00")}) {
+        QTest::addRow("the day Samoa skipped, time \"%s\"", qPrintable(time))
+            << "2011-12-30" << time << "Pacific/Apia" << "" << QStringList()
+            << "2011-12-30 did not happen in Pacific/Apia: the clocks there skipped that whole day. Please check the date of birth.";
+    }
     QTest::newRow("unknown zone") << "1990-05-12" << "14:30" << "Mars/Olympus" << "" << QStringList()
                                   << "\"Mars/Olympus\" is not a time zone name such as Europe/London.";
     QTest::newRow("an abbreviation, with a hint") << "1990-02-04" << "10:00" << "JST" << "" << QStringList()
@@ -139,7 +144,7 @@ void TestChineseBirth::birthGivesPillars()
         QCOMPARE(dialogs()->messageTexts(), QStringList{message});
         QCOMPARE(ui->shownWindows(), QStringList{"frmChineseZodiacMain"});
         // The entry to correct has the focus (an editable list's own line box, or the list).
-        const QString target = message.contains("time zone") ? "cboZone" : "cboHour";
+        const QString target = message.contains("time zone") ? "cboZone" : message.contains("whole day") ? "cboDate" : "cboHour";
         const QWidget *focus = input->focusWidget();
         QVERIFY(focus && (focus->objectName() == target || focus->parentWidget()->objectName() == target));
         return;
