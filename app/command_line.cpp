@@ -254,15 +254,11 @@ int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevic
     if (parser.isSet(QStringLiteral("ics")))
         return answer(out, err, chinese::birthdayCalendar(name, birthDate, *birthdays, QDateTime::currentDateTimeUtc(), *tradition));
     if (parser.isSet(QStringLiteral("json"))) {
-        QJsonObject json = chinese::lunarBirthdaysJson(name, birthDate, *birth, *birthdays);
+        QJsonObject json = chinese::lunarBirthdaysJson(name, birthDate, *birth, *birthdays, *tradition);
         json.insert(QStringLiteral("tradition"), chinese::traditionKey(*tradition));
         return answer(out, err, QJsonDocument(json).toJson(QJsonDocument::Compact) + '\n');
     }
-    QString text = chinese::lunarBirthdaysText(name, *birth, *birthdays);
-    if (*tradition != chinese::Tradition::China)
-        text.replace(QStringLiteral("Chinese date of birth:"),
-                     QStringLiteral("Lunar date of birth in %1:").arg(chinese::traditionName(*tradition)));
-    return answer(out, err, text.toUtf8());
+    return answer(out, err, chinese::lunarBirthdaysText(name, *birth, *birthdays, *tradition).toUtf8());
 }
 
 } // namespace

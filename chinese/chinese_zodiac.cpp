@@ -98,7 +98,10 @@ void ChineseZodiacDescription(Reading &reading, const QString &element, const QS
 
 QString yearTitle(const Reading &reading)
 {
-    return QStringLiteral("Year of the ") + yearName(reading.tradition, reading.year.element, reading.year.animal);
+    const QString title = QStringLiteral("Year of the ") + yearName(reading.tradition, reading.year.element, reading.year.animal);
+    if (reading.tradition == Tradition::China)
+        return title;
+    return title + QStringLiteral(", ") + nativeYearName(reading.tradition, reading.year.element, reading.year.animal);
 }
 
 QString animalWithNativeName(const Reading &reading)
@@ -230,7 +233,7 @@ BirthProblem addFourPillars(Reading &reading, BirthMoment birth)
 {
     birth.date = reading.birthDate;
     BirthProblem problem = BirthProblem::None;
-    std::optional<FourPillars> pillars = fourPillars(birth, reading.yearStart, problem);
+    std::optional<FourPillars> pillars = fourPillars(birth, reading.yearStart, problem, reading.tradition);
     if (!pillars)
         return problem;
     // The animal's year by the Start of Spring follows the moment of birth once there is one.
@@ -265,10 +268,11 @@ QString birthMomentText(const BirthMoment &birth)
 QStringList pillarLines(const FourPillars &pillars)
 {
     QStringList lines;
-    auto add = [&lines](const char *name, const std::optional<StemBranch> &pillar) {
+    auto add = [&lines, &pillars](const char *name, const std::optional<StemBranch> &pillar) {
         if (pillar)
             lines << QStringLiteral("%1 pillar: %2 %3 \u2014 %4")
-                         .arg(QLatin1String(name), pillar->characters(), pillar->pinyin(), pillar->english());
+                         .arg(QLatin1String(name), pillar->characters(), pillar->pinyin(),
+                              pillarEnglish(pillars.tradition, *pillar));
     };
     add("Year", pillars.year);
     add("Month", pillars.month);
@@ -276,7 +280,8 @@ QStringList pillarLines(const FourPillars &pillars)
         QStringList parts;
         for (const DayPillarPart &part : pillars.dayParts)
             parts << QStringLiteral("%1 %2 \u2014 %3 %4")
-                         .arg(part.pillar.characters(), part.pillar.pinyin(), part.pillar.english(), dayPartTimes(part));
+                         .arg(part.pillar.characters(), part.pillar.pinyin(), pillarEnglish(pillars.tradition, part.pillar),
+                              dayPartTimes(part));
         lines << QStringLiteral("Day pillar: ") + parts.join(QStringLiteral("; "));
     } else {
         add("Day", pillars.day);
@@ -285,13 +290,13 @@ QStringList pillarLines(const FourPillars &pillars)
     return lines;
 }
 
-QString lunarBirthdayLine(const LunarBirthday &birthday, const ChineseDate &birth)
+QString lunarBirthdayLine(const LunarBirthday &birthday, const ChineseDate &birth, Tradition tradition)
 {
-    QString line = QStringLiteral("Chinese year %1: %2 (%3")
-                       .arg(QString::number(birthday.lunarYear), dateText::shortDate(birthday.date), birthday.keptOn.text());
-    if (const std::optional<QDate> theirs = observatoryBirthday(birth, birthday.lunarYear))
-        line += QStringLiteral("; %1 by the Hong Kong Observatory's table").arg(dateText::shortDate(*theirs));
-    return line + QLatin1Char(')');
+    return QStringLiteral("%1 %2: %3 (%4%5)")
+        .arg(calendarYearWords(tradition), QString::number(birthday.lunarYear), dateText::shortDate(birthday.date),
+             birthday.keptOn.text(),
+             otherReckoningBirthdayText(birth, birthday.lunarYear, tradition,
+                                        [](const QDate &date) { return dateText::shortDate(date); }));
 }
 
 std::optional<double> longitudeFromText(const QString &text)
@@ -343,8 +348,7 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
             sections.append({QStringLiteral("Chinese Date of Birth: "), pillars->lunarDate.textWithYear()});
         } else if (const std::optional<ChineseDate> lunar = chineseDate(reading.birthDate, reading.tradition)) {
             sections.append({QStringLiteral("Lunar Date of Birth (%1): ").arg(traditionName(reading.tradition)),
-                             lunar->text() + QStringLiteral(", Year of the ")
-                                 + traditionAnimal(reading.tradition, lunar->yearTitle().mid(12))});
+                             lunar->textWithYear(reading.tradition)});
         } else {
             sections.append({QStringLiteral("Lunar Date of Birth: "), noLunarDatesText()});
         }
@@ -353,10 +357,10 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
                          clock.isEmpty() ? birthMomentText(reading.birth) : birthMomentText(reading.birth) + newLine + clock});
         sections.append({QStringLiteral("Four Pillars: "), pillarLines(*pillars).join(newLine)});
         if (pillars->month)
-            sections.append({QStringLiteral("Inner Animal: "), pillars->month->animal() + QStringLiteral(" \u2014 ")
+            sections.append({QStringLiteral("Inner Animal: "), pillars->innerAnimal() + QStringLiteral(" \u2014 ")
                                                                    + innerAnimalLine(pillars->month->branch())});
         if (pillars->hour)
-            sections.append({QStringLiteral("Secret Animal: "), pillars->hour->animal() + QStringLiteral(" \u2014 ")
+            sections.append({QStringLiteral("Secret Animal: "), pillars->secretAnimal() + QStringLiteral(" \u2014 ")
                                                                     + secretAnimalLine(pillars->hour->branch())});
         QStringList notes = pillars->notices;
         if (reading.tradition != Tradition::China)
@@ -365,7 +369,7 @@ QList<std::pair<QString, QString>> depthSections(const Reading &reading, const Q
             sections.append({QStringLiteral("Notes: "), notes.join(newLine)});
         QStringList birthdays;
         for (const LunarBirthday &birthday : comingLunarBirthdays(reading, today))
-            birthdays << lunarBirthdayLine(birthday, pillars->lunarDate);
+            birthdays << lunarBirthdayLine(birthday, *chineseDate(reading.birthDate, reading.tradition), reading.tradition);
         if (!birthdays.isEmpty())
             sections.append({QStringLiteral("Lunar Birthdays: "), birthdays.join(newLine)});
     }

@@ -67,7 +67,7 @@ Checked<Reading> makeReading(const Person &person, YearStart start = YearStart::
 // the record as it was, an unknown element the paragraph.
 void ChineseZodiacDescription(Reading &reading, const QString &element, const QString &animal);
 
-// "Year of the Wood Rat"; "Year of the Wood Cat" in Vietnam
+// "Year of the Wood Rat"; "Year of the Wood Cat, Ất Mão" in Vietnam, with the year's native name
 QString yearTitle(const Reading &reading);
 // "Cat (Mão)": the animal as the reading's tradition names it, with its native name; in China
 // the animal alone ("Rabbit"), as the program has always shown it.
@@ -109,9 +109,10 @@ QString birthMomentText(const BirthMoment &birth);
 // Dragon before 10:00; 癸巳 guǐ sì — Yin Water Snake from 10:00".
 QStringList pillarLines(const FourPillars &pillars);
 
-// "Chinese year 2026: 1 Feb 2027 (25th day of the 12th month)", with the Hong Kong Observatory's
-// day where its table differs.
-QString lunarBirthdayLine(const LunarBirthday &birthday, const ChineseDate &birth);
+// "Chinese year 2026: 1 Feb 2027 (25th day of the 12th month)", "Vietnamese year 2027: ...", with
+// the other reckoning's day where the month's first day depends on it (the Hong Kong
+// Observatory's in 2057); birth is the lunar date of birth in that tradition.
+QString lunarBirthdayLine(const LunarBirthday &birthday, const ChineseDate &birth, Tradition tradition = Tradition::China);
 
 // Degrees of longitude as a person types them: "75.99", "75,99", "-74", "75.99 E", "74 W"
 // (a trailing E or W in either case, with or without a space or a degree sign; W counts west as

@@ -138,7 +138,7 @@ std::optional<FourSigns> fourSigns(const QDate &birthDate, chinese::YearStart st
 std::optional<FourSigns> fourSigns(const chinese::BirthMoment &birth, chinese::YearStart start,
                                    chinese::BirthProblem &problem, chinese::Tradition tradition)
 {
-    std::optional<chinese::FourPillars> pillars = chinese::fourPillars(birth, start, problem);
+    std::optional<chinese::FourPillars> pillars = chinese::fourPillars(birth, start, problem, tradition);
     if (!pillars)
         return std::nullopt;
     std::optional<FourSigns> signs = fourSigns(birth.date, start, tradition);

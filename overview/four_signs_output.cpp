@@ -46,18 +46,18 @@ QString plainText(const FourSigns &signs, const QString &name)
         text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
                     .arg(year.element, year.animal, chinese::yearStartKey(year.yearStart), begins, ends);
     } else {
-        text += QStringLiteral("Chinese (%1): %2, %3 (%4, %5 to %6)\n")
+        text += QStringLiteral("Chinese (%1): %2, %3; the year %4 (%5, %6 to %7)\n")
                     .arg(chinese::traditionName(year.tradition), chinese::yearName(year.tradition, year.element, year.animal),
-                         year.nativeName, chinese::yearStartKey(year.yearStart), begins, ends);
+                         year.nativeName, chinese::nativeYearName(year.tradition, year.element, year.animal),
+                         chinese::yearStartKey(year.yearStart), begins, ends);
     }
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);
     if (year.tradition == chinese::Tradition::China)
         text += QStringLiteral("Chinese date: %1\n").arg(year.lunarDate.textWithYear());
     else if (year.hasLunarDate())
-        text += QStringLiteral("Lunar date (%1): %2, Year of the %3\n")
-                    .arg(chinese::traditionName(year.tradition), year.lunarDate.text(),
-                         chinese::traditionAnimal(year.tradition, year.lunarDate.yearTitle().mid(12)));
+        text += QStringLiteral("Lunar date (%1): %2\n")
+                    .arg(chinese::traditionName(year.tradition), year.lunarDate.textWithYear(year.tradition));
     else
         text += QStringLiteral("Lunar date: %1\n").arg(chinese::noLunarDatesText());
     for (const QString &notice : year.traditionNotices)
@@ -69,12 +69,14 @@ QString plainText(const FourSigns &signs, const QString &name)
         if (qstrcmp(slot.key, "day") == 0 && pillars.dayPartsAllLong()) {
             QStringList parts;
             for (const chinese::DayPillarPart &part : pillars.dayParts)
-                parts << QStringLiteral("%1 %2, %3 %4").arg(part.pillar.characters(), part.pillar.pinyin(), part.pillar.english(),
+                parts << QStringLiteral("%1 %2, %3 %4").arg(part.pillar.characters(), part.pillar.pinyin(),
+                                                            chinese::pillarEnglish(pillars.tradition, part.pillar),
                                                             chinese::dayPartTimes(part));
             text += QStringLiteral("Day pillar: %1\n").arg(parts.join(QStringLiteral("; ")));
         } else if (slot.pillar) {
             text += QStringLiteral("%1 pillar: %2 %3, %4\n")
-                        .arg(QLatin1String(slot.title), slot.pillar->characters(), slot.pillar->pinyin(), slot.pillar->english());
+                        .arg(QLatin1String(slot.title), slot.pillar->characters(), slot.pillar->pinyin(),
+                             chinese::pillarEnglish(pillars.tradition, *slot.pillar));
         }
     }
     if (pillars.month)

@@ -27,8 +27,11 @@ QString chineseSign(const FourSigns::Chinese &year)
 
 QString chineseDetail(const FourSigns::Chinese &year)
 {
-    const QString span = QStringLiteral("Year from %1 to %2, counted from %3")
-                             .arg(unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
+    const QString native = year.tradition == chinese::Tradition::China
+                               ? QString()
+                               : QLatin1Char(' ') + chinese::nativeYearName(year.tradition, year.element, year.animal) + QLatin1Char(',');
+    const QString span = QStringLiteral("Year%1 from %2 to %3, counted from %4")
+                             .arg(native, unbroken(dayMonthYear(year.firstDay)), unbroken(dayMonthYear(year.lastDay)),
                                   unbroken(year.tradition == chinese::Tradition::China
                                                ? yearStartName(year.yearStart)
                                                : chinese::newYearName(year.tradition, year.yearStart)));

@@ -22,13 +22,23 @@ QString ChineseDate::text() const
 
 QString ChineseDate::yearTitle() const
 {
-    // The cycle of years counts 甲子 from 1984 (and so from 4 AD).
-    return QStringLiteral("Year of the ") + StemBranch::fromCycleIndex(year - 4).animal();
+    return yearTitle(Tradition::China);
 }
 
 QString ChineseDate::textWithYear() const
 {
-    return text() + QStringLiteral(", ") + yearTitle();
+    return textWithYear(Tradition::China);
+}
+
+QString ChineseDate::yearTitle(Tradition tradition) const
+{
+    // The cycle of years counts 甲子 from 1984 (and so from 4 AD).
+    return QStringLiteral("Year of the ") + traditionAnimal(tradition, StemBranch::fromCycleIndex(year - 4).animal());
+}
+
+QString ChineseDate::textWithYear(Tradition tradition) const
+{
+    return text() + QStringLiteral(", ") + yearTitle(tradition);
 }
 
 } // namespace chinese

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chinese/calendar/tradition.h"
+
 #include <QString>
 
 namespace chinese {
@@ -19,6 +21,9 @@ struct ChineseDate
     QString yearTitle() const;
     // "18th day of the 4th month, Year of the Horse"
     QString textWithYear() const;
+    // The same with the animal as the tradition names it: "Year of the Cat".
+    QString yearTitle(Tradition tradition) const;
+    QString textWithYear(Tradition tradition) const;
 
     friend bool operator==(const ChineseDate &, const ChineseDate &) = default;
 };

@@ -280,7 +280,8 @@ double equationOfTime(qint64 utcSeconds)
     return minutes * 60.0;
 }
 
-std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart animalStart, BirthProblem &problem)
+std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart animalStart, BirthProblem &problem,
+                                       Tradition tradition)
 {
     problem = check(birth);
     if (problem != BirthProblem::None)
@@ -293,6 +294,7 @@ std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart anima
     }
     FourPillars pillars;
     pillars.lunarDate = *lunarDate;
+    pillars.tradition = tradition;
     pillars.day = dayPillarOf(birth.date);
 
     if (!birth.time) {

@@ -32,7 +32,8 @@ struct DayPillarPart
 // What fourPillars() finds for a birth.
 struct FourPillars
 {
-    ChineseDate lunarDate;              // of the birth date as the clock showed it
+    ChineseDate lunarDate;              // of the birth date as the clock showed it, in China
+    Tradition tradition = Tradition::China;   // whose words the notices and animals use
 
     // The year pillar changes at the moment of the Start of Spring, the month pillar at the
     // moments of the twelve terms that begin a month; without a time of birth each is missing
@@ -59,10 +60,10 @@ struct FourPillars
     // year's animal and the year pillar part; one sentence each, in a fixed order.
     QStringList notices;
 
-    // The "inner animal" (of the month pillar) and "secret animal" (of the hour pillar); empty
-    // where that pillar is missing.
-    QString innerAnimal() const { return month ? month->animal() : QString(); }
-    QString secretAnimal() const { return hour ? hour->animal() : QString(); }
+    // The "inner animal" (of the month pillar) and "secret animal" (of the hour pillar), as the
+    // tradition names them; empty where that pillar is missing.
+    QString innerAnimal() const { return month ? traditionAnimal(tradition, month->animal()) : QString(); }
+    QString secretAnimal() const { return hour ? traditionAnimal(tradition, hour->animal()) : QString(); }
 
     // The day holds more than one day pillar, each for four hours or more: each is then given as
     // the day pillar beside the others, not as a note to the longest.
@@ -87,10 +88,12 @@ enum class BirthProblem {
                           // moved across the date line), with or without a time
 };
 
-// animalStart is the user's choice of where the animal year begins; it only decides which
-// notices are given (the year pillar always begins at the Start of Spring). Nothing, with
+// animalStart is the user's choice of where the animal year begins, tradition the calendar it is
+// counted by; they only decide which notices are given and in whose words (the pillars are the
+// same everywhere, and the year pillar always begins at the Start of Spring). Nothing, with
 // problem set, where the birth cannot be read; problem is None otherwise.
-std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart animalStart, BirthProblem &problem);
+std::optional<FourPillars> fourPillars(const BirthMoment &birth, YearStart animalStart, BirthProblem &problem,
+                                       Tradition tradition = Tradition::China);
 
 // One sentence saying what is wrong with the birth, for a message or the terminal.
 QString birthProblemText(BirthProblem problem, const BirthMoment &birth);

@@ -58,7 +58,7 @@ QJsonObject chineseDateJson(const ChineseDate &date)
 }
 
 QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, const ChineseDate &birth,
-                               const QList<LunarBirthday> &birthdays)
+                               const QList<LunarBirthday> &birthdays, Tradition tradition)
 {
     QJsonArray list;
     for (const LunarBirthday &birthday : birthdays) {
@@ -67,8 +67,11 @@ QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, cons
                           {QStringLiteral("month"), birthday.keptOn.month},
                           {QStringLiteral("leap"), birthday.keptOn.leap},
                           {QStringLiteral("day"), birthday.keptOn.day}};
-        if (const std::optional<QDate> theirs = observatoryBirthday(birth, birthday.lunarYear))
-            entry.insert(QStringLiteral("observatoryDate"), theirs->toString(Qt::ISODate));
+        if (const std::optional<QDate> theirs = otherReckoningBirthday(birth, birthday.lunarYear, tradition)) {
+            const bool observatory = tradition == Tradition::China && observatoryBirthday(birth, birthday.lunarYear);
+            entry.insert(observatory ? QStringLiteral("observatoryDate") : QStringLiteral("otherReckoningDate"),
+                         theirs->toString(Qt::ISODate));
+        }
         list.append(entry);
     }
     return QJsonObject{{QStringLiteral("name"), name},
@@ -77,18 +80,21 @@ QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, cons
                        {QStringLiteral("birthdays"), list}};
 }
 
-QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays)
+QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays,
+                           Tradition tradition)
 {
     QString text;
     if (!name.isEmpty())
         text += QStringLiteral("Name: %1\n").arg(name);
-    text += QStringLiteral("Chinese date of birth: %1\n").arg(birth.textWithYear());
+    if (tradition == Tradition::China)
+        text += QStringLiteral("Chinese date of birth: %1\n").arg(birth.textWithYear());
+    else
+        text += QStringLiteral("Lunar date of birth in %1: %2\n").arg(traditionName(tradition), birth.textWithYear(tradition));
+    const auto isoDate = [](const QDate &date) { return date.toString(Qt::ISODate); };
     for (const LunarBirthday &birthday : birthdays) {
-        const std::optional<QDate> theirs = observatoryBirthday(birth, birthday.lunarYear);
         text += QStringLiteral("%1: %2 (%3%4)\n")
-                    .arg(QString::number(birthday.lunarYear), birthday.date.toString(Qt::ISODate), birthday.keptOn.text(),
-                         theirs ? QStringLiteral("; %1 by the Hong Kong Observatory's table").arg(theirs->toString(Qt::ISODate))
-                                : QString());
+                    .arg(QString::number(birthday.lunarYear), isoDate(birthday.date), birthday.keptOn.text(),
+                         otherReckoningBirthdayText(birth, birthday.lunarYear, tradition, isoDate));
     }
     return text;
 }

@@ -36,14 +36,17 @@ std::optional<QList<LunarBirthday>> lunarBirthdays(const ChineseDate &birth, int
 
 // {"name", "date", "lunarDate": {"year", "month", "leap", "day"}, "birthdays": [{"lunarYear",
 // "date", "month", "leap", "day"}, ...]}; dates as YYYY-MM-DD. A birthday the Hong Kong
-// Observatory's table puts on another day adds that day as "observatoryDate".
+// Observatory's table puts on another day adds that day as "observatoryDate"; one in a month
+// whose first day depends on the reckoning of its new moon (table_differences.h) adds the other
+// reckoning's day as "otherReckoningDate".
 QJsonObject lunarBirthdaysJson(const QString &name, const QDate &birthDate, const ChineseDate &birth,
-                               const QList<LunarBirthday> &birthdays);
+                               const QList<LunarBirthday> &birthdays, Tradition tradition = Tradition::China);
 
-// The same as lines: "Name: ..." (when there is one), the Chinese date of birth, then
-// "2025: 2025-06-13 (18th day of the 4th month)" per year (with the Hong Kong Observatory's day
-// where it differs); each line ends in '\n'.
-QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays);
+// The same as lines: "Name: ..." (when there is one), the lunar date of birth ("Chinese date of
+// birth: ...", "Lunar date of birth in Vietnam: ..."), then "2025: 2025-06-13 (18th day of the 4th
+// month)" per year (with the other reckoning's day where it differs); each line ends in '\n'.
+QString lunarBirthdaysText(const QString &name, const ChineseDate &birth, const QList<LunarBirthday> &birthdays,
+                           Tradition tradition = Tradition::China);
 
 // {"year", "month", "leap", "day"}
 QJsonObject chineseDateJson(const ChineseDate &date);

@@ -83,9 +83,17 @@ QString dayPartReason(const BirthMoment &birth, int difference)
     return causes.join(QStringLiteral(", and "));
 }
 
-QString pillarName(const StemBranch &pillar)
+QString pillarName(const StemBranch &pillar, Tradition tradition)
 {
-    return QStringLiteral("%1 %2, %3").arg(pillar.characters(), pillar.pinyin(), pillar.english());
+    return QStringLiteral("%1 %2, %3").arg(pillar.characters(), pillar.pinyin(), pillarEnglish(tradition, pillar));
+}
+
+// The term's name, the Start of Spring as the tradition says it.
+QString termName(const TermMoment &term, Tradition tradition)
+{
+    if (term.term == SolarTerm::StartOfSpring && tradition != Tradition::China)
+        return newYearName(tradition, YearStart::StartOfSpring);
+    return QStringLiteral("the ") + chinese::termName(term.term);
 }
 
 QString whichPillars(const TermMoment &term)
@@ -94,9 +102,41 @@ QString whichPillars(const TermMoment &term)
                                                  : QStringLiteral("the month pillar depends");
 }
 
-QString yearName(const StemBranch &year)
+QString yearName(const StemBranch &year, Tradition tradition)
 {
-    return year.element() + QLatin1Char(' ') + year.animal();
+    return chinese::yearName(tradition, year.element(), year.animal());
+}
+
+QString yearName(const NewYearRow &year, Tradition tradition)
+{
+    return chinese::yearName(tradition, year.element, year.animal);
+}
+
+// "the Start of Spring" in China, "Lập xuân", "Ipchun (입춘, 立春)", "Risshun (立春)" elsewhere.
+QString springName(Tradition tradition)
+{
+    return tradition == Tradition::China ? QStringLiteral("the Start of Spring")
+                                         : newYearName(tradition, YearStart::StartOfSpring);
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// The year pillar of a row of the animal years: the same element and animal.
+std::optional<StemBranch> pillarOfYear(const NewYearRow &row)
+{
+    for (int stem = 0; stem < 10; ++stem) {
+        for (int branch = stem % 2; branch < 12; branch += 2) {
+            const StemBranch pillar = StemBranch::fromStemAndBranch(stem, branch);
+            if (pillar.element() == row.element && pillar.animal() == row.animal)
+                return pillar;
+        }
+    }
+    return std::nullopt;
 }
 
 void addMissingTime(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars)
@@ -109,9 +149,9 @@ void addMissingTime(QStringList &notices, const BirthMoment &birth, const FourPi
     for (const TermMoment &term : termsBetween(dayBegins + 1, dayEnds)) {
         if (!term.beginsMonth())
             continue;
-        notices << QStringLiteral("The %1 need%2 it too: the %3 began at %4 that day, birthplace time.")
+        notices << QStringLiteral("The %1 need%2 it too: %3 began at %4 that day, birthplace time.")
                        .arg(pillars.year ? QStringLiteral("month pillar") : QStringLiteral("year and month pillars"),
-                            pillars.year ? QStringLiteral("s") : QString(), termName(term.term),
+                            pillars.year ? QStringLiteral("s") : QString(), termName(term, pillars.tradition),
                             localMoment(term.utcSeconds, birth.zone).time().toString(QStringLiteral("HH:mm")));
         return;
     }
@@ -126,7 +166,7 @@ void addDayParts(QStringList &notices, const BirthMoment &birth, const FourPilla
         QString times = dayPartTimes(part);
         times[0] = times[0].toUpper();
         notices << QStringLiteral("%1 on the birthplace's clock, the day pillar is %2: %3.")
-                       .arg(times, pillarName(part.pillar), dayPartReason(birth, part.clockDifference));
+                       .arg(times, pillarName(part.pillar, pillars.tradition), dayPartReason(birth, part.clockDifference));
     }
 }
 
@@ -145,6 +185,12 @@ void addDayPillarDate(QStringList &notices, const BirthMoment &birth, const Four
     }
     if (late)
         causes << QStringLiteral("the day pillar's day begins at 23:00");
+    if (pillars.tradition != Tradition::China) {
+        notices << QStringLiteral("The day pillar is that of %1 (%2), while the birthplace's clock showed %3: %4.")
+                       .arg(dateText::longDate(pillarDay), pillars.day.characters(), dateText::longDate(birth.date),
+                            causes.join(QStringLiteral(", and ")));
+        return;
+    }
     notices << QStringLiteral("The day pillar is that of %1 (%2), while the Chinese date, the %3, is that of %4 on the "
                               "birthplace's clock: %5.")
                    .arg(dateText::longDate(pillarDay), pillars.day.characters(), pillars.lunarDate.text(),
@@ -175,13 +221,13 @@ void addClockChanges(QStringList &notices, const BirthMoment &birth, const FourP
     }
 }
 
-void addNearTerms(QStringList &notices, const BirthMoment &birth, qint64 moment)
+void addNearTerms(QStringList &notices, const BirthMoment &birth, qint64 moment, Tradition tradition)
 {
     for (const TermMoment &term : termsBetween(moment - hour + 1, moment + hour)) {
         if (!term.beginsMonth())
             continue;
-        notices << QStringLiteral("The %1 began at %2, birthplace time, within an hour of the birth: %3 on the exact minute.")
-                       .arg(termName(term.term), localText(term.utcSeconds, birth.zone), whichPillars(term));
+        notices << QStringLiteral("%1 began at %2, birthplace time, within an hour of the birth: %3 on the exact minute.")
+                       .arg(capitalised(termName(term, tradition)), localText(term.utcSeconds, birth.zone), whichPillars(term));
     }
 }
 
@@ -203,64 +249,86 @@ void addNearDayChange(QStringList &notices, const BirthMoment &birth, const Four
     }
 }
 
-// The Chinese New Year against the Start of Spring: the year pillar counts from the latter.
+// The animal's new year (the Chinese New Year, Tết, Seollal, 1 January) against the Start of
+// Spring: the year pillar counts from the latter.
 void addYearBoundaries(QStringList &notices, const BirthMoment &birth, const FourPillars &pillars, YearStart animalStart)
 {
     if (!pillars.year)
         return;
-    const StemBranch lunarYear = StemBranch::fromCycleIndex(pillars.lunarDate.year - 1984);
-    if (!(lunarYear == *pillars.year)) {
+    const Tradition tradition = pillars.tradition;
+    const std::optional<NewYearRow> animalYear = findNewYear(birth.date, YearStart::LunarNewYear, tradition);
+    const std::optional<StemBranch> lunarYear = animalYear ? pillarOfYear(*animalYear) : std::nullopt;
+    if (lunarYear && !(*lunarYear == *pillars.year)) {
         // The two years are neighbours; the later one has begun by one count and not by the other.
-        const bool springFirst = (pillars.year->cycleIndex() - lunarYear.cycleIndex() + 60) % 60 == 1;
-        const int laterYear = springFirst ? pillars.lunarDate.year + 1 : pillars.lunarDate.year;
-        const std::optional<ChineseMonth> newYear = chineseMonth(laterYear, 1, false);
-        const std::optional<TermMoment> spring = solarTerm(laterYear, SolarTerm::StartOfSpring);
-        if (newYear && spring) {
+        const bool springFirst = (pillars.year->cycleIndex() - lunarYear->cycleIndex() + 60) % 60 == 1;
+        const QDate newYearDay = springFirst ? animalYear->lastDay.addDays(1) : animalYear->firstDay;
+        const std::optional<TermMoment> spring = solarTerm(newYearDay.year(), SolarTerm::StartOfSpring);
+        if (spring) {
             const QString springDay = dateText::longDate(localMoment(spring->utcSeconds, birth.zone).date());
-            const QString newYearDay = dateText::longDate(newYear->firstDay);
-            notices << (springFirst
-                            ? QStringLiteral("Born between the Start of Spring (%1) and the Chinese New Year (%2): by the "
-                                             "Chinese New Year the year is still the %3's, by the Start of Spring it is "
-                                             "already the %4's. The year pillar always begins at the Start of Spring.")
-                                  .arg(springDay, newYearDay, yearName(lunarYear), yearName(*pillars.year))
-                            : QStringLiteral("Born between the Chinese New Year (%1) and the Start of Spring (%2): by the "
-                                             "Chinese New Year the year is already the %3's, by the Start of Spring it is "
-                                             "still the %4's. The year pillar always begins at the Start of Spring.")
-                                  .arg(newYearDay, springDay, yearName(lunarYear), yearName(*pillars.year)));
+            const QString newYearText = dateText::longDate(newYearDay);
+            if (tradition == Tradition::China) {
+                notices << (springFirst
+                                ? QStringLiteral("Born between the Start of Spring (%1) and the Chinese New Year (%2): by the "
+                                                 "Chinese New Year the year is still the %3's, by the Start of Spring it is "
+                                                 "already the %4's. The year pillar always begins at the Start of Spring.")
+                                      .arg(springDay, newYearText, yearName(*lunarYear, tradition), yearName(*pillars.year, tradition))
+                                : QStringLiteral("Born between the Chinese New Year (%1) and the Start of Spring (%2): by the "
+                                                 "Chinese New Year the year is already the %3's, by the Start of Spring it is "
+                                                 "still the %4's. The year pillar always begins at the Start of Spring.")
+                                      .arg(newYearText, springDay, yearName(*lunarYear, tradition), yearName(*pillars.year, tradition)));
+            } else {
+                // Japan's year of the animal begins on 1 January, which needs no name beside its date.
+                const QString newYear = tradition == Tradition::Japan ? newYearText
+                                                                      : QStringLiteral("%1 on %2").arg(newYearName(tradition, YearStart::LunarNewYear), newYearText);
+                const QString counted = tradition == Tradition::Japan ? QStringLiteral("counted from 1 January, as in Japan,")
+                                                                      : QStringLiteral("by %1").arg(newYearName(tradition, YearStart::LunarNewYear));
+                const QString springOn = QStringLiteral("%1 on %2").arg(springName(tradition), springDay);
+                notices << (springFirst
+                                ? QStringLiteral("Born between %1 and %2: %3 the year is still the %4's, by %5 it is already "
+                                                 "the %6's. The year pillar always begins at %5.")
+                                      .arg(springOn, newYear, counted, yearName(*lunarYear, tradition), springName(tradition),
+                                           yearName(*pillars.year, tradition))
+                                : QStringLiteral("Born between %1 and %2: %3 the year is already the %4's, by %5 it is still "
+                                                 "the %6's. The year pillar always begins at %5.")
+                                      .arg(newYear, springOn, counted, yearName(*lunarYear, tradition), springName(tradition),
+                                           yearName(*pillars.year, tradition)));
+            }
         }
     }
     if (animalStart != YearStart::StartOfSpring || !pillars.utcSeconds)
         return;
     // With a time of birth the animal's year follows the moment of the Start of Spring, as the
-    // year pillar does; counting the term's day whole, as dated in China, would give another.
-    const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring);
+    // year pillar does; counting the term's day whole, as the tradition dates it, would give another.
+    const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring, tradition);
     const std::optional<TermMoment> spring = solarTerm(birth.date.year(), SolarTerm::StartOfSpring);
     if (!byDay || !spring || byDay->animal == pillars.year->animal())
         return;
-    notices << QStringLiteral("The Start of Spring came at %1, birthplace time, %2 the birth, so the year is the %3's, as the "
-                              "year pillar says; counting that day whole, as dated in China, would give the %4's.")
-                   .arg(localText(spring->utcSeconds, birth.zone),
+    notices << QStringLiteral("%1 came at %2, birthplace time, %3 the birth, so the year is the %4's, as the "
+                              "year pillar says; counting that day whole, as dated in %5, would give the %6's.")
+                   .arg(capitalised(springName(tradition)), localText(spring->utcSeconds, birth.zone),
                         *pillars.utcSeconds < spring->utcSeconds ? QStringLiteral("after") : QStringLiteral("before"),
-                        yearName(*pillars.year), byDay->element + QLatin1Char(' ') + byDay->animal);
+                        yearName(*pillars.year, tradition), traditionName(tradition), yearName(*byDay, tradition));
 }
 
 // Without a time of birth, on the day of the Start of Spring at the birthplace: the animal of the
-// day as counted in China, and which hours would have the other.
-void addSpringOnTheDay(QStringList &notices, const BirthMoment &birth, YearStart animalStart)
+// day as the tradition dates it, and which hours would have the other.
+void addSpringOnTheDay(QStringList &notices, const BirthMoment &birth, YearStart animalStart, Tradition tradition)
 {
     if (animalStart != YearStart::StartOfSpring)
         return;
     const std::optional<TermMoment> spring = solarTerm(birth.date.year(), SolarTerm::StartOfSpring);
-    const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring);
+    const std::optional<NewYearRow> byDay = findNewYear(birth.date, YearStart::StartOfSpring, tradition);
     if (!spring || !byDay || localMoment(spring->utcSeconds, birth.zone).date() != birth.date)
         return;
     const StemBranch before = StemBranch::fromCycleIndex(spring->year - 1 - 1984);
     const StemBranch after = StemBranch::fromCycleIndex(spring->year - 1984);
-    notices << QStringLiteral("The Start of Spring came at %1 that day, birthplace time: born before it, the year is the %2's, "
-                              "from it the %3's. Without the time of birth the day is counted whole, as dated in China: "
-                              "the %4's.")
-                   .arg(localMoment(spring->utcSeconds, birth.zone).time().toString(QStringLiteral("HH:mm")), yearName(before),
-                        yearName(after), byDay->element + QLatin1Char(' ') + byDay->animal);
+    notices << QStringLiteral("%1 came at %2 that day, birthplace time: born before it, the year is the %3's, "
+                              "from it the %4's. Without the time of birth the day is counted whole, as dated in %5: "
+                              "the %6's.")
+                   .arg(capitalised(springName(tradition)),
+                        localMoment(spring->utcSeconds, birth.zone).time().toString(QStringLiteral("HH:mm")),
+                        yearName(before, tradition), yearName(after, tradition), traditionName(tradition),
+                        yearName(*byDay, tradition));
 }
 
 } // namespace
@@ -273,14 +341,14 @@ QStringList pillarNotices(const BirthMoment &birth, const FourPillars &pillars, 
         addDayParts(notices, birth, pillars);
     } else {
         addClockChanges(notices, birth, pillars, *pillars.utcSeconds);
-        addNearTerms(notices, birth, *pillars.utcSeconds);
+        addNearTerms(notices, birth, *pillars.utcSeconds, pillars.tradition);
         addNearDayChange(notices, birth, pillars);
         addDayPillarDate(notices, birth, pillars);
     }
     addYearBoundaries(notices, birth, pillars, animalStart);
     if (!pillars.utcSeconds)
-        addSpringOnTheDay(notices, birth, animalStart);
-    if (const QString note = observatoryNote(birth.date); !note.isEmpty())
+        addSpringOnTheDay(notices, birth, animalStart, pillars.tradition);
+    if (const QString note = otherReckoningNote(birth.date, pillars.tradition); !note.isEmpty())
         notices << note;
     return notices;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chinese/calendar/stem_branch.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,8 +42,16 @@ QString yearName(Tradition tradition, const QString &element, const QString &ani
 // A text about the animals with each named as the tradition names it ("the Ox and the Rabbit"
 // becomes "the Water Buffalo and the Cat" in Vietnam); whole words only.
 QString inTraditionWords(Tradition tradition, const QString &text);
-// Its name in the tradition's language: "Mão", "토끼", "卯 う", "兔"; empty for an unknown animal.
+// Its name in the tradition's language: "Mão", "토끼 (卯)", "卯 う", "兔"; empty for an unknown animal.
 QString nativeAnimalName(Tradition tradition, const QString &animal);
+// The year of that element and animal by its stem and branch in the tradition's language:
+// "Quý Sửu", "계축년 (癸丑年)", "癸丑 (みずのとうし)", "癸丑"; empty for an unknown element or animal.
+// It tells the Water Buffalo's year from the Buffalo's, which yearName() cannot.
+QString nativeYearName(Tradition tradition, const QString &element, const QString &animal);
+// "Yin Wood Cat": a pillar's stem and branch in the tradition's English words.
+QString pillarEnglish(Tradition tradition, const StemBranch &pillar);
+// "Chinese year", "Vietnamese year", "Korean year", "Japanese year": a year of its calendar.
+QString calendarYearWords(Tradition tradition);
 // The resource path of the picture for that animal in that tradition (the Cat's in Vietnam),
 // the Chinese animal's where the tradition's own is not there.
 QString traditionPicturePath(Tradition tradition, const QString &animal);
@@ -50,7 +60,7 @@ QString traditionPicturePath(Tradition tradition, const QString &animal);
 QString traditionTextName(Tradition tradition, const QString &animal);
 
 // What the year begins with there: "the Chinese New Year", "Tết", "Seollal", "1 January"; by the
-// Start of Spring "Li Chun", "Lập xuân", "Ipchun (입춘)", "Risshun (立春)".
+// Start of Spring "Li Chun", "Lập xuân", "Ipchun (입춘, 立春)", "Risshun (立春)".
 QString newYearName(Tradition tradition, YearStart start);
 
 // Whether the tradition keeps a lunar calendar in 1900..2100 (Japan does not).

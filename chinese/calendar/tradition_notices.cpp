@@ -24,6 +24,9 @@ QString distance(const QDate &from, const QDate &to)
     return amount + (days > 0 ? QStringLiteral(" before") : QStringLiteral(" after"));
 }
 
+// The last day of the last month in which South Vietnam's calendar (China's) and the North's differ.
+const QDate southVietnamLastDay(1975, 5, 10);
+
 QString capitalised(QString text)
 {
     if (!text.isEmpty())
@@ -75,6 +78,13 @@ QStringList traditionNotices(Tradition tradition, const QDate &birthDate, YearSt
     if (lunarThere && lunarChina && !(*lunarThere == *lunarChina)) {
         notices << QStringLiteral("In %1 your lunar date of birth is the %2, in China the %3.")
                        .arg(name, lunarThere->text(), lunarChina->text());
+        // The North reckoned for UTC+7 from 8 August 1967; the South kept China's calendar.
+        if (tradition == Tradition::Vietnam && birthDate <= southVietnamLastDay) {
+            notices << QStringLiteral("South Vietnam kept China's calendar until 1975, so there the day was the %1%2.")
+                           .arg(lunarChina->text(), lunarChina->year != lunarThere->year
+                                                        ? QStringLiteral(", still in the %1").arg(lunarChina->yearTitle(tradition))
+                                                        : QString());
+        }
     }
     return notices;
 }

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(chinese::Tradition)
+
 class TestLunarBirthdays : public QObject
 {
     Q_OBJECT
@@ -18,8 +20,8 @@ private Q_SLOTS:
     void foldedLines();
     void textEscaped();
     void sameEventsSameUids();
-    void observatoryNinthMonthOf2057_data();
-    void observatoryNinthMonthOf2057();
+    void monthsBegunNearMidnight_data();
+    void monthsBegunNearMidnight();
 };
 
 namespace {
@@ -159,38 +161,71 @@ void TestLunarBirthdays::sameEventsSameUids()
         QVERIFY(!first.contains(uid));
 }
 
-void TestLunarBirthdays::observatoryNinthMonthOf2057_data()
+// Months whose new moon falls within a minute of midnight: another reckoning begins them a day
+// earlier or later, and the month before ends with them (in 2057 China's, as the Hong Kong
+// Observatory's table does).
+void TestLunarBirthdays::monthsBegunNearMidnight_data()
 {
+    QTest::addColumn<chinese::Tradition>("tradition");
+    QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
+    QTest::addColumn<bool>("leap");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("ours");
     QTest::addColumn<QString>("theirs");   // empty: the same day
-    QTest::newRow("8th month, 10th day: before the new moon in question") << 8 << 10 << "2057-09-08" << "";
-    QTest::newRow("8th month, 30th day: the Observatory's month has 29") << 8 << 30 << "2057-09-28" << "2057-09-27";
-    QTest::newRow("9th month, 1st day") << 9 << 1 << "2057-09-29" << "2057-09-28";
-    QTest::newRow("9th month, 30th day: our last, the 29th, is the same day") << 9 << 30 << "2057-10-27" << "";
-    QTest::newRow("10th month, 1st day: the tables agree again") << 10 << 1 << "2057-10-28" << "";
+    using chinese::Tradition;
+    QTest::newRow("China 2057, 8th month, 10th day: before the new moon in question")
+        << Tradition::China << 2057 << 8 << false << 10 << "2057-09-08" << "";
+    QTest::newRow("China 2057, 8th month, 30th day: the Observatory's month has 29")
+        << Tradition::China << 2057 << 8 << false << 30 << "2057-09-28" << "2057-09-27";
+    QTest::newRow("China 2057, 9th month, 1st day") << Tradition::China << 2057 << 9 << false << 1 << "2057-09-29" << "2057-09-28";
+    QTest::newRow("China 2057, 9th month, 30th day: our last, the 29th, is the same day")
+        << Tradition::China << 2057 << 9 << false << 30 << "2057-10-27" << "";
+    QTest::newRow("China 2057, 10th month, 1st day: the tables agree again")
+        << Tradition::China << 2057 << 10 << false << 1 << "2057-10-28" << "";
+    QTest::newRow("China 2097, 7th month, 1st day: a day later") << Tradition::China << 2097 << 7 << false << 1 << "2097-08-07" << "2097-08-08";
+    QTest::newRow("Vietnam 2054, 3rd month, 30th day: that month has 29")
+        << Tradition::Vietnam << 2054 << 3 << false << 30 << "2054-05-07" << "2054-05-06";
+    QTest::newRow("Vietnam 2054, 4th month, 1st day: a day earlier")
+        << Tradition::Vietnam << 2054 << 4 << false << 1 << "2054-05-08" << "2054-05-07";
+    QTest::newRow("Vietnam 2077, 10th month, 1st day") << Tradition::Vietnam << 2077 << 10 << false << 1 << "2077-11-15" << "2077-11-16";
+    QTest::newRow("Vietnam 2085, 9th month, 2nd day") << Tradition::Vietnam << 2085 << 9 << false << 2 << "2085-10-19" << "2085-10-20";
+    QTest::newRow("Korea 2074, leap 6th month, 30th day: that month has 30")
+        << Tradition::Korea << 2074 << 6 << true << 30 << "2074-08-21" << "2074-08-22";
+    QTest::newRow("Korea 2074, 7th month, 1st day") << Tradition::Korea << 2074 << 7 << false << 1 << "2074-08-22" << "2074-08-23";
+    QTest::newRow("Korea 2096, 12th month, 15th day") << Tradition::Korea << 2096 << 12 << false << 15 << "2097-01-27" << "2097-01-28";
 }
 
-void TestLunarBirthdays::observatoryNinthMonthOf2057()
+void TestLunarBirthdays::monthsBegunNearMidnight()
 {
+    QFETCH(chinese::Tradition, tradition);
+    QFETCH(int, year);
     QFETCH(int, month);
+    QFETCH(bool, leap);
     QFETCH(int, day);
-    const chinese::ChineseDate birth{1990, month, false, day};
-    const std::optional<chinese::LunarBirthday> ours = chinese::lunarBirthday(birth, 2057);
+    const chinese::ChineseDate birth{1990, month, leap, day};
+    const std::optional<chinese::LunarBirthday> ours = chinese::lunarBirthday(birth, year, tradition);
     QVERIFY(ours);
     QTEST(ours->date.toString(Qt::ISODate), "ours");
-    const std::optional<QDate> theirs = chinese::observatoryBirthday(birth, 2057);
+    const std::optional<QDate> theirs = chinese::otherReckoningBirthday(birth, year, tradition);
     QTEST(theirs ? theirs->toString(Qt::ISODate) : QString(), "theirs");
-    // The Observatory's date of its own day (ours where the two agree) names the birthday back.
+    const QString line = chinese::lunarBirthdaysText(QString(), birth, {*ours}, tradition);
+    QCOMPARE(line.contains(QStringLiteral("; %1 ").arg(theirs ? theirs->toString(Qt::ISODate) : QStringLiteral("-"))), bool(theirs));
+    // The other reckoning's date of its own day (ours where the two agree) names the birthday back,
+    // and a birth on our day says how the other reckoning dates it.
     if (theirs) {
-        std::optional<chinese::ChineseDate> dated = chinese::observatoryDate(*theirs);
+        std::optional<chinese::ChineseDate> dated = chinese::otherReckoningDate(*theirs, tradition);
         if (!dated)
-            dated = chinese::chineseDate(*theirs);
+            dated = chinese::chineseDate(*theirs, tradition);
         QVERIFY(dated);
         QCOMPARE(dated->month, month);
-        QCOMPARE(dated->day, std::min(day, month == 8 ? 29 : 30));
+        QCOMPARE(dated->leap, leap);
+        // The 30th of a month that has only 29 there is kept on its 29th.
+        QVERIFY(dated->day == day || (day == 30 && dated->day == 29));
+        QVERIFY(!chinese::otherReckoningNote(ours->date, tradition).isEmpty());
     }
+    if (tradition != chinese::Tradition::China)
+        QVERIFY(!chinese::observatoryBirthday(birth, year));
 }
 
 QTEST_GUILESS_MAIN(TestLunarBirthdays)

@@ -6,8 +6,9 @@
 1. Reckoned for UTC+8 the generator must give China's month table (chinese_months.inc, made
    from another library) from 1929 on; the months that differ are listed.
 2. Day by day, the Korean table against korean-lunar-calendar (1900..2050) and the Vietnamese
-   table against amlich (1900..2100, at the same meridians), both installed with npm into
-   MODULES_DIR/node_modules outside this tree; each day that differs is listed.
+   table against amlich (1900..2100, at UTC+8 before 1967-08-08 and UTC+7 after), both
+   installed with npm into MODULES_DIR/node_modules outside this tree; each day that differs
+   is listed.
 Also lists the years whose new year differs from China's. The results are kept in
 tools/lunisolar/CROSS_CHECK.md.
 """

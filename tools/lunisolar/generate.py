@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Writes the month and year tables of the Vietnamese and Korean lunar calendars, and the
 Japanese years, into chinese/calendar/, in the form of the Chinese tables beside them.
+Vietnam's months before 8 August 1967 are China's, read from chinese_months.inc (written by
+tools/chinese-calendar/generate.sh), so that table is generated first.
 
     tools/lunisolar/generate.py            write vietnam_*.inc, korea_*.inc, japan_years.inc
     tools/lunisolar/generate.py --china    print the tables reckoned for UTC+8 instead, to
@@ -11,6 +13,7 @@ Needs python3-ephem (Debian). A rerun writes the same bytes.
 
 import datetime
 import os
+import re
 import sys
 
 import ephem
@@ -34,8 +37,13 @@ def china(_seconds):
     return 8 * 3600
 
 
-# Vietnam has reckoned its calendar for UTC+7 since 8 August 1967, for China's UTC+8 before.
+# Vietnam has reckoned its calendar for UTC+7 since 8 August 1967. Before, it used China's
+# calendar as China reckoned it, which before 1929 was for the Beijing meridian: those months are
+# taken from China's table as they are (see china_months_before()); reckoning them here for UTC+8,
+# or for Beijing, would part from it in a few months whose new moon falls near midnight.
 VIETNAM_CHANGE = moment(1967, 8, 8, offset_hours=8)
+VIETNAM_CHANGE_DAY = datetime.date(1967, 8, 8)
+MONTH_ROW = re.compile(r'\{\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*([01]),\s*(\d+)\}')
 
 
 def vietnam(seconds):
@@ -60,6 +68,29 @@ def korea(seconds):
 
 def japan(_seconds):
     return 9 * 3600
+
+
+def china_months_before(day):
+    """The months of China's table (chinese_months.inc) that begin before that day."""
+    with open(os.path.join(TABLES, 'chinese_months.inc'), encoding='utf-8') as f:
+        rows = [tuple(int(v) for v in m.groups()) for m in MONTH_ROW.finditer(f.read())]
+    months = [lunisolar.Month(datetime.date(y, m, d), length, year, number, leap != 0)
+              for y, m, d, year, number, leap, length in rows]
+    return [m for m in months if m.first_day < day]
+
+
+def spliced(before, after):
+    """The months of `before`, then those of `after` from the day `before` ends; each month must
+    follow the one before it without a gap."""
+    end = before[-1].first_day + datetime.timedelta(days=before[-1].length)
+    result = before + [m for m in after if m.first_day >= end]
+    for previous, month in zip(result, result[1:]):
+        follows = (month.number == previous.number and month.leap and not previous.leap) if month.leap else \
+            (month.number == previous.number % 12 + 1
+             and month.year == previous.year + (1 if previous.number == 12 else 0))
+        if previous.first_day + datetime.timedelta(days=previous.length) != month.first_day or not follows:
+            raise SystemExit(f'the month of {month.first_day} does not follow the one of {previous.first_day}')
+    return result
 
 
 def offset_text(seconds):
@@ -139,9 +170,11 @@ def main():
                   f'{m.year}, {m.number:2d}, {1 if m.leap else 0}, {m.length}')
         return
     # The months run one year further so that the new year after 2100 is known.
-    vietnam_months = lunisolar.months(vietnam, moons=moons, terms=terms)
+    vietnam_months = spliced(china_months_before(VIETNAM_CHANGE_DAY),
+                             lunisolar.months(vietnam, moons=moons, terms=terms))
     korea_months = lunisolar.months(korea, moons=moons, terms=terms)
-    vietnam_source = 'Vietnam: new moons and solar terms dated in UTC+7 from 1967-08-08, in UTC+8 before.'
+    vietnam_source = ('Vietnam: new moons and solar terms dated in UTC+7 from 1967-08-08; before, China\'s months\n'
+                      '// (chinese_months.inc) as they are, and the Start of Spring dated in UTC+8.')
     korea_source = ('Korea: new moons and solar terms dated in UTC+9; in UTC+8:30 from 1954-03-21 to 1961-08-09,\n'
                     '// in UTC+8 before 1912.')
     write('vietnam_months.inc', months_text('vietnamMonthRows', vietnam_months, vietnam_source))
