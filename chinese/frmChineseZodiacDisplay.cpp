@@ -27,8 +27,11 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -68,6 +71,18 @@ QLineEdit *makeLineBox(QWidget *parent, const char *name)
     box->setReadOnly(true);
     box->setFont(look::verdana(8.25));
     return box;
+}
+
+// Grows box to show all of text at its width, never below least pixels: a list of famous
+// people is never cut at its last name.
+void showWhole(QTextEdit *box, const QString &text, int least)
+{
+    box->setPlainText(text);
+    const int margins = 2 * (box->frameWidth() + int(std::ceil(box->document()->documentMargin())));
+    const int width = box->width() - margins - box->verticalScrollBar()->sizeHint().width();
+    const QRect lines = QFontMetrics(box->font()).boundingRect(QRect(0, 0, std::max(width, 1), 100000),
+                                                                 Qt::TextWordWrap, text);
+    box->setFixedHeight(std::max(least, lines.height() + margins + 2));
 }
 
 void setLine(QLineEdit *box, const QString &text)
@@ -371,7 +386,11 @@ void frmChineseZodiacDisplay::showDepth()
         }
     }
     txtDepth->moveCursor(QTextCursor::Start);
-    cmdCalendar->setEnabled(m_reading.pillars.has_value());
+    // Unavailable where there is nothing to add, saying why (a disabled button still shows its tip).
+    const QString noBirthdays = chinese::noLunarBirthdaysReason(m_reading, QDate::currentDate());
+    cmdCalendar->setEnabled(m_reading.pillars.has_value() && noBirthdays.isEmpty());
+    cmdCalendar->setToolTip(noBirthdays);
+    cmdCalendar->setAccessibleDescription(noBirthdays);
 }
 
 void frmChineseZodiacDisplay::createMenus()
@@ -418,7 +437,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     setLine(txtLuckyMonth, record.luckyMonth);
     setLine(txtMostCompSign, record.mostCompatible);
     setLine(txtLeastCompSign, record.leastCompatible);
-    txtFamousPersons->setPlainText(record.famousPersons);
+    showWhole(txtFamousPersons, record.famousPersons, twips::toPixels(TwoLines));
     showDepth();
 }
 
@@ -470,7 +489,10 @@ void frmChineseZodiacDisplay::cmdCalendar_Click()
     request.defaultSuffix = QStringLiteral("ics");
     request.fileName = saveDialog::suggestedName(m_reading.person.name, QStringLiteral("Lunar Birthdays"), request.defaultSuffix);
     request.confirmOverwrite = true;
-    saveDialog::save(this, request, [&calendar](const QString &fileName) {
-        return fileSaving::save(fileName, [&calendar](QIODevice &file) { return file.write(calendar) == calendar.size(); });
-    });
+    saveDialog::save(
+        this, request,
+        [&calendar](const QString &fileName) {
+            return fileSaving::save(fileName, [&calendar](QIODevice &file) { return file.write(calendar) == calendar.size(); });
+        },
+        QStringLiteral("Open in Calendar"));
 }

@@ -67,6 +67,8 @@ frmUserGuide::frmUserGuide(QWidget *parent)
     page.replace(QStringLiteral("@MAKER_WEB_ADDRESS@"), modHelp::makerWebAddress());
     page.replace(QStringLiteral("@HELP_PAGE_ADDRESS@"), modHelp::pageAddress(modHelp::Page::Help).toString());
     txtGuide->setHtml(page);
+    // Room between the text and the window's edges: about a line's height.
+    txtGuide->document()->setDocumentMargin(QFontMetrics(txtGuide->font()).height());
     connect(txtGuide, &QTextBrowser::anchorClicked, this, &frmUserGuide::followLink);
 
     // Escape leaves the guide as it leaves every window; Ctrl+W and Ctrl+F4 close it as a report.
