@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimeZone>
+#include <QStatusBar>
 #include <QtTest>
 
 using System = systems::System;
@@ -248,6 +249,12 @@ void TestChineseBirth::calendarFileParses()
     QCOMPARE(dialogs()->fileRequests.last().defaultSuffix, "ics");
     QVERIFY(dialogs()->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
     QVERIFY(QFileInfo::exists(fileName + ".ics"));
+    // The frame says where the file went and offers it to the calendar program.
+    const auto *status = F::control<QStatusBar>(ui->frame(), "sbrStatus");
+    QCOMPARE(status->currentMessage(), "Saved to " + QDir::toNativeSeparators(fileName + ".ics"));
+    OpenedPages opened;
+    QVERIFY(F::click(ui->frame(), "cmdOpenSaved"));
+    QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(fileName + ".ics")});
 
     const QString python = "/usr/bin/python3";
     if (!QFileInfo::exists(python))
