@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QIODevice>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -78,11 +80,10 @@ QLineEdit *makeLineBox(QWidget *parent, const char *name)
 void showWhole(QTextEdit *box, const QString &text, int least)
 {
     box->setPlainText(text);
-    const int margins = 2 * (box->frameWidth() + int(std::ceil(box->document()->documentMargin())));
-    const int width = box->width() - margins - box->verticalScrollBar()->sizeHint().width();
-    const QRect lines = QFontMetrics(box->font()).boundingRect(QRect(0, 0, std::max(width, 1), 100000),
-                                                                 Qt::TextWordWrap, text);
-    box->setFixedHeight(std::max(least, lines.height() + margins + 2));
+    // Laid out as the box will lay it out: its width less the frame and the scroll bar it always shows.
+    const std::unique_ptr<QTextDocument> measure(box->document()->clone());
+    measure->setTextWidth(box->width() - 2 * box->frameWidth() - box->verticalScrollBar()->sizeHint().width());
+    box->setFixedHeight(std::max(least, int(std::ceil(measure->size().height())) + 2 * box->frameWidth()));
 }
 
 void setLine(QLineEdit *box, const QString &text)
