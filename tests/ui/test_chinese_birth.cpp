@@ -1,3 +1,4 @@
+#include "app/frmMDI.h"
 #include "chinese/calendar/day_start.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
