@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -95,9 +96,10 @@ void frmUserGuide::placeOnMainWindow()
     const QScreen *screen = frame ? frame->screen() : this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSize wanted = programSettings::size(sizeKey);
-    // The first time as wide as the guide's widest picture, but smaller than the frame, so that
-    // the frame's menu bar stays in sight.
-    const QSize first(860, 600);
+    // The first time as wide as the guide's widest picture (828 pixels) with the text's margins and
+    // the scroll bar, but smaller than the frame, so that the frame's menu bar stays in sight.
+    const int margins = 2 * int(txtGuide->document()->documentMargin());
+    const QSize first(840 + margins + txtGuide->verticalScrollBar()->sizeHint().width(), 600);
     if (wanted.isEmpty())
         wanted = frame ? first.boundedTo(frame->size() * 0.85) : first;
     // The guide gets the title bar and borders the frame has (known once the frame is shown).
