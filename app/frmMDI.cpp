@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QStatusBar>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -126,6 +127,8 @@ void frmMDI::createControls()
     setCentralWidget(central);
     createStrips(central);
     createStartPanel(central);
+    // Where a save says where its file went.
+    statusBar()->setObjectName(QStringLiteral("sbrStatus"));
 }
 
 void frmMDI::createStrips(QWidget *central)
@@ -237,13 +240,20 @@ void frmMDI::createMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuAllFourSigns = file->addAction(QStringLiteral("&All Four Signs"));
     mnuAllFourSigns->setObjectName(QStringLiteral("mnuAllFourSigns"));
+    mnuAllFourSigns->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
     mnuTwoPeople = file->addAction(QStringLiteral("&Two People"));
     mnuTwoPeople->setObjectName(QStringLiteral("mnuTwoPeople"));
+    mnuTwoPeople->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     file->addSeparator();
     mnuOpen = file->addAction(QStringLiteral("&Open..."));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence::Open);
-    addAction(mnuOpen);   // Ctrl+O also while a system window shows its own menu bar
+    // The keys also work while a system window shows its own menu bar in the frame's place, and
+    // from the user guide's window.
+    for (QAction *everywhere : {mnuAllFourSigns, mnuTwoPeople, mnuOpen}) {
+        everywhere->setShortcutContext(Qt::ApplicationShortcut);
+        addAction(everywhere);
+    }
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
@@ -306,7 +316,7 @@ void frmMDI::MDIForm_Load()
         constexpr int titleBar = 40;   // the window manager's, at most
         left = screen->availableGeometry().height() - titleBar - menuBar()->sizeHint().height()
                - Picture6->minimumSizeHint().height() - Picture1->minimumSizeHint().height()
-               - PicCoBrand->minimumSizeHint().height();
+               - PicCoBrand->minimumSizeHint().height() - statusBar()->sizeHint().height();
     }
     mdiArea->setMinimumSize(width, std::max(margin, std::min(heights, left)));
     updateStartPanel();

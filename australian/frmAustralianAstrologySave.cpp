@@ -1,5 +1,6 @@
 #include "australian/frmAustralianAstrologySave.h"
 
+#include "common/calendar_lists.h"
 #include "widgets/look.h"
 
 frmAustralianAstrologySave::frmAustralianAstrologySave()
@@ -16,8 +17,17 @@ void frmAustralianAstrologySave::showReading(const australian::Reading &reading)
 
 void frmAustralianAstrologySave::composeReport()
 {
-    insertEntry(QStringLiteral("Name: "), m_reading.person.name, look::teal(), 3);
-    insertCreditLine();
+    // The reading as the result window shows it, in the Mayan report's style.
+    const std::pair<QString, QString> entries[] = {
+        {QStringLiteral("Name: "), m_reading.person.name},
+        {QStringLiteral("Birth Month: "), calendar::monthNames().value(m_reading.person.month - 1)},
+        {QStringLiteral("Australian Animal Sign: "), m_reading.sign.animal},
+        {QStringLiteral("Description: "), m_reading.sign.description},
+    };
+    for (const auto &[heading, value] : entries) {
+        insertEntry(heading, value, look::teal(), 3);
+        insertCreditLine();
+    }
 }
 
 QStringList frmAustralianAstrologySave::savedFields() const

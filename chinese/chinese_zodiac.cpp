@@ -336,6 +336,16 @@ QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &t
     return birthdays;
 }
 
+QString noLunarBirthdaysReason(const Reading &reading, const QDate &today)
+{
+    if (!reading.pillars || !comingLunarBirthdays(reading, today, 1).isEmpty())
+        return QString();
+    if (!chineseDate(reading.birthDate, reading.tradition))
+        return noLunarDatesText();
+    return QStringLiteral("No lunar birthday is left before the end of the lunar year %1, where the program's calendar ends.")
+        .arg(lastWholeChineseYear());
+}
+
 QList<std::pair<QString, QString>> depthSections(const Reading &reading, const QDate &today)
 {
     QList<std::pair<QString, QString>> sections;

@@ -122,6 +122,9 @@ std::optional<double> longitudeFromText(const QString &text);
 // The Chinese birthdays from the first one on or after today, count of them at most (fewer
 // where the tables end); none for a reading without pillars.
 QList<LunarBirthday> comingLunarBirthdays(const Reading &reading, const QDate &today, int count = 10);
+// Why a reading with pillars has no coming lunar birthdays to put in a calendar (Japan keeps no
+// lunar dates; the tables end before the next one); empty where it has some, or has no pillars.
+QString noLunarBirthdaysReason(const Reading &reading, const QDate &today);
 
 // The parts the result and the report show after the year's reading, as heading and text (lines
 // separated by '\n'): the Chinese date, the time and place, the pillars, the inner and secret

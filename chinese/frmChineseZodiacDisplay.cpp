@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QIODevice>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,8 +28,12 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -68,6 +73,17 @@ QLineEdit *makeLineBox(QWidget *parent, const char *name)
     box->setReadOnly(true);
     box->setFont(look::verdana(8.25));
     return box;
+}
+
+// Grows box to show all of text at its width, never below least pixels: a list of famous
+// people is never cut at its last name.
+void showWhole(QTextEdit *box, const QString &text, int least)
+{
+    box->setPlainText(text);
+    // Laid out as the box will lay it out: its width less the frame and the scroll bar it always shows.
+    const std::unique_ptr<QTextDocument> measure(box->document()->clone());
+    measure->setTextWidth(box->width() - 2 * box->frameWidth() - box->verticalScrollBar()->sizeHint().width());
+    box->setFixedHeight(std::max(least, int(std::ceil(measure->size().height())) + 2 * box->frameWidth()));
 }
 
 void setLine(QLineEdit *box, const QString &text)
@@ -371,7 +387,11 @@ void frmChineseZodiacDisplay::showDepth()
         }
     }
     txtDepth->moveCursor(QTextCursor::Start);
-    cmdCalendar->setEnabled(m_reading.pillars.has_value());
+    // Unavailable where there is nothing to add, saying why (a disabled button still shows its tip).
+    const QString noBirthdays = chinese::noLunarBirthdaysReason(m_reading, QDate::currentDate());
+    cmdCalendar->setEnabled(m_reading.pillars.has_value() && noBirthdays.isEmpty());
+    cmdCalendar->setToolTip(noBirthdays);
+    cmdCalendar->setAccessibleDescription(noBirthdays);
 }
 
 void frmChineseZodiacDisplay::createMenus()
@@ -418,7 +438,7 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     setLine(txtLuckyMonth, record.luckyMonth);
     setLine(txtMostCompSign, record.mostCompatible);
     setLine(txtLeastCompSign, record.leastCompatible);
-    txtFamousPersons->setPlainText(record.famousPersons);
+    showWhole(txtFamousPersons, record.famousPersons, twips::toPixels(TwoLines));
     showDepth();
 }
 
@@ -470,7 +490,10 @@ void frmChineseZodiacDisplay::cmdCalendar_Click()
     request.defaultSuffix = QStringLiteral("ics");
     request.fileName = saveDialog::suggestedName(m_reading.person.name, QStringLiteral("Lunar Birthdays"), request.defaultSuffix);
     request.confirmOverwrite = true;
-    saveDialog::save(this, request, [&calendar](const QString &fileName) {
-        return fileSaving::save(fileName, [&calendar](QIODevice &file) { return file.write(calendar) == calendar.size(); });
-    });
+    saveDialog::save(
+        this, request,
+        [&calendar](const QString &fileName) {
+            return fileSaving::save(fileName, [&calendar](QIODevice &file) { return file.write(calendar) == calendar.size(); });
+        },
+        QStringLiteral("Open in Calendar"));
 }

@@ -1,5 +1,7 @@
 #include "chinese/tradition_box.h"
 
+#include "widgets/look.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +16,9 @@ TraditionBox::TraditionBox(QWidget *parent)
     cboTradition = new QComboBox(this);
     cboTradition->setObjectName(QStringLiteral("cboTradition"));
     cboTradition->setAccessibleName(QStringLiteral("Count the animal years as in"));
+    // Black on white whatever the form's colours: on a dark form the inherited button colour
+    // made the list look disabled.
+    look::setColours(cboTradition, Qt::black, Qt::white);
     for (const chinese::Tradition tradition : chinese::allTraditions())
         cboTradition->addItem(chinese::traditionName(tradition), chinese::traditionKey(tradition));
     lblTradition->setBuddy(cboTradition);

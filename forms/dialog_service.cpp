@@ -3,19 +3,25 @@
 #include "common/file_saving.h"
 #include "common/program_texts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChildEvent>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -83,10 +89,29 @@ public:
         QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                          [&paint](QPrinter *pages) { paint(*pages); });
         dialog->installEventFilter(new PreviewPrintDialogs(dialog));
+        showPageReadably(*dialog, parent);
         runModal(dialog);
     }
 
 private:
+    // Qt opens the preview small, with the whole page shrunk into it. It opens instead nearly as
+    // high as the screen, wide enough for a page at a size that can be read, showing the page's
+    // whole width.
+    static void showPageReadably(QPrintPreviewDialog &dialog, QWidget *parent)
+    {
+        const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            const int height = room.height() * 9 / 10;
+            const int width = std::min(room.width() * 9 / 10, std::max(height, 900));
+            dialog.resize(width, height);
+        }
+        if (auto *fitWidth = dialog.findChild<QAction *>(QStringLiteral("fitWidthAction")))
+            fitWidth->trigger();
+        else if (auto *pages = dialog.findChild<QPrintPreviewWidget *>())
+            pages->fitToWidth();
+    }
+
     // A box sized to a short text alone is narrower than its title, which the window manager
     // then cuts ("Orvo An...strology"). Title bars commonly use a bold face of about the
     // application's font; beside the title they hold an icon and up to three buttons.

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,6 +68,8 @@ frmUserGuide::frmUserGuide(QWidget *parent)
     page.replace(QStringLiteral("@MAKER_WEB_ADDRESS@"), modHelp::makerWebAddress());
     page.replace(QStringLiteral("@HELP_PAGE_ADDRESS@"), modHelp::pageAddress(modHelp::Page::Help).toString());
     txtGuide->setHtml(page);
+    // Room between the text and the window's edges: about a line's height.
+    txtGuide->document()->setDocumentMargin(QFontMetrics(txtGuide->font()).height());
     connect(txtGuide, &QTextBrowser::anchorClicked, this, &frmUserGuide::followLink);
 
     // Escape leaves the guide as it leaves every window; Ctrl+W and Ctrl+F4 close it as a report.
@@ -93,9 +96,10 @@ void frmUserGuide::placeOnMainWindow()
     const QScreen *screen = frame ? frame->screen() : this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSize wanted = programSettings::size(sizeKey);
-    // The first time as wide as the guide's widest picture, but smaller than the frame, so that
-    // the frame's menu bar stays in sight.
-    const QSize first(860, 600);
+    // The first time as wide as the guide's widest picture (828 pixels) with the text's margins and
+    // the scroll bar, but smaller than the frame, so that the frame's menu bar stays in sight.
+    const int margins = 2 * int(txtGuide->document()->documentMargin());
+    const QSize first(840 + margins + txtGuide->verticalScrollBar()->sizeHint().width(), 600);
     if (wanted.isEmpty())
         wanted = frame ? first.boundedTo(frame->size() * 0.85) : first;
     // The guide gets the title bar and borders the frame has (known once the frame is shown).

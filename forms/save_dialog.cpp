@@ -2,6 +2,7 @@
 
 #include "common/program_texts.h"
 #include "forms/dialog_folders.h"
+#include "forms/save_notice.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,8 @@
 
 namespace saveDialog {
 
-bool save(QWidget *parent, DialogService::FileRequest request, const std::function<bool(const QString &)> &write)
+bool save(QWidget *parent, DialogService::FileRequest request, const std::function<bool(const QString &)> &write,
+          const QString &openCaption)
 {
     const QString kind = request.defaultSuffix;
     request.confirmOverwrite = true;
@@ -24,6 +26,7 @@ bool save(QWidget *parent, DialogService::FileRequest request, const std::functi
         return false;
     }
     dialogFolders::remember(kind, fileName);
+    saveNotice::show(parent, fileName, openCaption);
     return true;
 }
 

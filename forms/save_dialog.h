@@ -12,8 +12,11 @@ namespace saveDialog {
 // last file saved or opened with request.defaultSuffix), adds that suffix to a name chosen
 // without one, and calls write with the name. A write that fails (it returns false and leaves an
 // earlier file as it was) gives "The file could not be saved." with the error icon; a write that
-// succeeds makes its folder the next dialog's start. Cancel does nothing. True when written.
-bool save(QWidget *parent, DialogService::FileRequest request, const std::function<bool(const QString &)> &write);
+// succeeds makes its folder the next dialog's start and says in the frame's status bar where the
+// file went, with a button of openCaption (when given) that opens it with the desktop's program.
+// Cancel does nothing. True when written.
+bool save(QWidget *parent, DialogService::FileRequest request, const std::function<bool(const QString &)> &write,
+          const QString &openCaption = QString());
 
 // The name offered for a file about a person: "Anna Kowalska - Celtic.pdf", with every character
 // that some file system refuses in a name (path separators, wildcards, control characters)

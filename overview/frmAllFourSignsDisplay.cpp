@@ -100,7 +100,9 @@ void frmAllFourSignsDisplay::createTile(int tile, const QString &system, const Q
     frame->setObjectName(QStringLiteral("fraSystem_%1").arg(tile));
     frame->setFont(look::verdana(9, true));
     look::setColours(frame, Qt::white, background);
-    frame->setFixedWidth(tileWidth);
+    // As wide as designed where there is room; narrower, its texts wrap.
+    frame->setMaximumWidth(tileWidth);
+    frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
     auto *picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("imgSign_%1").arg(tile));
@@ -203,16 +205,14 @@ void frmAllFourSignsDisplay::arrangeControls()
     content->setSpacing(gap);
     content->addWidget(lblHeading);
 
-    // Tiles side by side share the taller one's height; the pair stays centred.
+    // Tiles side by side share the taller one's height; the pair stays centred, and where the
+    // window is narrow both give way rather than the window scrolling sideways.
     auto *tiles = new QGridLayout;
     tiles->setSpacing(gap);
     for (const TileLook &look : tileLooks)
         tiles->addWidget(fraSystem[look.tile], look.row, look.column);
-    auto *centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addLayout(tiles);
-    centred->addStretch(1);
-    content->addLayout(centred);
+    content->addLayout(tiles);
+    content->setAlignment(tiles, Qt::AlignHCenter);
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(2 * gap, gap, 2 * gap, 2 * gap);

@@ -102,7 +102,9 @@ void frmTwoPeopleDisplay::createPerson(int person)
     frame->setObjectName(QStringLiteral("fraPerson_%1").arg(person));
     frame->setFont(look::verdana(9, true));
     look::setColours(frame, Qt::white, chineseRed);
-    frame->setFixedWidth(tileWidth);
+    // As wide as designed where there is room; narrower, its texts wrap.
+    frame->setMaximumWidth(tileWidth);
+    frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     fraPerson[person] = frame;
 
     imgAnimal[person] = new QLabel(frame);
@@ -141,9 +143,10 @@ void frmTwoPeopleDisplay::arrangeControls()
     body->setSpacing(gap);
     body->addWidget(lblHeading);
 
+    // The two side by side, centred; where the window is narrow both give way rather than the
+    // window scrolling sideways.
     auto *tiles = new QHBoxLayout;
     tiles->setSpacing(gap);
-    tiles->addStretch(1);
     for (int person = 0; person < 2; ++person) {
         auto *grid = new QGridLayout(fraPerson[person]);
         grid->setHorizontalSpacing(2 * gap);
@@ -157,8 +160,8 @@ void frmTwoPeopleDisplay::arrangeControls()
         grid->setRowStretch(2, 1);
         tiles->addWidget(fraPerson[person]);
     }
-    tiles->addStretch(1);
     body->addLayout(tiles);
+    body->setAlignment(tiles, Qt::AlignHCenter);
 
     m_relationRows = new QVBoxLayout(fraRelations);
     m_relationRows->setSpacing(gap);

@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core
   # the Chinese names of relations and elements in the Two People windows and reports
   fonts-droid-fallback
+  # the Hangul of the Korean readings (Nanum: a third of the size of the full CJK family)
+  fonts-nanum
   # reading the font configuration on a second thread at start-up
   libfontconfig-dev
 )
@@ -23,8 +25,8 @@ test_packages=(
   # the start-up test: finding windows, typing into them, asking them to close
   xdotool libx11-dev
   # the Debian package (cpack -G DEB): its library dependencies, then validation of the installed
-  # desktop entry and AppStream metadata
-  dpkg-dev file desktop-file-utils appstream
+  # desktop entry and AppStream metadata, and lintian on the package
+  dpkg-dev file desktop-file-utils appstream lintian
   # the saved readings' file types: the MIME database, and asking it as a desktop does
   shared-mime-info xdg-utils libglib2.0-bin
   # the open-files test: screenshots to tell the result forms apart, a message's selected text

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build (cpack -G DEB) into a scratch directory and checks it:
 # the Qt libraries and the platform plugins among its dependencies, the files a desktop needs
-# (the saved readings' file types among them) and the licence where Debian keeps it.
+# (the saved readings' file types among them) and the licence where Debian keeps it; then lintian,
+# which must find no error.
 #
 # Usage: deb_test.sh <build directory>
 set -euo pipefail
@@ -33,4 +34,17 @@ for path in ./usr/bin/orvo ./usr/share/applications/orvo.desktop \
     grep -qx -- "$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' <<<"$contents" || fail "the package lacks its AppStream metainfo"
+
+# Lintian checks the package as Debian's archive would. What it says of a package built outside a
+# Debian source package (no Debian changelog: the program's history is its own) is left out;
+# every other error fails, warnings are shown.
+if command -v lintian >/dev/null; then
+    outside_debian=no-changelog,debian-changelog-file-missing
+    lintian --fail-on error --suppress-tags "$outside_debian" --tag-display-limit 0 "$deb" \
+        || fail "lintian found errors in the package"
+elif [ "${CI:-}" = true ]; then
+    fail "lintian is not installed (tools/install-deps.sh --tests)"
+else
+    echo "lintian not installed: the package not checked by it"
+fi
 echo PASS

@@ -81,14 +81,19 @@ else
     echo "update-mime-database not installed (shared-mime-info): MIME definitions not checked"
 fi
 
+# Where every test must run (CI=true), a missing validator is a failure.
+missing_tool() {
+    [ "${CI:-}" = true ] && fail "$1 is not installed (tools/install-deps.sh --tests)"
+    echo "$1 not installed: $2 not validated"
+}
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate refused the desktop entry"
 else
-    echo "desktop-file-validate not installed: desktop entry not validated"
+    missing_tool desktop-file-validate "desktop entry"
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "${metainfo[0]}" || fail "appstreamcli refused the metainfo"
 else
-    echo "appstreamcli not installed: metainfo not validated"
+    missing_tool appstreamcli metainfo
 fi
 echo PASS

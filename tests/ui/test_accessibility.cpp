@@ -269,6 +269,7 @@ void TestAccessibility::ownColoursReachContrast_data()
     QTest::newRow("calendar weekend dates") << "weekend";
     QTest::newRow("calendar weekend header") << "header";
     QTest::newRow("calendar days of the months around") << "adjacent";
+    QTest::newRow("tradition list on the navy Two People window") << "tradition";
 }
 
 void TestAccessibility::ownColoursReachContrast()
@@ -283,6 +284,10 @@ void TestAccessibility::ownColoursReachContrast()
         const auto *box = F::control<QLineEdit>(ui->open(System::Chinese), "txtLongitude");
         text = box->palette().color(QPalette::PlaceholderText);
         background = box->palette().color(QPalette::Base);
+    } else if (part == "tradition") {
+        const auto *list = F::control<QComboBox>(ui->open(System::TwoPeople), "cboTradition");
+        text = list->palette().color(QPalette::ButtonText);
+        background = list->palette().color(QPalette::Button);
     } else {
         QVERIFY(ui->reading(System::Chinese, {"Ann Lee", "Female", 12, 5, 1990}));
         const auto *calendar = F::control<QCalendarWidget>(F::resultForm(System::Chinese), "MV");

@@ -1,3 +1,4 @@
+#include "app/frmMDI.h"
 #include "chinese/calendar/day_start.h"
 #include "common/program_settings.h"
 #include "common/saved_reading.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimeZone>
+#include <QStatusBar>
 #include <QtTest>
 
 using System = systems::System;
@@ -253,6 +255,12 @@ void TestChineseBirth::calendarFileParses()
     QCOMPARE(dialogs()->fileRequests.last().defaultSuffix, "ics");
     QVERIFY(dialogs()->fileRequests.last().fileName.endsWith(QLatin1String(" - Lunar Birthdays.ics")));
     QVERIFY(QFileInfo::exists(fileName + ".ics"));
+    // The frame says where the file went and offers it to the calendar program.
+    const auto *status = F::control<QStatusBar>(ui->frame(), "sbrStatus");
+    QCOMPARE(status->currentMessage(), "Saved to " + QDir::toNativeSeparators(fileName + ".ics"));
+    OpenedPages opened;
+    QVERIFY(F::click(ui->frame(), "cmdOpenSaved"));
+    QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(fileName + ".ics")});
 
     const QString python = "/usr/bin/python3";
     if (!QFileInfo::exists(python))

@@ -130,6 +130,11 @@ void TestFrameSize::fileOpenOpensAnyReading()
     QTest::keyClick(FrameFixture::resultForm(System::Mayan), Qt::Key_O, Qt::ControlModifier);
     QVERIFY(FrameFixture::resultForm(System::Chinese) && !FrameFixture::inputForm(System::Mayan));
     QVERIFY(ui->dialogs()->fileRequests.constLast().filter.startsWith("Orvo Saved Readings (*.str *.zod)"));
+    // So do the frame's other choices: Ctrl+4 All Four Signs, Ctrl+2 Two People.
+    QTest::keyClick(FrameFixture::resultForm(System::Chinese), Qt::Key_4, Qt::ControlModifier);
+    QVERIFY(FrameFixture::inputForm(System::AllFourSigns) && FrameFixture::inputForm(System::AllFourSigns)->isVisible());
+    QTest::keyClick(FrameFixture::inputForm(System::AllFourSigns), Qt::Key_2, Qt::ControlModifier);
+    QVERIFY(FrameFixture::inputForm(System::TwoPeople) && FrameFixture::inputForm(System::TwoPeople)->isVisible());
 }
 
 // A short text must not make the real box narrower than its title, set in bold beside a window

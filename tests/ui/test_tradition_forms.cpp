@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 using System = systems::System;
@@ -64,9 +66,11 @@ void TestTraditionForms::chosenOnceShownEverywhere_data()
     QTest::addColumn<QString>("yearStart");
     QTest::addColumn<QString>("tile");
     QTest::addColumn<QString>("pair");      // Two People, the first of 25 January 1985 and 1 June 1987
+    QTest::addColumn<QString>("noCalendar");   // why Add to Calendar is unavailable
     QTest::newRow("vietnam") << 1 << "Water Buffalo (Sửu)" << "(year begins at Tết)" << "Wood Buffalo (Sửu)"
-                             << "Wood Buffalo (Sửu)";
-    QTest::newRow("japan") << 3 << "Ox (丑 うし)" << "(year begins on 1 January)" << "Wood Ox (丑 うし)" << "Wood Ox (丑 うし)";
+                             << "Wood Buffalo (Sửu)" << QString();
+    QTest::newRow("japan") << 3 << "Ox (丑 うし)" << "(year begins on 1 January)" << "Wood Ox (丑 うし)" << "Wood Ox (丑 うし)"
+                           << chinese::noLunarDatesText();
 }
 
 void TestTraditionForms::chosenOnceShownEverywhere()
@@ -88,6 +92,14 @@ void TestTraditionForms::chosenOnceShownEverywhere()
     QVERIFY(dialogs()->messages.isEmpty());
     QTEST(F::text(display, "lblChineseSign"), "sign");
     QTEST(F::text(display, "lblYearStart"), "yearStart");
+    // The famous people's box shows every name (the Buffalo's list ends with Ronaldo).
+    QCoreApplication::processEvents();
+    const auto *famous = F::control<QTextEdit>(display, "txtFamousPersons");
+    QVERIFY(famous->document()->size().height() <= famous->viewport()->height());
+    // Japan keeps no lunar birthdays: Add to Calendar is unavailable and says why.
+    const auto *calendar = F::control<QPushButton>(display, "cmdCalendar");
+    QTEST(calendar->toolTip(), "noCalendar");
+    QCOMPARE(calendar->isEnabled(), calendar->toolTip().isEmpty());
     shoot(display->window(), "chinese-result");
 
     OrvoForm *overview = ui->reading(System::AllFourSigns, {"Lan", "Female", 25, 1, 1985});

@@ -2,7 +2,8 @@
 // (QT_QPA_PLATFORM's config file, QT_SCALE_FACTOR, QT_FONT_DPI), each window is opened in a frame
 // that fills the screen, and its geometry is checked: the frame no wider than the screen, every
 // button of the window inside the window and the screen (one in a scrolling part once it has
-// scrolled to it, as Tab does), and no text wider or taller than the control that shows it.
+// scrolled to it, as Tab does), no text wider or taller than the control that shows it, and no
+// body scrolling sideways.
 // With ORVO_WINDOW_SHOTS set to a folder, each window is also saved there as a picture.
 #include "forms/frmAbout.h"
 #include "forms/frmUserGuide.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 
 using systems::System;
@@ -51,6 +53,11 @@ QStringList problemsOf(QWidget *window, const QRect &screen)
         }
         if (!whole.contains(onScreen(button)))
             problems << button->objectName() + QStringLiteral(" outside its window");
+    }
+    // Texts wrap where the window is narrow: no body scrolls sideways.
+    for (const FittingScrollArea *body : window->findChildren<FittingScrollArea *>()) {
+        if (body->isVisible() && body->horizontalScrollBar()->isVisible())
+            problems << body->parentWidget()->objectName() + QStringLiteral(" scrolls sideways");
     }
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (!label->isVisible() || label->text().isEmpty())
