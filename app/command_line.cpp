@@ -207,7 +207,8 @@ int runMatch(const QString &firstText, const QStringList &rest, const QString &y
 int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevice &err)
 {
     if (const QString wrong = firstSet(parser, {QStringLiteral("time"), QStringLiteral("tz"), QStringLiteral("longitude"),
-                                                QStringLiteral("day-starts"), QStringLiteral("year-start")});
+                                                QStringLiteral("day-starts"), QStringLiteral("year-start"),
+                                                QStringLiteral("sex"), QStringLiteral("luck-method")});
         !wrong.isEmpty())
         return usageError(err, QStringLiteral("%1 belongs to --signs, not --lunar-birthdays").arg(wrong));
     if (parser.isSet(QStringLiteral("json")) && parser.isSet(QStringLiteral("ics")))

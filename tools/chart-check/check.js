@@ -86,6 +86,16 @@ function compare(birth, member, ours, peer, peerName) {
 const minutesOf = (text) => Date.parse(text.replace(' ', 'T') + 'Z') / 60000;
 const startTolerance = 24 * 60;
 const startGaps = {};
+// Why a start lies more than a day from a peer's, where the peer's own arithmetic explains it.
+function startGapReason(birth, peerName) {
+    if (peerName === 'lunar-javascript' && birth.d > 28)
+        return "lunar-javascript adds the months first and keeps the day within a shorter month (the 31st and two " +
+               "months is the 28th of February), then the days; orvo and tyme4ts carry days beyond a month's end into the next";
+    if (peerName === 'lunar-javascript')
+        return "lunar-javascript counts whole minutes from the minute of the term, dropping its seconds; 12 minutes make a day";
+    return 'not explained';
+}
+
 function compareStart(birth, member, ours, peer, peerName) {
     const key = `${member} (${peerName})`;
     const gap = Math.abs(minutesOf(ours) - minutesOf(peer));
@@ -97,7 +107,8 @@ function compareStart(birth, member, ours, peer, peerName) {
     else if (gap <= startTolerance) g.withinDay++;
     else {
         g.beyond++;
-        differences.push(`${birth.text} ${birth.male ? 'man' : 'woman'} ${member}: orvo ${ours}, ${peerName} ${peer} (${gap} minutes)`);
+        differences.push(`${birth.text} ${birth.male ? 'man' : 'woman'} ${member}: orvo ${ours}, ${peerName} ${peer} (${gap} minutes; ` +
+                         `${startGapReason(birth, peerName)})`);
     }
 }
 
