@@ -92,6 +92,25 @@ QString firstSet(const QCommandLineParser &parser, const QStringList &names)
     return {};
 }
 
+// --sex and --luck-method: the sex the luck pillars need, and how their start is counted.
+int chartOptions(const QCommandLineParser &parser, SignsCommand::Settings &settings, QIODevice &err)
+{
+    if (parser.isSet(QStringLiteral("sex"))) {
+        const QString sex = parser.value(QStringLiteral("sex"));
+        if (sex != QLatin1String("male") && sex != QLatin1String("female"))
+            return usageError(err, QStringLiteral("--sex takes male or female, not \"%1\"").arg(sex));
+        settings.male = sex == QLatin1String("male");
+    }
+    const QString method = parser.value(QStringLiteral("luck-method"));
+    const std::optional<chinese::LuckMethod> luckMethod = chinese::luckMethodFromKey(method);
+    if (!luckMethod)
+        return usageError(err, QStringLiteral("--luck-method takes exact or classic, not \"%1\"").arg(method));
+    if (parser.isSet(QStringLiteral("luck-method")) && !settings.male)
+        return usageError(err, QStringLiteral("--luck-method needs --sex male|female, which the luck pillars' direction depends on"));
+    settings.luckMethod = *luckMethod;
+    return 0;
+}
+
 // --signs DATE or --signs - (dates from standard input), with the birth's time and place.
 int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QIODevice &err)
 {
@@ -129,6 +148,8 @@ int runSigns(const QCommandLineParser &parser, QIODevice &in, QIODevice &out, QI
     }
     settings.name = oneLine(parser.value(QStringLiteral("name"))).trimmed();
     settings.json = parser.isSet(QStringLiteral("json"));
+    if (const int status = chartOptions(parser, settings, err); status != 0)
+        return status;
 
     const QString dateText = parser.value(QStringLiteral("signs"));
     SignsCommand command(std::move(settings));
@@ -206,7 +227,8 @@ int runMatch(const QString &firstText, const QStringList &rest, const QString &y
 int runLunarBirthdays(const QCommandLineParser &parser, QIODevice &out, QIODevice &err)
 {
     if (const QString wrong = firstSet(parser, {QStringLiteral("time"), QStringLiteral("tz"), QStringLiteral("longitude"),
-                                                QStringLiteral("day-starts"), QStringLiteral("year-start")});
+                                                QStringLiteral("day-starts"), QStringLiteral("year-start"),
+                                                QStringLiteral("sex"), QStringLiteral("luck-method")});
         !wrong.isEmpty())
         return usageError(err, QStringLiteral("%1 belongs to --signs, not --lunar-birthdays").arg(wrong));
     if (parser.isSet(QStringLiteral("json")) && parser.isSet(QStringLiteral("ics")))
@@ -337,6 +359,14 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
                                    QStringLiteral("Print how the Chinese signs of two birth dates stand to each other "
                                                   "(--match YYYY-MM-DD YYYY-MM-DD: relations, elements, summary) and exit."),
                                    QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption sex(QStringLiteral("sex"),
+                                 QStringLiteral("The sex of the person born, for the direction of the luck pillars."),
+                                 QStringLiteral("male|female"));
+    const QCommandLineOption luckMethod(QStringLiteral("luck-method"),
+                                        QStringLiteral("How the start of the luck pillars is counted: exact (every minute "
+                                                       "to the governing solar term, the default) or classic (whole days "
+                                                       "and double hours)."),
+                                        QStringLiteral("exact|classic"), QStringLiteral("exact"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the answer as JSON: one object (a line)."));
     const QCommandLineOption lunarBirthdays(QStringLiteral("lunar-birthdays"),
                                             QStringLiteral("Print the Gregorian dates of the Chinese birthday of someone born "
@@ -350,7 +380,7 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
     const QCommandLineOption ics(QStringLiteral("ics"),
                                  QStringLiteral("Print the birthdays as an iCalendar file, one all-day event each."));
     const QList<QCommandLineOption> options{help, version, signs, time, zone, longitude, dayStarts, name, yearStart, json,
-                                            lunarBirthdays, from, count, ics, match, tradition};
+                                            lunarBirthdays, from, count, ics, match, tradition, sex, luckMethod};
     parser.addOptions(options);
     // Only described here: a file name without options never reaches this parser (see claims()).
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -369,7 +399,8 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
     if (parser.isSet(version))
         return answer(out, err, QByteArrayLiteral("orvo " ORVO_VERSION "\n"));
     if (parser.isSet(match)) {
-        for (const QCommandLineOption *option : {&signs, &lunarBirthdays, &name, &time, &zone, &longitude, &dayStarts, &from, &count, &ics}) {
+        for (const QCommandLineOption *option : {&signs, &lunarBirthdays, &name, &time, &zone, &longitude, &dayStarts, &from, &count, &ics,
+                                                 &sex, &luckMethod}) {
             if (parser.isSet(*option))
                 return usageError(err, QStringLiteral("--%1 does not go with --match").arg(option->names().constFirst()));
         }
@@ -385,7 +416,7 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
         return runSigns(parser, in, out, err);
     if (parser.isSet(lunarBirthdays))
         return runLunarBirthdays(parser, out, err);
-    for (const QCommandLineOption *option : {&time, &zone, &longitude, &dayStarts, &yearStart, &tradition})
+    for (const QCommandLineOption *option : {&time, &zone, &longitude, &dayStarts, &yearStart, &tradition, &sex, &luckMethod})
         if (parser.isSet(*option))
             return usageError(err, QStringLiteral("--%1 needs --signs YYYY-MM-DD").arg(option->names().constFirst()));
     for (const QCommandLineOption *option : {&from, &count, &ics})

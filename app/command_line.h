@@ -6,7 +6,8 @@ class QIODevice;
 
 // The terminal mode: `orvo --help`, `orvo --version`,
 // `orvo --signs YYYY-MM-DD|- [--time HH:MM] [--tz ZONE] [--longitude DEG] [--day-starts midnight|23]
-//  [--year-start new-year|spring] [--name NAME] [--json]` and
+//  [--year-start new-year|spring] [--name NAME] [--sex male|female] [--luck-method exact|classic]
+//  [--json]` and
 // `orvo --lunar-birthdays YYYY-MM-DD [--from YEAR] [--count N] [--name NAME] [--json | --ics]` and
 // `orvo --match YYYY-MM-DD YYYY-MM-DD [--year-start new-year|spring] [--json]`.
 // It needs no display, takes no single-instance lock and opens no window. `orvo FILE` (a saved

@@ -2,6 +2,7 @@
 
 #include "app/terminal_io.h"
 #include "chinese/calendar/four_pillars.h"
+#include "chinese/calendar/pillar_chart.h"
 #include "common/json_writer.h"
 #include "common/zone_name.h"
 #include "overview/four_signs.h"
@@ -56,8 +57,17 @@ std::optional<FourSigns> SignsCommand::signsOf(const QDate &date, const std::opt
                           .arg(date.toString(Qt::ISODate), chinese::firstCoveredDay().toString(Qt::ISODate),
                                chinese::lastCoveredDay().toString(Qt::ISODate))
                     : chinese::birthProblemText(problem, birth);
+    } else if (signs->chinese.pillars) {
+        addChart(signs->chinese, birth);
     }
     return signs;
+}
+
+void SignsCommand::addChart(FourSigns::Chinese &chinese, const chinese::BirthMoment &birth) const
+{
+    chinese.chart = chinese::pillarChart(*chinese.pillars);
+    if (m_settings.male)
+        chinese.luck = chinese::luckPillars(birth, *chinese.pillars, *m_settings.male, m_settings.luckMethod);
 }
 
 std::optional<QByteArray> SignsCommand::answer(const QDate &date, const std::optional<QTime> &time, QString &error)

@@ -2,6 +2,7 @@
 
 #include "chinese/calendar/birth_moment.h"
 #include "chinese/calendar/chinese_calendar.h"
+#include "chinese/calendar/luck_pillars.h"
 #include "overview/four_signs.h"
 #include "overview/four_signs_json.h"
 
@@ -33,6 +34,9 @@ public:
         chinese::Tradition tradition = chinese::Tradition::China;
         QString name;   // one line
         bool json = false;
+        // The Four Pillars chart goes with the pillars; the luck pillars need the sex.
+        std::optional<bool> male;
+        chinese::LuckMethod luckMethod = chinese::LuckMethod::Exact;
     };
 
     explicit SignsCommand(Settings settings);
@@ -56,6 +60,7 @@ public:
 
 private:
     std::optional<FourSigns> signsOf(const QDate &date, const std::optional<QTime> &time, QString &error) const;
+    void addChart(FourSigns::Chinese &chinese, const chinese::BirthMoment &birth) const;
     // The answer to one line of input, without a line end.
     void appendLine(std::string &out, const QByteArray &input, qint64 lineNumber, bool &bad);
     std::string errorLine(qint64 lineNumber, const QString &input, const QString &error) const;

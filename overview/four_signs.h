@@ -4,6 +4,8 @@
 #include "chinese/calendar/chinese_date.h"
 #include "chinese/calendar/chinese_calendar.h"
 #include "chinese/calendar/four_pillars.h"
+#include "chinese/calendar/luck_pillars.h"
+#include "chinese/calendar/pillar_chart.h"
 #include "chinese/calendar/year_start.h"
 
 #include <QDate>
@@ -35,6 +37,10 @@ struct FourSigns
         QString summary;       // the first sentence of the animal's positive traits
         chinese::ChineseDate lunarDate;              // of the birth date
         std::optional<chinese::FourPillars> pillars; // where the birth's time and place were asked for
+        // The pillars read against the Day Master, and the luck pillars where the sex is known;
+        // filled in by those who show them (the command line), not by fourSigns().
+        std::optional<chinese::PillarChart> chart;
+        std::optional<chinese::LuckPillars> luck;
         // By the Start of Spring with a time of birth the year is counted from the term's moment
         // (as the year pillar is); firstDay and lastDay are then the days of these moments.
         std::optional<chinese::YearMoments> yearMoments;

@@ -1,5 +1,7 @@
 #include "overview/four_signs_json.h"
 
+#include "overview/chart_output.h"
+
 #include "chinese/calendar/year_start.h"
 #include "common/json_writer.h"
 
@@ -192,6 +194,12 @@ void FourSignsJson::append(std::string &out, const FourSigns &signs, const QStri
             json.member("pillarClock", pillars->trueSolarTime ? "true-solar" : "standard");
             json.key("pillarTime");
             json.value(QDateTime(pillars->pillarDate, pillars->pillarTime).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")));
+        }
+        if (signs.chinese.chart) {
+            json.key("chart");
+            json.beginObject();
+            overview::appendChartJson(json, *signs.chinese.chart, signs.chinese.luck);
+            json.endObject();
         }
     }
     json.endObject();

@@ -1,5 +1,7 @@
 #include "overview/four_signs_output.h"
 
+#include "overview/chart_output.h"
+
 #include "chinese/animal_lines.h"
 #include "chinese/calendar/year_start.h"
 
@@ -89,6 +91,8 @@ QString plainText(const FourSigns &signs, const QString &name)
         text += QStringLiteral("Note: %1\n").arg(notice);
     if (year.tradition != chinese::Tradition::China)
         text += QStringLiteral("Note: %1\n").arg(chinese::pillarsInEveryTraditionText());
+    if (signs.chinese.chart)
+        text += chartText(*signs.chinese.chart, signs.chinese.luck);
     return text;
 }
 

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void bareDateIsRefused_data();
     void bareDateIsRefused();
     void traditions();
+    void chart();
 };
 
 namespace {
@@ -152,7 +153,16 @@ void TestCommandLine::plainLines()
                             "Day pillar: 丁丑 dīng chǒu, Yin Fire Ox\n"
                             "Inner animal: Snake. Inside, you are deep and thoughtful, and you trust what you feel long "
                             "before you can explain it.\n"
-                            "Note: The hour pillar needs the time of birth.\n"));
+                            "Note: The hour pillar needs the time of birth.\n"
+                            "Day Master: 丁 Yin Fire\n"
+                            "Year chart: 庚午 ten god 正财 Direct Wealth; hidden 丁 比肩, 己 食神; na yin 路旁土 Earth by the "
+                            "Roadside; life stage 临官 Taking Office; void 戌亥\n"
+                            "Month chart: 辛巳 ten god 偏财 Indirect Wealth; hidden 丙 劫财, 庚 正财, 戊 伤官; na yin 白蜡金 "
+                            "White Wax Metal; life stage 帝旺 Peak; void 申酉\n"
+                            "Day chart: 丁丑 ten god 日主 Day Master; hidden 己 食神, 癸 七杀, 辛 偏财; na yin 涧下水 Water in "
+                            "the Ravine; life stage 墓 Tomb; void 申酉\n"
+                            "Fetal origin: 壬申\n"
+                            "Note: without a time of birth the chart has no hour pillar, life palace or body palace.\n"));
 }
 
 void TestCommandLine::versionAndHelp()
@@ -210,6 +220,11 @@ void TestCommandLine::errors_data()
     QTest::newRow("--count 0") << QStringList{"--lunar-birthdays", "1990-05-12", "--count", "0"};
     QTest::newRow("birthdays beyond 2100") << QStringList{"--lunar-birthdays", "1990-05-12", "--from", "2095", "--count", "7"};
     QTest::newRow("--from not a number") << QStringList{"--lunar-birthdays", "1990-05-12", "--from", "next"};
+    QTest::newRow("--sex other") << QStringList{"--signs", "1990-05-12", "--sex", "other"};
+    QTest::newRow("--luck-method without --sex") << QStringList{"--signs", "1990-05-12", "--luck-method", "classic"};
+    QTest::newRow("--luck-method fast") << QStringList{"--signs", "1990-05-12", "--sex", "male", "--luck-method", "fast"};
+    QTest::newRow("--sex without --signs") << QStringList{"--sex", "male"};
+    QTest::newRow("--sex with --lunar-birthdays") << QStringList{"--lunar-birthdays", "1990-05-12", "--sex", "female"};
     QTest::newRow("two questions at once") << QStringList{"--signs", "1990-05-12", "--lunar-birthdays", "1990-05-12"};
 }
 
@@ -615,6 +630,55 @@ void TestCommandLine::traditions()
         QVERIFY2(refused.err.startsWith("orvo: --tradition "), refused.err.constData());
         QCOMPARE(refused.out, QByteArray());
     }
+}
+
+// The chart of the example births, with the luck pillars the sex asks for, in the batch too.
+void TestCommandLine::chart()
+{
+    const QStringList arguments{"--signs", "1990-05-12", "--time", "13:30", "--tz", "Etc/GMT-8", "--sex", "male", "--json"};
+    const Run run = runOrvo(arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    const QJsonObject chart = QJsonDocument::fromJson(run.out).object()[QStringLiteral("chinese")][QStringLiteral("chart")].toObject();
+    const QJsonObject year = QJsonDocument::fromJson(R"({"tenGod": "正财", "tenGodEnglish": "Direct Wealth",
+        "hiddenStems": [{"stem": "丁", "tenGod": "比肩"}, {"stem": "己", "tenGod": "食神"}], "naYin": "路旁土",
+        "naYinEnglish": "Earth by the Roadside", "lifeStage": "临官", "lifeStageEnglish": "Taking Office", "void": "戌亥"})")
+                                 .object();
+    QCOMPARE(chart[QStringLiteral("year")].toObject(), year);
+    QStringList parts{chart[QStringLiteral("dayMaster")].toString()};
+    for (const char *slot : {"year", "month", "day", "hour"}) {
+        const QJsonObject pillar = chart[QLatin1String(slot)].toObject();
+        parts << pillar[QStringLiteral("tenGod")].toString() + pillar[QStringLiteral("naYin")].toString()
+                     + pillar[QStringLiteral("lifeStage")].toString();
+    }
+    for (const char *palace : {"fetalOrigin", "lifePalace", "bodyPalace"})
+        parts << chart[QLatin1String(palace)].toString();
+    QCOMPARE(parts.join(QLatin1Char(' ')), QStringLiteral("丁 正财路旁土临官 偏财白蜡金帝旺 日主涧下水墓 比肩天河水冠带 壬申 辛巳 己丑"));
+
+    const QJsonObject luck = chart[QStringLiteral("luck")].toObject();
+    QCOMPARE(luck[QStringLiteral("method")].toString(), QStringLiteral("exact"));
+    QCOMPARE(luck[QStringLiteral("forward")].toBool(), true);
+    QCOMPARE(luck[QStringLiteral("startsAt")].toString(), QStringLiteral("1998-08-07T22:06"));
+    const QJsonArray pillars = luck[QStringLiteral("pillars")].toArray();
+    QVERIFY(pillars.size() >= 8);
+    QCOMPARE(pillars[0].toObject(), QJsonDocument::fromJson(R"({"pillar": "壬午", "fromYear": 1998, "toYear": 2007,
+        "fromAge": 9, "toAge": 18, "tenGod": "正官"})").object());
+    QCOMPARE(pillars[2][QStringLiteral("pillar")].toString() + pillars[2][QStringLiteral("fromYear")].toVariant().toString(),
+             QStringLiteral("甲申2018"));
+
+    // The batch, as a woman counted the classic way: backward, the years to the term before.
+    const Run batch = runOrvo({"--signs", "-", "--tz", "Etc/GMT-8", "--sex", "female", "--luck-method", "classic", "--json"},
+                              QString(), QByteArray("1990-05-12 13:30\n1990-05-12\n"));
+    QCOMPARE(batch.status, 0);
+    const QList<QByteArray> lines = batch.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject first = QJsonDocument::fromJson(lines[0]).object()[QStringLiteral("chinese")][QStringLiteral("chart")][QStringLiteral("luck")].toObject();
+    QCOMPARE(first[QStringLiteral("startsAt")].toString() + (first[QStringLiteral("forward")].toBool() ? " forward" : " backward"),
+             QStringLiteral("1992-07-12T13:30 backward"));
+    // Without a time: no hour pillar, and the luck pillars counted from noon.
+    const QJsonObject second = QJsonDocument::fromJson(lines[1]).object()[QStringLiteral("chinese")][QStringLiteral("chart")].toObject();
+    QVERIFY(!second.contains(QStringLiteral("hour")) && !second.contains(QStringLiteral("lifePalace")));
+    QVERIFY(second[QStringLiteral("luck")][QStringLiteral("startsAt")].toString().endsWith(QStringLiteral("T12:00")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
