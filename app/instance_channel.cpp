@@ -19,7 +19,9 @@
 
 namespace {
 
+// The answers to a second start: its reading taken, or refused for want of room.
 const QByteArray acknowledgement("ok\n");
+const QByteArray refusal("full\n");
 // A client that connects and says nothing is dropped after this long.
 constexpr int clientPatienceMs = 5000;
 // Connections waiting to be taken; the system may allow fewer.
@@ -191,9 +193,11 @@ void InstanceChannel::readMessage(QSocketNotifier *client)
         return;
     }
     const QString fileName = nativeFileName::decode(message.left(end));
-    ::send(socket, acknowledgement.constData(), size_t(acknowledgement.size()), MSG_NOSIGNAL);
+    const bool taken = fileName.isEmpty() || !m_hasRoom || m_hasRoom();
+    const QByteArray &answer = taken ? acknowledgement : refusal;
+    ::send(socket, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL);
     dropClient(client);   // one message a connection
-    if (!fileName.isEmpty())
+    if (taken && !fileName.isEmpty())
         Q_EMIT readingReceived(fileName);
 }
 
@@ -216,52 +220,49 @@ void InstanceChannel::pauseListening()
     });
 }
 
-bool InstanceChannel::handOver(const QString &name, const QString &fileName, int timeoutMs, bool *sent)
+InstanceChannel::HandOver InstanceChannel::handOver(const QString &name, const QString &fileName, int timeoutMs)
 {
-    if (sent)
-        *sent = false;
     const QDeadlineTimer deadline(timeoutMs);
     sockaddr_un address;
     if (!socketAddress(name, &address))
-        return false;
+        return HandOver::NotSent;
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0)
-        return false;
+        return HandOver::NotSent;
     const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
 
     for (;;) {
         if (!limitTo(socket, deadline))
-            return false;
+            return HandOver::NotSent;
         if (::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 || errno == EISCONN)
             break;
         if (errno != EINTR)
-            return false;
+            return HandOver::NotSent;
     }
     // Whoever listens under this name learns which file this user opens: only the user's own.
     if (!peerIsOwnUser(socket))
-        return false;
+        return HandOver::NotSent;
     const QByteArray message = absolutePath(fileName) + '\0';
     for (qsizetype offset = 0; offset < message.size();) {
         if (!limitTo(socket, deadline))
-            return false;
+            return HandOver::NotSent;
         const ssize_t written = ::send(socket, message.constData() + offset, size_t(message.size() - offset), MSG_NOSIGNAL);
         if (written > 0)
             offset += written;
         else if (written < 0 && errno != EINTR)
-            return false;
+            return HandOver::NotSent;
     }
-    if (sent)
-        *sent = true;
+    // One line, no longer than the longest answer.
     QByteArray answer;
-    while (answer.size() < acknowledgement.size()) {
+    while (!answer.endsWith('\n') && answer.size() < refusal.size()) {
         if (!limitTo(socket, deadline))
-            return false;
+            return HandOver::Unanswered;
         char chunk[8];
-        const ssize_t received = ::recv(socket, chunk, size_t(acknowledgement.size() - answer.size()), 0);
+        const ssize_t received = ::recv(socket, chunk, size_t(refusal.size() - answer.size()), 0);
         if (received > 0)
             answer.append(chunk, received);
         else if (received == 0 || errno != EINTR)
-            return false;
+            return HandOver::Unanswered;
     }
-    return answer == acknowledgement;
+    return answer == acknowledgement ? HandOver::Taken : answer == refusal ? HandOver::Refused : HandOver::Unanswered;
 }

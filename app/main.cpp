@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +30,15 @@ QString handedOverUnanswered(const QString &reading)
     return QStringLiteral("Application is already running, but it has not answered for %1 seconds (it may be "
                           "stopped or busy). It will open this reading when it runs again:\n\n%2")
         .arg(handOverPatienceMs / 1000)
+        .arg(QDir::toNativeSeparators(reading));
+}
+
+// The running copy has too many readings waiting to be opened and has not taken this one.
+QString handOverRefused(const QString &reading)
+{
+    return QStringLiteral("Application is already running, but it has too many readings waiting to be opened "
+                          "(%1). This reading was not opened:\n\n%2")
+        .arg(ReadingOpener::MaxWaiting)
         .arg(QDir::toNativeSeparators(reading));
 }
 
@@ -93,10 +103,24 @@ int main(int argc, char *argv[])
             qWarning("orvo: readings from a second start cannot be taken: %s", qPrintable(channel.errorString()));
         break;
     case SingleInstance::Status::HeldElsewhere: {
-        bool sent = false;
-        if (!reading.isEmpty() && InstanceChannel::handOver(instance.channelName(), reading, handOverPatienceMs, &sent))
+        using HandOver = InstanceChannel::HandOver;
+        const HandOver handedOver = reading.isEmpty() ? HandOver::NotSent
+                                                      : InstanceChannel::handOver(instance.channelName(), reading, handOverPatienceMs);
+        switch (handedOver) {
+        case HandOver::Taken:
             return 0;
-        showMessage(nullptr, sent ? handedOverUnanswered(reading) : texts::alreadyRunning(), DialogService::Icon::Information);
+        case HandOver::Refused:
+            showMessage(nullptr, handOverRefused(reading), DialogService::Icon::Error);
+            waitForMessages();
+            return 1;
+        case HandOver::Unanswered:
+            showMessage(nullptr, handedOverUnanswered(reading), DialogService::Icon::Information);
+            waitForMessages();
+            return 0;
+        case HandOver::NotSent:
+            break;
+        }
+        showMessage(nullptr, texts::alreadyRunning(), DialogService::Icon::Information);
         waitForMessages();
         return 0;
     }
@@ -119,6 +143,7 @@ int main(int argc, char *argv[])
     programIcon::completeAfterFirstPaint(&frame);
 
     auto *opener = new ReadingOpener(&frame);
+    channel.setRoomCheck([opener = QPointer<ReadingOpener>(opener)] { return opener && opener->hasRoom(); });
     QObject::connect(&channel, &InstanceChannel::readingReceived, opener, &ReadingOpener::request);
     if (!reading.isEmpty())
         opener->request(reading);

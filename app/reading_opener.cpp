@@ -2,19 +2,12 @@
 
 #include "app/frmMDI.h"
 #include "app/system_forms.h"
-#include "common/native_file_name.h"
 #include "common/saved_reading.h"
 #include "forms/dialog_folders.h"
 #include "forms/dialog_service.h"
 #include "forms/reading_files.h"
 
 #include <QApplication>
-#include <QDir>
-
-#include <utility>
-
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
@@ -36,13 +29,15 @@ ReadingOpener::ReadingOpener(frmMDI *frame)
     connect(&m_retry, &QTimer::timeout, this, &ReadingOpener::openWaiting);
 }
 
-void ReadingOpener::request(const QString &fileName)
+bool ReadingOpener::request(const QString &fileName)
 {
-    if (m_waiting.size() < MaxWaiting)
+    const bool taken = hasRoom();
+    if (taken)
         m_waiting.append(fileName);
     bringFrameToFront();
     if (!m_retry.isActive())
         m_retry.start(0);
+    return taken;
 }
 
 void ReadingOpener::openWaiting()
@@ -82,16 +77,9 @@ void ReadingOpener::chooseAndOpen()
 
 bool ReadingOpener::open(const QString &fileName)
 {
-    struct stat status = {};
-    if (::stat(nativeFileName::encode(fileName).constData(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-        // The name after the first line break keeps the message plain text.
-        showMessage(m_frame, QStringLiteral("This file does not exist:\n\n%1").arg(QDir::toNativeSeparators(fileName)),
-                    DialogService::Icon::Error);
-        return false;
-    }
     const bool chinese = savedReading::hasExtension(fileName, readingFiles::chineseAstrology().extension);
     const readingFiles::Kind kind = chinese ? readingFiles::chineseAstrology() : readingFiles::zodiacSigns();
-    const std::optional<QStringList> fields = readingFiles::read(m_frame, fileName, kind, MaxLineCount);
+    const std::optional<QStringList> fields = readingFiles::read(m_frame, fileName, kind);
     if (!fields)
         return false;
 

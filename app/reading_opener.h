@@ -21,20 +21,18 @@ public:
     // Brings the frame to the front and opens fileName from the event loop once no dialog or
     // menu of the program is open, so that no window a dialog belongs to is closed under it.
     // Requests wait in the order they came, each opened after the one before it (a message it
-    // shows closed); beyond MaxWaiting further ones are dropped.
-    void request(const QString &fileName);
+    // shows closed). False, with nothing taken, when MaxWaiting already wait (see hasRoom()).
+    bool request(const QString &fileName);
     static constexpr int MaxWaiting = 64;
+    // True while one more request is taken; a second start whose reading would not be is told.
+    bool hasRoom() const { return m_waiting.size() < MaxWaiting; }
 
     // Asks for a saved reading of any system (File > Open) and opens it; nothing on cancel.
     void chooseAndOpen();
 
-    // Opens fileName now. False after a message: that the file does not exist, or "Please Check
-    // The File." (a wrong extension, a file that cannot be read), with every window left as it was.
+    // Opens fileName now, read as every way in reads a saved reading (readingFiles::read). False
+    // after its message, with every window left as it was.
     bool open(const QString &fileName);
-
-    // Lines read from a saved reading: the Chinese ones (five, the year start, then the time and
-    // place of birth), four Mayan ones.
-    static constexpr int MaxLineCount = 10;
 
 private:
     void openWaiting();

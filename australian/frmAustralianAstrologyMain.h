@@ -23,7 +23,6 @@ Q_SIGNALS:
 
 protected:
     bool findFromEntries() override;
-    int savedLineCount() const override { return 2; }
 
 private:
     void showPerson(const australian::Person &person);

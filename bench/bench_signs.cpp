@@ -120,7 +120,7 @@ void BenchSigns::saveThenOpen()
     std::optional<QStringList> read;
     QBENCHMARK {
         QVERIFY(savedReading::writeFile(file, fields));
-        read = savedReading::readFile(file, int(fields.size()));
+        read = savedReading::readFile(file);
     }
     QCOMPARE(read, fields);
 }

@@ -180,9 +180,10 @@ YearStart savedYearStart(const QStringList &fields)
     return yearStartFromKey(fields.value(5).trimmed()).value_or(YearStart::LunarNewYear);
 }
 
-Tradition savedTradition(const QStringList &fields)
+std::optional<Tradition> savedTradition(const QStringList &fields)
 {
-    return traditionFromKey(fields.value(10).trimmed()).value_or(Tradition::China);
+    const QString key = fields.value(10).trimmed();
+    return key.isEmpty() ? Tradition::China : traditionFromKey(key);
 }
 
 std::optional<QTimeZone> zoneNamed(const QString &name)

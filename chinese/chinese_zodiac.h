@@ -8,6 +8,7 @@
 #include "chinese/calendar/year_start.h"
 #include "common/date_text.h"
 #include "common/input_problem.h"
+#include "common/saved_reading.h"
 
 #include <QDate>
 #include <QString>
@@ -92,8 +93,9 @@ Checked<Person> personFromSavedFields(const QStringList &fields);
 // The year start of a saved reading from its sixth line: a file without one was made with the
 // Chinese New Year. A line this version does not know is damage, which savedBirthMoment() refuses.
 YearStart savedYearStart(const QStringList &fields);
-// The tradition of a saved reading from its eleventh line; China for a file without one.
-Tradition savedTradition(const QStringList &fields);
+// The tradition of a saved reading from its eleventh line; China for a file without one (or with
+// that line empty). A line naming no tradition (traditionKey(), with case) is damage: nothing.
+std::optional<Tradition> savedTradition(const QStringList &fields);
 
 // Reads birth, dated reading.birthDate, into reading's Four Pillars by the reading's year start;
 // by the Start of Spring with a time of birth the year (animal, element, span, record) becomes
@@ -142,6 +144,7 @@ std::optional<QTimeZone> zoneNamed(const QString &name);
 // tradition than China's adds an eleventh line naming it (traditionKey()); lines 7 to 10 are
 // then empty for a reading without pillars.
 constexpr int SavedLineCount = 11;
+static_assert(SavedLineCount <= savedReading::MaxLineCount, "a saved reading's lines are all read");
 // The time and place of a saved reading's lines, its date unset. A file of five or six lines
 // gives no time, the computer's zone and fallbackStart; nothing for a damaged line, a year start
 // (line 6) of this group included. An empty zone is taken only without a time.

@@ -378,7 +378,7 @@ void frmChineseZodiacMain::cmdProceed_Click()
 
 void frmChineseZodiacMain::cmdOpen_Click()
 {
-    if (const auto fields = readingFiles::open(this, readingFiles::chineseAstrology(), chinese::SavedLineCount))
+    if (const auto fields = readingFiles::open(this, readingFiles::chineseAstrology()))
         openSavedReading(*fields);
 }
 
@@ -386,12 +386,13 @@ bool frmChineseZodiacMain::openSavedReading(const QStringList &fields)
 {
     const Checked<chinese::Person> saved = chinese::personFromSavedFields(fields);
     const std::optional<chinese::BirthMoment> birth = chinese::savedBirthMoment(fields, chinese::preferredDayStart());
-    if (!saved || !birth) {
+    const std::optional<chinese::Tradition> tradition = chinese::savedTradition(fields);
+    if (!saved || !birth || !tradition) {
         Q_EMIT showRequested();
         showMessage(this, texts::checkTheFile(), DialogService::Icon::Error);
         return false;
     }
-    setTradition(chinese::savedTradition(fields));
+    setTradition(*tradition);
     return openReading(*saved, chinese::savedYearStart(fields), *birth);
 }
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,12 +26,12 @@ bool write(QIODevice &device, const QStringList &fields)
     return true;
 }
 
-bool writeFile(const QString &fileName, const QStringList &fields)
+fileSaving::Result writeFile(const QString &fileName, const QStringList &fields)
 {
     return fileSaving::save(fileName, [&fields](QIODevice &device) { return write(device, fields); });
 }
 
-std::optional<QStringList> read(QIODevice &device, int lineCount)
+std::optional<QStringList> read(QIODevice &device)
 {
     if (!device.isReadable())
         return std::nullopt;
@@ -39,14 +40,14 @@ std::optional<QStringList> read(QIODevice &device, int lineCount)
     bool afterCarriageReturn = false;   // a line feed right after it ends no further line
     qint64 budget = MaxFileBytes;
     char chunk[4096];
-    while (fields.size() < lineCount && budget > 0) {
+    while (fields.size() < MaxLineCount && budget > 0) {
         const qint64 count = device.read(chunk, std::min<qint64>(sizeof chunk, budget));
         if (count < 0)
             return std::nullopt;   // a read error
         if (count == 0)
             break;
         budget -= count;
-        for (qint64 i = 0; i < count && fields.size() < lineCount; ++i) {
+        for (qint64 i = 0; i < count && fields.size() < MaxLineCount; ++i) {
             const char byte = chunk[i];
             const bool lineFeedOfPair = afterCarriageReturn && byte == '\n';
             afterCarriageReturn = byte == '\r';
@@ -60,14 +61,12 @@ std::optional<QStringList> read(QIODevice &device, int lineCount)
             }
         }
     }
-    if (fields.size() < lineCount && !line.isEmpty())
+    if (fields.size() < MaxLineCount && !line.isEmpty())
         fields.append(DecodeLine(line));   // the last line without its line end
-    while (fields.size() < lineCount)
-        fields.append(QString());
     return fields;
 }
 
-std::optional<QStringList> readFile(const QString &fileName, int lineCount)
+std::optional<QStringList> readFile(const QString &fileName)
 {
 #ifdef Q_OS_UNIX
     // The name's own bytes, even where they are not UTF-8. Opening a FIFO blocks until a writer
@@ -93,7 +92,20 @@ std::optional<QStringList> readFile(const QString &fileName, int lineCount)
     if (!file.open(QIODevice::ReadOnly) || file.isSequential())
         return std::nullopt;
 #endif
-    return read(file, lineCount);
+    return read(file);
+}
+
+Found find(const QString &fileName)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::stat(nativeFileName::encode(fileName).constData(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? Found::Nothing : Found::RegularFile;
+    return S_ISREG(info.st_mode) ? Found::RegularFile : Found::OtherKind;
+#else
+    const QFileInfo info(fileName);
+    return !info.exists() ? Found::Nothing : info.isFile() ? Found::RegularFile : Found::OtherKind;
+#endif
 }
 
 bool hasExtension(const QString &fileName, const QString &extension)

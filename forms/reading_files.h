@@ -25,12 +25,14 @@ Kind chineseAstrology(); // Chinese ".str"
 // cancel is silent.
 void save(QWidget *parent, const Kind &kind, const QStringList &fields, const QString &suggestedName);
 
-// Asks for a file and reads its first lineCount fields. Nothing on cancel; "Please Check The
-// File." for a wrong extension or a file that cannot be read.
-std::optional<QStringList> open(QWidget *parent, const Kind &kind, int lineCount);
+// Asks for a file and reads it (read()). Nothing on cancel.
+std::optional<QStringList> open(QWidget *parent, const Kind &kind);
 
-// Reads the first lineCount fields of fileName, a file chosen elsewhere (Open, the command line,
-// the file manager); "Please Check The File." for a wrong extension or a file that cannot be read.
-std::optional<QStringList> read(QWidget *parent, const QString &fileName, const Kind &kind, int lineCount);
+// Reads the fields of fileName, a file chosen elsewhere (Open, the command line, the file
+// manager, a second start): the one way every saved reading comes in, so that each opens with
+// the same lines whichever way it came. After a message, nothing: that the file does not exist,
+// that it is not a saved reading file (a folder, a FIFO, a device), or "Please Check The File."
+// for a wrong extension or a file that cannot be read.
+std::optional<QStringList> read(QWidget *parent, const QString &fileName, const Kind &kind);
 
 } // namespace readingFiles

@@ -10,8 +10,8 @@
 
 namespace saveDialog {
 
-bool save(QWidget *parent, DialogService::FileRequest request, const std::function<bool(const QString &)> &write,
-          const QString &openCaption)
+bool save(QWidget *parent, DialogService::FileRequest request,
+          const std::function<fileSaving::Result(const QString &)> &write, const QString &openCaption)
 {
     const QString kind = request.defaultSuffix;
     request.confirmOverwrite = true;
@@ -21,13 +21,18 @@ bool save(QWidget *parent, DialogService::FileRequest request, const std::functi
         return false;
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QLatin1Char('.') + kind;
-    if (!write(fileName)) {
-        showMessage(parent, texts::couldNotSave(), DialogService::Icon::Error);
+    if (const fileSaving::Result written = write(fileName); !written) {
+        showMessage(parent, failureMessage(written), DialogService::Icon::Error);
         return false;
     }
     dialogFolders::remember(kind, fileName);
     saveNotice::show(parent, fileName, openCaption);
     return true;
+}
+
+QString failureMessage(const fileSaving::Result &failure)
+{
+    return failure.reason.isEmpty() ? texts::couldNotSave() : texts::couldNotSave() + QLatin1Char('\n') + failure.reason;
 }
 
 QString suggestedName(const QString &personName, const QString &systemName, const QString &extension)

@@ -156,7 +156,7 @@ void SignInputForm::cmdProceed_Click()
 
 void SignInputForm::cmdOpen_Click()
 {
-    if (const auto fields = readingFiles::open(this, readingFiles::zodiacSigns(), savedLineCount()))
+    if (const auto fields = readingFiles::open(this, readingFiles::zodiacSigns()))
         openSavedFields(*fields);
 }
 

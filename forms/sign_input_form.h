@@ -59,8 +59,6 @@ protected:
 
     // The system's find: its reading of the entries handed on, or the problem told.
     virtual bool findFromEntries() = 0;
-    // How many lines of a saved reading this form reads.
-    virtual int savedLineCount() const = 0;
     // The entry a problem is about; the focus goes there after its message.
     virtual QWidget *entryOf(InputProblem problem) const;
 

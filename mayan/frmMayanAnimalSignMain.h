@@ -24,7 +24,6 @@ Q_SIGNALS:
 
 protected:
     bool findFromEntries() override;
-    int savedLineCount() const override { return 4; }
     QWidget *entryOf(InputProblem problem) const override;
 
 private:

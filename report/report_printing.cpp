@@ -183,7 +183,8 @@ bool printPages(QTextDocument &pages, QPrinter &printer, const RunningHead &head
     const QByteArray document = bytes.data();
     if (document.isEmpty())
         return false;
-    return fileSaving::save(printer.outputFileName(), [&document](QIODevice &file) { return file.write(document) == document.size(); });
+    return fileSaving::save(printer.outputFileName(), [&document](QIODevice &file) { return file.write(document) == document.size(); })
+        .written;
 }
 
 QString previewTitle(const RunningHead &head)
@@ -223,21 +224,21 @@ QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head)
 
 namespace {
 
-bool saveDocument(const QByteArray &document, const QString &fileName)
+fileSaving::Result saveDocument(const QByteArray &document, const QString &fileName)
 {
     if (document.isEmpty())
-        return false;
+        return fileSaving::Result::failed();
     return fileSaving::save(fileName, [&document](QIODevice &file) { return file.write(document) == document.size(); });
 }
 
 } // namespace
 
-bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName)
+fileSaving::Result savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName)
 {
     return saveDocument(pdf(reportBox, head), fileName);
 }
 
-bool savePdf(QTextDocument &pages, const RunningHead &head, const QString &title, const QString &fileName)
+fileSaving::Result savePdf(QTextDocument &pages, const RunningHead &head, const QString &title, const QString &fileName)
 {
     return saveDocument(pdf(pages, head, title), fileName);
 }

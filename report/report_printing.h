@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_saving.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -48,10 +50,10 @@ QByteArray pdf(const QTextEdit &reportBox, const RunningHead &head);
 // pages as a PDF document laid out as printPages() lays them out on a PDF printer, titled title.
 QByteArray pdf(QTextDocument &pages, const RunningHead &head, const QString &title);
 
-// Writes pdf(reportBox, head) to fileName through a temporary file; false (and an earlier file
-// left as it was) when any write, the flush or the rename failed.
-bool savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName);
+// Writes pdf(reportBox, head) to fileName through a temporary file; not written (and an earlier
+// file left as it was) when any write, the flush or the rename failed.
+fileSaving::Result savePdf(const QTextEdit &reportBox, const RunningHead &head, const QString &fileName);
 // The same for pages of its own (the All Four Signs page).
-bool savePdf(QTextDocument &pages, const RunningHead &head, const QString &title, const QString &fileName);
+fileSaving::Result savePdf(QTextDocument &pages, const RunningHead &head, const QString &title, const QString &fileName);
 
 } // namespace reportPrinting

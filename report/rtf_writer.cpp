@@ -109,7 +109,7 @@ bool write(QIODevice &device, const QTextDocument &document)
     return device.write(data) == data.size();
 }
 
-bool writeFile(const QString &fileName, const QTextDocument &document)
+fileSaving::Result writeFile(const QString &fileName, const QTextDocument &document)
 {
     return fileSaving::save(fileName, [&document](QIODevice &device) { return write(device, document); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_saving.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,8 +19,8 @@ QByteArray escapeText(const QString &text);
 QByteArray toRtf(const QTextDocument &document);
 
 bool write(QIODevice &device, const QTextDocument &document);
-// Through a temporary file renamed over fileName; false after any failed write, flush or rename,
-// and then an older file is as it was.
-bool writeFile(const QString &fileName, const QTextDocument &document);
+// Through a temporary file renamed over fileName; not written after any failed write, flush or
+// rename, and then an older file is as it was.
+fileSaving::Result writeFile(const QString &fileName, const QTextDocument &document);
 
 } // namespace rtf

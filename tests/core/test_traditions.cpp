@@ -264,10 +264,10 @@ void TestTraditions::savedTraditionReadsBack()
     QCOMPARE(chinese::yearTitle(*reading), QStringLiteral("Year of the Wood Buffalo, Ất Sửu"));
     const QStringList fields = chinese::savedFields(*reading);
     QCOMPARE(int(fields.size()), chinese::SavedLineCount);
-    QCOMPARE(chinese::savedTradition(fields), Tradition::Vietnam);
+    QCOMPARE(chinese::savedTradition(fields), std::optional(Tradition::Vietnam));
     QCOMPARE(chinese::savedYearStart(fields), YearStart::LunarNewYear);
     QVERIFY(chinese::savedBirthMoment(fields, chinese::DayStart::Midnight));
-    QCOMPARE(chinese::savedTradition(fields.mid(0, 5)), Tradition::China);
+    QCOMPARE(chinese::savedTradition(fields.mid(0, 5)), std::optional(Tradition::China));
 }
 
 // The years ahead are the tradition's years, under its names: Seollal 2027 a day after China's

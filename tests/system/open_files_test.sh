@@ -2,10 +2,12 @@
 # Starts the real program with a saved reading, the way a file manager does (`orvo FILE`), on a
 # virtual X display of its own:
 #   1. a Chinese (.str), a Mayan and an Australian (.zod) reading open on their system's result
-#      form; a FIFO, a wrong and an upper-case extension give the message box "Please Check The
-#      File.", a missing file one saying it does not exist, and leave the frame with its start panel;
+#      form; a wrong and an upper-case extension give the message box "Please Check The File.", a
+#      missing file one saying it does not exist, a FIFO one saying it is no saved reading file,
+#      and leave the frame with its start panel;
 #   2. with a copy running, `orvo FILE` hands the reading over and ends with status 0, and the
-#      running copy opens it; a bad file handed over leaves the open reading as it was;
+#      running copy opens it; a bad file or the null device handed over leaves the open reading
+#      as it was;
 #   3. the hand-over socket admits only its own user, and one left behind by a copy that was
 #      killed does not stop the next copy from taking readings;
 #   4. a second start while the first copy is stopped says so, and the first copy opens the
@@ -26,6 +28,7 @@ frame_title='Orvo Animal Signs Astrology v1.20'
 box_title='Orvo Animal Signs Astrology'
 check_the_file='Please Check The File.'
 does_not_exist='This file does not exist:'   # the first line; the file's name follows
+not_a_reading='This is not a saved reading file:'   # the same
 wait_seconds=${ORVO_TEST_WAIT_SECONDS:-60}
 export ORVO_TEST_DISPLAY=${ORVO_TEST_DISPLAY:-144}
 
@@ -188,6 +191,7 @@ for file in missing.zod fifo.str upper-case.ZOD wrong-extension.txt; do
     await_frame "$first_pid"
     expected=$check_the_file
     [ "$file" = missing.zod ] && expected=$does_not_exist
+    [ "$file" = fifo.str ] && expected=$not_a_reading
     expect_check_the_file "$first_pid" "orvo $file" "$expected"
     wait_for shows_start_panel "$frame" >/dev/null || fail "orvo $file: the frame does not show its start panel"
     echo "orvo $file: \"$expected\", the frame stays"
@@ -218,6 +222,14 @@ expect_check_the_file "$first_pid" "a wrong extension handed over"
 wait_for shows_result "$frame" "$australian_colour" >/dev/null \
     || fail "a wrong extension handed over closed the open reading"
 echo "a wrong extension handed over: \"$check_the_file\", the open reading stays"
+"$orvo" /dev/null >"$work_dir/second.log" 2>&1 &
+second_pid=$!
+await_exit "$second_pid" || fail "the second start with /dev/null did not end"
+second_pid=
+[ "$exit_status" = 0 ] || fail "the second start with /dev/null ended with status $exit_status"
+expect_check_the_file "$first_pid" "/dev/null handed over" "$not_a_reading"
+wait_for shows_result "$frame" "$australian_colour" >/dev/null || fail "/dev/null handed over closed the open reading"
+echo "/dev/null handed over: \"$not_a_reading\", the open reading stays"
 
 # 3. Only the user's own clients reach the socket.
 [ -S "$socket" ] || fail "no socket $socket"

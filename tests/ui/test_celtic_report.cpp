@@ -331,7 +331,7 @@ void TestCelticReport::failedSaveKeepsEarlierFile()
         QProcess::execute("chattr", {"-i", folder});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved."});
+    QCOMPARE(dialogs()->messageTexts(), QStringList{"The file could not be saved.\nThere is no permission to write there."});
     QCOMPARE(dialogs()->messages.first().icon, DialogService::Icon::Error);
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("earlier reading"));

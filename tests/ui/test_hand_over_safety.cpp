@@ -135,9 +135,8 @@ void TestHandOverSafety::otherUsersAreNotTalkedTo()
         QCOMPARE(::read(ready[0], &answer, 1), ssize_t(1));
         ::close(ready[0]);
         QCOMPARE(answer, 'y');
-        bool sent = true;
-        QVERIFY(!InstanceChannel::handOver(socketName, QStringLiteral("/home/ann/private.str"), 3000, &sent));
-        QVERIFY(!sent);
+        QCOMPARE(InstanceChannel::handOver(socketName, QStringLiteral("/home/ann/private.str"), 3000),
+                 InstanceChannel::HandOver::NotSent);
         QCOMPARE(exitStatusOf(listener), 0);
         return;
     }
@@ -312,7 +311,7 @@ void TestHandOverSafety::realHandOverGetsThroughAFlood()
     });
     QTRY_COMPARE_WITH_TIMEOUT(received.count(), 1, 3000);
     QCOMPARE(received.constFirst().constFirst().toString(), QStringLiteral("/home/ann/reading.str"));
-    QVERIFY(handedOver.get());
+    QCOMPARE(handedOver.get(), InstanceChannel::HandOver::Taken);
 }
 
 QTEST_GUILESS_MAIN(TestHandOverSafety)

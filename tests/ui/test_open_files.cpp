@@ -8,6 +8,7 @@
 #include "ui/support.h"
 
 #include <QDeadlineTimer>
+#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -38,10 +39,13 @@ private Q_SLOTS:
     void readingOpensOnItsSystem_data();
     void readingOpensOnItsSystem();
     void mayanReadingWithoutItsDayIsRefused();
+    void traditionKeptEveryWayIn_data();
+    void traditionKeptEveryWayIn();
     void badFileLeavesWindowsAsTheyWere_data();
     void badFileLeavesWindowsAsTheyWere();
     void requestWaitsForAnOpenDialog();
     void handOversBehindAMessageOpenInOrder();
+    void handOversPastTheWaitingOnesAreRefused();
     void handOverDeliversTheAbsolutePath_data();
     void handOverDeliversTheAbsolutePath();
     void leftoverSocketFileDoesNotBlockListening();
@@ -150,6 +154,7 @@ void TestOpenFiles::badFileLeavesWindowsAsTheyWere_data()
     QTest::newRow("missing file") << "missing.zod" << false;
     QTest::newRow("FIFO named .str") << "fifo.str" << false;
     QTest::newRow("folder named .zod") << "folder.zod" << false;
+    QTest::newRow("the null device") << "/dev/null" << false;
     QTest::newRow("upper-case extension") << "reading.ZOD" << false;
     QTest::newRow("wrong extension") << "reading.txt" << false;
     QTest::newRow("wrong extension over an open reading") << "reading.txt" << true;
@@ -172,11 +177,15 @@ void TestOpenFiles::badFileLeavesWindowsAsTheyWere()
         QVERIFY(opener.open(before));
     }
 
-    QVERIFY(!opener.open(dir->filePath(fileName)));
+    const QString path = QDir(dir->path()).filePath(fileName);   // "/dev/null" as it is
+    QVERIFY(!opener.open(path));
 
+    const bool notRegular = fileName.startsWith(QLatin1String("fifo")) || fileName.startsWith(QLatin1String("folder"))
+                            || fileName.startsWith(QLatin1Char('/'));
     const QString expected = fileName.startsWith(QLatin1String("missing"))
-                                 ? QStringLiteral("This file does not exist:\n\n") + dir->filePath(fileName)
-                                 : texts::checkTheFile();
+                                 ? QStringLiteral("This file does not exist:\n\n") + path
+                             : notRegular ? QStringLiteral("This is not a saved reading file:\n\n") + path
+                                          : texts::checkTheFile();
     QCOMPARE(dialogs->messageTexts(), QStringList{expected});
     QCOMPARE(dialogs->messages.constFirst().icon, DialogService::Icon::Error);
     QCOMPARE(frame->isStartPanelVisible(), !readingOpenBefore);
@@ -188,6 +197,59 @@ void TestOpenFiles::badFileLeavesWindowsAsTheyWere()
     }
     QVERIFY(!FrameFixture::inputForm(System::Australian));
     QVERIFY(!FrameFixture::inputForm(System::Chinese));
+}
+
+namespace {
+
+enum class Way { CommandLine, HandOver, FileOpen, ChineseOpen };
+
+} // namespace
+
+void TestOpenFiles::traditionKeptEveryWayIn_data()
+{
+    QTest::addColumn<Way>("way");
+    QTest::newRow("orvo FILE") << Way::CommandLine;
+    QTest::newRow("handed over by a second start") << Way::HandOver;
+    QTest::newRow("File > Open") << Way::FileOpen;
+    QTest::newRow("the Chinese input's Open") << Way::ChineseOpen;
+}
+
+// A reading counted in Vietnam (its eleventh line) opens in Vietnam whichever way it comes in:
+// the Wood Buffalo from Tet 1985, not China's Wood Rat.
+void TestOpenFiles::traditionKeptEveryWayIn()
+{
+    QFETCH(Way, way);
+    const QString file = dir->filePath(QStringLiteral("ann.str"));
+    QVERIFY(savedReading::writeFile(file, {"Ann Lee", "Female", "25", "January", "1985", "new-year", "14:30",
+                                           "Asia/Ho_Chi_Minh", "", "midnight", "vietnam"}));
+    ReadingOpener opener(frame);
+    InstanceChannel channel(channelName());
+    switch (way) {
+    case Way::CommandLine:
+        opener.request(file);
+        break;
+    case Way::HandOver: {
+        QVERIFY2(channel.listen(), qPrintable(channel.errorString()));
+        connect(&channel, &InstanceChannel::readingReceived, &opener, &ReadingOpener::request);
+        auto handedOver = std::async(std::launch::async, [this, file] { return InstanceChannel::handOver(channelName(), file); });
+        QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QCOMPARE(handedOver.get(), InstanceChannel::HandOver::Taken);
+        break;
+    }
+    case Way::FileOpen:
+        dialogs->fileAnswers = {file};
+        FrameFixture::control<QAction>(frame, QStringLiteral("mnuOpen"))->trigger();
+        break;
+    case Way::ChineseOpen:
+        QVERIFY(ui->open(System::Chinese));
+        QVERIFY(ui->openSaved(System::Chinese, file));
+        break;
+    }
+    QTRY_VERIFY(FrameFixture::resultForm(System::Chinese));
+    QVERIFY(dialogs->messages.isEmpty());
+    const OrvoForm *display = FrameFixture::resultForm(System::Chinese);
+    QVERIFY(FrameFixture::text(display, QStringLiteral("lblChineseYear")).startsWith("Year of the Wood Buffalo:"));
+    QCOMPARE(FrameFixture::text(display, QStringLiteral("lblYearStart")), "(year begins at T\u1EBFt)");
 }
 
 // A reading arriving while a dialog is open would otherwise close the form the dialog belongs to.
@@ -239,6 +301,48 @@ void TestOpenFiles::handOversBehindAMessageOpenInOrder()
     QCOMPARE(dialogs->messageTexts().constLast(), QStringLiteral("This file does not exist:\n\n") + dir->filePath("missing.str"));
 }
 
+// Seventy second starts while the running copy shows a message: it takes as many as may wait
+// and refuses the rest, whose starts learn it; none is acknowledged and then dropped.
+void TestOpenFiles::handOversPastTheWaitingOnesAreRefused()
+{
+    InstanceChannel channel(channelName());
+    QVERIFY2(channel.listen(), qPrintable(channel.errorString()));
+    ReadingOpener opener(frame);
+    channel.setRoomCheck([&opener] { return opener.hasRoom(); });
+    connect(&channel, &InstanceChannel::readingReceived, &opener, &ReadingOpener::request);
+    QPointer<QDialog> message = new QDialog(frame);
+    message->setModal(true);
+    message->show();
+    QTRY_COMPARE(QApplication::activeModalWidget(), message.data());
+
+    constexpr int starts = ReadingOpener::MaxWaiting + 6;
+    QStringList files;
+    for (int i = 0; i < starts; ++i) {
+        files << dir->filePath(QStringLiteral("oz%1.zod").arg(i));
+        QVERIFY(savedReading::writeFile(files.constLast(), {QStringLiteral("Oz %1").arg(i), "July"}));
+    }
+    auto handedOver = std::async(std::launch::async, [this, files] {
+        QList<InstanceChannel::HandOver> answers;
+        for (const QString &file : files)
+            answers << InstanceChannel::handOver(channelName(), file);
+        return answers;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 60000);
+    const QList<InstanceChannel::HandOver> answers = handedOver.get();
+    QCOMPARE(answers.mid(0, ReadingOpener::MaxWaiting), QList<InstanceChannel::HandOver>(ReadingOpener::MaxWaiting, InstanceChannel::HandOver::Taken));
+    QCOMPARE(answers.mid(ReadingOpener::MaxWaiting), QList<InstanceChannel::HandOver>(starts - ReadingOpener::MaxWaiting, InstanceChannel::HandOver::Refused));
+
+    // Those taken open in turn once the message is closed.
+    delete message;
+    const auto nameShown = [] {
+        const OrvoForm *input = FrameFixture::inputForm(System::Australian);
+        return input ? FrameFixture::text(input, QStringLiteral("txtName")) : QString();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(nameShown(), QStringLiteral("Oz %1").arg(ReadingOpener::MaxWaiting - 1), 60000);
+    QVERIFY(dialogs->messages.isEmpty());
+    QVERIFY(opener.hasRoom());
+}
+
 void TestOpenFiles::handOverDeliversTheAbsolutePath_data()
 {
     QTest::addColumn<QString>("fileName");
@@ -261,7 +365,7 @@ void TestOpenFiles::handOverDeliversTheAbsolutePath()
     });
     QTRY_COMPARE(received.count(), 1);
     QCOMPARE(received.constFirst().constFirst().toString(), QDir(dir->path()).absoluteFilePath(fileName));
-    QVERIFY(handedOver.get());
+    QCOMPARE(handedOver.get(), InstanceChannel::HandOver::Taken);
 }
 
 // A copy that was killed leaves its socket file behind.
@@ -287,12 +391,12 @@ void TestOpenFiles::leftoverSocketFileDoesNotBlockListening()
         return InstanceChannel::handOver(channelName(), QStringLiteral("/r.str"), 10000);
     });
     QTRY_COMPARE(received.count(), 1);
-    QVERIFY(handedOver.get());
+    QCOMPARE(handedOver.get(), InstanceChannel::HandOver::Taken);
 }
 
 void TestOpenFiles::handOverWithoutListenerFails()
 {
-    QVERIFY(!InstanceChannel::handOver(channelName(), QStringLiteral("/r.str"), 2000));
+    QCOMPARE(InstanceChannel::handOver(channelName(), QStringLiteral("/r.str"), 2000), InstanceChannel::HandOver::NotSent);
 }
 
 namespace {

@@ -226,7 +226,8 @@ void TestReportOutput::failedPdfSaveKeepsEarlierFile()
         QVERIFY(F::click(report, "cmdSavePdf"));
     }
     QCOMPARE(shown.boxes.size(), 1);
-    QCOMPARE(shown.boxes.first().text, "The file could not be saved.");
+    QCOMPARE(shown.boxes.first().text, sizeLimit ? "The file could not be saved.\nThe file would be larger than allowed."
+                                                  : "The file could not be saved.\nThe folder does not exist.");
     QCOMPARE(shown.boxes.first().icon, QMessageBox::Critical);
     QCOMPARE(shown.boxes.first().title, "Orvo Animal Signs Astrology");
     if (sizeLimit) {
