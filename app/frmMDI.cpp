@@ -205,7 +205,7 @@ void frmMDI::createStrips(QWidget *central)
     band->setContentsMargins(margin, margin / 2, margin, margin / 2);
     band->setSpacing(2 * margin);
     band->addWidget(Label7, 1);
-    band->addWidget(cmdMdiExit, 0, Qt::AlignVCenter);
+    band->addWidget(cmdMdiExit, 0, Qt::AlignVCenter | Qt::AlignRight);   // its own size, also alone
     column->addWidget(PicCoBrand);
 }
 
@@ -293,6 +293,9 @@ FrameWindows *frmMDI::windows()
         updateStartPanel();
         fitBands();
         updateMenuBar();
+        // Once the window's layouts have settled (a promotion band given way, a scrolling body
+        // measured afresh), once more: a window that opened larger than the area then fits it.
+        QMetaObject::invokeMethod(this, &frmMDI::fitBandsAndWindows, Qt::QueuedConnection);
     });
     // Focus is not left with a window that closed: it goes to the choice that opened it.
     connect(m_windows, &FrameWindows::closedByUser, this, [this](systems::System system) {
@@ -474,6 +477,17 @@ void frmMDI::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     fitBands();
     fitStartPanel();
+}
+
+void frmMDI::fitBandsAndWindows()
+{
+    if (m_closing || !m_windows)
+        return;
+    fitBands();
+    const QRect room = mdiArea->viewport()->rect();
+    const QList<QMdiSubWindow *> subs = mdiArea->subWindowList();
+    if (std::any_of(subs.cbegin(), subs.cend(), [&room](const QMdiSubWindow *sub) { return sub->isVisible() && !room.contains(sub->geometry()); }))
+        m_windows->refit();
 }
 
 void frmMDI::fitBands()

@@ -80,6 +80,8 @@ private:
     // sight), the frame's bands give way, one after the other: the banner, the promotion text
     // beside Exit, the choices. With room again they come back.
     void fitBands();
+    // fitBands(), then the shown windows sized afresh where one does not lie inside the area.
+    void fitBandsAndWindows();
     FrameWindows *windows();
 
     FrameWindows *m_windows = nullptr;

@@ -40,6 +40,9 @@ void fitIntoArea(QMdiSubWindow *sub, OrvoForm *form, const QMdiArea *area)
     // A body that scrolls up and down gives its scroll bar's width from the room beside it.
     if (wanted.height() > room.height())
         wanted.rwidth() += form->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The sub-window's least size as the band's going leaves it: its layouts learn of that
+    // only from the requests the band's hiding posted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QSize size = wanted.boundedTo(room).expandedTo(sub->minimumSizeHint());
     sub->resize(size);
     sub->move(std::max(0, (room.width() - size.width()) / 2), 0);

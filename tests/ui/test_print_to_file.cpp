@@ -23,6 +23,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using System = systems::System;
 
@@ -174,7 +175,8 @@ void TestPrintToFile::printToFifoIsRefusedWithoutOpeningIt()
     }
     QVERIFY(print);
 
-    // The program's own dialogs; each step below runs when its dialog shows.
+    // The program's own dialogs; each step below runs when its dialog shows. A press is queued:
+    // a dialog it opens runs an event loop in which this timer, still in its slot, would not run.
     DialogService::install(nullptr);
     const auto scripted = qScopeGuard([this] { DialogService::install(dialogs()); });
     readerComesLater(fifo);
@@ -183,31 +185,26 @@ void TestPrintToFile::printToFifoIsRefusedWithoutOpeningIt()
     bool previewPrintPressed = false;
     QTimer steps;
     steps.setInterval(10);
-    // Each press is queued: a dialog it opens runs its own event loop, in which this timer, still
-    // in its slot, would not run again.
     connect(&steps, &QTimer::timeout, this, [&] {
         QWidget *modal = QApplication::activeModalWidget();
+        auto *dialog = qobject_cast<QPrintDialog *>(modal);
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             said << box->text();
             box->accept();
-        } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal); dialog && !printDialogSeen) {
+        } else if (dialog && !printDialogSeen) {
             printDialogSeen = true;
             auto *printers = FrameFixture::control<QComboBox>(dialog, "printers");
             printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
             FrameFixture::control<QLineEdit>(dialog, "filename")->setText(fileName);
             QAbstractButton *ok = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok);
             QMetaObject::invokeMethod(ok, &QAbstractButton::click, Qt::QueuedConnection);
-        } else if (dialog && !said.isEmpty()) {
-            dialog->reject();
-        } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
-            if (printDialogSeen) {
-                preview->reject();
-            } else if (!previewPrintPressed) {
-                previewPrintPressed = true;
-                for (QAction *action : preview->findChild<QToolBar *>()->actions()) {
-                    if (action->text() == "Print")
-                        QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
-                }
+        } else if ((dialog && !said.isEmpty()) || (preview && printDialogSeen)) {
+            static_cast<QDialog *>(modal)->reject();
+        } else if (preview && !std::exchange(previewPrintPressed, true)) {
+            for (QAction *action : preview->findChild<QToolBar *>()->actions()) {
+                if (action->text() == "Print")
+                    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
             }
         }
     });

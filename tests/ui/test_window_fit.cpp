@@ -168,7 +168,27 @@ void TestWindowFit::systemWindowFits()
     QCoreApplication::processEvents();
     // A pixel over, at most, where a fractional scale rounds the maximised frame's edge.
     QVERIFY2(frame->frameGeometry().width() <= screen().width() + 1, qPrintable(QString::number(frame->frameGeometry().width())));
-    QVERIFY(FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport()->rect().contains(window->geometry()));
+    const QWidget *area = FrameFixture::control<QMdiArea>(frame, QStringLiteral("mdiArea"))->viewport();
+    if (qEnvironmentVariableIsSet("ORVO_FIT_HEIGHTS_ONLY")) {
+        // Fonts so large that windows are wider than the screen: they scroll sideways, but the
+        // frame's bands give way so that every button of the window stays in sight up and down.
+        saveShot(frame, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
+        const auto scrolls = [window](const QWidget *button) {
+            for (const QWidget *up = button->parentWidget(); up && up != window; up = up->parentWidget()) {
+                if (qobject_cast<const FittingScrollArea *>(up))
+                    return true;
+            }
+            return false;
+        };
+        for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (scrolls(button))
+                continue;   // in the body, which scrolls to it
+            const int top = button->mapTo(area, QPoint()).y();
+            QVERIFY2(!button->isVisible() || (top >= 0 && top + button->height() <= area->height()), qPrintable(button->objectName()));
+        }
+        return;
+    }
+    QVERIFY(area->rect().contains(window->geometry()));
     saveShot(frame, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
     const QStringList problems = problemsOf(window, screen());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
@@ -177,6 +197,8 @@ void TestWindowFit::systemWindowFits()
 
 void TestWindowFit::aboutAndGuideFit()
 {
+    if (qEnvironmentVariableIsSet("ORVO_FIT_HEIGHTS_ONLY"))
+        QSKIP("the About box keeps its design width");
     frmAbout about(ui->frame());
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
