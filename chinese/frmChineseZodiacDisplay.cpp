@@ -419,6 +419,10 @@ void frmChineseZodiacDisplay::showReading(const chinese::Reading &reading)
     const ChineseAnimalRecord &record = reading.record;
     fraStarUserSignDetails->setTitle(record.animal);
     lblChineseSign->setText(chinese::animalWithNativeName(reading));
+    fraDepth->setTitle(reading.tradition == chinese::Tradition::China ? QStringLiteral("Chinese Date, Four Pillars and the Years Ahead")
+                       : chinese::hasLunarDates(reading.tradition) ? QStringLiteral("Lunar Date, Four Pillars and the Years Ahead")
+                                                                     : QStringLiteral("Four Pillars and the Years Ahead"));
+    txtDepth->setAccessibleName(fraDepth->title());
     showName((reading.person.sex == chinese::Sex::Male ? QStringLiteral("Mr. ") : QStringLiteral("Ms. "))
              + reading.person.name);
     if (reading.birthDate.isValid()) {

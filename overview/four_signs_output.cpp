@@ -48,10 +48,11 @@ QString plainText(const FourSigns &signs, const QString &name)
         text += QStringLiteral("Chinese: %1 %2 (%3, %4 to %5)\n")
                     .arg(year.element, year.animal, chinese::yearStartKey(year.yearStart), begins, ends);
     } else {
-        text += QStringLiteral("Chinese (%1): %2, %3; the year %4 (%5, %6 to %7)\n")
+        // The native name of the year tells the Water Buffalo's year from the Buffalo's.
+        text += QStringLiteral("Chinese (%1): %2, %3 (%4, %5 to %6); the year %7\n")
                     .arg(chinese::traditionName(year.tradition), chinese::yearName(year.tradition, year.element, year.animal),
-                         year.nativeName, chinese::nativeYearName(year.tradition, year.element, year.animal),
-                         chinese::yearStartKey(year.yearStart), begins, ends);
+                         year.nativeName, chinese::yearStartKey(year.yearStart), begins, ends,
+                         chinese::nativeYearName(year.tradition, year.element, year.animal));
     }
     text += QStringLiteral("Mayan: %1 (%2)\n").arg(signs.mayan.sign, signs.mayan.englishName);
     text += QStringLiteral("Australian: %1\n").arg(signs.australian.sign);

@@ -14,7 +14,8 @@ namespace overview {
 //   Chinese: Metal Horse (new-year, 1990-01-27 to 1991-02-14)
 //   Mayan: Kaw (Snake)
 //   Australian: Kangaroo
-// then the Chinese date, and with the Four Pillars one line per pillar known, the inner and
+// (in another tradition "Chinese (Vietnam): Fire Cat, Mão (new-year, 1987-01-29 to 1988-02-16);
+// the year Đinh Mão", its words in every line below), then the Chinese date, and with the Four Pillars one line per pillar known, the inner and
 // secret animals, the clock the day and hour pillars follow, and one "Note: " line per notice:
 //   Chinese date: 18th day of the 4th month, Year of the Horse
 //   Year pillar: 庚午 gēng wǔ, Yang Metal Horse

@@ -16,8 +16,9 @@ const QString settingsKey = QStringLiteral("chinese/tradition");
 // In the order of animalNames(): Rat .. Pig.
 const char *const vietnameseNames[] = {"Tý", "Sửu", "Dần", "Mão", "Thìn", "Tỵ",
                                        "Ngọ", "Mùi", "Thân", "Dậu", "Tuất", "Hợi"};
-const char *const koreanNames[] = {"쥐 (子)", "소 (丑)", "호랑이 (寅)", "토끼 (卯)", "용 (辰)", "뱀 (巳)",
-                                   "말 (午)", "양 (未)", "원숭이 (申)", "닭 (酉)", "개 (戌)", "돼지 (亥)"};
+// Korean names with the branch's hanja, as the Japanese ones give its kanji.
+const char *const koreanNames[] = {"쥐 子", "소 丑", "호랑이 寅", "토끼 卯", "용 辰", "뱀 巳",
+                                   "말 午", "양 未", "원숭이 申", "닭 酉", "개 戌", "돼지 亥"};
 const char *const japaneseNames[] = {"子 ね", "丑 うし", "寅 とら", "卯 う", "辰 たつ", "巳 み",
                                      "午 うま", "未 ひつじ", "申 さる", "酉 とり", "戌 いぬ", "亥 い"};
 const char *const chineseNames[] = {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};

@@ -42,7 +42,7 @@ QString yearName(Tradition tradition, const QString &element, const QString &ani
 // A text about the animals with each named as the tradition names it ("the Ox and the Rabbit"
 // becomes "the Water Buffalo and the Cat" in Vietnam); whole words only.
 QString inTraditionWords(Tradition tradition, const QString &text);
-// Its name in the tradition's language: "Mão", "토끼 (卯)", "卯 う", "兔"; empty for an unknown animal.
+// Its name in the tradition's language: "Mão", "토끼 卯", "卯 う", "兔"; empty for an unknown animal.
 QString nativeAnimalName(Tradition tradition, const QString &animal);
 // The year of that element and animal by its stem and branch in the tradition's language:
 // "Quý Sửu", "계축년 (癸丑年)", "癸丑 (みずのとうし)", "癸丑"; empty for an unknown element or animal.
