@@ -2,6 +2,7 @@
 
 #include "app/frmMDI.h"
 #include "app/system_forms.h"
+#include "chinese/chinese_zodiac.h"
 #include "common/native_file_name.h"
 #include "common/saved_reading.h"
 #include "forms/dialog_folders.h"
@@ -91,7 +92,8 @@ bool ReadingOpener::open(const QString &fileName)
     }
     const bool chinese = savedReading::hasExtension(fileName, readingFiles::chineseAstrology().extension);
     const readingFiles::Kind kind = chinese ? readingFiles::chineseAstrology() : readingFiles::zodiacSigns();
-    const std::optional<QStringList> fields = readingFiles::read(m_frame, fileName, kind, MaxLineCount);
+    const std::optional<QStringList> fields =
+        readingFiles::read(m_frame, fileName, kind, chinese ? chinese::SavedLineCount : MaxLineCount);
     if (!fields)
         return false;
 

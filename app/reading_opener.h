@@ -32,8 +32,8 @@ public:
     // The File." (a wrong extension, a file that cannot be read), with every window left as it was.
     bool open(const QString &fileName);
 
-    // Lines read from a saved reading: the Chinese ones (five, the year start, then the time and
-    // place of birth), four Mayan ones.
+    // Lines read from a saved Mayan or Australian reading; a Chinese one is read to its last line,
+    // the tradition's (chinese::SavedLineCount).
     static constexpr int MaxLineCount = 10;
 
 private:
