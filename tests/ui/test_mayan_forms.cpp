@@ -380,7 +380,12 @@ void TestMayanForms::openedFiles()
     QVERIFY(input);
     QVERIFY(ui->fill(Mayan, {"Keep", {}, 28, 1, 1988}));
     const OrvoForm *display = ui->openSaved(Mayan, fileName.isEmpty() ? QString() : dir.filePath(fileName));
-    QCOMPARE(dialogs()->messageTexts(), message ? QStringList{"Please Check The File."} : QStringList());
+    // A name that is no regular file is said to be missing or no reading; the rest "Please Check The File.".
+    const QString said = fileName.startsWith("missing")                                 ? "This file does not exist:\n\n"
+                         : fileName.startsWith("folder") || fileName.startsWith("fifo") ? "This is not a saved reading file:\n\n"
+                                                                                         : QString();
+    QCOMPARE(dialogs()->messageTexts(),
+             !message ? QStringList() : QStringList{said.isEmpty() ? "Please Check The File." : said + dir.filePath(fileName)});
     if (message)
         QCOMPARE(dialogs()->messages.first().icon, Icon::Error);
     if (!sign.isEmpty()) {
