@@ -248,7 +248,7 @@ void TestOpenFiles::traditionKeptEveryWayIn()
     QTRY_VERIFY(FrameFixture::resultForm(System::Chinese));
     QVERIFY(dialogs->messages.isEmpty());
     const OrvoForm *display = FrameFixture::resultForm(System::Chinese);
-    QVERIFY(FrameFixture::text(display, QStringLiteral("lblChineseYear")).startsWith("Year of the Wood Buffalo:"));
+    QVERIFY(FrameFixture::text(display, QStringLiteral("lblChineseYear")).startsWith("Year of the Wood Buffalo, Ất Sửu:"));
     QCOMPARE(FrameFixture::text(display, QStringLiteral("lblYearStart")), "(year begins at T\u1EBFt)");
 }
 
