@@ -103,14 +103,16 @@ const std::string &FourSignsJson::lunarDateText(const chinese::ChineseDate &date
     return text;
 }
 
-const std::string &FourSignsJson::pillarTexts(int kind, int cycleIndex)
+const std::string &FourSignsJson::pillarTexts(int kind, int cycleIndex, chinese::Tradition tradition)
 {
+    // The English names the tradition's animals ("Yin Wood Cat"); as with the lunar dates, one
+    // run counts in one tradition.
     std::string &text = m_pillars[kind][cycleIndex];
     if (text.empty()) {
         const chinese::StemBranch pillar = chinese::StemBranch::fromCycleIndex(cycleIndex);
         JsonWriter::appendString(text, kind == Characters ? pillar.characters()
                                        : kind == Pinyin   ? pillar.pinyin()
-                                                          : pillar.english());
+                                                          : chinese::pillarEnglish(tradition, pillar));
     }
     return text;
 }
@@ -160,7 +162,7 @@ void FourSignsJson::append(std::string &out, const FourSigns &signs, const QStri
             json.beginObject();
             for (const auto &[slot, pillar] : slots) {
                 if (pillar)
-                    json.rawMember(slot, pillarTexts(kind, pillar->cycleIndex()));
+                    json.rawMember(slot, pillarTexts(kind, pillar->cycleIndex(), signs.chinese.tradition));
             }
             json.endObject();
         }
@@ -171,9 +173,9 @@ void FourSignsJson::append(std::string &out, const FourSigns &signs, const QStri
                 json.beginObject();
                 json.member("from", part.from.toString(QStringLiteral("HH:mm")));
                 json.member("until", part.until.isValid() ? part.until.toString(QStringLiteral("HH:mm")) : QStringLiteral("24:00"));
-                json.rawMember("pillar", pillarTexts(Characters, part.pillar.cycleIndex()));
-                json.rawMember("pinyin", pillarTexts(Pinyin, part.pillar.cycleIndex()));
-                json.rawMember("english", pillarTexts(English, part.pillar.cycleIndex()));
+                json.rawMember("pillar", pillarTexts(Characters, part.pillar.cycleIndex(), signs.chinese.tradition));
+                json.rawMember("pinyin", pillarTexts(Pinyin, part.pillar.cycleIndex(), signs.chinese.tradition));
+                json.rawMember("english", pillarTexts(English, part.pillar.cycleIndex(), signs.chinese.tradition));
                 json.endObject();
             }
             json.endArray();

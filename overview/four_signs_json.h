@@ -41,11 +41,11 @@ private:
     const std::string &chineseYearMembers(const FourSigns::Chinese &chinese);
     const std::string &mayanMembers(const FourSigns::Mayan &mayan);
     const std::string &lunarDateText(const chinese::ChineseDate &date, chinese::Tradition tradition);
-    const std::string &pillarTexts(int kind, int cycleIndex);
+    const std::string &pillarTexts(int kind, int cycleIndex, chinese::Tradition tradition);
 
     QHash<QString, std::string> m_celtic;
     QHash<QString, std::string> m_mayan;
     QHash<qint64, std::string> m_chineseYears;
     std::vector<std::string> m_lunarDateTexts;   // by animal, month, leap and day
-    std::array<std::array<std::string, 60>, 3> m_pillars;   // characters, pinyin, English
+    std::array<std::array<std::string, 60>, 3> m_pillars;   // characters, pinyin, English (one run, one tradition)
 };

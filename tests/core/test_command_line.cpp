@@ -625,6 +625,7 @@ void TestCommandLine::traditions()
     QCOMPARE(year["animal"].toString(), QStringLiteral("Cat"));
     QCOMPARE(year["nativeName"].toString(), QStringLiteral("Mão"));
     QCOMPARE(year["tradition"].toString(), QStringLiteral("vietnam"));
+    QCOMPARE(year["pillarsEnglish"].toObject()["year"].toString(), QStringLiteral("Yin Fire Cat"));
 
     for (const QStringList &arguments : {QStringList{"--signs", "1985-01-25", "--tradition", "laos"},
                                          QStringList{"--lunar-birthdays", "1985-01-25", "--tradition", "japan"}}) {
